@@ -1,0 +1,275 @@
+#include "helpers.h"
+
+#include <QApplication>
+#include <QTest>
+
+using quorvel::Quorvelcode;
+using testing::PaintedPixels;
+using testing::WindowUnderTest;
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsStandWhereTheLayoutPutsThem_data();
+    void controlsStandWhereTheLayoutPutsThem();
+    void windowItself();
+    void fonts_data();
+    void fonts();
+    void focusOrder();
+    void barsStartAsTheyShould();
+    void fieldsStartUnsetAndZero();
+
+    void screenPixels_data();
+    void screenPixels();
+    void drawingShowsAboveLabelsAndFramesBelowControls();
+    void clsErasesDrawingOnly();
+    void clsOnFreshWindowChangesNothing();
+    void drawingSurvivesRepaintAndHiding();
+};
+
+namespace {
+
+QWidget *Control(Quorvelcode &w, const QString &name, int index) {
+    for (QWidget *child : w.findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly)) {
+        const QVariant i = child->property("index");
+        if (index < 0 ? !i.isValid() : i.toInt() == index)
+            return child;
+    }
+    return nullptr;
+}
+
+QString TextOf(QWidget *control) {
+    if (auto *b = qobject_cast<QPushButton *>(control))
+        return b->text();
+    if (auto *e = qobject_cast<QLineEdit *>(control))
+        return e->text();
+    if (auto *l = qobject_cast<QLabel *>(control))
+        return l->text();
+    return {};
+}
+
+} // namespace
+
+void TestWindow::controlsStandWhereTheLayoutPutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char *name, int index, int l, int t, int w, int h,
+                        const char *text) {
+        QTest::addRow("%s(%d)", name, index) << QString(name) << index << QRect(l, t, w, h)
+                                             << QString(text);
+    };
+    const char *axis = "0    Frequency A=  p         1";
+    row("Wmean", -1, 24, 344, 65, 25, "W Mean");
+    row("Textp100", -1, 552, 104, 65, 19, "p100");
+    row("HScrollw3", -1, 160, 80, 73, 17, "");
+    row("HScrollw2", -1, 160, 48, 73, 17, "");
+    row("HScrollw1", -1, 160, 16, 73, 17, "");
+    row("Textw3", -1, 104, 80, 49, 19, "w(aa)");
+    row("Textw2", -1, 104, 48, 49, 19, "w(Aa)");
+    row("Textw1", -1, 104, 16, 49, 19, "w(AA)");
+    row("CLS", -1, 528, 16, 65, 33, "CLS");
+    row("RUN", -1, 456, 16, 65, 33, "RUN");
+    row("VScrollp", -1, 72, 120, 17, 185, "");
+    row("TextInitp", -1, 8, 184, 57, 19, "start p");
+    row("Label3", 2, 416, 400, 57, 17, "Delta p");
+    row("Label8", 4, 424, 376, 25, 17, "_");
+    row("Label8", 3, 424, 336, 25, 17, "+");
+    row("Label8", 2, 424, 360, 25, 17, "0");
+    row("Label8", 1, 64, 408, 25, 17, "0.0");
+    row("Label3", 1, 256, 424, 153, 17, axis);
+    row("Label8", 0, 64, 320, 25, 17, "1.0");
+    row("Line2", -1, 256, 365, 151, 1, "");
+    row("Label3", 0, 96, 424, 153, 17, axis);
+    row("Deltap", 1, 256, 320, 150, 100, "");
+    row("Shape2", 0, 96, 320, 150, 100, "");
+    row("Label1", 2, 24, 80, 81, 25, "Fitness w(aa)");
+    row("Label1", 1, 24, 48, 81, 25, "Fitness w(Aa)");
+    row("Label2", -1, 520, 88, 97, 17, "Frequency A  p100");
+    row("Label1", 0, 24, 16, 73, 25, "Fitness w(AA)");
+    row("Label6", -1, 528, 288, 81, 17, "100 generations");
+    row("Label5", -1, 16, 152, 33, 17, "p0");
+    row("Shape1", -1, 96, 136, 500, 151, "");
+    row("Label4", -1, 0, 128, 81, 25, "Frequency A");
+}
+
+void TestWindow::controlsStandWhereTheLayoutPutsThem() {
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    Quorvelcode window;
+    QWidget *control = Control(window, name, index);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(TextOf(control), text);
+}
+
+void TestWindow::windowItself() {
+    Quorvelcode window;
+    QCOMPARE(window.windowTitle(), QString("Quorvel, deterministic"));
+    QCOMPARE(window.size(), QSize(628, 474));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    // Members are the controls found under their names.
+    QCOMPARE(Control(window, "Deltap", 1), window.Deltap[1]);
+    QCOMPARE(Control(window, "Shape2", 0), window.Shape2[0]);
+    QCOMPARE(window.Label8.count(), 5);
+    QCOMPARE(window.Label8[4]->text(), QString("_"));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, window.Deltap[0]);
+    // The children are the 31 controls and the drawing layer, nothing else.
+    QCOMPARE(window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 32);
+}
+
+void TestWindow::fonts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("window") << "" << "Times New Roman" << 8.25 << true;
+    QTest::newRow("W Mean keeps the window's font") << "Wmean" << "Times New Roman" << 8.25 << true;
+    QTest::newRow("RUN") << "RUN" << "Times New Roman" << 18.0 << false;
+    QTest::newRow("CLS") << "CLS" << "Times New Roman" << 15.75 << false;
+    QTest::newRow("box") << "Textw1" << "MS Sans Serif" << 8.25 << false;
+    QTest::newRow("label") << "Label5" << "MS Sans Serif" << 8.25 << false;
+    QTest::newRow("Delta p") << "Label3" << "MS Sans Serif" << 9.75 << false;
+}
+
+void TestWindow::fonts() {
+    QFETCH(QString, name);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    Quorvelcode window;
+    QWidget *control = name.isEmpty() ? &window : window.findChild<QWidget *>(name);
+    QVERIFY(control);
+    const QFont font = control->font();
+    QCOMPARE(font.families().value(0), family);
+    QCOMPARE(font.pointSizeF(), points);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.styleHint(), family.startsWith("Times") ? QFont::Serif : QFont::SansSerif);
+}
+
+void TestWindow::focusOrder() {
+    Quorvelcode window;
+    QCOMPARE(window.focusWidget(), window.Textw1);
+    const QList<QWidget *> expected{window.Textw1,    window.Textw2,    window.Textw3,
+                                    window.TextInitp, window.VScrollp,  window.RUN,
+                                    window.HScrollw1, window.HScrollw2, window.HScrollw3,
+                                    window.CLS,       window.Textp100,  window.Wmean};
+    QWidget *at = window.Textw1;
+    for (int i = 1; i < expected.size(); ++i) {
+        do
+            at = at->nextInFocusChain();
+        while (at->focusPolicy() == Qt::NoFocus || at == &window);
+        QCOMPARE(at->objectName(), expected[i]->objectName());
+    }
+    for (QWidget *control : expected)
+        QVERIFY(control->focusPolicy() & Qt::TabFocus);
+}
+
+void TestWindow::barsStartAsTheyShould() {
+    Quorvelcode window;
+    for (auto *bar : {window.HScrollw1, window.HScrollw2, window.HScrollw3}) {
+        QCOMPARE(bar->Value(), 0);
+        QCOMPARE(bar->value(), bar->minimum()); // thumb at the left
+        QCOMPARE(bar->maximum(), 100);
+        QCOMPARE(bar->singleStep(), 1);
+        QCOMPARE(bar->pageStep(), 100);
+        QVERIFY(!bar->hasTracking());
+    }
+    QCOMPARE(window.VScrollp->Value(), 0);
+    QCOMPARE(window.VScrollp->value(), window.VScrollp->maximum()); // thumb at the bottom
+    QCOMPARE(window.VScrollp->singleStep(), 1);
+    QCOMPARE(window.VScrollp->pageStep(), 1);
+}
+
+void TestWindow::fieldsStartUnsetAndZero() {
+    Quorvelcode w;
+    QVERIFY(!w.w1.isSet() && !w.w2.isSet() && !w.w3.isSet() && !w.p0.isSet());
+    QCOMPARE(quorvel::ParameterValue(w.w1), 0.0);
+    QCOMPARE(w.wbar + w.p + w.pnext + w.pscan + w.dp + w.pscanNext, 0.0);
+    QCOMPARE(w.gen, 0);
+}
+
+void TestWindow::screenPixels_data() {
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QColor>("colour");
+    const QColor background(192, 192, 255), grey(224, 224, 224), barGrey(200, 200, 200);
+    QTest::newRow("background") << QPoint(300, 60) << background;
+    QTest::newRow("Shape1 fill") << QPoint(300, 200) << grey;
+    QTest::newRow("Shape1 outline top-left") << QPoint(96, 136) << QColor(Qt::black);
+    QTest::newRow("Shape1 outline bottom-right") << QPoint(595, 286) << QColor(Qt::black);
+    QTest::newRow("just below Shape1") << QPoint(300, 287) << background;
+    QTest::newRow("Shape2 fill") << QPoint(150, 400) << barGrey;
+    QTest::newRow("Deltap fill") << QPoint(300, 340) << barGrey;
+    QTest::newRow("Deltap outline") << QPoint(256, 340) << QColor(Qt::black);
+    QTest::newRow("between the small frames") << QPoint(250, 340) << background;
+    QTest::newRow("Line2 start") << QPoint(257, 365) << QColor(Qt::black);
+    QTest::newRow("Line2 end") << QPoint(406, 365) << QColor(Qt::black);
+    QTest::newRow("under Line2") << QPoint(300, 366) << barGrey;
+    QTest::newRow("blank part of a label") << QPoint(605, 302) << background;
+}
+
+void TestWindow::screenPixels() {
+    QFETCH(QPoint, at);
+    QFETCH(QColor, colour);
+    WindowUnderTest t;
+    QCOMPARE(t.screen().pixelColor(at), colour);
+}
+
+void TestWindow::drawingShowsAboveLabelsAndFramesBelowControls() {
+    WindowUnderTest t;
+    const QImage before = t.screen();
+    const QPoint onLabel(605, 302), onFrame(300, 200), onButton(488, 40), onBox(140, 30);
+    for (QPoint at : {onLabel, onFrame, onButton, onBox})
+        t.window.PSet(at.x(), at.y(), quorvel::platform::Colour::FromRgb(255, 0, 0));
+    const QImage after = t.screen();
+    QCOMPARE(after.pixelColor(onLabel), QColor(255, 0, 0));
+    QCOMPARE(after.pixelColor(onFrame), QColor(255, 0, 0));
+    QCOMPARE(after.pixelColor(onButton), before.pixelColor(onButton));
+    QCOMPARE(after.pixelColor(onBox), before.pixelColor(onBox));
+}
+
+void TestWindow::clsErasesDrawingOnly() {
+    WindowUnderTest t;
+    const QImage clean = t.screen();
+    t.window.PSet(100, 200);
+    t.window.Line(500, 150);
+    t.window.Textp100->setText("0.980");
+    t.window.w1 = quorvel::Parameter("0.5");
+    QVERIFY(PaintedPixels(*t.window.surface) > 400);
+
+    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
+    QCOMPARE(PaintedPixels(*t.window.surface), 0);
+    QCOMPARE(t.window.Textp100->text(), QString("0.980"));
+    QCOMPARE(t.window.w1.text(), QString("0.5"));
+    const QRect drawn(96, 136, 501, 152);
+    QCOMPARE(t.screen().copy(drawn), clean.copy(drawn));
+    QVERIFY(t.reports.isEmpty());
+}
+
+void TestWindow::clsOnFreshWindowChangesNothing() {
+    WindowUnderTest t;
+    const QImage clean = t.screen();
+    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
+    QCOMPARE(t.screen(), clean);
+}
+
+void TestWindow::drawingSurvivesRepaintAndHiding() {
+    WindowUnderTest t;
+    t.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    t.window.PSet(300, 200, quorvel::platform::Colour::FromRgb(255, 0, 0));
+    t.window.repaint();
+    t.window.showMinimized();
+    t.window.hide();
+    t.window.showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    t.window.repaint();
+    QCOMPARE(t.screen().pixelColor(300, 200), QColor(255, 0, 0));
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace quorvel {
+
+// A model input as the window keeps it: unset until its scroll bar first
+// changes, then the text its box showed right after that change.
+class Parameter {
+public:
+    Parameter() = default;
+    explicit Parameter(QString text) : text_(std::move(text)) {}
+
+    bool isSet() const { return text_.has_value(); }
+    // The stored text; empty while unset.
+    QString text() const { return text_.value_or(QString()); }
+
+private:
+    std::optional<QString> text_;
+};
+
+// The number a parameter stands for: 0 while unset, otherwise the number its
+// text spells in the user's locale. A text that spells no number also gives 0.
+double ParameterValue(const Parameter &parameter);
+
+} // namespace quorvel

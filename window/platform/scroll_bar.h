@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QScrollBar>
+#include <cstdint>
+
+namespace quorvel::platform {
+
+// A scroll bar whose values run from startValue at its left or top end to
+// endValue at its right or bottom end, in either direction. Qt wants the
+// smaller value first, so a bar that runs downwards is held inverted inside.
+// Tracking is off: the value changes at the end of a thumb drag, not during.
+class ScrollBar : public QScrollBar {
+public:
+    ScrollBar(QWidget *parent, Qt::Orientation orientation, int startValue, int endValue);
+
+    std::int16_t Value() const;
+    void SetValue(int value);
+    int startValue() const { return start_; }
+    int endValue() const { return end_; }
+
+private:
+    int toQt(int value) const;
+
+    int start_;
+    int end_;
+};
+
+} // namespace quorvel::platform

@@ -1,0 +1,18 @@
+#include "startup.h"
+
+#include "quorvelcode.h"
+
+#include <QApplication>
+
+namespace quorvel::platform {
+
+int Start(int argc, char **argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    Quorvelcode window;
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace quorvel::platform

@@ -1,0 +1,39 @@
+#include "quorvelcode.h"
+
+#include "fitness.h"
+#include "number_text.h"
+
+namespace quorvel {
+
+namespace {
+
+// Generation 0 to 100 across Shape1, five pixels a generation.
+float GenerationX(int generation) { return static_cast<float>(96 + 5 * generation); }
+// p = 0 at y = 287 and p = 1 at y = 136, 151 pixels per unit of frequency.
+float FrequencyY(double frequency) { return static_cast<float>(287.0 - 151.0 * frequency); }
+
+} // namespace
+
+// Follows the frequency of A for 100 generations and draws its trajectory over
+// whatever is already drawn. A zero mean fitness stops it where it is: what is
+// drawn stays and Textp100 keeps its text.
+void Quorvelcode::RUN_Click() {
+    const double wAA = ParameterValue(w1);
+    const double wAa = ParameterValue(w2);
+    const double waa = ParameterValue(w3);
+    p = ParameterValue(p0);
+    gen = 1;
+    while (gen <= 100) {
+        if (gen == 1)
+            PSet(GenerationX(gen - 1), FrequencyY(p)); // generation 0, and the current point
+        wbar = MeanFitness(p, wAA, wAa, waa);
+        pnext = NextFrequency(p, wbar, wAA, wAa);
+        Line(GenerationX(gen), FrequencyY(pnext));
+        p = pnext;
+        gen = static_cast<std::int16_t>(gen + 1);
+    }
+    Textp100->setText(platform::FormatThreeDecimals(p));
+    Textp100->setCursorPosition(0);
+}
+
+} // namespace quorvel
