@@ -1,5 +1,6 @@
 #include "scroll_bar.h"
 
+#include <QKeyEvent>
 #include <algorithm>
 
 namespace quorvel::platform {
@@ -15,6 +16,40 @@ ScrollBar::ScrollBar(QWidget *parent, Qt::Orientation orientation, int startValu
 // Mirrors a value between the bar's own scale and Qt's; its own inverse.
 int ScrollBar::toQt(int value) const {
     return start_ <= end_ ? value : minimum() + maximum() - value;
+}
+
+// Keys move the thumb the way they point, on either orientation: Qt's own
+// mapping sends Right the wrong way on a horizontal bar. The left or top end is
+// Qt's minimum on both bars here, whichever way their values run.
+void ScrollBar::keyPressEvent(QKeyEvent *event) {
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+    event->accept();
 }
 
 std::int16_t ScrollBar::Value() const { return static_cast<std::int16_t>(toQt(value())); }

@@ -18,6 +18,9 @@ public:
     int startValue() const { return start_; }
     int endValue() const { return end_; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     int toQt(int value) const;
 

@@ -1,0 +1,135 @@
+#include "helpers.h"
+
+#include <QTest>
+
+using quorvel::ParameterValue;
+using testing::LocaleScope;
+using testing::WindowUnderTest;
+
+Q_DECLARE_METATYPE(QLocale)
+
+class TestBars : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boxShowsTheBarsValue_data();
+    void boxShowsTheBarsValue();
+    void arrowsStepTheStartFrequency();
+    void stepAtTheEndCallsNoHandler();
+    void unmovedBarsGiveZero();
+    void boxesIgnoreTyping();
+};
+
+void TestBars::boxShowsTheBarsValue_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("number");
+    const QLocale dot(QLocale::English, QLocale::UnitedStates);
+    const QLocale comma(QLocale::German, QLocale::Germany);
+    QTest::newRow("w(AA) 57") << "HScrollw1" << 57 << dot << "0.57" << 0.57;
+    QTest::newRow("w(Aa) right end") << "HScrollw2" << 100 << dot << "1" << 1.0;
+    QTest::newRow("w(aa) 1") << "HScrollw3" << 1 << dot << "0.01" << 0.01;
+    QTest::newRow("p 5") << "VScrollp" << 5 << dot << "0.005" << 0.005;
+    QTest::newRow("p top") << "VScrollp" << 1000 << dot << "1" << 1.0;
+    QTest::newRow("p 999") << "VScrollp" << 999 << dot << "0.999" << 0.999;
+    QTest::newRow("comma w(AA) 57") << "HScrollw1" << 57 << comma << "0,57" << 0.57;
+    QTest::newRow("comma p 5") << "VScrollp" << 5 << comma << "0,005" << 0.005;
+}
+
+void TestBars::boxShowsTheBarsValue() {
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(double, number);
+    LocaleScope scope(locale);
+    WindowUnderTest t;
+    auto &w = t.window;
+    const struct {
+        quorvel::platform::ScrollBar *bar;
+        QLineEdit *box;
+        quorvel::Parameter *field;
+    } bindings[] = {{w.HScrollw1, w.Textw1, &w.w1},
+                    {w.HScrollw2, w.Textw2, &w.w2},
+                    {w.HScrollw3, w.Textw3, &w.w3},
+                    {w.VScrollp, w.TextInitp, &w.p0}};
+    for (const auto &binding : bindings) {
+        if (binding.bar->objectName() != bar)
+            continue;
+        binding.bar->SetValue(value);
+        QCOMPARE(binding.box->text(), text);
+        QCOMPARE(binding.field->text(), text);
+        QCOMPARE(ParameterValue(*binding.field), number); // the model reads 0.57, not 0
+    }
+    // The other boxes keep their placeholders.
+    int placeholders = 0;
+    for (const auto &binding : bindings)
+        placeholders += !binding.field->isSet();
+    QCOMPARE(placeholders, 3);
+    QVERIFY(t.reports.isEmpty());
+}
+
+// The vertical bar runs from 1000 at its top, so its arrows and keys act the
+// way its thumb looks: up raises p.
+void TestBars::arrowsStepTheStartFrequency() {
+    WindowUnderTest t;
+    auto *bar = t.window.VScrollp;
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Up);
+    QCOMPARE(t.window.TextInitp->text(), QString("0.001"));
+    QTest::keyClick(bar, Qt::Key_Home); // top end
+    QCOMPARE(t.window.TextInitp->text(), QString("1"));
+    QTest::keyClick(bar, Qt::Key_Down);
+    QCOMPARE(t.window.TextInitp->text(), QString("0.999"));
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    QCOMPARE(t.window.TextInitp->text(), QString("0.998"));
+
+    auto *fitness = t.window.HScrollw1;
+    fitness->setFocus();
+    QTest::keyClick(fitness, Qt::Key_Right);
+    QCOMPARE(t.window.Textw1->text(), QString("0.01"));
+    QTest::keyClick(fitness, Qt::Key_PageDown); // a page jumps to the far end
+    QCOMPARE(t.window.Textw1->text(), QString("1"));
+    QTest::keyClick(fitness, Qt::Key_Home);
+    QCOMPARE(t.window.Textw1->text(), QString("0"));
+    QCOMPARE(ParameterValue(t.window.w1), 0.0);
+    QVERIFY(t.window.w1.isSet());
+}
+
+void TestBars::stepAtTheEndCallsNoHandler() {
+    WindowUnderTest t;
+    t.window.HScrollw2->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    t.window.HScrollw2->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QTest::keyClick(t.window.VScrollp, Qt::Key_Down); // already at p = 0
+    QTest::keyClick(t.window.VScrollp, Qt::Key_End);
+    QCOMPARE(t.window.Textw2->text(), QString("w(Aa)"));
+    QCOMPARE(t.window.TextInitp->text(), QString("start p"));
+    QVERIFY(!t.window.w2.isSet());
+    QVERIFY(!t.window.p0.isSet());
+}
+
+void TestBars::unmovedBarsGiveZero() {
+    WindowUnderTest t;
+    t.window.HScrollw1->SetValue(40);
+    t.window.HScrollw1->SetValue(0); // moved back: set, and 0
+    QCOMPARE(t.window.Textw1->text(), QString("0"));
+    QVERIFY(t.window.w1.isSet());
+    QCOMPARE(ParameterValue(t.window.w1), 0.0);
+    QCOMPARE(ParameterValue(t.window.w2), 0.0);
+    QCOMPARE(ParameterValue(t.window.p0), 0.0);
+}
+
+void TestBars::boxesIgnoreTyping() {
+    WindowUnderTest t;
+    t.window.HScrollw2->SetValue(30);
+    t.window.Textw2->setFocus();
+    QTest::keyClicks(t.window.Textw2, "abc");
+    QTest::keyClick(t.window.Textw2, Qt::Key_Backspace);
+    QCOMPARE(t.window.Textw2->text(), QString("0.3"));
+    QCOMPARE(ParameterValue(t.window.w2), 0.3);
+}
+
+QTEST_MAIN(TestBars)
+#include "tst_bars.moc"
