@@ -17,7 +17,9 @@ struct WindowUnderTest {
     WindowUnderTest() {
         window.errors.setSink([this](const QString &message) { reports << message; });
     }
-    QColor drawingColour() const { return window.surface->drawingColour().resolve(window.palette()); }
+    QColor drawingColour() const {
+        return window.surface->drawingColour().resolve(window.palette());
+    }
     // What the user sees: the whole window, controls and drawing together.
     QImage screen() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };

@@ -120,8 +120,8 @@ void TestRun::frequencyAfter100Generations_data() {
     QTest::newRow("A absent stays absent") << 100 << 100 << 30 << 0 << dot << "0.000";
     QTest::newRow("neutral keeps p0") << 30 << 30 << 30 << 123 << dot << "0.123";
     QTest::newRow("p0 never moved") << 100 << 100 << 50 << -1 << dot << "0.000";
-    QTest::newRow("comma locale")
-        << 100 << 100 << 50 << 500 << QLocale(QLocale::German, QLocale::Germany) << "0,980";
+    QTest::newRow("comma locale") << 100 << 100 << 50 << 500
+                                  << QLocale(QLocale::German, QLocale::Germany) << "0,980";
 }
 
 void TestRun::frequencyAfter100Generations() {

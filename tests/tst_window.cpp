@@ -56,10 +56,9 @@ void TestWindow::controlsStandWhereTheLayoutPutsThem_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
-    const auto row = [](const char *name, int index, int l, int t, int w, int h,
-                        const char *text) {
-        QTest::addRow("%s(%d)", name, index) << QString(name) << index << QRect(l, t, w, h)
-                                             << QString(text);
+    const auto row = [](const char *name, int index, int l, int t, int w, int h, const char *text) {
+        QTest::addRow("%s(%d)", name, index)
+            << QString(name) << index << QRect(l, t, w, h) << QString(text);
     };
     const char *axis = "0    Frequency A=  p         1";
     row("Wmean", -1, 24, 344, 65, 25, "W Mean");
@@ -127,13 +126,20 @@ void TestWindow::fonts_data() {
     QTest::addColumn<QString>("family");
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("window") << "" << "Times New Roman" << 8.25 << true;
-    QTest::newRow("W Mean keeps the window's font") << "Wmean" << "Times New Roman" << 8.25 << true;
-    QTest::newRow("RUN") << "RUN" << "Times New Roman" << 18.0 << false;
-    QTest::newRow("CLS") << "CLS" << "Times New Roman" << 15.75 << false;
-    QTest::newRow("box") << "Textw1" << "MS Sans Serif" << 8.25 << false;
-    QTest::newRow("label") << "Label5" << "MS Sans Serif" << 8.25 << false;
-    QTest::newRow("Delta p") << "Label3" << "MS Sans Serif" << 9.75 << false;
+    QTest::newRow("window") << ""
+                            << "Times New Roman" << 8.25 << true;
+    QTest::newRow("W Mean keeps the window's font") << "Wmean"
+                                                    << "Times New Roman" << 8.25 << true;
+    QTest::newRow("RUN") << "RUN"
+                         << "Times New Roman" << 18.0 << false;
+    QTest::newRow("CLS") << "CLS"
+                         << "Times New Roman" << 15.75 << false;
+    QTest::newRow("box") << "Textw1"
+                         << "MS Sans Serif" << 8.25 << false;
+    QTest::newRow("label") << "Label5"
+                           << "MS Sans Serif" << 8.25 << false;
+    QTest::newRow("Delta p") << "Label3"
+                             << "MS Sans Serif" << 9.75 << false;
 }
 
 void TestWindow::fonts() {

@@ -3,6 +3,8 @@
 namespace quorvel {
 
 // Wipes every trajectory and curve; controls, box texts, frames and fields stay.
-void Quorvelcode::CLS_Click() { Cls(); }
+void Quorvelcode::CLS_Click() {
+    Cls();
+}
 
 } // namespace quorvel

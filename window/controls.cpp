@@ -36,8 +36,8 @@ QWidget *MakeWidget(const layout::Row &row, QWidget *window) {
     case Kind::HorizontalBar:
     case Kind::VerticalBar: {
         auto *bar = new platform::ScrollBar(
-            window, row.kind == Kind::HorizontalBar ? Qt::Horizontal : Qt::Vertical,
-            row.startValue, row.endValue);
+            window, row.kind == Kind::HorizontalBar ? Qt::Horizontal : Qt::Vertical, row.startValue,
+            row.endValue);
         bar->setSingleStep(row.smallChange);
         bar->setPageStep(row.largeChange);
         bar->SetValue(row.value);

@@ -11,34 +11,71 @@ constexpr Font WindowFont{};
 // Each fitness bar runs 0 to 100 from its left end and starts at 0; a click in
 // the trough jumps to an end, the arrows and keys step by a hundredth.
 constexpr Row FitnessBar(const char *name, int top, int tabIndex) {
-    return {.name = name, .kind = Kind::HorizontalBar, .left = 160, .top = top, .width = 73,
-            .height = 17, .tabIndex = tabIndex, .startValue = 0, .endValue = 100, .value = 0,
-            .smallChange = 1, .largeChange = 100};
+    return {.name = name,
+            .kind = Kind::HorizontalBar,
+            .left = 160,
+            .top = top,
+            .width = 73,
+            .height = 17,
+            .tabIndex = tabIndex,
+            .startValue = 0,
+            .endValue = 100,
+            .value = 0,
+            .smallChange = 1,
+            .largeChange = 100};
 }
 
 constexpr Row Box(const char *name, const char *text, int left, int top, int width, int tab) {
-    return {.name = name, .kind = Kind::TextBox, .text = text, .left = left, .top = top,
-            .width = width, .height = 19, .tabIndex = tab, .font = Sans825};
+    return {.name = name,
+            .kind = Kind::TextBox,
+            .text = text,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = 19,
+            .tabIndex = tab,
+            .font = Sans825};
 }
 
 constexpr Row Text(const char *name, int index, const char *text, int left, int top, int width,
                    int height, int tab, Font font = Sans825) {
-    return {.name = name, .index = index, .kind = Kind::Label, .text = text, .left = left,
-            .top = top, .width = width, .height = height, .tabIndex = tab, .font = font};
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Label,
+            .text = text,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = tab,
+            .font = font};
 }
 
 constexpr Row Frame(const char *name, int index, int left, int top, int width, int height,
                     std::uint32_t fill) {
-    return {.name = name, .index = index, .kind = Kind::Rectangle, .left = left, .top = top,
-            .width = width, .height = height, .fill = fill};
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Rectangle,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .fill = fill};
 }
 
 constexpr const char *AxisCaption = "0    Frequency A=  p         1";
 constexpr std::uint32_t ScrollBarColour = 0x80000000u;
 
 constexpr Row Rows[] = {
-    {.name = "Wmean", .kind = Kind::Button, .text = "W Mean", .left = 24, .top = 344,
-     .width = 65, .height = 25, .tabIndex = 26, .font = WindowFont},
+    {.name = "Wmean",
+     .kind = Kind::Button,
+     .text = "W Mean",
+     .left = 24,
+     .top = 344,
+     .width = 65,
+     .height = 25,
+     .tabIndex = 26,
+     .font = WindowFont},
     Box("Textp100", "p100", 552, 104, 65, 14),
     FitnessBar("HScrollw3", 80, 11),
     FitnessBar("HScrollw2", 48, 10),
@@ -46,15 +83,38 @@ constexpr Row Rows[] = {
     Box("Textw3", "w(aa)", 104, 80, 49, 3),
     Box("Textw2", "w(Aa)", 104, 48, 49, 2),
     Box("Textw1", "w(AA)", 104, 16, 49, 1),
-    {.name = "CLS", .kind = Kind::Button, .text = "CLS", .left = 528, .top = 16, .width = 65,
-     .height = 33, .tabIndex = 12, .font = {"Times New Roman", 15.75, false}},
-    {.name = "RUN", .kind = Kind::Button, .text = "RUN", .left = 456, .top = 16, .width = 65,
-     .height = 33, .tabIndex = 7, .font = {"Times New Roman", 18, false}},
+    {.name = "CLS",
+     .kind = Kind::Button,
+     .text = "CLS",
+     .left = 528,
+     .top = 16,
+     .width = 65,
+     .height = 33,
+     .tabIndex = 12,
+     .font = {"Times New Roman", 15.75, false}},
+    {.name = "RUN",
+     .kind = Kind::Button,
+     .text = "RUN",
+     .left = 456,
+     .top = 16,
+     .width = 65,
+     .height = 33,
+     .tabIndex = 7,
+     .font = {"Times New Roman", 18, false}},
     // 1000 at the top, so that the top of the bar is p = 1 like the top of the
     // trajectory frame beside it; arrows and trough move it by a thousandth.
-    {.name = "VScrollp", .kind = Kind::VerticalBar, .left = 72, .top = 120, .width = 17,
-     .height = 185, .tabIndex = 6, .startValue = 1000, .endValue = 0, .value = 0,
-     .smallChange = 1, .largeChange = 1},
+    {.name = "VScrollp",
+     .kind = Kind::VerticalBar,
+     .left = 72,
+     .top = 120,
+     .width = 17,
+     .height = 185,
+     .tabIndex = 6,
+     .startValue = 1000,
+     .endValue = 0,
+     .value = 0,
+     .smallChange = 1,
+     .largeChange = 1},
     Box("TextInitp", "start p", 8, 184, 57, 5),
     Text("Label3", 2, "Delta p", 416, 400, 57, 17, 25, Sans975),
     Text("Label8", 4, "_", 424, 376, 25, 17, 24),
@@ -89,7 +149,11 @@ constexpr Window Main{
 
 } // namespace
 
-const Window &MainWindow() { return Main; }
-std::span<const Row> Controls() { return Rows; }
+const Window &MainWindow() {
+    return Main;
+}
+std::span<const Row> Controls() {
+    return Rows;
+}
 
 } // namespace quorvel::layout

@@ -15,9 +15,17 @@ void Quorvelcode::ShowBarValue(const platform::ScrollBar &bar, double divisor, Q
     field = Parameter(box.text());
 }
 
-void Quorvelcode::HScrollw1_Change() { ShowBarValue(*HScrollw1, 100.0, *Textw1, w1); }
-void Quorvelcode::HScrollw2_Change() { ShowBarValue(*HScrollw2, 100.0, *Textw2, w2); }
-void Quorvelcode::HScrollw3_Change() { ShowBarValue(*HScrollw3, 100.0, *Textw3, w3); }
-void Quorvelcode::VScrollp_Change() { ShowBarValue(*VScrollp, 1000.0, *TextInitp, p0); }
+void Quorvelcode::HScrollw1_Change() {
+    ShowBarValue(*HScrollw1, 100.0, *Textw1, w1);
+}
+void Quorvelcode::HScrollw2_Change() {
+    ShowBarValue(*HScrollw2, 100.0, *Textw2, w2);
+}
+void Quorvelcode::HScrollw3_Change() {
+    ShowBarValue(*HScrollw3, 100.0, *Textw3, w3);
+}
+void Quorvelcode::VScrollp_Change() {
+    ShowBarValue(*VScrollp, 1000.0, *TextInitp, p0);
+}
 
 } // namespace quorvel

@@ -122,8 +122,8 @@ void Quorvelcode::stackControls() {
         for (const layout::Row &row : layout::Controls()) {
             if (row.kind != kind)
                 continue;
-            for (QWidget *control : findChildren<QWidget *>(QString::fromUtf8(row.name),
-                                                            Qt::FindDirectChildrenOnly))
+            for (QWidget *control :
+                 findChildren<QWidget *>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly))
                 control->raise();
         }
     };

@@ -8,9 +8,13 @@ namespace quorvel {
 namespace {
 
 // Generation 0 to 100 across Shape1, five pixels a generation.
-float GenerationX(int generation) { return static_cast<float>(96 + 5 * generation); }
+float GenerationX(int generation) {
+    return static_cast<float>(96 + 5 * generation);
+}
 // p = 0 at y = 287 and p = 1 at y = 136, 151 pixels per unit of frequency.
-float FrequencyY(double frequency) { return static_cast<float>(287.0 - 151.0 * frequency); }
+float FrequencyY(double frequency) {
+    return static_cast<float>(287.0 - 151.0 * frequency);
+}
 
 } // namespace
 

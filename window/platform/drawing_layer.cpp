@@ -11,13 +11,14 @@ namespace quorvel::platform {
 namespace {
 
 // Nearest pixel, halves rounding towards +infinity.
-int PixelOf(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+int PixelOf(double v) {
+    return static_cast<int>(std::floor(v + 0.5));
+}
 
 // Cuts the segment to the box [lo, hi] on both axes (Cohen-Sutherland), so that
 // a point far outside the window costs nothing and never overflows an int. A cut
 // end lies exactly on the box edge, however far away the other end was.
-bool ClipToBox(double &x0, double &y0, double &x1, double &y1, double lo, double hiX,
-               double hiY) {
+bool ClipToBox(double &x0, double &y0, double &x1, double &y1, double lo, double hiX, double hiY) {
     enum { Left = 1, Right = 2, Above = 4, Below = 8 };
     const auto outcode = [&](double x, double y) {
         return (x < lo ? Left : x > hiX ? Right : 0) | (y < lo ? Above : y > hiY ? Below : 0);
@@ -96,8 +97,7 @@ void DrawingLayer::Line(float x, float y) {
     record(DrawCall::Kind::Segment, x, y, drawingColour_);
     const QPointF from = current_;
     current_ = QPointF(x, y);
-    if (std::isfinite(from.x()) && std::isfinite(from.y()) && std::isfinite(x) &&
-        std::isfinite(y))
+    if (std::isfinite(from.x()) && std::isfinite(from.y()) && std::isfinite(x) && std::isfinite(y))
         segment(from.x(), from.y(), x, y, drawingPixel_);
     scheduleRepaint();
 }
@@ -186,7 +186,9 @@ void DrawingLayer::paintEvent(QPaintEvent *) {
     painter.drawImage(QPoint(0, 0), image_);
 }
 
-void DrawingLayer::resizeEvent(QResizeEvent *) { fitRaster(); }
+void DrawingLayer::resizeEvent(QResizeEvent *) {
+    fitRaster();
+}
 
 void DrawingLayer::changeEvent(QEvent *event) {
     if (event->type() == QEvent::PaletteChange)

@@ -52,8 +52,12 @@ void ScrollBar::keyPressEvent(QKeyEvent *event) {
     event->accept();
 }
 
-std::int16_t ScrollBar::Value() const { return static_cast<std::int16_t>(toQt(value())); }
+std::int16_t ScrollBar::Value() const {
+    return static_cast<std::int16_t>(toQt(value()));
+}
 
-void ScrollBar::SetValue(int value) { setValue(toQt(value)); }
+void ScrollBar::SetValue(int value) {
+    setValue(toQt(value));
+}
 
 } // namespace quorvel::platform

@@ -24,7 +24,9 @@ void RectangleShape::paintEvent(QPaintEvent *) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-LineShape::LineShape(QWidget *parent) : QWidget(parent) { MakeDecoration(this); }
+LineShape::LineShape(QWidget *parent) : QWidget(parent) {
+    MakeDecoration(this);
+}
 
 void LineShape::paintEvent(QPaintEvent *) {
     QPainter painter(this);

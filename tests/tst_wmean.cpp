@@ -1,0 +1,226 @@
+#include "helpers.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+
+using quorvel::platform::Colour;
+using quorvel::platform::DrawCall;
+using testing::PaintedPixels;
+using testing::WindowUnderTest;
+
+class TestWmean : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sweepMakes1000PassesAndStopsShortOfOne();
+    void curves_data();
+    void curves();
+    void changeCurveMatchesTheSelectionIdentity_data();
+    void changeCurveMatchesTheSelectionIdentity();
+    void changeDotAboveItsFrameIsStillDrawn();
+    void zeroMeanFitnessStopsAfterTheFirstDot_data();
+    void zeroMeanFitnessStopsAfterTheFirstDot();
+    void curvesPileUpUntilCls();
+};
+
+namespace {
+
+// What one sweep handed to the drawing layer, pass by pass.
+struct Sweep {
+    std::vector<DrawCall> meanDots;
+    std::vector<DrawCall> changeDots;
+    double meanFitness(std::size_t pass) const { return (420.0 - meanDots[pass].y) / 100.0; }
+    double change(std::size_t pass) const { return (365.0 - changeDots[pass].y) / 150.0; }
+};
+
+void SetFitnesses(quorvel::Quorvelcode &w, int w1, int w2, int w3) {
+    w.HScrollw1->SetValue(w1);
+    w.HScrollw2->SetValue(w2);
+    w.HScrollw3->SetValue(w3);
+}
+
+Sweep RecordSweep(WindowUnderTest &t) {
+    std::vector<DrawCall> calls;
+    t.window.surface->setRecorder(&calls);
+    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    t.window.surface->setRecorder(nullptr);
+    Sweep sweep;
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        (i % 2 == 0 ? sweep.meanDots : sweep.changeDots).push_back(calls[i]);
+    return sweep;
+}
+
+} // namespace
+
+void TestWmean::sweepMakes1000PassesAndStopsShortOfOne() {
+    WindowUnderTest t;
+    SetFitnesses(t.window, 100, 100, 50);
+    const Sweep sweep = RecordSweep(t);
+    QCOMPARE(sweep.meanDots.size(), std::size_t(1000));
+    QCOMPARE(sweep.changeDots.size(), std::size_t(1000));
+    QCOMPARE(t.window.pscan, 1.0000000000000007); // the value that ended the sweep
+    QCOMPARE(sweep.meanDots.front().x, 96.0f);
+    QCOMPARE(sweep.changeDots.front().x, 256.0f);
+    QCOMPARE(sweep.meanDots.back().x, static_cast<float>(96.0 + 150.0 * 0.9990000000000008));
+    QVERIFY(std::abs(sweep.meanDots.back().x - 245.85f) < 1e-4f);
+    QVERIFY(std::abs(sweep.changeDots.back().x - 405.85f) < 1e-4f);
+    for (std::size_t pass = 0; pass < 1000; ++pass) {
+        QCOMPARE(sweep.meanDots[pass].kind, DrawCall::Kind::Point);
+        QCOMPARE(sweep.meanDots[pass].colour, t.window.surface->drawingColour());
+        QCOMPARE(sweep.changeDots[pass].colour, Colour::FromRgb(2, 3, 4));
+    }
+    // The last pass left the fields at p = 0.999.
+    QCOMPARE(t.window.dp, t.window.pscanNext - 0.9990000000000008);
+    QVERIFY(t.reports.isEmpty());
+}
+
+void TestWmean::curves_data() {
+    QTest::addColumn<int>("w1");
+    QTest::addColumn<int>("w2");
+    QTest::addColumn<int>("w3");
+    QTest::addColumn<int>("signBefore"); // sign of the change in passes 1 to lastBefore
+    QTest::addColumn<int>("lastBefore");
+    QTest::addColumn<int>("firstAfter");   // from here to pass 999 the sign is the opposite
+    QTest::addColumn<bool>("peak");        // the mean fitness has a maximum, not a minimum
+    QTest::addColumn<double>("extremum");  // its value
+    QTest::addColumn<double>("extremumX"); // where its dot is drawn
+    QTest::newRow("all fitnesses 1")
+        << 100 << 100 << 100 << 0 << 999 << 1000 << true << 1.0 << -1.0;
+    QTest::newRow("A dominant") << 100 << 100 << 50 << 1 << 999 << 1000 << false << 0.5 << 96.0;
+    QTest::newRow("overdominance")
+        << 80 << 100 << 60 << 1 << 666 << 667 << true << 13.0 / 15.0 << 196.0;
+    QTest::newRow("underdominance")
+        << 100 << 50 << 100 << -1 << 499 << 501 << false << 0.75 << 171.0;
+}
+
+void TestWmean::curves() {
+    QFETCH(int, w1);
+    QFETCH(int, w2);
+    QFETCH(int, w3);
+    QFETCH(int, signBefore);
+    QFETCH(int, lastBefore);
+    QFETCH(int, firstAfter);
+    QFETCH(bool, peak);
+    QFETCH(double, extremum);
+    QFETCH(double, extremumX);
+    WindowUnderTest t;
+    SetFitnesses(t.window, w1, w2, w3);
+    const Sweep sweep = RecordSweep(t);
+    QCOMPARE(sweep.changeDots.size(), std::size_t(1000));
+
+    const auto sign = [](double v) { return v == 0 ? 0 : v > 0 ? 1 : -1; };
+    QCOMPARE(sign(sweep.change(0)), 0); // A absent cannot change
+    for (int pass = 1; pass <= lastBefore; ++pass)
+        QVERIFY2(sign(sweep.change(pass)) == signBefore, qPrintable(QString::number(pass)));
+    for (int pass = firstAfter; pass < 1000; ++pass)
+        QVERIFY2(sign(sweep.change(pass)) == -signBefore, qPrintable(QString::number(pass)));
+
+    const auto byY = [](const DrawCall &a, const DrawCall &b) { return a.y < b.y; };
+    const auto at = peak ? std::min_element(sweep.meanDots.begin(), sweep.meanDots.end(), byY)
+                         : std::max_element(sweep.meanDots.begin(), sweep.meanDots.end(), byY);
+    QVERIFY(std::abs((420.0 - at->y) / 100.0 - extremum) < 1e-5);
+    if (extremumX >= 0)
+        QVERIFY2(std::abs(at->x - extremumX) < 1.0, qPrintable(QString::number(at->x)));
+}
+
+void TestWmean::changeCurveMatchesTheSelectionIdentity_data() {
+    QTest::addColumn<int>("w1");
+    QTest::addColumn<int>("w2");
+    QTest::addColumn<int>("w3");
+    QTest::newRow("A dominant") << 100 << 100 << 50;
+    QTest::newRow("overdominance") << 80 << 100 << 60;
+    QTest::newRow("underdominance") << 100 << 50 << 100;
+    QTest::newRow("additive") << 90 << 60 << 30;
+    QTest::newRow("heterozygote lethal") << 100 << 0 << 1;
+}
+
+// The change of p is p q (mean fitness of A - mean fitness of a) / mean fitness,
+// with the marginal fitnesses of the two alleles; and the mean is a quadratic in p.
+void TestWmean::changeCurveMatchesTheSelectionIdentity() {
+    QFETCH(int, w1);
+    QFETCH(int, w2);
+    QFETCH(int, w3);
+    WindowUnderTest t;
+    SetFitnesses(t.window, w1, w2, w3);
+    const Sweep sweep = RecordSweep(t);
+    const double wAA = w1 / 100.0, wAa = w2 / 100.0, waa = w3 / 100.0;
+    for (std::size_t pass = 0; pass < 1000; ++pass) {
+        const double p = pass / 1000.0, q = 1 - p;
+        const double wA = p * wAA + q * wAa, wa = p * wAa + q * waa;
+        const double wbar = p * wA + q * wa;
+        const double dp = p * q * (wA - wa) / wbar;
+        QVERIFY2(std::abs(sweep.meanFitness(pass) - wbar) < 1e-5,
+                 qPrintable(QString::number(pass)));
+        QVERIFY2(std::abs(sweep.change(pass) - dp) < 1e-5, qPrintable(QString::number(pass)));
+        QVERIFY(std::abs(sweep.meanDots[pass].x - (96.0 + 0.15 * pass)) < 1e-3);
+        QVERIFY(std::abs(sweep.changeDots[pass].x - (256.0 + 0.15 * pass)) < 1e-3);
+    }
+}
+
+void TestWmean::changeDotAboveItsFrameIsStillDrawn() {
+    WindowUnderTest t;
+    SetFitnesses(t.window, 100, 0, 1);
+    const Sweep sweep = RecordSweep(t);
+    // At p = 0.3 the mean fitness is 0.0949 and the change 0.09 / 0.0949 - 0.3.
+    QVERIFY(std::abs(sweep.meanFitness(300) - 0.0949) < 1e-5);
+    QVERIFY(std::abs(sweep.changeDots[300].x - 301.0f) < 1e-3f);
+    QVERIFY(std::abs(sweep.changeDots[300].y - 267.74f) < 1e-2f);
+    QCOMPARE(t.window.surface->pixelAt(301, 268), QColor(2, 3, 4));
+    QCOMPARE(t.screen().pixelColor(301, 268), QColor(2, 3, 4)); // inside Shape1's area
+    QVERIFY(t.reports.isEmpty());
+}
+
+void TestWmean::zeroMeanFitnessStopsAfterTheFirstDot_data() {
+    QTest::addColumn<bool>("setBars");
+    QTest::newRow("w(aa) = 0") << true;
+    QTest::newRow("nothing set") << false;
+}
+
+void TestWmean::zeroMeanFitnessStopsAfterTheFirstDot() {
+    QFETCH(bool, setBars);
+    WindowUnderTest t;
+    if (setBars)
+        SetFitnesses(t.window, 100, 100, 0);
+    std::vector<DrawCall> calls;
+    t.window.surface->setRecorder(&calls);
+    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    const std::vector<DrawCall> expected{
+        {DrawCall::Kind::Point, 96, 420, t.window.surface->drawingColour()}};
+    QVERIFY(calls == expected);
+    QCOMPARE(PaintedPixels(*t.window.surface), 1);
+    QCOMPARE(t.reports.size(), 1);
+    // The window goes on: the next sweep with a sound setting draws both curves.
+    SetFitnesses(t.window, 100, 100, 50);
+    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    QCOMPARE(calls.size(), std::size_t(2001));
+    QCOMPARE(t.reports.size(), 1);
+}
+
+void TestWmean::curvesPileUpUntilCls() {
+    WindowUnderTest t;
+    SetFitnesses(t.window, 100, 100, 100);
+    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    const QImage once = t.window.surface->image();
+    // Dots 0.15 pixels apart fill the rows of mean fitness 1 and of no change.
+    QCOMPARE(PaintedPixels(*t.window.surface, QRect(96, 320, 151, 1)), 151);
+    QCOMPARE(PaintedPixels(*t.window.surface, QRect(256, 365, 151, 1)), 151);
+    QCOMPARE(t.screen().pixelColor(300, 365), QColor(2, 3, 4)); // over Line2
+
+    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    QCOMPARE(t.window.surface->image(), once);
+
+    t.window.HScrollw3->SetValue(0);
+    t.window.HScrollw3->SetValue(50);
+    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    QCOMPARE(PaintedPixels(*t.window.surface, QRect(96, 320, 151, 1)), 151); // first pair kept
+    QCOMPARE(t.window.surface->pixelAt(96, 370), t.drawingColour());         // second pair from 0.5
+    QVERIFY(PaintedPixels(*t.window.surface) >
+            PaintedPixels(*t.window.surface, QRect(96, 320, 151, 1)) + 151 + 100);
+
+    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
+    QCOMPARE(PaintedPixels(*t.window.surface), 0);
+}
+
+QTEST_MAIN(TestWmean)
+#include "tst_wmean.moc"
