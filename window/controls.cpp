@@ -23,8 +23,13 @@ void ApplyFont(QWidget *control, const layout::Font &font) {
 
 QWidget *MakeWidget(const layout::Row &row, QWidget *window) {
     switch (row.kind) {
-    case Kind::Button:
-        return new QPushButton(QString::fromUtf8(row.text), window);
+    case Kind::Button: {
+        auto *button = new QPushButton(QString::fromUtf8(row.text), window);
+        // Return presses the focused button as Space does; outside a dialog
+        // Qt only does that for auto-default buttons.
+        button->setAutoDefault(true);
+        return button;
+    }
     case Kind::TextBox: {
         auto *box = new QLineEdit(QString::fromUtf8(row.text), window);
         // Nothing reads what a user types here, so the box does not invite it;

@@ -1,5 +1,7 @@
 #include "quorvelcode.h"
 
+#include "accessibility.h"
+#include "app_icon.h"
 #include "controls.h"
 #include "fonts.h"
 #include "layout.h"
@@ -44,7 +46,11 @@ Quorvelcode::Quorvelcode(QWidget *parent) : QWidget(parent), errors(this) {
     surface = new platform::DrawingLayer(this, platform::Colour::FromCode(form.drawingColour));
     surface->setGeometry(0, 0, form.clientWidth, form.clientHeight);
 
+    setWindowIcon(platform::AppIcon());
+    surface->setAccessibleName(QStringLiteral("Drawing"));
+
     buildFromLayout();
+    DescribeControls(*this);
     stackControls();
     connectHandlers();
     Textw1->setFocus();

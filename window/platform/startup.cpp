@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "app_icon.h"
 #include "quorvelcode.h"
 
 #include <QApplication>
@@ -9,7 +10,8 @@ namespace quorvel::platform {
 int Start(int argc, char **argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
+    QApplication::setWindowIcon(AppIcon());
     Quorvelcode window;
     window.show();
     return QApplication::exec();

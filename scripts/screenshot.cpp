@@ -1,0 +1,36 @@
+// Renders the window after a short session, the way a class would use it, for
+// the README: overdominance from several start frequencies, then W Mean.
+#include "app_icon.h"
+#include "quorvelcode.h"
+
+#include <QApplication>
+#include <QTest>
+#include <cstdio>
+
+int main(int argc, char **argv) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quorvel_screenshot OUTPUT.png\n");
+        return 2;
+    }
+    QApplication::setWindowIcon(quorvel::platform::AppIcon());
+    quorvel::Quorvelcode window;
+    int errors = 0;
+    window.errors.setSink([&](const QString &) { ++errors; });
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+
+    window.HScrollw1->SetValue(80);
+    window.HScrollw2->SetValue(100);
+    window.HScrollw3->SetValue(60);
+    for (int p0 : {20, 150, 400, 950}) {
+        window.VScrollp->SetValue(p0);
+        QTest::mouseClick(window.RUN, Qt::LeftButton);
+    }
+    QTest::mouseClick(window.Wmean, Qt::LeftButton);
+    QApplication::processEvents();
+    if (errors || !window.grab().save(QString::fromLocal8Bit(argv[1])))
+        return 1;
+    return 0;
+}

@@ -1,0 +1,112 @@
+#include "helpers.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+using testing::PaintedPixels;
+using testing::WindowUnderTest;
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+
+private slots:
+    void screenReaderNames_data();
+    void screenReaderNames();
+    void windowHasTheAppIcon();
+    void wholeSessionFromTheKeyboard();
+};
+
+void TestDesktop::screenReaderNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("described");
+    QTest::newRow("w(AA) bar") << "HScrollw1" << "Fitness w(AA)" << "genotype AA";
+    QTest::newRow("w(Aa) box") << "Textw2" << "Fitness w(Aa)" << "genotype Aa";
+    QTest::newRow("w(aa) bar") << "HScrollw3" << "Fitness w(aa)" << "genotype aa";
+    QTest::newRow("p0 bar") << "VScrollp" << "p0" << "start frequency";
+    QTest::newRow("p0 box") << "TextInitp" << "p0" << "start frequency";
+    QTest::newRow("p100") << "Textp100" << "Frequency A  p100" << "100 generations";
+    QTest::newRow("RUN") << "RUN" << "RUN" << "draws";
+    QTest::newRow("W Mean") << "Wmean" << "W Mean" << "mean fitness";
+    QTest::newRow("CLS") << "CLS" << "CLS" << "Clears";
+    QTest::newRow("a label reads its text") << "Label6" << "100 generations" << "";
+}
+
+void TestDesktop::screenReaderNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, described);
+    quorvel::Quorvelcode window;
+    auto *widget = window.findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QVERIFY2(accessible->text(QAccessible::Description).contains(described),
+             qPrintable(accessible->text(QAccessible::Description)));
+}
+
+void TestDesktop::windowHasTheAppIcon() {
+    quorvel::Quorvelcode window;
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(!window.windowIcon().pixmap(48, 48).isNull());
+}
+
+namespace {
+
+void Press(Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+} // namespace
+
+// Sets all four parameters and presses RUN, W Mean and CLS with keys alone.
+void TestDesktop::wholeSessionFromTheKeyboard() {
+    WindowUnderTest t;
+    auto &w = t.window;
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.Textw1);
+
+    Press(Qt::Key_Tab, 4);
+    QCOMPARE(QApplication::focusWidget(), w.VScrollp);
+    Press(Qt::Key_End); // the bottom: p = 0
+    Press(Qt::Key_Up, 100);
+    QCOMPARE(w.TextInitp->text(), QString("0.1"));
+
+    Press(Qt::Key_Tab, 2);
+    QCOMPARE(QApplication::focusWidget(), w.HScrollw1);
+    Press(Qt::Key_End);
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_PageDown);
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Right, 51);
+    Press(Qt::Key_Left);
+    QCOMPARE(w.Textw1->text(), QString("1"));
+    QCOMPARE(w.Textw2->text(), QString("1"));
+    QCOMPARE(w.Textw3->text(), QString("0.5"));
+
+    Press(Qt::Key_Backtab, 3);
+    QCOMPARE(QApplication::focusWidget(), w.RUN);
+    Press(Qt::Key_Space);
+    QCOMPARE(w.Textp100->text(), QString("0.979"));
+
+    Press(Qt::Key_Tab, 6);
+    QCOMPARE(QApplication::focusWidget(), w.Wmean);
+    Press(Qt::Key_Return);
+    for (int x = 96; x <= 246; ++x) // a mean-fitness dot in every column of Shape2
+        QVERIFY(PaintedPixels(*w.surface, QRect(x, 320, 1, 101)) > 0);
+
+    Press(Qt::Key_Backtab, 2);
+    QCOMPARE(QApplication::focusWidget(), w.CLS);
+    Press(Qt::Key_Enter);
+    QCOMPARE(PaintedPixels(*w.surface), 0);
+    QCOMPARE(w.Textp100->text(), QString("0.979"));
+    QVERIFY(t.reports.isEmpty());
+}
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
