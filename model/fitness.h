@@ -18,10 +18,27 @@ private:
     bool numeratorIsZero_;
 };
 
-double MeanFitness(double p, double wAA, double wAa, double waa);
+// Raises ZeroMeanFitness; kept out of line so the arithmetic stays inline and short.
+[[noreturn]] void RaiseZeroMeanFitness(bool numeratorIsZero);
+
+// The grouping of each sum below is deliberate: results are compared bit for
+// bit, so the terms must be added in this order. Both are inline because a run
+// is a chain of 100 of them, each waiting on the last.
+inline double MeanFitness(double p, double wAA, double wAa, double waa) {
+    const double q = 1.0 - p;
+    return ((p * p * wAA) + (((2.0 * p) * q) * wAa)) + (q * q * waa);
+}
 
 // wbar is the mean fitness at the same p and fitnesses, as the caller has just
 // computed it; w(aa) does not enter the numerator.
-double NextFrequency(double p, double wbar, double wAA, double wAa);
+inline double NextFrequency(double p, double wbar, double wAA, double wAa) {
+    const double q = 1.0 - p;
+    // Heterozygotes pass A to half their gametes, hence p*q rather than 2*p*q.
+    const double numerator = (p * p * wAA) + ((p * q) * wAa);
+    // A double division by zero would quietly give inf or NaN; refuse it instead.
+    if (wbar == 0.0) [[unlikely]]
+        RaiseZeroMeanFitness(numerator == 0.0);
+    return numerator / wbar;
+}
 
 } // namespace quorvel

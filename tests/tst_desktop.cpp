@@ -21,16 +21,36 @@ void TestDesktop::screenReaderNames_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("described");
-    QTest::newRow("w(AA) bar") << "HScrollw1" << "Fitness w(AA)" << "genotype AA";
-    QTest::newRow("w(Aa) box") << "Textw2" << "Fitness w(Aa)" << "genotype Aa";
-    QTest::newRow("w(aa) bar") << "HScrollw3" << "Fitness w(aa)" << "genotype aa";
-    QTest::newRow("p0 bar") << "VScrollp" << "p0" << "start frequency";
-    QTest::newRow("p0 box") << "TextInitp" << "p0" << "start frequency";
-    QTest::newRow("p100") << "Textp100" << "Frequency A  p100" << "100 generations";
-    QTest::newRow("RUN") << "RUN" << "RUN" << "draws";
-    QTest::newRow("W Mean") << "Wmean" << "W Mean" << "mean fitness";
-    QTest::newRow("CLS") << "CLS" << "CLS" << "Clears";
-    QTest::newRow("a label reads its text") << "Label6" << "100 generations" << "";
+    QTest::newRow("w(AA) bar") << "HScrollw1"
+                               << "Fitness w(AA)"
+                               << "genotype AA";
+    QTest::newRow("w(Aa) box") << "Textw2"
+                               << "Fitness w(Aa)"
+                               << "genotype Aa";
+    QTest::newRow("w(aa) bar") << "HScrollw3"
+                               << "Fitness w(aa)"
+                               << "genotype aa";
+    QTest::newRow("p0 bar") << "VScrollp"
+                            << "p0"
+                            << "start frequency";
+    QTest::newRow("p0 box") << "TextInitp"
+                            << "p0"
+                            << "start frequency";
+    QTest::newRow("p100") << "Textp100"
+                          << "Frequency A  p100"
+                          << "100 generations";
+    QTest::newRow("RUN") << "RUN"
+                         << "RUN"
+                         << "draws";
+    QTest::newRow("W Mean") << "Wmean"
+                            << "W Mean"
+                            << "mean fitness";
+    QTest::newRow("CLS") << "CLS"
+                         << "CLS"
+                         << "Clears";
+    QTest::newRow("a label reads its text") << "Label6"
+                                            << "100 generations"
+                                            << "";
 }
 
 void TestDesktop::screenReaderNames() {
@@ -47,9 +67,12 @@ void TestDesktop::screenReaderNames() {
              qPrintable(accessible->text(QAccessible::Description)));
 }
 
+// The icon arrives right after the first frame, which does not need it.
 void TestDesktop::windowHasTheAppIcon() {
     quorvel::Quorvelcode window;
-    QVERIFY(!window.windowIcon().isNull());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(!window.windowIcon().isNull());
     QVERIFY(!window.windowIcon().pixmap(48, 48).isNull());
 }
 

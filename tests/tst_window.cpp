@@ -1,6 +1,7 @@
 #include "helpers.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 
 using quorvel::Quorvelcode;
@@ -26,6 +27,7 @@ private slots:
     void clsErasesDrawingOnly();
     void clsOnFreshWindowChangesNothing();
     void drawingSurvivesRepaintAndHiding();
+    void drawingReachesTheScreenOnceTheHandlerReturns();
 };
 
 namespace {
@@ -275,6 +277,23 @@ void TestWindow::drawingSurvivesRepaintAndHiding() {
     QVERIFY(QTest::qWaitForWindowExposed(&t.window));
     t.window.repaint();
     QCOMPARE(t.screen().pixelColor(300, 200), QColor(255, 0, 0));
+}
+
+// Not a grab, which paints everything afresh: what the platform was last given.
+void TestWindow::drawingReachesTheScreenOnceTheHandlerReturns() {
+    WindowUnderTest t;
+    t.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    const auto onScreen = [&](int x, int y) {
+        return t.window.screen()->grabWindow(t.window.winId()).toImage().pixelColor(x, y);
+    };
+    QCOMPARE(onScreen(300, 200), QColor(224, 224, 224));
+    t.window.PSet(300, 200, quorvel::platform::Colour::FromRgb(255, 0, 0));
+    t.window.PSet(120, 330, quorvel::platform::Colour::FromRgb(0, 255, 0));
+    QTRY_COMPARE(onScreen(300, 200), QColor(255, 0, 0));
+    QCOMPARE(onScreen(120, 330), QColor(0, 255, 0));
+    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
+    QTRY_COMPARE(onScreen(300, 200), QColor(224, 224, 224));
 }
 
 QTEST_MAIN(TestWindow)

@@ -36,7 +36,7 @@ constexpr Description Descriptions[] = {
 void DescribeControls(QWidget &window) {
     for (const Description &entry : Descriptions) {
         for (QWidget *control : window.findChildren<QWidget *>(QString::fromUtf8(entry.control),
-                                                                Qt::FindDirectChildrenOnly)) {
+                                                               Qt::FindDirectChildrenOnly)) {
             control->setAccessibleName(QString::fromUtf8(entry.name));
             control->setAccessibleDescription(QString::fromUtf8(entry.description));
         }

@@ -15,27 +15,31 @@ namespace {
 
 using layout::Kind;
 
-void ApplyFont(QWidget *control, const layout::Font &font) {
+void ApplyFont(QWidget *control, const layout::Row &row) {
     // Without a family of its own a control keeps the window's font.
-    if (font.family)
-        control->setFont(platform::MakeFont(font.family, font.pointSize, font.bold));
+    if (!row.font.family)
+        return;
+    // Captions are plain Latin text and need no fallback faces; a box shows
+    // numbers in the user's locale, whose digits may come from another face.
+    const auto glyphs = row.kind == Kind::TextBox ? platform::Glyphs::Any : platform::Glyphs::Latin;
+    control->setFont(
+        platform::MakeFont(row.font.family, row.font.pointSize, row.font.bold, glyphs));
 }
 
 QWidget *MakeWidget(const layout::Row &row, QWidget *window) {
     switch (row.kind) {
     case Kind::Button: {
-        auto *button = new QPushButton(QString::fromUtf8(row.text), window);
+        auto *button = new QPushButton(window);
         // Return presses the focused button as Space does; outside a dialog
         // Qt only does that for auto-default buttons.
         button->setAutoDefault(true);
         return button;
     }
     case Kind::TextBox: {
-        auto *box = new QLineEdit(QString::fromUtf8(row.text), window);
+        auto *box = new QLineEdit(window);
         // Nothing reads what a user types here, so the box does not invite it;
         // its text can still be selected and copied.
         box->setReadOnly(true);
-        box->setCursorPosition(0);
         return box;
     }
     case Kind::HorizontalBar:
@@ -49,7 +53,7 @@ QWidget *MakeWidget(const layout::Row &row, QWidget *window) {
         return bar;
     }
     case Kind::Label: {
-        auto *label = new QLabel(QString::fromUtf8(row.text), window);
+        auto *label = new QLabel(window);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Opaque in the window's colour, so labels read as text on the window
@@ -65,6 +69,19 @@ QWidget *MakeWidget(const layout::Row &row, QWidget *window) {
     return nullptr;
 }
 
+// Text goes in after the font, so that no text is laid out twice.
+void ApplyText(QWidget *control, const layout::Row &row) {
+    const QString text = QString::fromUtf8(row.text);
+    if (auto *button = qobject_cast<QPushButton *>(control)) {
+        button->setText(text);
+    } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    } else if (auto *label = qobject_cast<QLabel *>(control)) {
+        label->setText(text);
+    }
+}
+
 } // namespace
 
 QWidget *CreateControl(const layout::Row &row, QWidget *window) {
@@ -72,7 +89,8 @@ QWidget *CreateControl(const layout::Row &row, QWidget *window) {
     control->setObjectName(QString::fromUtf8(row.name));
     if (row.index >= 0)
         control->setProperty("index", row.index);
-    ApplyFont(control, row.font);
+    ApplyFont(control, row);
+    ApplyText(control, row);
     if (row.kind == Kind::Line) {
         // A line includes both its end pixels.
         control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);

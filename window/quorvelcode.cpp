@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "app_icon.h"
 #include "controls.h"
+#include "first_frame.h"
 #include "fonts.h"
 #include "layout.h"
 
@@ -41,12 +42,16 @@ Quorvelcode::Quorvelcode(QWidget *parent) : QWidget(parent), errors(this) {
                      platform::Colour::FromCode(form.background).resolve(colours));
     setPalette(colours);
     setAutoFillBackground(true);
-    setFont(platform::MakeFont(form.font.family, form.font.pointSize, form.font.bold));
+    // Only the W Mean caption shows the window's own font.
+    setFont(platform::MakeFont(form.font.family, form.font.pointSize, form.font.bold,
+                               platform::Glyphs::Latin));
 
     surface = new platform::DrawingLayer(this, platform::Colour::FromCode(form.drawingColour));
     surface->setGeometry(0, 0, form.clientWidth, form.clientHeight);
 
-    setWindowIcon(platform::AppIcon());
+    // The icon is decoded and handed to the window system only once the first
+    // frame is up; the first picture does not need it.
+    new platform::AfterFirstFrame(*this, [this] { setWindowIcon(platform::AppIcon()); });
     surface->setAccessibleName(QStringLiteral("Drawing"));
 
     buildFromLayout();

@@ -1,6 +1,7 @@
 #include "drawing_layer.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -65,7 +66,6 @@ DrawingLayer::DrawingLayer(QWidget *parent, Colour drawingColour)
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     drawingPixel_ = pixelValue(drawingColour_);
-    fitRaster();
 }
 
 QRgb DrawingLayer::pixelValue(Colour colour) const {
@@ -81,16 +81,14 @@ void DrawingLayer::PSet(float x, float y) {
     record(DrawCall::Kind::Point, x, y, drawingColour_);
     current_ = QPointF(x, y);
     if (std::isfinite(x) && std::isfinite(y))
-        plot(PixelOf(x), PixelOf(y), drawingPixel_);
-    scheduleRepaint();
+        point(PixelOf(x), PixelOf(y), drawingPixel_);
 }
 
 void DrawingLayer::PSet(float x, float y, Colour colour) {
     record(DrawCall::Kind::Point, x, y, colour);
     current_ = QPointF(x, y);
     if (std::isfinite(x) && std::isfinite(y))
-        plot(PixelOf(x), PixelOf(y), pixelValue(colour));
-    scheduleRepaint();
+        point(PixelOf(x), PixelOf(y), pixelValue(colour));
 }
 
 void DrawingLayer::Line(float x, float y) {
@@ -99,13 +97,12 @@ void DrawingLayer::Line(float x, float y) {
     current_ = QPointF(x, y);
     if (std::isfinite(from.x()) && std::isfinite(from.y()) && std::isfinite(x) && std::isfinite(y))
         segment(from.x(), from.y(), x, y, drawingPixel_);
-    scheduleRepaint();
 }
 
 void DrawingLayer::Cls() {
-    image_.fill(Qt::transparent);
+    image_ = QImage(); // nothing drawn: no raster until the next primitive
     current_ = QPointF(0.0, 0.0);
-    scheduleRepaint();
+    markDirty(rect());
 }
 
 QColor DrawingLayer::pixelAt(int x, int y) const {
@@ -114,10 +111,16 @@ QColor DrawingLayer::pixelAt(int x, int y) const {
     return image_.pixelColor(x * block_, y * block_);
 }
 
+void DrawingLayer::point(int x, int y, QRgb value) {
+    plot(x, y, value);
+    markDirty(QRect(x, y, 1, 1));
+}
+
 void DrawingLayer::plot(int x, int y, QRgb value) {
-    // A hidden widget hears of its resizes only once shown; draw at its size now.
+    // The raster is made at the first primitive, and a hidden widget hears of
+    // its resizes only once shown: draw at the widget's size now.
     if (image_.width() != width() * block_ || image_.height() != height() * block_)
-        fitRaster();
+        fitRaster(true);
     const int dx = x * block_, dy = y * block_;
     if (x < 0 || y < 0 || dx >= image_.width() || dy >= image_.height())
         return;
@@ -136,6 +139,8 @@ void DrawingLayer::segment(double x0, double y0, double x1, double y1, QRgb valu
     const int bx = PixelOf(x1), by = PixelOf(y1);
     const int dx = std::abs(bx - ax), sx = ax < bx ? 1 : -1;
     const int dy = -std::abs(by - ay), sy = ay < by ? 1 : -1;
+    markDirty(QRect(QPoint(std::min(ax, bx), std::min(ay, by)),
+                    QPoint(std::max(ax, bx), std::max(ay, by))));
     int err = dx + dy;
     for (;;) {
         plot(ax, ay, value);
@@ -154,8 +159,11 @@ void DrawingLayer::segment(double x0, double y0, double x1, double y1, QRgb valu
 }
 
 // Sizes the raster to the widget at the screen's pixel ratio, keeping what is
-// already drawn when the window moves to a screen of another ratio.
-void DrawingLayer::fitRaster() {
+// already drawn when the window moves to a screen of another ratio. Without
+// allocate, a layer with nothing drawn stays without a raster.
+void DrawingLayer::fitRaster(bool allocate) {
+    if (image_.isNull() && !allocate)
+        return;
     const int block = std::max(1, static_cast<int>(std::lround(devicePixelRatioF())));
     const QSize size = this->size() * block;
     if (image_.size() == size && block_ == block)
@@ -171,23 +179,34 @@ void DrawingLayer::fitRaster() {
     block_ = block;
 }
 
-void DrawingLayer::scheduleRepaint() {
-    // One update per handler is enough: W Mean draws 2000 dots in one click.
-    if (!repaintPending_) {
-        repaintPending_ = true;
-        update();
-    }
+// Repaints only what the primitives touched, once, when the handler that drew
+// them has returned: W Mean draws 2000 dots in one click.
+void DrawingLayer::markDirty(const QRect &area) {
+    dirty_ |= area;
+    if (repaintPending_)
+        return;
+    repaintPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            repaintPending_ = false;
+            update(dirty_ & rect());
+            dirty_ = QRect();
+        },
+        Qt::QueuedConnection);
 }
 
-void DrawingLayer::paintEvent(QPaintEvent *) {
-    repaintPending_ = false;
-    fitRaster();
+void DrawingLayer::paintEvent(QPaintEvent *event) {
+    fitRaster(false);
+    if (image_.isNull())
+        return; // nothing drawn yet, or all cleared
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), image_);
+    const QRect area = event->rect();
+    painter.drawImage(area, image_, QRect(area.topLeft() * block_, area.size() * block_));
 }
 
 void DrawingLayer::resizeEvent(QResizeEvent *) {
-    fitRaster();
+    fitRaster(false);
 }
 
 void DrawingLayer::changeEvent(QEvent *event) {

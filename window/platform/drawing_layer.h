@@ -35,7 +35,8 @@ public:
 
     QPointF currentPoint() const { return current_; }
     Colour drawingColour() const { return drawingColour_; }
-    // The raster in device pixels (logical pixels times the device pixel ratio).
+    // The raster in device pixels (logical pixels times the device pixel
+    // ratio); a null image until something is drawn.
     const QImage &image() const { return image_; }
     // Logical pixel (x, y) of the raster; transparent where nothing was drawn.
     QColor pixelAt(int x, int y) const;
@@ -51,10 +52,11 @@ protected:
 private:
     void record(DrawCall::Kind kind, float x, float y, Colour colour);
     QRgb pixelValue(Colour colour) const;
+    void point(int x, int y, QRgb value);
     void plot(int x, int y, QRgb value);
     void segment(double x0, double y0, double x1, double y1, QRgb value);
-    void fitRaster();
-    void scheduleRepaint();
+    void fitRaster(bool allocate);
+    void markDirty(const QRect &area);
 
     Colour drawingColour_;
     QRgb drawingPixel_ = 0;
@@ -62,6 +64,7 @@ private:
     int block_ = 1; // device pixels per logical pixel, each way
     QPointF current_{0.0, 0.0};
     bool repaintPending_ = false;
+    QRect dirty_; // logical pixels drawn since the last repaint was asked for
     std::vector<DrawCall> *recorder_ = nullptr;
 };
 

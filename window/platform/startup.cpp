@@ -1,6 +1,5 @@
 #include "startup.h"
 
-#include "app_icon.h"
 #include "quorvelcode.h"
 
 #include <QApplication>
@@ -8,12 +7,17 @@
 namespace quorvel::platform {
 
 int Start(int argc, char **argv) {
+    return Start(argc, argv, {});
+}
+
+int Start(int argc, char **argv, const std::function<void(QWidget &window)> &shown) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
-    QApplication::setWindowIcon(AppIcon());
     Quorvelcode window;
     window.show();
+    if (shown)
+        shown(window);
     return QApplication::exec();
 }
 

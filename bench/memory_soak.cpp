@@ -1,0 +1,61 @@
+// Resident memory over 10,000 RUN and 10,000 W Mean clicks on one window: the
+// drawing is a fixed-size raster, so memory must stay where it was after the
+// first click of each.
+#include "quorvelcode.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+long ResidentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+// Clicks button `count` times, repainting as the event loop would, and returns
+// the growth in KiB after the first click.
+long GrowthOver(quorvel::Quorvelcode &window, QPushButton *button, int count) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const long first = ResidentKiB();
+    for (int i = 1; i < count; ++i) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (i % 10 == 0)
+            QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    (void)window;
+    return ResidentKiB() - first;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication application(argc, argv);
+    quorvel::Quorvelcode window;
+    int errors = 0;
+    window.errors.setSink([&](const QString &) { ++errors; });
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.HScrollw1->SetValue(80);
+    window.HScrollw2->SetValue(100);
+    window.HScrollw3->SetValue(60);
+    window.VScrollp->SetValue(100);
+
+    const long run = GrowthOver(window, window.RUN, 10000);
+    const long wmean = GrowthOver(window, window.Wmean, 10000);
+    std::printf(
+        "memory: RUN x10000 grew %ld KiB, W Mean x10000 grew %ld KiB (limit 1024 KiB each)\n", run,
+        wmean);
+    std::printf("memory: resident at the end %ld KiB\n", ResidentKiB());
+    return errors == 0 && run <= 1024 && wmean <= 1024 ? 0 : 1;
+}

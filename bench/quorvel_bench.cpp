@@ -1,0 +1,104 @@
+// Speed of the program's actions on the real code: the model alone, each
+// handler drawing into the layer, and a click through to the repainted window.
+#include "fitness.h"
+#include "quorvelcode.h"
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A window set up as a user would before pressing RUN or W Mean.
+struct SetUpWindow {
+    quorvel::Quorvelcode window;
+    int errors = 0;
+    SetUpWindow() {
+        window.errors.setSink([this](const QString &) { ++errors; });
+        window.HScrollw1->SetValue(80);
+        window.HScrollw2->SetValue(100);
+        window.HScrollw3->SetValue(60);
+        window.VScrollp->SetValue(100);
+    }
+};
+
+void BM_Model100Generations(benchmark::State &state) {
+    double wAA = 0.8, wAa = 1.0, waa = 0.6, p0 = 0.1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(wAA);
+        benchmark::DoNotOptimize(p0);
+        double p = p0;
+        for (int gen = 1; gen <= 100; ++gen) {
+            const double wbar = quorvel::MeanFitness(p, wAA, wAa, waa);
+            p = quorvel::NextFrequency(p, wbar, wAA, wAa);
+        }
+        benchmark::DoNotOptimize(p);
+    }
+}
+BENCHMARK(BM_Model100Generations);
+
+// The handler alone: the window is not shown, so nothing is repainted.
+void BM_RUN_Click(benchmark::State &state) {
+    SetUpWindow setUp;
+    for (auto _ : state)
+        setUp.window.RUN_Click();
+    if (setUp.errors)
+        state.SkipWithError("RUN reported an error");
+}
+BENCHMARK(BM_RUN_Click);
+
+void BM_Wmean_Click(benchmark::State &state) {
+    SetUpWindow setUp;
+    for (auto _ : state)
+        setUp.window.Wmean_Click();
+    if (setUp.errors)
+        state.SkipWithError("W Mean reported an error");
+    state.counters["dots"] = 2000;
+}
+BENCHMARK(BM_Wmean_Click);
+
+// Counts the frames the window paints.
+class FrameCounter : public QObject {
+public:
+    int frames = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        frames += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// A synthesized mouse click on RUN, through the guard and the handler, until
+// the window has painted the new picture.
+void BM_ClickToFrame(benchmark::State &state) {
+    SetUpWindow setUp;
+    setUp.window.show();
+    if (!QTest::qWaitForWindowExposed(&setUp.window)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    FrameCounter counter;
+    setUp.window.surface->installEventFilter(&counter);
+    for (auto _ : state) {
+        const int before = counter.frames;
+        QTest::mouseClick(setUp.window.RUN, Qt::LeftButton);
+        while (counter.frames == before)
+            QCoreApplication::processEvents();
+    }
+    if (setUp.errors)
+        state.SkipWithError("RUN reported an error");
+}
+BENCHMARK(BM_ClickToFrame);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
