@@ -21,7 +21,8 @@ private:
 };
 
 // The number a parameter stands for: 0 while unset, otherwise the number its
-// text spells in the user's locale. A text that spells no number also gives 0.
+// text spells in the user's locale. A text that spells no finite number also
+// gives 0.
 double ParameterValue(const Parameter &parameter);
 
 } // namespace quorvel

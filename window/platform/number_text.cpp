@@ -1,6 +1,7 @@
 #include "number_text.h"
 
 #include <QLocale>
+#include <cmath>
 
 namespace quorvel::platform {
 
@@ -21,6 +22,8 @@ QString NumberToText(double value) {
 double TextToNumber(const QString &text, bool *ok) {
     bool read = false;
     const double value = UserLocale().toDouble(text, &read);
+    // Only a finite number counts: "nan" or "1e999" would poison the model.
+    read = read && std::isfinite(value);
     if (ok)
         *ok = read;
     return read ? value : 0.0;

@@ -11,7 +11,7 @@ namespace quorvel::platform {
 QString NumberToText(double value);
 
 // Reads what NumberToText wrote. ok, when given, tells whether the text was a
-// number at all; an unreadable text gives 0.
+// finite number; any other text gives 0.
 double TextToNumber(const QString &text, bool *ok = nullptr);
 
 // The "0.000" pattern: three decimals, at least one digit before the separator.
