@@ -1,7 +1,7 @@
 // The floor for start-up: a bare window of the same size and caption, with one
 // label and one button so that the toolkit's fonts and style load as in any
 // window that shows text, ending after its first frame.
-#include "first_frame.h"
+#include "quit_on_first_frame.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,6 +17,6 @@ int main(int argc, char **argv) {
     auto *button = new QPushButton(QStringLiteral("RUN"), &window);
     button->setGeometry(456, 16, 65, 33);
     window.show();
-    new quorvel::platform::AfterFirstFrame(window, [] { QCoreApplication::quit(); });
+    new QuitOnFirstFrame(window);
     return QApplication::exec();
 }
