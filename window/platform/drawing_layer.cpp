@@ -11,9 +11,11 @@ namespace quorvel::platform {
 
 namespace {
 
-// Nearest pixel, halves rounding towards +infinity.
+// Nearest pixel, halves rounding towards +infinity. Far-off values are pinned
+// well outside any raster, since converting them to int as they are is undefined.
 int PixelOf(double v) {
-    return static_cast<int>(std::floor(v + 0.5));
+    constexpr double Far = 1 << 30;
+    return static_cast<int>(std::clamp(std::floor(v + 0.5), -Far, Far));
 }
 
 // Cuts the segment to the box [lo, hi] on both axes (Cohen-Sutherland), so that
@@ -106,28 +108,30 @@ void DrawingLayer::Cls() {
 }
 
 QColor DrawingLayer::pixelAt(int x, int y) const {
-    if (!image_.valid(x * block_, y * block_))
+    if (image_.isNull() || x < 0 || y < 0 || x >= image_.width() / block_ ||
+        y >= image_.height() / block_)
         return QColor(Qt::transparent);
     return image_.pixelColor(x * block_, y * block_);
 }
 
 void DrawingLayer::point(int x, int y, QRgb value) {
-    plot(x, y, value);
-    markDirty(QRect(x, y, 1, 1));
+    if (plot(x, y, value))
+        markDirty(QRect(x, y, 1, 1));
 }
 
-void DrawingLayer::plot(int x, int y, QRgb value) {
+bool DrawingLayer::plot(int x, int y, QRgb value) {
     // The raster is made at the first primitive, and a hidden widget hears of
     // its resizes only once shown: draw at the widget's size now.
     if (image_.width() != width() * block_ || image_.height() != height() * block_)
         fitRaster(true);
+    if (x < 0 || y < 0 || x >= image_.width() / block_ || y >= image_.height() / block_)
+        return false;
     const int dx = x * block_, dy = y * block_;
-    if (x < 0 || y < 0 || dx >= image_.width() || dy >= image_.height())
-        return;
     for (int row = dy; row < std::min(dy + block_, image_.height()); ++row) {
         auto *line = reinterpret_cast<QRgb *>(image_.scanLine(row));
         std::fill(line + dx, line + std::min(dx + block_, image_.width()), value);
     }
+    return true;
 }
 
 // Bresenham between the nearest pixels of the two ends, both ends painted.

@@ -53,7 +53,7 @@ private:
     void record(DrawCall::Kind kind, float x, float y, Colour colour);
     QRgb pixelValue(Colour colour) const;
     void point(int x, int y, QRgb value);
-    void plot(int x, int y, QRgb value);
+    bool plot(int x, int y, QRgb value); // false where (x, y) is off the raster
     void segment(double x0, double y0, double x1, double y1, QRgb value);
     void fitRaster(bool allocate);
     void markDirty(const QRect &area);
