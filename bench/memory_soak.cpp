@@ -22,7 +22,7 @@ long ResidentKiB() {
 
 // Clicks button `count` times, repainting as the event loop would, and returns
 // the growth in KiB after the first click.
-long GrowthOver(quorvel::Quorvelcode &window, QPushButton *button, int count) {
+long GrowthOver(QPushButton *button, int count) {
     QTest::mouseClick(button, Qt::LeftButton);
     QCoreApplication::processEvents();
     const long first = ResidentKiB();
@@ -32,7 +32,6 @@ long GrowthOver(quorvel::Quorvelcode &window, QPushButton *button, int count) {
             QCoreApplication::processEvents();
     }
     QCoreApplication::processEvents();
-    (void)window;
     return ResidentKiB() - first;
 }
 
@@ -51,8 +50,8 @@ int main(int argc, char **argv) {
     window.HScrollw3->SetValue(60);
     window.VScrollp->SetValue(100);
 
-    const long run = GrowthOver(window, window.RUN, 10000);
-    const long wmean = GrowthOver(window, window.Wmean, 10000);
+    const long run = GrowthOver(window.RUN, 10000);
+    const long wmean = GrowthOver(window.Wmean, 10000);
     std::printf(
         "memory: RUN x10000 grew %ld KiB, W Mean x10000 grew %ld KiB (limit 1024 KiB each)\n", run,
         wmean);

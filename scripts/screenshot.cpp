@@ -1,6 +1,5 @@
 // Renders the window after a short session, the way a class would use it, for
 // the README: overdominance from several start frequencies, then W Mean.
-#include "app_icon.h"
 #include "quorvelcode.h"
 
 #include <QApplication>
@@ -13,7 +12,6 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: quorvel_screenshot OUTPUT.png\n");
         return 2;
     }
-    QApplication::setWindowIcon(quorvel::platform::AppIcon());
     quorvel::Quorvelcode window;
     int errors = 0;
     window.errors.setSink([&](const QString &) { ++errors; });
