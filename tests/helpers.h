@@ -2,9 +2,12 @@
 
 #include "quorvelcode.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLocale>
 #include <QStringList>
+#include <QTest>
+#include <algorithm>
 
 namespace testing {
 
@@ -17,12 +20,35 @@ struct WindowUnderTest {
     WindowUnderTest() {
         window.errors.setSink([this](const QString &message) { reports << message; });
     }
-    QColor drawingColour() const {
-        return window.surface->drawingColour().resolve(window.palette());
-    }
+    // The concrete blue the window draws its curves in.
+    static QColor drawingColour() { return QColor(0, 0, 204); }
     // What the user sees: the whole window, controls and drawing together.
-    QImage screen() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage screen();
 };
+
+// One pixel per logical pixel, whatever the display scale: each is the device
+// pixel at the centre of its logical pixel. The ratio is the image's own, or
+// else what its size says against the widget's size.
+inline QImage Logical(const QImage &device, QSize widgetSize) {
+    const qreal ratio = device.devicePixelRatio() != 1.0
+                            ? device.devicePixelRatio()
+                            : qreal(device.width()) / widgetSize.width();
+    const QImage rgb = device.convertToFormat(QImage::Format_RGB32);
+    if (ratio == 1.0)
+        return rgb;
+    const QSize size = (QSizeF(device.size()) / ratio).toSize();
+    QImage logical(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            logical.setPixel(x, y,
+                             rgb.pixel(std::min(int((x + 0.5) * ratio), rgb.width() - 1),
+                                       std::min(int((y + 0.5) * ratio), rgb.height() - 1)));
+    return logical;
+}
+
+inline QImage WindowUnderTest::screen() {
+    return Logical(window.grab().toImage(), window.size());
+}
 
 // The user's locale for the length of one test.
 class LocaleScope {
@@ -50,3 +76,14 @@ inline int PaintedPixels(const quorvel::platform::DrawingLayer &layer) {
 }
 
 } // namespace testing
+
+// A test's main, with the dot-decimal locale its expected texts are written
+// in, whatever the machine's regional setting is.
+#define QUORVEL_TEST_MAIN(TestObject)                                                              \
+    int main(int argc, char **argv) {                                                              \
+        QApplication application(argc, argv);                                                      \
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                     \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -131,5 +131,5 @@ void TestBars::boxesIgnoreTyping() {
     QCOMPARE(ParameterValue(t.window.w2), 0.3);
 }
 
-QTEST_MAIN(TestBars)
+QUORVEL_TEST_MAIN(TestBars)
 #include "tst_bars.moc"

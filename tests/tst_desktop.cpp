@@ -131,5 +131,5 @@ void TestDesktop::wholeSessionFromTheKeyboard() {
     QVERIFY(t.reports.isEmpty());
 }
 
-QTEST_MAIN(TestDesktop)
+QUORVEL_TEST_MAIN(TestDesktop)
 #include "tst_desktop.moc"

@@ -67,7 +67,8 @@ void TestRun::firstPointsOfATrajectory() {
     for (std::size_t g = 1; g < calls.size(); ++g) {
         QCOMPARE(calls[g].kind, DrawCall::Kind::Segment);
         QCOMPARE(calls[g].x, static_cast<float>(96 + 5 * g));
-        QCOMPARE(calls[g].colour, t.window.surface->drawingColour()); // no colour passed
+        // No colour passed: the window's drawing colour, highlighted text.
+        QCOMPARE(calls[g].colour, quorvel::platform::SystemColour::HighlightText);
     }
     QCOMPARE(t.window.Textp100->text(), QString("0.980"));
     QCOMPARE(t.window.gen, 101);
@@ -195,5 +196,5 @@ void TestRun::zeroMeanFitnessStopsTheRunOnly() {
     QCOMPARE(t.reports.size(), 1);
 }
 
-QTEST_MAIN(TestRun)
+QUORVEL_TEST_MAIN(TestRun)
 #include "tst_run.moc"

@@ -67,7 +67,7 @@ void TestWmean::sweepMakes1000PassesAndStopsShortOfOne() {
     QVERIFY(std::abs(sweep.changeDots.back().x - 405.85f) < 1e-4f);
     for (std::size_t pass = 0; pass < 1000; ++pass) {
         QCOMPARE(sweep.meanDots[pass].kind, DrawCall::Kind::Point);
-        QCOMPARE(sweep.meanDots[pass].colour, t.window.surface->drawingColour());
+        QCOMPARE(sweep.meanDots[pass].colour, quorvel::platform::SystemColour::HighlightText);
         QCOMPARE(sweep.changeDots[pass].colour, Colour::FromRgb(2, 3, 4));
     }
     // The last pass left the fields at p = 0.999.
@@ -186,7 +186,7 @@ void TestWmean::zeroMeanFitnessStopsAfterTheFirstDot() {
     t.window.surface->setRecorder(&calls);
     QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
     const std::vector<DrawCall> expected{
-        {DrawCall::Kind::Point, 96, 420, t.window.surface->drawingColour()}};
+        {DrawCall::Kind::Point, 96, 420, quorvel::platform::SystemColour::HighlightText}};
     QVERIFY(calls == expected);
     QCOMPARE(PaintedPixels(*t.window.surface), 1);
     QCOMPARE(t.reports.size(), 1);
@@ -222,5 +222,5 @@ void TestWmean::curvesPileUpUntilCls() {
     QCOMPARE(PaintedPixels(*t.window.surface), 0);
 }
 
-QTEST_MAIN(TestWmean)
+QUORVEL_TEST_MAIN(TestWmean)
 #include "tst_wmean.moc"

@@ -10,6 +10,7 @@ struct Description {
     const char *control;
     const char *name;
     const char *description;
+    int index = -1; // the member of a control array, or -1 for every control of that name
 };
 
 constexpr Description Descriptions[] = {
@@ -29,6 +30,10 @@ constexpr Description Descriptions[] = {
     {"Shape1", "Trajectory", "Frequency of A from 0 to 1 over generations 0 to 100"},
     {"Shape2", "Mean fitness", "Mean fitness from 0 to 1 against the frequency of A"},
     {"Deltap", "Delta p", "Change of frequency in one generation against the frequency of A"},
+    // Marks beside the change frame that a screen reader would otherwise spell out.
+    {"Label8", "plus", "Positive change of frequency", 3},
+    {"Label8", "minus", "Negative change of frequency", 4},
+    {"Line2", "zero line", "No change of frequency"},
 };
 
 } // namespace
@@ -37,6 +42,8 @@ void DescribeControls(QWidget &window) {
     for (const Description &entry : Descriptions) {
         for (QWidget *control : window.findChildren<QWidget *>(QString::fromUtf8(entry.control),
                                                                Qt::FindDirectChildrenOnly)) {
+            if (entry.index >= 0 && control->property("index").toInt() != entry.index)
+                continue;
             control->setAccessibleName(QString::fromUtf8(entry.name));
             control->setAccessibleDescription(QString::fromUtf8(entry.description));
         }

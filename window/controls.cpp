@@ -1,13 +1,18 @@
 #include "controls.h"
 
+#include "classic_style.h"
 #include "colours.h"
 #include "fonts.h"
 #include "scroll_bar.h"
 #include "shapes.h"
+#include "text_box.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
@@ -35,13 +40,8 @@ QWidget *MakeWidget(const layout::Row &row, QWidget *window) {
         button->setAutoDefault(true);
         return button;
     }
-    case Kind::TextBox: {
-        auto *box = new QLineEdit(window);
-        // Nothing reads what a user types here, so the box does not invite it;
-        // its text can still be selected and copied.
-        box->setReadOnly(true);
-        return box;
-    }
+    case Kind::TextBox:
+        return new platform::TextBox(window);
     case Kind::HorizontalBar:
     case Kind::VerticalBar: {
         auto *bar = new platform::ScrollBar(
@@ -69,6 +69,21 @@ QWidget *MakeWidget(const layout::Row &row, QWidget *window) {
     return nullptr;
 }
 
+// The stand-ins for the layout's fonts can be a few pixels wider than the
+// originals, which would cut off the end of a caption (the "1" of the axis
+// captions). A label then grows to its text, but only into free space.
+int LabelWidth(const QWidget *control, const layout::Row &row) {
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if (!label || label->text().isEmpty())
+        return row.width;
+    // One pixel more than the advance: hinting at a higher pixel ratio can
+    // widen the glyphs by a fraction.
+    const int needed =
+        static_cast<int>(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text()))) +
+        1;
+    return std::clamp(needed, row.width, row.width + layout::RoomToTheRight(row));
+}
+
 // Text goes in after the font, so that no text is laid out twice.
 void ApplyText(QWidget *control, const layout::Row &row) {
     const QString text = QString::fromUtf8(row.text);
@@ -91,11 +106,12 @@ QWidget *CreateControl(const layout::Row &row, QWidget *window) {
         control->setProperty("index", row.index);
     ApplyFont(control, row);
     ApplyText(control, row);
+    control->setStyle(platform::ClassicStyle::Shared());
     if (row.kind == Kind::Line) {
         // A line includes both its end pixels.
         control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);
     } else {
-        control->setGeometry(row.left, row.top, row.width, row.height);
+        control->setGeometry(row.left, row.top, LabelWidth(control, row), row.height);
     }
     return control;
 }

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include <algorithm>
+
 namespace quorvel::layout {
 
 namespace {
@@ -154,6 +156,18 @@ const Window &MainWindow() {
 }
 std::span<const Row> Controls() {
     return Rows;
+}
+
+int RoomToTheRight(const Row &row) {
+    const int right = row.left + row.width;
+    int room = Main.clientWidth - right;
+    for (const Row &other : Rows) {
+        const int otherBottom = other.top + std::max(other.height, 1);
+        const bool sharesRows = other.top < row.top + row.height && row.top < otherBottom;
+        if (&other != &row && sharesRows && other.left >= right)
+            room = std::min(room, other.left - right);
+    }
+    return std::max(room, 0);
 }
 
 } // namespace quorvel::layout

@@ -42,4 +42,8 @@ struct Window {
 const Window &MainWindow();
 std::span<const Row> Controls();
 
+// How far right of its own right edge a row may reach without touching any
+// other row that shares one of its pixel rows, or the window's edge.
+int RoomToTheRight(const Row &row);
+
 } // namespace quorvel::layout

@@ -1,11 +1,14 @@
 #include "quorvelcode.h"
 
 #include "accessibility.h"
+#include "accessible.h"
 #include "app_icon.h"
+#include "classic_style.h"
 #include "controls.h"
 #include "first_frame.h"
 #include "fonts.h"
 #include "layout.h"
+#include "qt_colour.h"
 
 #include <QPalette>
 #include <algorithm>
@@ -34,12 +37,17 @@ bool TakesFocus(layout::Kind kind) {
 
 Quorvelcode::Quorvelcode(QWidget *parent) : QWidget(parent), errors(this) {
     const layout::Window &form = layout::MainWindow();
+    setObjectName(QStringLiteral("Quorvelcode"));
     setWindowTitle(QString::fromUtf8(form.caption));
+    // The program takes no command line: Qt's -reverse and -style change nothing here.
+    setLayoutDirection(Qt::LeftToRight);
+    setStyle(platform::ClassicStyle::Shared());
+    platform::InstallAccessibility();
     // The drawing is aligned with the layout's pixels, so the client area never changes size.
     setFixedSize(form.clientWidth, form.clientHeight);
     QPalette colours = palette();
     colours.setColor(QPalette::Window,
-                     platform::Colour::FromCode(form.background).resolve(colours));
+                     platform::ToQColor(platform::Colour::FromCode(form.background)));
     setPalette(colours);
     setAutoFillBackground(true);
     // Only the W Mean caption shows the window's own font.
@@ -69,7 +77,7 @@ void Quorvelcode::buildFromLayout() {
         if (name == "Wmean")
             Wmean = As<QPushButton>(control, name);
         else if (name == "Textp100")
-            Textp100 = As<QLineEdit>(control, name);
+            Textp100 = As<platform::TextBox>(control, name);
         else if (name == "HScrollw3")
             HScrollw3 = As<platform::ScrollBar>(control, name);
         else if (name == "HScrollw2")
@@ -77,11 +85,11 @@ void Quorvelcode::buildFromLayout() {
         else if (name == "HScrollw1")
             HScrollw1 = As<platform::ScrollBar>(control, name);
         else if (name == "Textw3")
-            Textw3 = As<QLineEdit>(control, name);
+            Textw3 = As<platform::TextBox>(control, name);
         else if (name == "Textw2")
-            Textw2 = As<QLineEdit>(control, name);
+            Textw2 = As<platform::TextBox>(control, name);
         else if (name == "Textw1")
-            Textw1 = As<QLineEdit>(control, name);
+            Textw1 = As<platform::TextBox>(control, name);
         else if (name == "CLS")
             CLS = As<QPushButton>(control, name);
         else if (name == "RUN")
@@ -89,7 +97,7 @@ void Quorvelcode::buildFromLayout() {
         else if (name == "VScrollp")
             VScrollp = As<platform::ScrollBar>(control, name);
         else if (name == "TextInitp")
-            TextInitp = As<QLineEdit>(control, name);
+            TextInitp = As<platform::TextBox>(control, name);
         else if (name == "Label3")
             Label3.add(row.index, As<QLabel>(control, name));
         else if (name == "Label8")

@@ -6,12 +6,14 @@
 #include "parameter.h"
 #include "scroll_bar.h"
 #include "shapes.h"
+#include "text_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 #include <cstdint>
+#include <string>
 
 namespace quorvel {
 
@@ -36,17 +38,17 @@ public:
 
     // Controls, under their layout names.
     QPushButton *Wmean = nullptr;
-    QLineEdit *Textp100 = nullptr;
+    platform::TextBox *Textp100 = nullptr;
     platform::ScrollBar *HScrollw3 = nullptr;
     platform::ScrollBar *HScrollw2 = nullptr;
     platform::ScrollBar *HScrollw1 = nullptr;
-    QLineEdit *Textw3 = nullptr;
-    QLineEdit *Textw2 = nullptr;
-    QLineEdit *Textw1 = nullptr;
+    platform::TextBox *Textw3 = nullptr;
+    platform::TextBox *Textw2 = nullptr;
+    platform::TextBox *Textw1 = nullptr;
     QPushButton *CLS = nullptr;
     QPushButton *RUN = nullptr;
     platform::ScrollBar *VScrollp = nullptr;
-    QLineEdit *TextInitp = nullptr;
+    platform::TextBox *TextInitp = nullptr;
     ControlArray<QLabel> Label3;
     ControlArray<QLabel> Label8;
     platform::LineShape *Line2 = nullptr;
@@ -77,12 +79,16 @@ public:
     void PSet(float x, float y) { surface->PSet(x, y); }
     void PSet(float x, float y, platform::Colour colour) { surface->PSet(x, y, colour); }
     void Line(float x, float y) { surface->Line(x, y); }
-    void Cls() { surface->Cls(); }
+    void Cls();
+
+    // Adds a sentence to what the drawing's description says has been drawn.
+    void Describe(const std::u16string &sentence);
 
 private:
     void buildFromLayout();
     void stackControls();
     void connectHandlers();
+    std::u16string description_; // of what is drawn since the last Cls
     void ShowBarValue(const platform::ScrollBar &bar, double divisor, QLineEdit &box,
                       Parameter &field);
 };

@@ -1,6 +1,7 @@
 #include "quorvelcode.h"
 
 #include "fitness.h"
+#include "narration.h"
 #include "number_text.h"
 
 namespace quorvel {
@@ -26,6 +27,9 @@ void Quorvelcode::RUN_Click() {
     const double wAa = ParameterValue(w2);
     const double waa = ParameterValue(w3);
     p = ParameterValue(p0);
+    const ActionNote note(*this, [this, w = Fitnesses{wAA, wAa, waa}, start = p](bool finished) {
+        return TrajectorySentence(w, start, finished, gen, p);
+    });
     gen = 1;
     while (gen <= 100) {
         if (gen == 1)

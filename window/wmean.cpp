@@ -1,6 +1,7 @@
 #include "quorvelcode.h"
 
 #include "fitness.h"
+#include "narration.h"
 
 namespace quorvel {
 
@@ -18,6 +19,10 @@ void Quorvelcode::Wmean_Click() {
     const double wAA = ParameterValue(w1);
     const double wAa = ParameterValue(w2);
     const double waa = ParameterValue(w3);
+    CurveSummary drawn;
+    const ActionNote note(*this, [&, w = Fitnesses{wAA, wAa, waa}](bool finished) {
+        return drawn.sentence(w, finished, pscan);
+    });
     pscan = 0.0;
     while (pscan <= 1.0) {
         wbar = MeanFitness(pscan, wAA, wAa, waa);
@@ -27,6 +32,7 @@ void Quorvelcode::Wmean_Click() {
         dp = pscanNext - pscan;
         PSet(static_cast<float>(256.0 + 150.0 * pscan), static_cast<float>(365.0 - 150.0 * dp),
              ChangeColour);
+        drawn.add(pscan, wbar, dp);
         pscan = pscan + 0.001;
     }
 }

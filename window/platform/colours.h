@@ -1,14 +1,17 @@
 #pragma once
 
-#include <QColor>
-#include <QPalette>
 #include <cstdint>
 
 namespace quorvel::platform {
 
+// A concrete colour, 0 to 255 a channel.
+struct Rgb {
+    int red = 0, green = 0, blue = 0;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
+};
+
 // A colour as the layout writes it: &H00BBGGRR&, red in the low byte. A code
-// with the top bit set names a system colour by the index in its low byte,
-// and only the toolkit's palette can say what that looks like.
+// with the top bit set names a system colour by the index in its low byte.
 class Colour {
 public:
     static constexpr Colour FromCode(std::uint32_t code) { return Colour(code); }
@@ -20,7 +23,11 @@ public:
     constexpr bool isSystem() const { return (code_ & 0x80000000u) != 0; }
     constexpr int systemIndex() const { return static_cast<int>(code_ & 0xFFu); }
 
-    QColor resolve(const QPalette &palette) const;
+    // The concrete colour: a system colour from this program's own table, so
+    // the drawing looks the same, and stays legible, under any desktop theme.
+    Rgb resolve() const;
+    // The same as an opaque 0xAARRGGBB pixel.
+    std::uint32_t pixel() const;
 
     friend constexpr bool operator==(Colour, Colour) = default;
 

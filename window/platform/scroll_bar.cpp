@@ -1,7 +1,10 @@
 #include "scroll_bar.h"
 
+#include "classic_style.h"
+
 #include <QKeyEvent>
 #include <algorithm>
+#include <cstdlib>
 
 namespace quorvel::platform {
 
@@ -11,6 +14,7 @@ ScrollBar::ScrollBar(QWidget *parent, Qt::Orientation orientation, int startValu
     setTracking(false);
     // Qt's scroll bars skip the focus chain by default; these are controls of their own.
     setFocusPolicy(Qt::StrongFocus);
+    setStyle(ClassicStyle::Shared());
 }
 
 // Mirrors a value between the bar's own scale and Qt's; its own inverse.
@@ -58,6 +62,15 @@ std::int16_t ScrollBar::Value() const {
 
 void ScrollBar::SetValue(int value) {
     setValue(toQt(value));
+}
+
+void ScrollBar::StepBy(int delta) {
+    const int low = std::min(start_, end_), high = std::max(start_, end_);
+    SetValue(std::clamp(Value() + delta, low, high));
+}
+
+int ScrollBar::FullScale() const {
+    return std::max(std::abs(start_), std::abs(end_));
 }
 
 } // namespace quorvel::platform

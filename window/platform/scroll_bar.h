@@ -15,6 +15,11 @@ public:
 
     std::int16_t Value() const;
     void SetValue(int value);
+    // Moves the value by delta on the bar's own scale, stopping at its ends,
+    // as an arrow key does.
+    void StepBy(int delta);
+    // The value at the bar's far end from 0: its box shows Value() / FullScale().
+    int FullScale() const;
     int startValue() const { return start_; }
     int endValue() const { return end_; }
 

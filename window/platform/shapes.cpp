@@ -1,5 +1,7 @@
 #include "shapes.h"
 
+#include "qt_colour.h"
+
 #include <QPainter>
 
 namespace quorvel::platform {
@@ -19,9 +21,13 @@ RectangleShape::RectangleShape(QWidget *parent, Colour fill) : QWidget(parent), 
 
 void RectangleShape::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), fill_.resolve(palette()));
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.fillRect(rect(), ToQColor(fill_));
+    // The outline is one logical pixel at any display scale, so it is filled,
+    // not stroked with a pen that would be one device pixel wide.
+    const int w = width(), h = height();
+    for (const QRect &edge :
+         {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+        painter.fillRect(edge, Qt::black);
 }
 
 LineShape::LineShape(QWidget *parent) : QWidget(parent) {
@@ -30,7 +36,7 @@ LineShape::LineShape(QWidget *parent) : QWidget(parent) {
 
 void LineShape::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), SystemColour::WindowText.resolve(palette()));
+    painter.fillRect(rect(), ToQColor(SystemColour::WindowText));
 }
 
 } // namespace quorvel::platform

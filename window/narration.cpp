@@ -1,0 +1,107 @@
+#include "narration.h"
+
+#include "number_text.h"
+#include "quorvelcode.h"
+
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+std::u16string Number(double value) {
+    return platform::NumberToText(value).toStdU16String();
+}
+std::u16string ThreeDecimals(double value) {
+    return platform::FormatThreeDecimals(value).toStdU16String();
+}
+
+std::u16string Named(const Fitnesses &w) {
+    return u"w(AA) " + Number(w.wAA) + u", w(Aa) " + Number(w.wAa) + u", w(aa) " + Number(w.waa);
+}
+
+// Smaller changes than this are rounding, not selection.
+constexpr double Tiny = 1e-12;
+
+} // namespace
+
+std::u16string TrajectorySentence(const Fitnesses &w, double p0, bool finished, int generation,
+                                  double p) {
+    std::u16string text = u"Trajectory: " + Named(w) + u", from p0 " + Number(p0);
+    if (finished)
+        return text + u" to p100 " + ThreeDecimals(p) + u".";
+    return text + u"; stopped at generation " + Number(generation - 1) + u", p " +
+           ThreeDecimals(p) + u", where the mean fitness is 0.";
+}
+
+void CurveSummary::add(double p, double meanFitness, double change) {
+    if (passes_++ == 0) {
+        firstP_ = p;
+        first_ = highest_ = lowest_ = meanFitness;
+        highestAt_ = lowestAt_ = p;
+    }
+    lastP_ = p;
+    last_ = meanFitness;
+    if (meanFitness > highest_)
+        highest_ = meanFitness, highestAt_ = p;
+    if (meanFitness < lowest_)
+        lowest_ = meanFitness, lowestAt_ = p;
+    const int sign = change > Tiny ? 1 : change < -Tiny ? -1 : 0;
+    if (sign != 0 && (runs_.empty() || runs_.back().sign != sign))
+        runs_.push_back({sign, p});
+}
+
+std::u16string CurveSummary::sentence(const Fitnesses &w, bool finished, double stoppedAt) const {
+    std::u16string text = u"Mean fitness and change curves: " + Named(w);
+    if (!finished)
+        return text + u"; stopped at p " + ThreeDecimals(stoppedAt) +
+               u", where the mean fitness is 0.";
+    if (passes_ == 0)
+        return text + u".";
+
+    text += u"; mean fitness ";
+    const auto inside = [this](double at) { return at != firstP_ && at != lastP_; };
+    if (highest_ - lowest_ <= Tiny)
+        text += u"constant, " + ThreeDecimals(highest_);
+    else if (inside(highestAt_))
+        text += u"highest, " + ThreeDecimals(highest_) + u", at p " + ThreeDecimals(highestAt_);
+    else if (inside(lowestAt_))
+        text += u"lowest, " + ThreeDecimals(lowest_) + u", at p " + ThreeDecimals(lowestAt_);
+    else
+        text += (last_ > first_ ? u"rising from " : u"falling from ") + ThreeDecimals(first_) +
+                u" to " + ThreeDecimals(last_);
+
+    text += u"; the change of p is ";
+    const auto word = [](int sign) -> std::u16string {
+        return sign > 0 ? u"positive" : u"negative";
+    };
+    if (runs_.empty())
+        return text + u"0 throughout.";
+    if (runs_.size() == 1)
+        return text + (runs_[0].sign > 0 ? u"never negative." : u"never positive.");
+    for (std::size_t i = 0; i < runs_.size(); ++i) {
+        const std::u16string at = ThreeDecimals(runs_[i].from);
+        if (i == 0)
+            text += word(runs_[i].sign) + u" below p " + ThreeDecimals(runs_[1].from);
+        else if (i + 1 == runs_.size())
+            text += (runs_.size() == 2 ? u" and " : u", and ") + word(runs_[i].sign) +
+                    (runs_.size() == 2 ? u" above it" : u" above p " + at);
+        else
+            text += u", " + word(runs_[i].sign) + u" from p " + at + u" to p " +
+                    ThreeDecimals(runs_[i + 1].from);
+    }
+    return text + u".";
+}
+
+ActionNote::ActionNote(Quorvelcode &window, Compose compose)
+    : window_(window), compose_(std::move(compose)) {}
+
+ActionNote::~ActionNote() {
+    try {
+        window_.Describe(compose_(std::uncaught_exceptions() == exceptions_));
+    } catch (...) {
+        // A sentence that cannot be made must not turn one error into two.
+    }
+}
+
+} // namespace quorvel

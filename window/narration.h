@@ -1,0 +1,58 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+// What has been drawn, in words, for those who cannot see the drawing: one
+// short sentence per action since the last CLS.
+namespace quorvel {
+
+class Quorvelcode;
+
+// The fitnesses an action drew with, as its sentence names them.
+struct Fitnesses {
+    double wAA, wAa, waa;
+};
+
+// A RUN: from p0 to p100, or where a zero mean fitness stopped it (the
+// generation it was computing and the frequency it came from).
+std::u16string TrajectorySentence(const Fitnesses &w, double p0, bool finished, int generation,
+                                  double p);
+
+// Gathers what a W Mean sweep drew, pass by pass, and says it in a sentence.
+class CurveSummary {
+public:
+    void add(double p, double meanFitness, double change);
+    // stoppedAt: the frequency at which a zero mean fitness stopped the sweep.
+    std::u16string sentence(const Fitnesses &w, bool finished, double stoppedAt) const;
+
+private:
+    struct Run {
+        int sign;
+        double from;
+    };
+    int passes_ = 0;
+    double firstP_ = 0, lastP_ = 0, first_ = 0, last_ = 0;
+    double highest_ = 0, highestAt_ = 0, lowest_ = 0, lowestAt_ = 0;
+    std::vector<Run> runs_; // runs of one sign of the change, zeros left out
+};
+
+// Adds an action's sentence to the window's description of its drawing when
+// the handler ends, whether it finished or an error stopped it part way.
+class ActionNote {
+public:
+    using Compose = std::function<std::u16string(bool finished)>;
+    ActionNote(Quorvelcode &window, Compose compose);
+    ~ActionNote();
+    ActionNote(const ActionNote &) = delete;
+    ActionNote &operator=(const ActionNote &) = delete;
+
+private:
+    Quorvelcode &window_;
+    Compose compose_;
+    int exceptions_ = std::uncaught_exceptions();
+};
+
+} // namespace quorvel
