@@ -42,6 +42,11 @@ private slots:
     void clsErasesEverything();
     void recorderSeesWhatCallersHandOver();
     void farAndNonFinitePointsAreHarmless();
+    void strokeIsOneLogicalPixelWide_data();
+    void strokeIsOneLogicalPixelWide();
+    void slopedStrokeIsNotAStaircase();
+    void dotsFillTheirLogicalPixelsExactly_data();
+    void dotsFillTheirLogicalPixelsExactly();
 };
 
 void TestPlatform::numberText_data() {
@@ -302,6 +307,99 @@ void TestPlatform::farAndNonFinitePointsAreHarmless() {
     raster.PSet(-1e30f, 20);
     raster.Line(10, 20);
     QCOMPARE(Painted(raster), 11);
+}
+
+namespace {
+
+// Painted device pixels in one device column.
+std::vector<int> PaintedRows(const Raster &raster, int column) {
+    std::vector<int> rows;
+    for (int y = 0; y < raster.deviceHeight(); ++y)
+        if (raster.pixels()[y * raster.deviceWidth() + column] != 0)
+            rows.push_back(y);
+    return rows;
+}
+
+Raster Scaled(double ratio) {
+    Raster raster(Colour::FromRgb(255, 0, 0));
+    raster.resize(60, 40, ratio);
+    return raster;
+}
+
+} // namespace
+
+void TestPlatform::strokeIsOneLogicalPixelWide_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<float>("y");
+    QTest::addColumn<int>("rows");
+    for (const double ratio : {1.5, 2.0, 3.0})
+        for (const float y : {10.0f, 11.0f, 12.0f, 12.5f})
+            QTest::addRow("ratio %g, y %g", ratio, double(y))
+                << ratio << y << int(std::lround(ratio));
+}
+
+// The same width, in whole device pixels, wherever the line lies.
+void TestPlatform::strokeIsOneLogicalPixelWide() {
+    QFETCH(double, ratio);
+    QFETCH(float, y);
+    QFETCH(int, rows);
+    Raster raster = Scaled(ratio);
+    raster.PSet(5, y);
+    raster.Line(50, y);
+    for (int column = int(6 * ratio); column < int(50 * ratio); ++column) {
+        const std::vector<int> painted = PaintedRows(raster, column);
+        QCOMPARE(int(painted.size()), rows);
+        QCOMPARE(painted.back() - painted.front() + 1, rows); // one run, no gaps
+    }
+}
+
+// At ratio 2 a slope of 1/2 climbs one device pixel every two device columns,
+// not two pixels every four as a pixel-doubled line would.
+void TestPlatform::slopedStrokeIsNotAStaircase() {
+    Raster raster = Scaled(2.0);
+    raster.PSet(10, 10);
+    raster.Line(30, 20);
+    int previous = PaintedRows(raster, 22).front(), oddTops = 0;
+    for (int column = 23; column < 58; ++column) {
+        const std::vector<int> painted = PaintedRows(raster, column);
+        QCOMPARE(int(painted.size()), 2);
+        QVERIFY(painted.front() - previous <= 1);
+        oddTops += painted.front() % 2;
+        previous = painted.front();
+    }
+    QVERIFY(oddTops > 5);
+}
+
+void TestPlatform::dotsFillTheirLogicalPixelsExactly_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("columns"); // device columns under logical pixels 0 to 9
+    QTest::addColumn<int>("top");     // device rows under logical row 3
+    QTest::addColumn<int>("bottom");
+    QTest::newRow("1") << 1.0 << 10 << 3 << 4;
+    QTest::newRow("1.5") << 1.5 << 15 << 4 << 6; // row 3 spans 4.5 to 6: centres 4.5 and 5.5
+    QTest::newRow("2") << 2.0 << 20 << 6 << 8;
+}
+
+// A row of dots covers its logical pixels' device pixels once each, none twice,
+// none beyond.
+void TestPlatform::dotsFillTheirLogicalPixelsExactly() {
+    QFETCH(double, ratio);
+    QFETCH(int, columns);
+    QFETCH(int, top);
+    QFETCH(int, bottom);
+    Raster raster = Scaled(ratio);
+    for (int x = 0; x < 10; ++x)
+        raster.PSet(float(x), 3.0f);
+    for (int column = 0; column < raster.deviceWidth(); ++column) {
+        const std::vector<int> painted = PaintedRows(raster, column);
+        if (column < columns) {
+            QCOMPARE(painted.front(), top);
+            QCOMPARE(painted.back(), bottom - 1);
+            QCOMPARE(int(painted.size()), bottom - top);
+        } else {
+            QVERIFY(painted.empty());
+        }
+    }
 }
 
 QTEST_MAIN(TestPlatform)

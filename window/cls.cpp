@@ -10,15 +10,26 @@ void Quorvelcode::CLS_Click() {
 // Clearing the drawing clears its description with it.
 void Quorvelcode::Cls() {
     surface->Cls();
-    description_.clear();
+    described_.clear();
+    undescribed_ = 0;
     surface->setDescription(QString());
 }
 
+// Only the latest actions are told in full, so that a class that never clears
+// does not build up an endless text.
 void Quorvelcode::Describe(const std::u16string &sentence) {
-    if (!description_.empty())
-        description_ += u' ';
-    description_ += sentence;
-    surface->setDescription(QString::fromStdU16String(description_));
+    constexpr std::size_t Latest = 10;
+    described_.push_back(sentence);
+    if (described_.size() > Latest) {
+        described_.pop_front();
+        ++undescribed_;
+    }
+    std::u16string text;
+    if (undescribed_ > 0)
+        text = QString::number(undescribed_).toStdU16String() + u" earlier actions not described.";
+    for (const std::u16string &told : described_)
+        text += (text.empty() ? u"" : u" ") + told;
+    surface->setDescription(QString::fromStdU16String(text));
 }
 
 } // namespace quorvel

@@ -1,6 +1,5 @@
 #include "controls.h"
 
-#include "classic_style.h"
 #include "colours.h"
 #include "fonts.h"
 #include "scroll_bar.h"
@@ -106,7 +105,6 @@ QWidget *CreateControl(const layout::Row &row, QWidget *window) {
         control->setProperty("index", row.index);
     ApplyFont(control, row);
     ApplyText(control, row);
-    control->setStyle(platform::ClassicStyle::Shared());
     if (row.kind == Kind::Line) {
         // A line includes both its end pixels.
         control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);

@@ -3,7 +3,6 @@
 #include "accessibility.h"
 #include "accessible.h"
 #include "app_icon.h"
-#include "classic_style.h"
 #include "controls.h"
 #include "first_frame.h"
 #include "fonts.h"
@@ -39,9 +38,9 @@ Quorvelcode::Quorvelcode(QWidget *parent) : QWidget(parent), errors(this) {
     const layout::Window &form = layout::MainWindow();
     setObjectName(QStringLiteral("Quorvelcode"));
     setWindowTitle(QString::fromUtf8(form.caption));
-    // The program takes no command line: Qt's -reverse and -style change nothing here.
+    // The program takes no command line: Qt's -reverse changes nothing here (and
+    // start-up sets our style over whatever -style asked for).
     setLayoutDirection(Qt::LeftToRight);
-    setStyle(platform::ClassicStyle::Shared());
     platform::InstallAccessibility();
     // The drawing is aligned with the layout's pixels, so the client area never changes size.
     setFixedSize(form.clientWidth, form.clientHeight);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <cstdint>
+#include <deque>
 #include <string>
 
 namespace quorvel {
@@ -88,7 +89,9 @@ private:
     void buildFromLayout();
     void stackControls();
     void connectHandlers();
-    std::u16string description_; // of what is drawn since the last Cls
+    // What is drawn since the last Cls, one sentence an action, latest last.
+    std::deque<std::u16string> described_;
+    int undescribed_ = 0;
     void ShowBarValue(const platform::ScrollBar &bar, double divisor, QLineEdit &box,
                       Parameter &field);
 };

@@ -13,26 +13,31 @@ DrawingLayer::DrawingLayer(QWidget *parent, Colour drawingColour)
     setFocusPolicy(Qt::NoFocus);
 }
 
-// A hidden widget hears of its resizes and screen only once shown, so the
-// raster is fitted before every primitive as well.
 void DrawingLayer::fitRaster() {
     raster_.resize(width(), height(), devicePixelRatioF());
 }
 
+// A hidden widget hears of its resizes only once shown, so an empty raster is
+// fitted before it is first drawn on; later, resizes and paints keep it fitted.
+void DrawingLayer::fitFirstRaster() {
+    if (raster_.isEmpty())
+        fitRaster();
+}
+
 void DrawingLayer::PSet(float x, float y) {
-    fitRaster();
+    fitFirstRaster();
     raster_.PSet(x, y);
     scheduleRepaint();
 }
 
 void DrawingLayer::PSet(float x, float y, Colour colour) {
-    fitRaster();
+    fitFirstRaster();
     raster_.PSet(x, y, colour);
     scheduleRepaint();
 }
 
 void DrawingLayer::Line(float x, float y) {
-    fitRaster();
+    fitFirstRaster();
     raster_.Line(x, y);
     scheduleRepaint();
 }

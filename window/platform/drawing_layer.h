@@ -40,6 +40,7 @@ protected:
 
 private:
     void fitRaster();
+    void fitFirstRaster();
     void scheduleRepaint();
 
     Raster raster_;

@@ -1,0 +1,306 @@
+#include "classic_style.h"
+#include "helpers.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
+#include <QTimer>
+
+using quorvel::platform::ScrollBar;
+using testing::LocaleScope;
+using testing::WindowUnderTest;
+
+Q_DECLARE_METATYPE(QLocale)
+
+// What a student who cannot see the drawing, or uses only the keyboard, gets
+// from the window; and the look that makes the bars usable.
+class TestAccess : public QObject {
+    Q_OBJECT
+
+private slots:
+    void barValueIsWhatItsBoxShows_data();
+    void barValueIsWhatItsBoxShows();
+    void barMovesAsTheKeyboardMovesIt();
+    void boxesAreReadOnlyText();
+    void marksAndWindowHaveNames_data();
+    void marksAndWindowHaveNames();
+    void drawingIsDescribed_data();
+    void drawingIsDescribed();
+    void stoppedActionSaysWhere();
+
+    void focusedBarShowsAFrame();
+    void barPartsLineUpWithTheLayout();
+    void commandLineOptionsChangeNothing();
+    void axisCaptionsShowTheirLastDigit_data();
+    void axisCaptionsShowTheirLastDigit();
+    void errorBoxIsModalOverTheWindow();
+};
+
+namespace {
+
+ScrollBar *Bar(quorvel::Quorvelcode &w, const QString &name) {
+    return w.findChild<ScrollBar *>(name);
+}
+
+QAccessibleValueInterface *ValueOf(QWidget *widget) {
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->valueInterface() : nullptr;
+}
+
+// Where a part of a bar lies, in window coordinates.
+QRect PartOf(const ScrollBar &bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.upsideDown = bar.invertedAppearance();
+    option.direction = bar.layoutDirection();
+    return bar.style()
+        ->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar)
+        .translated(bar.pos());
+}
+
+} // namespace
+
+void TestAccess::barValueIsWhatItsBoxShows_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<double>("shown");
+    QTest::newRow("w(AA) at 57") << "HScrollw1" << 57 << 0.57;
+    QTest::newRow("w(aa) at the right end") << "HScrollw3" << 100 << 1.0;
+    // The p bar runs upside down inside; a screen reader must not hear that.
+    QTest::newRow("p0 at the bottom") << "VScrollp" << 0 << 0.0;
+    QTest::newRow("p0 at 0.2") << "VScrollp" << 200 << 0.2;
+}
+
+void TestAccess::barValueIsWhatItsBoxShows() {
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    QFETCH(double, shown);
+    quorvel::Quorvelcode window;
+    Bar(window, bar)->SetValue(value);
+    QAccessibleValueInterface *accessible = ValueOf(Bar(window, bar));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->currentValue().toDouble(), shown);
+    QCOMPARE(accessible->minimumValue().toDouble(), 0.0);
+    QCOMPARE(accessible->maximumValue().toDouble(), 1.0);
+    QCOMPARE(QAccessible::queryAccessibleInterface(Bar(window, bar))->text(QAccessible::Value),
+             QString::number(shown));
+}
+
+void TestAccess::barMovesAsTheKeyboardMovesIt() {
+    WindowUnderTest t;
+    QSignalSpy changes(t.window.VScrollp, &QScrollBar::valueChanged);
+    ValueOf(t.window.VScrollp)->setCurrentValue(0.25);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(t.window.TextInitp->text(), QString("0.25"));
+
+    // Increase raises p0 by one step, as the up arrow does.
+    QAccessibleInterface *p = QAccessible::queryAccessibleInterface(t.window.VScrollp);
+    p->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    QCOMPARE(t.window.TextInitp->text(), QString("0.251"));
+    QCOMPARE(changes.size(), 2);
+
+    // At an end, Decrease changes nothing and calls no handler.
+    QAccessibleInterface *w1 = QAccessible::queryAccessibleInterface(t.window.HScrollw1);
+    w1->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+    QCOMPARE(t.window.Textw1->text(), QString("w(AA)"));
+    QVERIFY(!t.window.w1.isSet());
+}
+
+void TestAccess::boxesAreReadOnlyText() {
+    quorvel::Quorvelcode window;
+    window.HScrollw2->SetValue(35);
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(window.Textw2);
+    QVERIFY(box->role() != QAccessible::EditableText);
+    QVERIFY(box->state().readOnly);
+    QVERIFY(!box->state().editable);
+    QVERIFY(box->state().focusable);
+    QCOMPARE(box->editableTextInterface(), nullptr);
+    QCOMPARE(box->text(QAccessible::Value), QString("0.35"));
+}
+
+void TestAccess::marksAndWindowHaveNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("+") << "Label8" << 3 << "plus";
+    QTest::newRow("_") << "Label8" << 4 << "minus";
+    QTest::newRow("zero line") << "Line2" << -1 << "zero line";
+    QTest::newRow("window") << "" << -1 << "Quorvel, deterministic";
+}
+
+void TestAccess::marksAndWindowHaveNames() {
+    QFETCH(QString, control);
+    QFETCH(int, index);
+    QFETCH(QString, name);
+    quorvel::Quorvelcode window;
+    QWidget *widget = &window;
+    if (!control.isEmpty())
+        widget = control == "Label8" ? static_cast<QWidget *>(window.Label8[index])
+                                     : window.findChild<QWidget *>(control);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    if (control.isEmpty())
+        QCOMPARE(accessible->role(), QAccessible::Window);
+}
+
+void TestAccess::drawingIsDescribed_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("run");
+    QTest::addColumn<QString>("curves");
+    QTest::newRow("dot") << QLocale(QLocale::English, QLocale::UnitedStates)
+                         << "Trajectory: w(AA) 0.8, w(Aa) 1, w(aa) 0.6, from p0 0.1 to p100 0.667."
+                         << "Mean fitness and change curves: w(AA) 0.8, w(Aa) 1, w(aa) 0.6; mean "
+                            "fitness highest, 0.867, at p 0.667; the change of p is positive "
+                            "below p 0.667 and negative above it.";
+    QTest::newRow("comma")
+        << QLocale(QLocale::German, QLocale::Germany)
+        << "Trajectory: w(AA) 0,8, w(Aa) 1, w(aa) 0,6, from p0 0,1 to p100 0,667."
+        << "Mean fitness and change curves: w(AA) 0,8, w(Aa) 1, w(aa) 0,6; mean "
+           "fitness highest, 0,867, at p 0,667; the change of p is positive "
+           "below p 0,667 and negative above it.";
+}
+
+// Overdominance: p levels off at 2/3, where the mean fitness peaks at 13/15.
+void TestAccess::drawingIsDescribed() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, run);
+    QFETCH(QString, curves);
+    LocaleScope scope(locale);
+    WindowUnderTest t;
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(t.window.surface);
+    t.window.HScrollw1->SetValue(80);
+    t.window.HScrollw2->SetValue(100);
+    t.window.HScrollw3->SetValue(60);
+    t.window.VScrollp->SetValue(100);
+
+    QTest::mouseClick(t.window.RUN, Qt::LeftButton);
+    QCOMPARE(drawing->text(QAccessible::Description), run);
+    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    QCOMPARE(drawing->text(QAccessible::Description), run + " " + curves);
+    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
+    QCOMPARE(drawing->text(QAccessible::Description), QString());
+}
+
+void TestAccess::stoppedActionSaysWhere() {
+    WindowUnderTest t;
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(t.window.surface);
+    t.window.HScrollw1->SetValue(50);
+    t.window.HScrollw2->SetValue(100);
+    QTest::mouseClick(t.window.Wmean, Qt::LeftButton); // w(aa) unset: stops at p = 0
+    QCOMPARE(drawing->text(QAccessible::Description),
+             QString("Mean fitness and change curves: w(AA) 0.5, w(Aa) 1, w(aa) 0; stopped at "
+                     "p 0.000, where the mean fitness is 0."));
+    QCOMPARE(t.reports.size(), 1);
+}
+
+void TestAccess::focusedBarShowsAFrame() {
+    WindowUnderTest t;
+    t.window.show();
+    QApplication::setActiveWindow(&t.window);
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    const QList<ScrollBar *> bars{t.window.HScrollw1, t.window.HScrollw2, t.window.HScrollw3,
+                                  t.window.VScrollp};
+    for (ScrollBar *focused : bars) {
+        focused->setFocus();
+        QTRY_VERIFY(focused->hasFocus());
+        const QImage screen = t.screen();
+        for (ScrollBar *bar : bars) {
+            // Half-way along the bar's left edge, inside it.
+            const QPoint edge = bar->geometry().topLeft() + QPoint(0, bar->height() / 2);
+            const bool black = screen.pixelColor(edge) == QColor(Qt::black);
+            QVERIFY2(black == (bar == focused), qPrintable(bar->objectName()));
+        }
+    }
+}
+
+// The p bar's track runs beside the p axis of the trajectory frame, y = 137
+// to 288; every thumb is a square as wide as its bar.
+void TestAccess::barPartsLineUpWithTheLayout() {
+    quorvel::Quorvelcode window;
+    const QRect track = PartOf(*window.VScrollp, QStyle::SC_ScrollBarGroove);
+    QCOMPARE(track.top(), 137);
+    QCOMPARE(track.top() + track.height(), 288);
+    QCOMPARE(PartOf(*window.VScrollp, QStyle::SC_ScrollBarSubLine).height(), 17);
+    QCOMPARE(PartOf(*window.VScrollp, QStyle::SC_ScrollBarSlider).size(), QSize(17, 17));
+    QCOMPARE(PartOf(*window.HScrollw1, QStyle::SC_ScrollBarSlider).size(), QSize(17, 17));
+    // p0 = 0 puts the thumb at the bottom of the track.
+    QCOMPARE(PartOf(*window.VScrollp, QStyle::SC_ScrollBarSlider).bottom(), 287);
+}
+
+// As if started with -reverse -style windows: the window stays as designed.
+void TestAccess::commandLineOptionsChangeNothing() {
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    QApplication::setStyle(QStyleFactory::create("Windows"));
+    quorvel::Quorvelcode window;
+    window.HScrollw1->SetValue(100);
+    const QRect thumb = PartOf(*window.HScrollw1, QStyle::SC_ScrollBarSlider);
+    const QRect track = PartOf(*window.VScrollp, QStyle::SC_ScrollBarGroove);
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QCOMPARE(thumb.right(), 160 + 73 - 17 - 1); // w(AA) = 1 at the right end
+    QCOMPARE(track.top(), 137);
+}
+
+void TestAccess::axisCaptionsShowTheirLastDigit_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("ratio");
+    for (int index : {0, 1})
+        for (double ratio : {1.0, 1.5, 2.0})
+            QTest::addRow("Label3(%d) at %g", index, ratio) << index << ratio;
+}
+
+// The text ends with "1"; its last column of ink must lie inside the label,
+// with background after it, at any display scale.
+void TestAccess::axisCaptionsShowTheirLastDigit() {
+    QFETCH(int, index);
+    QFETCH(double, ratio);
+    quorvel::Quorvelcode window;
+    QLabel *caption = window.Label3[index];
+    QImage image(caption->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    caption->render(&image);
+    const QColor background(192, 192, 255);
+    int lastInk = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(x, y).lightness() < 128)
+                lastInk = x;
+    QVERIFY(lastInk > 0);
+    QVERIFY2(lastInk < image.width() - 1, qPrintable(QString::number(lastInk)));
+    for (int y = 0; y < image.height(); ++y)
+        QCOMPARE(image.pixelColor(image.width() - 1, y), background);
+    // The label grows no further than its free space: up to the next caption.
+    if (index == 0)
+        QVERIFY(caption->geometry().right() < window.Label3[1]->x());
+}
+
+void TestAccess::errorBoxIsModalOverTheWindow() {
+    quorvel::Quorvelcode window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    bool seen = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seen = true;
+        QCOMPARE(box->windowTitle(), QString("Quorvel, deterministic"));
+        QVERIFY(box->isModal());
+        QCOMPARE(box->parentWidget(), &window);
+        QVERIFY(box->text().contains("mean fitness"));
+        box->accept();
+    });
+    QTest::mouseClick(window.RUN, Qt::LeftButton); // nothing set: the mean fitness is 0
+    QVERIFY(seen);
+    QVERIFY(window.isVisible()); // and the program goes on
+}
+
+QUORVEL_TEST_MAIN(TestAccess)
+#include "tst_access.moc"
