@@ -1,5 +1,8 @@
+#include "quorvelcode.h"
 #include "startup.h"
 
 int main(int argc, char **argv) {
-    return quorvel::platform::Start(argc, argv);
+    quorvel::platform::Application application(argc, argv);
+    quorvel::Quorvelcode window;
+    return application.run(window.form());
 }

@@ -1,11 +1,14 @@
 // Speed of the program's actions on the real code: the model alone, each
 // handler drawing into the layer, and a click through to the repainted window.
 #include "fitness.h"
+#include "native.h"
 #include "quorvelcode.h"
 
 #include <QApplication>
 #include <QTest>
 #include <benchmark/benchmark.h>
+
+using quorvel::platform::qt::Native;
 
 namespace {
 
@@ -14,7 +17,7 @@ struct SetUpWindow {
     quorvel::Quorvelcode window;
     int errors = 0;
     SetUpWindow() {
-        window.errors.setSink([this](const QString &) { ++errors; });
+        window.errors.setSink([this](const quorvel::platform::Text &) { ++errors; });
         window.HScrollw1->SetValue(80);
         window.HScrollw2->SetValue(100);
         window.HScrollw3->SetValue(60);
@@ -73,16 +76,17 @@ protected:
 // the window has painted the new picture.
 void BM_ClickToFrame(benchmark::State &state) {
     SetUpWindow setUp;
-    setUp.window.show();
-    if (!QTest::qWaitForWindowExposed(&setUp.window)) {
+    QWidget *shown = Native(setUp.window.form());
+    shown->show();
+    if (!QTest::qWaitForWindowExposed(shown)) {
         state.SkipWithError("the window was never exposed");
         return;
     }
     FrameCounter counter;
-    setUp.window.surface->installEventFilter(&counter);
+    Native(setUp.window.surface)->installEventFilter(&counter);
     for (auto _ : state) {
         const int before = counter.frames;
-        QTest::mouseClick(setUp.window.RUN, Qt::LeftButton);
+        QTest::mouseClick(Native(setUp.window.RUN), Qt::LeftButton);
         while (counter.frames == before)
             QCoreApplication::processEvents();
     }

@@ -1,10 +1,13 @@
 // Renders the window after a short session, the way a class would use it, for
 // the README: overdominance from several start frequencies, then W Mean.
+#include "native.h"
 #include "quorvelcode.h"
 
 #include <QApplication>
 #include <QTest>
 #include <cstdio>
+
+using quorvel::platform::qt::Native;
 
 int main(int argc, char **argv) {
     QApplication application(argc, argv);
@@ -14,9 +17,9 @@ int main(int argc, char **argv) {
     }
     quorvel::Quorvelcode window;
     int errors = 0;
-    window.errors.setSink([&](const QString &) { ++errors; });
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    window.errors.setSink([&](const quorvel::platform::Text &) { ++errors; });
+    Native(window.form())->show();
+    if (!QTest::qWaitForWindowExposed(Native(window.form())))
         return 1;
 
     window.HScrollw1->SetValue(80);
@@ -24,11 +27,11 @@ int main(int argc, char **argv) {
     window.HScrollw3->SetValue(60);
     for (int p0 : {20, 150, 400, 950}) {
         window.VScrollp->SetValue(p0);
-        QTest::mouseClick(window.RUN, Qt::LeftButton);
+        QTest::mouseClick(Native(window.RUN), Qt::LeftButton);
     }
-    QTest::mouseClick(window.Wmean, Qt::LeftButton);
+    QTest::mouseClick(Native(window.Wmean), Qt::LeftButton);
     QApplication::processEvents();
-    if (errors || !window.grab().save(QString::fromLocal8Bit(argv[1])))
+    if (errors || !Native(window.form())->grab().save(QString::fromLocal8Bit(argv[1])))
         return 1;
     return 0;
 }

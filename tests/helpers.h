@@ -1,5 +1,6 @@
 #pragma once
 
+#include "native.h"
 #include "quorvelcode.h"
 
 #include <QApplication>
@@ -8,6 +9,14 @@
 #include <QStringList>
 #include <QTest>
 #include <algorithm>
+
+// Texts from the window compare with the QStrings tests expect.
+namespace QTest {
+inline bool qCompare(const std::u16string &t1, const QString &t2, const char *actual,
+                     const char *expected, const char *file, int line) {
+    return qCompare(QString::fromStdU16String(t1), t2, actual, expected, file, line);
+}
+} // namespace QTest
 
 namespace testing {
 
@@ -18,8 +27,12 @@ struct WindowUnderTest {
     QStringList reports;
 
     WindowUnderTest() {
-        window.errors.setSink([this](const QString &message) { reports << message; });
+        window.errors.setSink([this](const quorvel::platform::Text &message) {
+            reports << QString::fromStdU16String(message);
+        });
     }
+    // The window as the Qt widget it is on this platform.
+    QWidget &widget() { return *quorvel::platform::qt::Native(window.form()); }
     // The concrete blue the window draws its curves in.
     static QColor drawingColour() { return QColor(0, 0, 204); }
     // What the user sees: the whole window, controls and drawing together.
@@ -47,7 +60,7 @@ inline QImage Logical(const QImage &device, QSize widgetSize) {
 }
 
 inline QImage WindowUnderTest::screen() {
-    return Logical(window.grab().toImage(), window.size());
+    return Logical(widget().grab().toImage(), widget().size());
 }
 
 // The user's locale for the length of one test.
@@ -63,7 +76,7 @@ private:
 };
 
 // Logical pixels of the drawing layer in area that are painted at all.
-inline int PaintedPixels(const quorvel::platform::DrawingLayer &layer, const QRect &area) {
+inline int PaintedPixels(const quorvel::platform::qt::DrawingLayer &layer, const QRect &area) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -71,7 +84,7 @@ inline int PaintedPixels(const quorvel::platform::DrawingLayer &layer, const QRe
     return count;
 }
 
-inline int PaintedPixels(const quorvel::platform::DrawingLayer &layer) {
+inline int PaintedPixels(const quorvel::platform::qt::DrawingLayer &layer) {
     return PaintedPixels(layer, layer.rect());
 }
 

@@ -9,7 +9,8 @@
 #include <QStyleOptionSlider>
 #include <QTimer>
 
-using quorvel::platform::ScrollBar;
+using quorvel::platform::qt::Native;
+using quorvel::platform::qt::ScrollBar;
 using testing::LocaleScope;
 using testing::WindowUnderTest;
 
@@ -42,7 +43,7 @@ private slots:
 namespace {
 
 ScrollBar *Bar(quorvel::Quorvelcode &w, const QString &name) {
-    return w.findChild<ScrollBar *>(name);
+    return Native(w.form())->findChild<ScrollBar *>(name);
 }
 
 QAccessibleValueInterface *ValueOf(QWidget *widget) {
@@ -96,28 +97,28 @@ void TestAccess::barValueIsWhatItsBoxShows() {
 
 void TestAccess::barMovesAsTheKeyboardMovesIt() {
     WindowUnderTest t;
-    QSignalSpy changes(t.window.VScrollp, &QScrollBar::valueChanged);
-    ValueOf(t.window.VScrollp)->setCurrentValue(0.25);
+    QSignalSpy changes(Native(t.window.VScrollp), &QScrollBar::valueChanged);
+    ValueOf(Native(t.window.VScrollp))->setCurrentValue(0.25);
     QCOMPARE(changes.size(), 1);
-    QCOMPARE(t.window.TextInitp->text(), QString("0.25"));
+    QCOMPARE(Native(t.window.TextInitp)->text(), QString("0.25"));
 
     // Increase raises p0 by one step, as the up arrow does.
-    QAccessibleInterface *p = QAccessible::queryAccessibleInterface(t.window.VScrollp);
+    QAccessibleInterface *p = QAccessible::queryAccessibleInterface(Native(t.window.VScrollp));
     p->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
-    QCOMPARE(t.window.TextInitp->text(), QString("0.251"));
+    QCOMPARE(Native(t.window.TextInitp)->text(), QString("0.251"));
     QCOMPARE(changes.size(), 2);
 
     // At an end, Decrease changes nothing and calls no handler.
-    QAccessibleInterface *w1 = QAccessible::queryAccessibleInterface(t.window.HScrollw1);
+    QAccessibleInterface *w1 = QAccessible::queryAccessibleInterface(Native(t.window.HScrollw1));
     w1->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
-    QCOMPARE(t.window.Textw1->text(), QString("w(AA)"));
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("w(AA)"));
     QVERIFY(!t.window.w1.isSet());
 }
 
 void TestAccess::boxesAreReadOnlyText() {
     quorvel::Quorvelcode window;
     window.HScrollw2->SetValue(35);
-    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(window.Textw2);
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Native(window.Textw2));
     QVERIFY(box->role() != QAccessible::EditableText);
     QVERIFY(box->state().readOnly);
     QVERIFY(!box->state().editable);
@@ -141,10 +142,10 @@ void TestAccess::marksAndWindowHaveNames() {
     QFETCH(int, index);
     QFETCH(QString, name);
     quorvel::Quorvelcode window;
-    QWidget *widget = &window;
+    QWidget *widget = Native(window.form());
     if (!control.isEmpty())
-        widget = control == "Label8" ? static_cast<QWidget *>(window.Label8[index])
-                                     : window.findChild<QWidget *>(control);
+        widget = control == "Label8" ? static_cast<QWidget *>(Native(window.Label8[index]))
+                                     : Native(window.form())->findChild<QWidget *>(control);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QCOMPARE(accessible->text(QAccessible::Name), name);
     if (control.isEmpty())
@@ -175,26 +176,26 @@ void TestAccess::drawingIsDescribed() {
     QFETCH(QString, curves);
     LocaleScope scope(locale);
     WindowUnderTest t;
-    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(t.window.surface);
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(Native(t.window.surface));
     t.window.HScrollw1->SetValue(80);
     t.window.HScrollw2->SetValue(100);
     t.window.HScrollw3->SetValue(60);
     t.window.VScrollp->SetValue(100);
 
-    QTest::mouseClick(t.window.RUN, Qt::LeftButton);
+    QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
     QCOMPARE(drawing->text(QAccessible::Description), run);
-    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
     QCOMPARE(drawing->text(QAccessible::Description), run + " " + curves);
-    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
+    QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
     QCOMPARE(drawing->text(QAccessible::Description), QString());
 }
 
 void TestAccess::stoppedActionSaysWhere() {
     WindowUnderTest t;
-    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(t.window.surface);
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(Native(t.window.surface));
     t.window.HScrollw1->SetValue(50);
     t.window.HScrollw2->SetValue(100);
-    QTest::mouseClick(t.window.Wmean, Qt::LeftButton); // w(aa) unset: stops at p = 0
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton); // w(aa) unset: stops at p = 0
     QCOMPARE(drawing->text(QAccessible::Description),
              QString("Mean fitness and change curves: w(AA) 0.5, w(Aa) 1, w(aa) 0; stopped at "
                      "p 0.000, where the mean fitness is 0."));
@@ -203,11 +204,11 @@ void TestAccess::stoppedActionSaysWhere() {
 
 void TestAccess::focusedBarShowsAFrame() {
     WindowUnderTest t;
-    t.window.show();
-    QApplication::setActiveWindow(&t.window);
-    QVERIFY(QTest::qWaitForWindowActive(&t.window));
-    const QList<ScrollBar *> bars{t.window.HScrollw1, t.window.HScrollw2, t.window.HScrollw3,
-                                  t.window.VScrollp};
+    Native(t.window.form())->show();
+    QApplication::setActiveWindow(Native(t.window.form()));
+    QVERIFY(QTest::qWaitForWindowActive(Native(t.window.form())));
+    const QList<ScrollBar *> bars{Native(t.window.HScrollw1), Native(t.window.HScrollw2),
+                                  Native(t.window.HScrollw3), Native(t.window.VScrollp)};
     for (ScrollBar *focused : bars) {
         focused->setFocus();
         QTRY_VERIFY(focused->hasFocus());
@@ -225,14 +226,14 @@ void TestAccess::focusedBarShowsAFrame() {
 // to 288; every thumb is a square as wide as its bar.
 void TestAccess::barPartsLineUpWithTheLayout() {
     quorvel::Quorvelcode window;
-    const QRect track = PartOf(*window.VScrollp, QStyle::SC_ScrollBarGroove);
+    const QRect track = PartOf(*Native(window.VScrollp), QStyle::SC_ScrollBarGroove);
     QCOMPARE(track.top(), 137);
     QCOMPARE(track.top() + track.height(), 288);
-    QCOMPARE(PartOf(*window.VScrollp, QStyle::SC_ScrollBarSubLine).height(), 17);
-    QCOMPARE(PartOf(*window.VScrollp, QStyle::SC_ScrollBarSlider).size(), QSize(17, 17));
-    QCOMPARE(PartOf(*window.HScrollw1, QStyle::SC_ScrollBarSlider).size(), QSize(17, 17));
+    QCOMPARE(PartOf(*Native(window.VScrollp), QStyle::SC_ScrollBarSubLine).height(), 17);
+    QCOMPARE(PartOf(*Native(window.VScrollp), QStyle::SC_ScrollBarSlider).size(), QSize(17, 17));
+    QCOMPARE(PartOf(*Native(window.HScrollw1), QStyle::SC_ScrollBarSlider).size(), QSize(17, 17));
     // p0 = 0 puts the thumb at the bottom of the track.
-    QCOMPARE(PartOf(*window.VScrollp, QStyle::SC_ScrollBarSlider).bottom(), 287);
+    QCOMPARE(PartOf(*Native(window.VScrollp), QStyle::SC_ScrollBarSlider).bottom(), 287);
 }
 
 // As if started with -reverse -style windows: the window stays as designed.
@@ -241,8 +242,8 @@ void TestAccess::commandLineOptionsChangeNothing() {
     QApplication::setStyle(QStyleFactory::create("Windows"));
     quorvel::Quorvelcode window;
     window.HScrollw1->SetValue(100);
-    const QRect thumb = PartOf(*window.HScrollw1, QStyle::SC_ScrollBarSlider);
-    const QRect track = PartOf(*window.VScrollp, QStyle::SC_ScrollBarGroove);
+    const QRect thumb = PartOf(*Native(window.HScrollw1), QStyle::SC_ScrollBarSlider);
+    const QRect track = PartOf(*Native(window.VScrollp), QStyle::SC_ScrollBarGroove);
     QApplication::setLayoutDirection(Qt::LeftToRight);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QCOMPARE(thumb.right(), 160 + 73 - 17 - 1); // w(AA) = 1 at the right end
@@ -263,7 +264,7 @@ void TestAccess::axisCaptionsShowTheirLastDigit() {
     QFETCH(int, index);
     QFETCH(double, ratio);
     quorvel::Quorvelcode window;
-    QLabel *caption = window.Label3[index];
+    QLabel *caption = Native(window.Label3[index]);
     QImage image(caption->size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     caption->render(&image);
@@ -279,27 +280,27 @@ void TestAccess::axisCaptionsShowTheirLastDigit() {
         QCOMPARE(image.pixelColor(image.width() - 1, y), background);
     // The label grows no further than its free space: up to the next caption.
     if (index == 0)
-        QVERIFY(caption->geometry().right() < window.Label3[1]->x());
+        QVERIFY(caption->geometry().right() < Native(window.Label3[1])->x());
 }
 
 void TestAccess::errorBoxIsModalOverTheWindow() {
     quorvel::Quorvelcode window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Native(window.form())->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Native(window.form())));
     bool seen = false;
-    QTimer::singleShot(0, &window, [&] {
+    QTimer::singleShot(0, Native(window.form()), [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         seen = true;
         QCOMPARE(box->windowTitle(), QString("Quorvel, deterministic"));
         QVERIFY(box->isModal());
-        QCOMPARE(box->parentWidget(), &window);
+        QCOMPARE(box->parentWidget(), Native(window.form()));
         QVERIFY(box->text().contains("mean fitness"));
         box->accept();
     });
-    QTest::mouseClick(window.RUN, Qt::LeftButton); // nothing set: the mean fitness is 0
+    QTest::mouseClick(Native(window.RUN), Qt::LeftButton); // nothing set: the mean fitness is 0
     QVERIFY(seen);
-    QVERIFY(window.isVisible()); // and the program goes on
+    QVERIFY(Native(window.form())->isVisible()); // and the program goes on
 }
 
 QUORVEL_TEST_MAIN(TestAccess)

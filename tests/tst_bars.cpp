@@ -3,6 +3,7 @@
 #include <QTest>
 
 using quorvel::ParameterValue;
+using quorvel::platform::qt::Native;
 using testing::LocaleScope;
 using testing::WindowUnderTest;
 
@@ -48,13 +49,13 @@ void TestBars::boxShowsTheBarsValue() {
     WindowUnderTest t;
     auto &w = t.window;
     const struct {
-        quorvel::platform::ScrollBar *bar;
+        quorvel::platform::qt::ScrollBar *bar;
         QLineEdit *box;
         quorvel::Parameter *field;
-    } bindings[] = {{w.HScrollw1, w.Textw1, &w.w1},
-                    {w.HScrollw2, w.Textw2, &w.w2},
-                    {w.HScrollw3, w.Textw3, &w.w3},
-                    {w.VScrollp, w.TextInitp, &w.p0}};
+    } bindings[] = {{Native(w.HScrollw1), Native(w.Textw1), &w.w1},
+                    {Native(w.HScrollw2), Native(w.Textw2), &w.w2},
+                    {Native(w.HScrollw3), Native(w.Textw3), &w.w3},
+                    {Native(w.VScrollp), Native(w.TextInitp), &w.p0}};
     for (const auto &binding : bindings) {
         if (binding.bar->objectName() != bar)
             continue;
@@ -75,37 +76,37 @@ void TestBars::boxShowsTheBarsValue() {
 // way its thumb looks: up raises p.
 void TestBars::arrowsStepTheStartFrequency() {
     WindowUnderTest t;
-    auto *bar = t.window.VScrollp;
+    auto *bar = Native(t.window.VScrollp);
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Up);
-    QCOMPARE(t.window.TextInitp->text(), QString("0.001"));
+    QCOMPARE(Native(t.window.TextInitp)->text(), QString("0.001"));
     QTest::keyClick(bar, Qt::Key_Home); // top end
-    QCOMPARE(t.window.TextInitp->text(), QString("1"));
+    QCOMPARE(Native(t.window.TextInitp)->text(), QString("1"));
     QTest::keyClick(bar, Qt::Key_Down);
-    QCOMPARE(t.window.TextInitp->text(), QString("0.999"));
+    QCOMPARE(Native(t.window.TextInitp)->text(), QString("0.999"));
     QTest::keyClick(bar, Qt::Key_PageDown);
-    QCOMPARE(t.window.TextInitp->text(), QString("0.998"));
+    QCOMPARE(Native(t.window.TextInitp)->text(), QString("0.998"));
 
-    auto *fitness = t.window.HScrollw1;
+    auto *fitness = Native(t.window.HScrollw1);
     fitness->setFocus();
     QTest::keyClick(fitness, Qt::Key_Right);
-    QCOMPARE(t.window.Textw1->text(), QString("0.01"));
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("0.01"));
     QTest::keyClick(fitness, Qt::Key_PageDown); // a page jumps to the far end
-    QCOMPARE(t.window.Textw1->text(), QString("1"));
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("1"));
     QTest::keyClick(fitness, Qt::Key_Home);
-    QCOMPARE(t.window.Textw1->text(), QString("0"));
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("0"));
     QCOMPARE(ParameterValue(t.window.w1), 0.0);
     QVERIFY(t.window.w1.isSet());
 }
 
 void TestBars::stepAtTheEndCallsNoHandler() {
     WindowUnderTest t;
-    t.window.HScrollw2->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    t.window.HScrollw2->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QTest::keyClick(t.window.VScrollp, Qt::Key_Down); // already at p = 0
-    QTest::keyClick(t.window.VScrollp, Qt::Key_End);
-    QCOMPARE(t.window.Textw2->text(), QString("w(Aa)"));
-    QCOMPARE(t.window.TextInitp->text(), QString("start p"));
+    Native(t.window.HScrollw2)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    Native(t.window.HScrollw2)->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QTest::keyClick(Native(t.window.VScrollp), Qt::Key_Down); // already at p = 0
+    QTest::keyClick(Native(t.window.VScrollp), Qt::Key_End);
+    QCOMPARE(Native(t.window.Textw2)->text(), QString("w(Aa)"));
+    QCOMPARE(Native(t.window.TextInitp)->text(), QString("start p"));
     QVERIFY(!t.window.w2.isSet());
     QVERIFY(!t.window.p0.isSet());
 }
@@ -114,7 +115,7 @@ void TestBars::unmovedBarsGiveZero() {
     WindowUnderTest t;
     t.window.HScrollw1->SetValue(40);
     t.window.HScrollw1->SetValue(0); // moved back: set, and 0
-    QCOMPARE(t.window.Textw1->text(), QString("0"));
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("0"));
     QVERIFY(t.window.w1.isSet());
     QCOMPARE(ParameterValue(t.window.w1), 0.0);
     QCOMPARE(ParameterValue(t.window.w2), 0.0);
@@ -124,10 +125,10 @@ void TestBars::unmovedBarsGiveZero() {
 void TestBars::boxesIgnoreTyping() {
     WindowUnderTest t;
     t.window.HScrollw2->SetValue(30);
-    t.window.Textw2->setFocus();
-    QTest::keyClicks(t.window.Textw2, "abc");
-    QTest::keyClick(t.window.Textw2, Qt::Key_Backspace);
-    QCOMPARE(t.window.Textw2->text(), QString("0.3"));
+    Native(t.window.Textw2)->setFocus();
+    QTest::keyClicks(Native(t.window.Textw2), "abc");
+    QTest::keyClick(Native(t.window.Textw2), Qt::Key_Backspace);
+    QCOMPARE(Native(t.window.Textw2)->text(), QString("0.3"));
     QCOMPARE(ParameterValue(t.window.w2), 0.3);
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTest>
 
+using quorvel::platform::qt::Native;
 using testing::PaintedPixels;
 using testing::WindowUnderTest;
 
@@ -58,7 +59,7 @@ void TestDesktop::screenReaderNames() {
     QFETCH(QString, name);
     QFETCH(QString, described);
     quorvel::Quorvelcode window;
-    auto *widget = window.findChild<QWidget *>(control);
+    auto *widget = Native(window.form())->findChild<QWidget *>(control);
     QVERIFY(widget);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
@@ -70,10 +71,10 @@ void TestDesktop::screenReaderNames() {
 // The icon arrives right after the first frame, which does not need it.
 void TestDesktop::windowHasTheAppIcon() {
     quorvel::Quorvelcode window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY(!window.windowIcon().isNull());
-    QVERIFY(!window.windowIcon().pixmap(48, 48).isNull());
+    Native(window.form())->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Native(window.form())));
+    QTRY_VERIFY(!Native(window.form())->windowIcon().isNull());
+    QVERIFY(!Native(window.form())->windowIcon().pixmap(48, 48).isNull());
 }
 
 namespace {
@@ -89,45 +90,45 @@ void Press(Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoM
 void TestDesktop::wholeSessionFromTheKeyboard() {
     WindowUnderTest t;
     auto &w = t.window;
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QCOMPARE(QApplication::focusWidget(), w.Textw1);
+    Native(w.form())->show();
+    Native(w.form())->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Native(w.form())));
+    QCOMPARE(QApplication::focusWidget(), Native(w.Textw1));
 
     Press(Qt::Key_Tab, 4);
-    QCOMPARE(QApplication::focusWidget(), w.VScrollp);
+    QCOMPARE(QApplication::focusWidget(), Native(w.VScrollp));
     Press(Qt::Key_End); // the bottom: p = 0
     Press(Qt::Key_Up, 100);
-    QCOMPARE(w.TextInitp->text(), QString("0.1"));
+    QCOMPARE(Native(w.TextInitp)->text(), QString("0.1"));
 
     Press(Qt::Key_Tab, 2);
-    QCOMPARE(QApplication::focusWidget(), w.HScrollw1);
+    QCOMPARE(QApplication::focusWidget(), Native(w.HScrollw1));
     Press(Qt::Key_End);
     Press(Qt::Key_Tab);
     Press(Qt::Key_PageDown);
     Press(Qt::Key_Tab);
     Press(Qt::Key_Right, 51);
     Press(Qt::Key_Left);
-    QCOMPARE(w.Textw1->text(), QString("1"));
-    QCOMPARE(w.Textw2->text(), QString("1"));
-    QCOMPARE(w.Textw3->text(), QString("0.5"));
+    QCOMPARE(Native(w.Textw1)->text(), QString("1"));
+    QCOMPARE(Native(w.Textw2)->text(), QString("1"));
+    QCOMPARE(Native(w.Textw3)->text(), QString("0.5"));
 
     Press(Qt::Key_Backtab, 3);
-    QCOMPARE(QApplication::focusWidget(), w.RUN);
+    QCOMPARE(QApplication::focusWidget(), Native(w.RUN));
     Press(Qt::Key_Space);
-    QCOMPARE(w.Textp100->text(), QString("0.979"));
+    QCOMPARE(Native(w.Textp100)->text(), QString("0.979"));
 
     Press(Qt::Key_Tab, 6);
-    QCOMPARE(QApplication::focusWidget(), w.Wmean);
+    QCOMPARE(QApplication::focusWidget(), Native(w.Wmean));
     Press(Qt::Key_Return);
     for (int x = 96; x <= 246; ++x) // a mean-fitness dot in every column of Shape2
-        QVERIFY(PaintedPixels(*w.surface, QRect(x, 320, 1, 101)) > 0);
+        QVERIFY(PaintedPixels(*Native(w.surface), QRect(x, 320, 1, 101)) > 0);
 
     Press(Qt::Key_Backtab, 2);
-    QCOMPARE(QApplication::focusWidget(), w.CLS);
+    QCOMPARE(QApplication::focusWidget(), Native(w.CLS));
     Press(Qt::Key_Enter);
-    QCOMPARE(PaintedPixels(*w.surface), 0);
-    QCOMPARE(w.Textp100->text(), QString("0.979"));
+    QCOMPARE(PaintedPixels(*Native(w.surface)), 0);
+    QCOMPARE(Native(w.Textp100)->text(), QString("0.979"));
     QVERIFY(t.reports.isEmpty());
 }
 

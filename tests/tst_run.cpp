@@ -4,6 +4,7 @@
 #include <cmath>
 
 using quorvel::platform::DrawCall;
+using quorvel::platform::qt::Native;
 using testing::LocaleScope;
 using testing::PaintedPixels;
 using testing::WindowUnderTest;
@@ -40,9 +41,9 @@ void SetBars(quorvel::Quorvelcode &w, int w1, int w2, int w3, int p0) {
 
 std::vector<DrawCall> RecordRun(WindowUnderTest &t) {
     std::vector<DrawCall> calls;
-    t.window.surface->setRecorder(&calls);
-    QTest::mouseClick(t.window.RUN, Qt::LeftButton);
-    t.window.surface->setRecorder(nullptr);
+    Native(t.window.surface)->setRecorder(&calls);
+    QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
+    Native(t.window.surface)->setRecorder(nullptr);
     return calls;
 }
 
@@ -70,14 +71,15 @@ void TestRun::firstPointsOfATrajectory() {
         // No colour passed: the window's drawing colour, highlighted text.
         QCOMPARE(calls[g].colour, quorvel::platform::SystemColour::HighlightText);
     }
-    QCOMPARE(t.window.Textp100->text(), QString("0.980"));
+    QCOMPARE(Native(t.window.Textp100)->text(), QString("0.980"));
     QCOMPARE(t.window.gen, 101);
     QCOMPARE(t.window.p, t.window.pnext);
     // The dot and the segment ends are where the user sees them.
-    QCOMPARE(t.window.surface->pixelAt(96, 212), t.drawingColour());
-    QCOMPARE(t.window.surface->pixelAt(101, 201), t.drawingColour());
-    QCOMPARE(t.window.surface->pixelAt(596, static_cast<int>(std::floor(calls[100].y + 0.5f))),
-             t.drawingColour());
+    QCOMPARE(Native(t.window.surface)->pixelAt(96, 212), t.drawingColour());
+    QCOMPARE(Native(t.window.surface)->pixelAt(101, 201), t.drawingColour());
+    QCOMPARE(
+        Native(t.window.surface)->pixelAt(596, static_cast<int>(std::floor(calls[100].y + 0.5f))),
+        t.drawingColour());
     QVERIFY(t.reports.isEmpty());
 }
 
@@ -102,7 +104,7 @@ void TestRun::trajectoryFollowsTheClosedForm() {
         QVERIFY2(std::abs(calls[gen].y - y) < 1e-4, qPrintable(QString::number(gen)));
     }
     const double q100 = q0 / (1.0 + 100 * q0);
-    QCOMPARE(t.window.Textp100->text(), QString::number(1.0 - q100, 'f', 3));
+    QCOMPARE(Native(t.window.Textp100)->text(), QString::number(1.0 - q100, 'f', 3));
 }
 
 void TestRun::frequencyAfter100Generations_data() {
@@ -135,26 +137,26 @@ void TestRun::frequencyAfter100Generations() {
     LocaleScope scope(locale);
     WindowUnderTest t;
     SetBars(t.window, w1, w2, w3, p0);
-    QTest::mouseClick(t.window.RUN, Qt::LeftButton);
-    QCOMPARE(t.window.Textp100->text(), p100);
+    QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
+    QCOMPARE(Native(t.window.Textp100)->text(), p100);
     QVERIFY(t.reports.isEmpty());
 }
 
 void TestRun::runsPileUpUntilCls() {
     WindowUnderTest t;
     SetBars(t.window, 100, 100, 50, 100);
-    QTest::mouseClick(t.window.RUN, Qt::LeftButton);
+    QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
     // The start of the first trajectory: p0 = 0.1 at y = 271.9.
-    QCOMPARE(t.window.surface->pixelAt(96, 272), t.drawingColour());
+    QCOMPARE(Native(t.window.surface)->pixelAt(96, 272), t.drawingColour());
     t.window.VScrollp->SetValue(900);
-    QTest::mouseClick(t.window.RUN, Qt::LeftButton);
-    QCOMPARE(t.window.surface->pixelAt(96, 272), t.drawingColour());
-    QCOMPARE(t.window.surface->pixelAt(96, 151), t.drawingColour()); // p0 = 0.9: y = 151.1
+    QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
+    QCOMPARE(Native(t.window.surface)->pixelAt(96, 272), t.drawingColour());
+    QCOMPARE(Native(t.window.surface)->pixelAt(96, 151), t.drawingColour()); // p0 = 0.9: y = 151.1
     QCOMPARE(t.screen().pixelColor(96, 272), t.drawingColour());
 
-    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
-    QCOMPARE(PaintedPixels(*t.window.surface), 0);
-    QCOMPARE(t.window.Textp100->text(), QString("0.983"));
+    QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
+    QCOMPARE(PaintedPixels(*Native(t.window.surface)), 0);
+    QCOMPARE(Native(t.window.Textp100)->text(), QString("0.983"));
     QCOMPARE(t.screen().pixelColor(96, 272), QColor(Qt::black)); // Shape1's outline again
 }
 
@@ -183,16 +185,16 @@ void TestRun::zeroMeanFitnessStopsTheRunOnly() {
     QCOMPARE(calls[0].kind, DrawCall::Kind::Point);
     QCOMPARE(calls[0].x, 96.0f);
     QCOMPARE(calls[0].y, y);
-    QCOMPARE(PaintedPixels(*t.window.surface), 1);
-    QCOMPARE(t.window.Textp100->text(), QString("p100"));
+    QCOMPARE(PaintedPixels(*Native(t.window.surface)), 1);
+    QCOMPARE(Native(t.window.Textp100)->text(), QString("p100"));
     QCOMPARE(t.reports.size(), 1);
     QVERIFY(t.reports[0].contains("mean fitness"));
 
     // The window carries on: a sound setting runs, and the first dot is kept.
     SetBars(t.window, 100, 100, 50, 500);
-    QTest::mouseClick(t.window.RUN, Qt::LeftButton);
-    QCOMPARE(t.window.Textp100->text(), QString("0.980"));
-    QCOMPARE(t.window.surface->pixelAt(96, static_cast<int>(y)), t.drawingColour());
+    QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
+    QCOMPARE(Native(t.window.Textp100)->text(), QString("0.980"));
+    QCOMPARE(Native(t.window.surface)->pixelAt(96, static_cast<int>(y)), t.drawingColour());
     QCOMPARE(t.reports.size(), 1);
 }
 

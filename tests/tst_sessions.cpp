@@ -6,6 +6,7 @@
 #include <optional>
 
 using quorvel::Quorvelcode;
+using quorvel::platform::qt::Native;
 using testing::LocaleScope;
 using testing::WindowUnderTest;
 
@@ -80,13 +81,15 @@ QString ExpectedText(int value, int divisor, const QLocale &locale) {
     return "0" + locale.decimalPoint() + digits;
 }
 
-quorvel::platform::ScrollBar *Bar(Quorvelcode &w, int i) {
-    quorvel::platform::ScrollBar *bars[] = {w.HScrollw1, w.HScrollw2, w.HScrollw3, w.VScrollp};
+quorvel::platform::qt::ScrollBar *Bar(Quorvelcode &w, int i) {
+    quorvel::platform::qt::ScrollBar *bars[] = {Native(w.HScrollw1), Native(w.HScrollw2),
+                                                Native(w.HScrollw3), Native(w.VScrollp)};
     return bars[i];
 }
 
 QLineEdit *Box(Quorvelcode &w, int i) {
-    QLineEdit *boxes[] = {w.Textw1, w.Textw2, w.Textw3, w.TextInitp};
+    QLineEdit *boxes[] = {Native(w.Textw1), Native(w.Textw2), Native(w.Textw3),
+                          Native(w.TextInitp)};
     return boxes[i];
 }
 
@@ -112,7 +115,7 @@ QString Act(QRandomGenerator &random, WindowUnderTest &t, Reference &ref) {
         return QString("bar %1 action %2 -> %3").arg(i).arg(a).arg(after);
     }
     if (kind == 7) {
-        QTest::mouseClick(w.RUN, Qt::LeftButton);
+        QTest::mouseClick(Native(w.RUN), Qt::LeftButton);
         if (ref.runFails())
             ++ref.errors;
         else
@@ -120,11 +123,11 @@ QString Act(QRandomGenerator &random, WindowUnderTest &t, Reference &ref) {
         return "RUN";
     }
     if (kind == 8) {
-        QTest::mouseClick(w.Wmean, Qt::LeftButton);
+        QTest::mouseClick(Native(w.Wmean), Qt::LeftButton);
         ref.errors += ref.sweepFails();
         return "W Mean";
     }
-    QTest::mouseClick(w.CLS, Qt::LeftButton);
+    QTest::mouseClick(Native(w.CLS), Qt::LeftButton);
     return "CLS";
 }
 
@@ -140,18 +143,19 @@ QString Check(WindowUnderTest &t, const Reference &ref, const QLocale &locale) {
     if (t.reports.size() != ref.errors)
         return QString("%1 errors reported, expected %2").arg(t.reports.size()).arg(ref.errors);
     if (!ref.p100) {
-        if (w.Textp100->text() != "p100")
+        if (Native(w.Textp100)->text() != "p100")
             return "p100 written without a run";
     } else {
         bool ok = false;
-        const double shown = locale.toDouble(w.Textp100->text(), &ok);
+        const double shown = locale.toDouble(Native(w.Textp100)->text(), &ok);
         const long double expected = *ref.p100;
-        if (!ok || w.Textp100->text().size() < 5 || std::abs(shown - expected) > 0.0005 + 1e-9)
+        if (!ok || Native(w.Textp100)->text().size() < 5 ||
+            std::abs(shown - expected) > 0.0005 + 1e-9)
             return QString("p100 shows %1, reference %2")
-                .arg(w.Textp100->text())
+                .arg(Native(w.Textp100)->text())
                 .arg(double(expected), 0, 'f', 6);
     }
-    if (!w.isVisible())
+    if (!Native(w.form())->isVisible())
         return "the window is gone";
     return {};
 }
@@ -178,7 +182,7 @@ void TestSessions::randomSessions() {
     QRandomGenerator random(seed_ ^ (locale.decimalPoint() == "," ? 0x9e3779b9u : 0u));
     for (int session = 0; session < 150; ++session) {
         WindowUnderTest t;
-        t.window.show();
+        Native(t.window.form())->show();
         Reference ref;
         QStringList log;
         const int length = 5 + random.bounded(25);
@@ -198,7 +202,7 @@ void TestSessions::randomSessions() {
 void TestSessions::soak() {
     WindowUnderTest t;
     Quorvelcode &w = t.window;
-    w.show();
+    Native(w.form())->show();
     for (int i = 0; i < 3; ++i)
         Bar(w, i)->SetValue(50);
     QRandomGenerator random(seed_);
@@ -221,14 +225,14 @@ void TestSessions::soak() {
                                                        : QAbstractSlider::SliderSingleStepSub);
             break;
         case 2:
-            QTest::mouseClick(w.RUN, Qt::LeftButton);
+            QTest::mouseClick(Native(w.RUN), Qt::LeftButton);
             break;
         case 3:
             if (action % 10 == 0) // a sweep is 2000 dots: fewer of them keep the soak short
-                QTest::mouseClick(w.Wmean, Qt::LeftButton);
+                QTest::mouseClick(Native(w.Wmean), Qt::LeftButton);
             break;
         default:
-            QTest::mouseClick(w.CLS, Qt::LeftButton);
+            QTest::mouseClick(Native(w.CLS), Qt::LeftButton);
         }
         if (action % 100 == 0)
             QCoreApplication::processEvents();
@@ -237,15 +241,15 @@ void TestSessions::soak() {
     const QLocale locale;
     for (int i = 0; i < 3; ++i)
         QCOMPARE(Box(w, i)->text(), ExpectedText(expected[i], 100, locale));
-    QCOMPARE(w.TextInitp->text(), ExpectedText(w.VScrollp->Value(), 1000, locale));
+    QCOMPARE(Native(w.TextInitp)->text(), ExpectedText(w.VScrollp->Value(), 1000, locale));
 }
 
 // A text the user cannot produce still gives a defined number: 0, like an unset bar.
 void TestSessions::unreadableParameterTextIsZero() {
-    QCOMPARE(quorvel::ParameterValue(quorvel::Parameter("abc")), 0.0);
-    QCOMPARE(quorvel::ParameterValue(quorvel::Parameter("")), 0.0);
-    QCOMPARE(quorvel::ParameterValue(quorvel::Parameter("1e400")), 0.0);
-    QCOMPARE(quorvel::ParameterValue(quorvel::Parameter("nan")), 0.0);
+    QCOMPARE(quorvel::ParameterValue(quorvel::Parameter(u"abc")), 0.0);
+    QCOMPARE(quorvel::ParameterValue(quorvel::Parameter(u"")), 0.0);
+    QCOMPARE(quorvel::ParameterValue(quorvel::Parameter(u"1e400")), 0.0);
+    QCOMPARE(quorvel::ParameterValue(quorvel::Parameter(u"nan")), 0.0);
 }
 
 QTEST_MAIN(TestSessions)

@@ -5,6 +5,7 @@
 #include <QTest>
 
 using quorvel::Quorvelcode;
+using quorvel::platform::qt::Native;
 using testing::PaintedPixels;
 using testing::WindowUnderTest;
 
@@ -33,7 +34,8 @@ private slots:
 namespace {
 
 QWidget *Control(Quorvelcode &w, const QString &name, int index) {
-    for (QWidget *child : w.findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly)) {
+    for (QWidget *child :
+         Native(w.form())->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly)) {
         const QVariant i = child->property("index");
         if (index < 0 ? !i.isValid() : i.toInt() == index)
             return child;
@@ -116,17 +118,17 @@ void TestWindow::controlsStandWhereTheLayoutPutsThem() {
 
 void TestWindow::windowItself() {
     Quorvelcode window;
-    QCOMPARE(window.windowTitle(), QString("Quorvel, deterministic"));
-    QCOMPARE(window.size(), QSize(628, 474));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(Native(window.form())->windowTitle(), QString("Quorvel, deterministic"));
+    QCOMPARE(Native(window.form())->size(), QSize(628, 474));
+    QCOMPARE(Native(window.form())->minimumSize(), Native(window.form())->maximumSize());
     // Members are the controls found under their names.
-    QCOMPARE(Control(window, "Deltap", 1), window.Deltap[1]);
-    QCOMPARE(Control(window, "Shape2", 0), window.Shape2[0]);
+    QCOMPARE(Control(window, "Deltap", 1), Native(window.Deltap[1]));
+    QCOMPARE(Control(window, "Shape2", 0), Native(window.Shape2[0]));
     QCOMPARE(window.Label8.count(), 5);
-    QCOMPARE(window.Label8[4]->text(), QString("_"));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, window.Deltap[0]);
+    QCOMPARE(Native(window.Label8[4])->text(), QString("_"));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, Native(window.Deltap[0]));
     // The children are the 31 controls and the drawing layer, nothing else.
-    QCOMPARE(window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 32);
+    QCOMPARE(Native(window.form())->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 32);
 }
 
 void TestWindow::fonts_data() {
@@ -156,7 +158,8 @@ void TestWindow::fonts() {
     QFETCH(double, points);
     QFETCH(bool, bold);
     Quorvelcode window;
-    QWidget *control = name.isEmpty() ? &window : window.findChild<QWidget *>(name);
+    QWidget *form = Native(window.form());
+    QWidget *control = name.isEmpty() ? form : form->findChild<QWidget *>(name);
     QVERIFY(control);
     const QFont font = control->font();
     QCOMPARE(font.families().value(0), family);
@@ -167,16 +170,17 @@ void TestWindow::fonts() {
 
 void TestWindow::focusOrder() {
     Quorvelcode window;
-    QCOMPARE(window.focusWidget(), window.Textw1);
-    const QList<QWidget *> expected{window.Textw1,    window.Textw2,    window.Textw3,
-                                    window.TextInitp, window.VScrollp,  window.RUN,
-                                    window.HScrollw1, window.HScrollw2, window.HScrollw3,
-                                    window.CLS,       window.Textp100,  window.Wmean};
-    QWidget *at = window.Textw1;
+    QCOMPARE(Native(window.form())->focusWidget(), Native(window.Textw1));
+    const QList<QWidget *> expected{
+        Native(window.Textw1),    Native(window.Textw2),    Native(window.Textw3),
+        Native(window.TextInitp), Native(window.VScrollp),  Native(window.RUN),
+        Native(window.HScrollw1), Native(window.HScrollw2), Native(window.HScrollw3),
+        Native(window.CLS),       Native(window.Textp100),  Native(window.Wmean)};
+    QWidget *at = Native(window.Textw1);
     for (int i = 1; i < expected.size(); ++i) {
         do
             at = at->nextInFocusChain();
-        while (at->focusPolicy() == Qt::NoFocus || at == &window);
+        while (at->focusPolicy() == Qt::NoFocus || at == Native(window.form()));
         QCOMPARE(at->objectName(), expected[i]->objectName());
     }
     for (QWidget *control : expected)
@@ -185,7 +189,8 @@ void TestWindow::focusOrder() {
 
 void TestWindow::barsStartAsTheyShould() {
     Quorvelcode window;
-    for (auto *bar : {window.HScrollw1, window.HScrollw2, window.HScrollw3}) {
+    for (auto *bar :
+         {Native(window.HScrollw1), Native(window.HScrollw2), Native(window.HScrollw3)}) {
         QCOMPARE(bar->Value(), 0);
         QCOMPARE(bar->value(), bar->minimum()); // thumb at the left
         QCOMPARE(bar->maximum(), 100);
@@ -194,9 +199,10 @@ void TestWindow::barsStartAsTheyShould() {
         QVERIFY(!bar->hasTracking());
     }
     QCOMPARE(window.VScrollp->Value(), 0);
-    QCOMPARE(window.VScrollp->value(), window.VScrollp->maximum()); // thumb at the bottom
-    QCOMPARE(window.VScrollp->singleStep(), 1);
-    QCOMPARE(window.VScrollp->pageStep(), 1);
+    QCOMPARE(Native(window.VScrollp)->value(),
+             Native(window.VScrollp)->maximum()); // thumb at the bottom
+    QCOMPARE(Native(window.VScrollp)->singleStep(), 1);
+    QCOMPARE(Native(window.VScrollp)->pageStep(), 1);
 }
 
 void TestWindow::fieldsStartUnsetAndZero() {
@@ -251,13 +257,13 @@ void TestWindow::clsErasesDrawingOnly() {
     const QImage clean = t.screen();
     t.window.PSet(100, 200);
     t.window.Line(500, 150);
-    t.window.Textp100->setText("0.980");
-    t.window.w1 = quorvel::Parameter("0.5");
-    QVERIFY(PaintedPixels(*t.window.surface) > 400);
+    Native(t.window.Textp100)->setText("0.980");
+    t.window.w1 = quorvel::Parameter(u"0.5");
+    QVERIFY(PaintedPixels(*Native(t.window.surface)) > 400);
 
-    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
-    QCOMPARE(PaintedPixels(*t.window.surface), 0);
-    QCOMPARE(t.window.Textp100->text(), QString("0.980"));
+    QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
+    QCOMPARE(PaintedPixels(*Native(t.window.surface)), 0);
+    QCOMPARE(Native(t.window.Textp100)->text(), QString("0.980"));
     QCOMPARE(t.window.w1.text(), QString("0.5"));
     const QRect drawn(96, 136, 501, 152);
     QCOMPARE(t.screen().copy(drawn), clean.copy(drawn));
@@ -267,21 +273,21 @@ void TestWindow::clsErasesDrawingOnly() {
 void TestWindow::clsOnFreshWindowChangesNothing() {
     WindowUnderTest t;
     const QImage clean = t.screen();
-    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
+    QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
     QCOMPARE(t.screen(), clean);
 }
 
 void TestWindow::drawingSurvivesRepaintAndHiding() {
     WindowUnderTest t;
-    t.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    Native(t.window.form())->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Native(t.window.form())));
     t.window.PSet(300, 200, quorvel::platform::Colour::FromRgb(255, 0, 0));
-    t.window.repaint();
-    t.window.showMinimized();
-    t.window.hide();
-    t.window.showNormal();
-    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
-    t.window.repaint();
+    Native(t.window.form())->repaint();
+    Native(t.window.form())->showMinimized();
+    Native(t.window.form())->hide();
+    Native(t.window.form())->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(Native(t.window.form())));
+    Native(t.window.form())->repaint();
     QCOMPARE(t.screen().pixelColor(300, 200), QColor(255, 0, 0));
 }
 
@@ -290,11 +296,14 @@ void TestWindow::drawingSurvivesRepaintAndHiding() {
 // dots stay within it.)
 void TestWindow::drawingReachesTheScreenOnceTheHandlerReturns() {
     WindowUnderTest t;
-    t.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    Native(t.window.form())->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Native(t.window.form())));
     const auto onScreen = [&](int x, int y) {
-        return testing::Logical(t.window.screen()->grabWindow(t.window.winId()).toImage(),
-                                t.window.size())
+        return testing::Logical(Native(t.window.form())
+                                    ->screen()
+                                    ->grabWindow(Native(t.window.form())->winId())
+                                    .toImage(),
+                                Native(t.window.form())->size())
             .pixelColor(x, y);
     };
     QCOMPARE(onScreen(300, 200), QColor(224, 224, 224));
@@ -302,7 +311,7 @@ void TestWindow::drawingReachesTheScreenOnceTheHandlerReturns() {
     t.window.PSet(120, 230, quorvel::platform::Colour::FromRgb(0, 255, 0));
     QTRY_COMPARE(onScreen(300, 200), QColor(255, 0, 0));
     QCOMPARE(onScreen(120, 230), QColor(0, 255, 0));
-    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
+    QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
     QTRY_COMPARE(onScreen(300, 200), QColor(224, 224, 224));
 }
 

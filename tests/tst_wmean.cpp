@@ -6,6 +6,7 @@
 
 using quorvel::platform::Colour;
 using quorvel::platform::DrawCall;
+using quorvel::platform::qt::Native;
 using testing::PaintedPixels;
 using testing::WindowUnderTest;
 
@@ -42,9 +43,9 @@ void SetFitnesses(quorvel::Quorvelcode &w, int w1, int w2, int w3) {
 
 Sweep RecordSweep(WindowUnderTest &t) {
     std::vector<DrawCall> calls;
-    t.window.surface->setRecorder(&calls);
-    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
-    t.window.surface->setRecorder(nullptr);
+    Native(t.window.surface)->setRecorder(&calls);
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
+    Native(t.window.surface)->setRecorder(nullptr);
     Sweep sweep;
     for (std::size_t i = 0; i < calls.size(); ++i)
         (i % 2 == 0 ? sweep.meanDots : sweep.changeDots).push_back(calls[i]);
@@ -166,7 +167,7 @@ void TestWmean::changeDotAboveItsFrameIsStillDrawn() {
     QVERIFY(std::abs(sweep.meanFitness(300) - 0.0949) < 1e-5);
     QVERIFY(std::abs(sweep.changeDots[300].x - 301.0f) < 1e-3f);
     QVERIFY(std::abs(sweep.changeDots[300].y - 267.74f) < 1e-2f);
-    QCOMPARE(t.window.surface->pixelAt(301, 268), QColor(2, 3, 4));
+    QCOMPARE(Native(t.window.surface)->pixelAt(301, 268), QColor(2, 3, 4));
     QCOMPARE(t.screen().pixelColor(301, 268), QColor(2, 3, 4)); // inside Shape1's area
     QVERIFY(t.reports.isEmpty());
 }
@@ -183,16 +184,16 @@ void TestWmean::zeroMeanFitnessStopsAfterTheFirstDot() {
     if (setBars)
         SetFitnesses(t.window, 100, 100, 0);
     std::vector<DrawCall> calls;
-    t.window.surface->setRecorder(&calls);
-    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    Native(t.window.surface)->setRecorder(&calls);
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
     const std::vector<DrawCall> expected{
         {DrawCall::Kind::Point, 96, 420, quorvel::platform::SystemColour::HighlightText}};
     QVERIFY(calls == expected);
-    QCOMPARE(PaintedPixels(*t.window.surface), 1);
+    QCOMPARE(PaintedPixels(*Native(t.window.surface)), 1);
     QCOMPARE(t.reports.size(), 1);
     // The window goes on: the next sweep with a sound setting draws both curves.
     SetFitnesses(t.window, 100, 100, 50);
-    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
     QCOMPARE(calls.size(), std::size_t(2001));
     QCOMPARE(t.reports.size(), 1);
 }
@@ -200,26 +201,27 @@ void TestWmean::zeroMeanFitnessStopsAfterTheFirstDot() {
 void TestWmean::curvesPileUpUntilCls() {
     WindowUnderTest t;
     SetFitnesses(t.window, 100, 100, 100);
-    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
-    const QImage once = t.window.surface->image();
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
+    const QImage once = Native(t.window.surface)->image();
     // Dots 0.15 pixels apart fill the rows of mean fitness 1 and of no change.
-    QCOMPARE(PaintedPixels(*t.window.surface, QRect(96, 320, 151, 1)), 151);
-    QCOMPARE(PaintedPixels(*t.window.surface, QRect(256, 365, 151, 1)), 151);
+    QCOMPARE(PaintedPixels(*Native(t.window.surface), QRect(96, 320, 151, 1)), 151);
+    QCOMPARE(PaintedPixels(*Native(t.window.surface), QRect(256, 365, 151, 1)), 151);
     QCOMPARE(t.screen().pixelColor(300, 365), QColor(2, 3, 4)); // over Line2
 
-    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
-    QCOMPARE(t.window.surface->image(), once);
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
+    QCOMPARE(Native(t.window.surface)->image(), once);
 
     t.window.HScrollw3->SetValue(0);
     t.window.HScrollw3->SetValue(50);
-    QTest::mouseClick(t.window.Wmean, Qt::LeftButton);
-    QCOMPARE(PaintedPixels(*t.window.surface, QRect(96, 320, 151, 1)), 151); // first pair kept
-    QCOMPARE(t.window.surface->pixelAt(96, 370), t.drawingColour());         // second pair from 0.5
-    QVERIFY(PaintedPixels(*t.window.surface) >
-            PaintedPixels(*t.window.surface, QRect(96, 320, 151, 1)) + 151 + 100);
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
+    QCOMPARE(PaintedPixels(*Native(t.window.surface), QRect(96, 320, 151, 1)),
+             151);                                                           // first pair kept
+    QCOMPARE(Native(t.window.surface)->pixelAt(96, 370), t.drawingColour()); // second pair from 0.5
+    QVERIFY(PaintedPixels(*Native(t.window.surface)) >
+            PaintedPixels(*Native(t.window.surface), QRect(96, 320, 151, 1)) + 151 + 100);
 
-    QTest::mouseClick(t.window.CLS, Qt::LeftButton);
-    QCOMPARE(PaintedPixels(*t.window.surface), 0);
+    QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
+    QCOMPARE(PaintedPixels(*Native(t.window.surface)), 0);
 }
 
 QUORVEL_TEST_MAIN(TestWmean)

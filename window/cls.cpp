@@ -1,5 +1,7 @@
 #include "quorvelcode.h"
 
+#include "number_text.h"
+
 namespace quorvel {
 
 // Wipes every trajectory and curve; controls, box texts, frames and fields stay.
@@ -12,7 +14,7 @@ void Quorvelcode::Cls() {
     surface->Cls();
     described_.clear();
     undescribed_ = 0;
-    surface->setDescription(QString());
+    surface->setDescription({});
 }
 
 // Only the latest actions are told in full, so that a class that never clears
@@ -26,10 +28,10 @@ void Quorvelcode::Describe(const std::u16string &sentence) {
     }
     std::u16string text;
     if (undescribed_ > 0)
-        text = QString::number(undescribed_).toStdU16String() + u" earlier actions not described.";
+        text = platform::NumberToText(undescribed_) + u" earlier actions not described.";
     for (const std::u16string &told : described_)
         text += (text.empty() ? u"" : u" ") + told;
-    surface->setDescription(QString::fromStdU16String(text));
+    surface->setDescription(text);
 }
 
 } // namespace quorvel

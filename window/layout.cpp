@@ -1,7 +1,5 @@
 #include "layout.h"
 
-#include <algorithm>
-
 namespace quorvel::layout {
 
 namespace {
@@ -140,7 +138,7 @@ constexpr Row Rows[] = {
     Text("Label4", -1, "Frequency A", 0, 128, 81, 25, 4),
 };
 
-constexpr Window Main{
+constexpr platform::FormSpec Main{
     .caption = "Quorvel, deterministic",
     .clientWidth = 628,
     .clientHeight = 474,
@@ -151,23 +149,11 @@ constexpr Window Main{
 
 } // namespace
 
-const Window &MainWindow() {
+const platform::FormSpec &MainWindow() {
     return Main;
 }
 std::span<const Row> Controls() {
     return Rows;
-}
-
-int RoomToTheRight(const Row &row) {
-    const int right = row.left + row.width;
-    int room = Main.clientWidth - right;
-    for (const Row &other : Rows) {
-        const int otherBottom = other.top + std::max(other.height, 1);
-        const bool sharesRows = other.top < row.top + row.height && row.top < otherBottom;
-        if (&other != &row && sharesRows && other.left >= right)
-            room = std::min(room, other.left - right);
-    }
-    return std::max(room, 0);
 }
 
 } // namespace quorvel::layout

@@ -10,10 +10,10 @@ namespace quorvel {
 namespace {
 
 std::u16string Number(double value) {
-    return platform::NumberToText(value).toStdU16String();
+    return platform::NumberToText(value);
 }
 std::u16string ThreeDecimals(double value) {
-    return platform::FormatThreeDecimals(value).toStdU16String();
+    return platform::FormatThreeDecimals(value);
 }
 
 std::u16string Named(const Fitnesses &w) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "text.h"
+
 #include <optional>
 
 namespace quorvel {
@@ -10,14 +11,14 @@ namespace quorvel {
 class Parameter {
 public:
     Parameter() = default;
-    explicit Parameter(QString text) : text_(std::move(text)) {}
+    explicit Parameter(platform::Text text) : text_(std::move(text)) {}
 
     bool isSet() const { return text_.has_value(); }
     // The stored text; empty while unset.
-    QString text() const { return text_.value_or(QString()); }
+    platform::Text text() const { return text_.value_or(platform::Text()); }
 
 private:
-    std::optional<QString> text_;
+    std::optional<platform::Text> text_;
 };
 
 // The number a parameter stands for: 0 while unset, otherwise the number its

@@ -6,12 +6,11 @@ namespace quorvel {
 
 // The parameter is the box's text as read back, not the quotient itself, so
 // the model later uses exactly what the user was shown.
-void Quorvelcode::ShowBarValue(const platform::ScrollBar &bar, double divisor, QLineEdit &box,
-                               Parameter &field) {
+void Quorvelcode::ShowBarValue(const platform::ScrollBar &bar, double divisor,
+                               platform::TextBox &box, Parameter &field) {
     const std::int16_t value = bar.Value();
     const double quotient = static_cast<double>(value) / divisor;
     box.setText(platform::NumberToText(quotient));
-    box.setCursorPosition(0);
     field = Parameter(box.text());
 }
 

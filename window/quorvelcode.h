@@ -1,28 +1,27 @@
 #pragma once
 
 #include "control_array.h"
-#include "drawing_layer.h"
 #include "error_report.h"
+#include "form.h"
 #include "parameter.h"
-#include "scroll_bar.h"
-#include "shapes.h"
-#include "text_box.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QWidget>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 
 namespace quorvel {
 
 // The one window of the program. It owns every control, every parameter and
 // every working value of the two drawing actions, and handles every user event.
-class Quorvelcode : public QWidget {
+class Quorvelcode {
+    // The toolkit's window, made from the layout; it owns the controls below.
+    std::unique_ptr<platform::Form> form_;
+
 public:
-    explicit Quorvelcode(QWidget *parent = nullptr);
+    Quorvelcode();
+    Quorvelcode(const Quorvelcode &) = delete;
+    Quorvelcode &operator=(const Quorvelcode &) = delete;
 
     // Fields, in this order. Only the parameters carry meaning between actions.
     Parameter w1; // fitness w(AA)
@@ -38,7 +37,7 @@ public:
     double pscanNext = 0.0;
 
     // Controls, under their layout names.
-    QPushButton *Wmean = nullptr;
+    platform::Button *Wmean = nullptr;
     platform::TextBox *Textp100 = nullptr;
     platform::ScrollBar *HScrollw3 = nullptr;
     platform::ScrollBar *HScrollw2 = nullptr;
@@ -46,24 +45,24 @@ public:
     platform::TextBox *Textw3 = nullptr;
     platform::TextBox *Textw2 = nullptr;
     platform::TextBox *Textw1 = nullptr;
-    QPushButton *CLS = nullptr;
-    QPushButton *RUN = nullptr;
+    platform::Button *CLS = nullptr;
+    platform::Button *RUN = nullptr;
     platform::ScrollBar *VScrollp = nullptr;
     platform::TextBox *TextInitp = nullptr;
-    ControlArray<QLabel> Label3;
-    ControlArray<QLabel> Label8;
-    platform::LineShape *Line2 = nullptr;
-    ControlArray<platform::RectangleShape> Deltap;
-    ControlArray<platform::RectangleShape> Shape2;
-    ControlArray<QLabel> Label1;
-    QLabel *Label2 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label5 = nullptr;
-    platform::RectangleShape *Shape1 = nullptr;
-    QLabel *Label4 = nullptr;
+    ControlArray<platform::Label> Label3;
+    ControlArray<platform::Label> Label8;
+    platform::Shape *Line2 = nullptr;
+    ControlArray<platform::Shape> Deltap;
+    ControlArray<platform::Shape> Shape2;
+    ControlArray<platform::Label> Label1;
+    platform::Label *Label2 = nullptr;
+    platform::Label *Label6 = nullptr;
+    platform::Label *Label5 = nullptr;
+    platform::Shape *Shape1 = nullptr;
+    platform::Label *Label4 = nullptr;
 
     // What PSet, Line and Cls draw on.
-    platform::DrawingLayer *surface = nullptr;
+    platform::DrawingSurface *surface = nullptr;
     // Where a handler's error is shown.
     platform::ErrorReport errors;
 
@@ -83,17 +82,20 @@ public:
     void Cls();
 
     // Adds a sentence to what the drawing's description says has been drawn.
-    void Describe(const std::u16string &sentence);
+    void Describe(const platform::Text &sentence);
+
+    // What start-up shows and runs the event loop for.
+    platform::Form &form() { return *form_; }
 
 private:
     void buildFromLayout();
-    void stackControls();
     void connectHandlers();
-    // What is drawn since the last Cls, one sentence an action, latest last.
-    std::deque<std::u16string> described_;
-    int undescribed_ = 0;
-    void ShowBarValue(const platform::ScrollBar &bar, double divisor, QLineEdit &box,
+    void ShowBarValue(const platform::ScrollBar &bar, double divisor, platform::TextBox &box,
                       Parameter &field);
+
+    // What is drawn since the last Cls, one sentence an action, latest last.
+    std::deque<platform::Text> described_;
+    int undescribed_ = 0;
 };
 
 } // namespace quorvel

@@ -41,7 +41,6 @@ void Quorvelcode::RUN_Click() {
         gen = static_cast<std::int16_t>(gen + 1);
     }
     Textp100->setText(platform::FormatThreeDecimals(p));
-    Textp100->setCursorPosition(0);
 }
 
 } // namespace quorvel

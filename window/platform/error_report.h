@@ -1,43 +1,37 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <QWidget>
+#include "text.h"
+
 #include <exception>
 #include <functional>
 
 namespace quorvel::platform {
 
-// Where errors from the window's handlers go. By default a modal message box
-// over the window, captioned like it; tests put a sink of their own in its place.
+// Where errors from the window's handlers go: by default the form's modal
+// message box; tests put a sink of their own in its place.
 class ErrorReport {
 public:
-    using Sink = std::function<void(const QString &message)>;
+    using Sink = std::function<void(const Text &message)>;
 
-    explicit ErrorReport(QWidget *window);
+    explicit ErrorReport(Sink sink) : sink_(std::move(sink)) {}
 
     void setSink(Sink sink) { sink_ = std::move(sink); }
-    void report(const QString &message) const;
+    void report(const Text &message) const;
 
     // Runs one handler to its end or to its first exception. An exception ends
     // the handler where it was raised and is reported; it never reaches the
     // event loop, and the window goes on with whatever was drawn and written.
     void guard(const std::function<void()> &handler) const noexcept;
 
-    // Connects signal to handler through guard(), so that no handler can let an
-    // exception into the event loop.
-    template <class Sender, class Signal>
-    void connect(Sender *sender, Signal signal, QObject *context,
-                 std::function<void()> handler) const {
-        QObject::connect(sender, signal, context,
-                         [this, handler = std::move(handler)] { guard(handler); });
+    // handler, run through guard(): what the window hands to a control's event.
+    std::function<void()> guarded(std::function<void()> handler) const {
+        return [this, handler = std::move(handler)] { guard(handler); };
     }
 
     // What the user reads for an error: plain words, not the developer's text.
-    static QString UserMessage(const std::exception &error);
+    static Text UserMessage(const std::exception &error);
 
 private:
-    QWidget *window_;
     Sink sink_;
 };
 

@@ -1,16 +1,16 @@
 #include "accessible.h"
 
 #include "drawing_layer.h"
+#include "form_widget.h"
 #include "number_text.h"
 #include "scroll_bar.h"
-#include "shapes.h"
-#include "text_box.h"
+#include "widgets.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <cmath>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 namespace {
 
@@ -28,7 +28,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
-            return NumberToText(shown());
+            return ToQString(NumberToText(shown()));
         return QAccessibleWidget::text(kind);
     }
 
@@ -68,7 +68,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
-            return static_cast<TextBox *>(widget())->text();
+            return static_cast<TextBox *>(widget())->QLineEdit::text();
         return QAccessibleWidget::text(kind);
     }
     QAccessible::State state() const override {
@@ -90,7 +90,7 @@ QAccessibleInterface *Factory(const QString &, QObject *object) {
         return new BoxAccessible(box);
     if (dynamic_cast<LineShape *>(widget) || dynamic_cast<DrawingLayer *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (widget->isWindow() && widget->objectName() == QLatin1String("Quorvelcode"))
+    if (dynamic_cast<Form *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
@@ -105,4 +105,4 @@ void InstallAccessibility() {
     (void)installed;
 }
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

@@ -6,7 +6,7 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 namespace {
 
@@ -88,4 +88,4 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     }
 }
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

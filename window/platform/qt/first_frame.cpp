@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QTimer>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 AfterFirstFrame::AfterFirstFrame(QWidget &window, std::function<void()> action)
     : QObject(&window), action_(std::move(action)) {
@@ -23,4 +23,4 @@ bool AfterFirstFrame::eventFilter(QObject *watched, QEvent *event) {
     return false;
 }
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

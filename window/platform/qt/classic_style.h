@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 // The look every control of the window has, whatever style the desktop or a
 // command-line option asks for: Fusion, with classic scroll bars whose arrow
@@ -25,4 +25,4 @@ public:
 // on the bars' own greys, this many pixels wide.
 inline constexpr int FocusFrameWidth = 2;
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

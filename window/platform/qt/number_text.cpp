@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "control.h"
+
 #include <QLocale>
 #include <cmath>
 
@@ -7,6 +9,7 @@ namespace quorvel::platform {
 
 namespace {
 
+// The user's locale is QLocale(), which tests can replace with QLocale::setDefault.
 QLocale UserLocale() {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
@@ -15,13 +18,13 @@ QLocale UserLocale() {
 
 } // namespace
 
-QString NumberToText(double value) {
-    return UserLocale().toString(value, 'f', QLocale::FloatingPointShortest);
+Text NumberToText(double value) {
+    return qt::FromQString(UserLocale().toString(value, 'f', QLocale::FloatingPointShortest));
 }
 
-double TextToNumber(const QString &text, bool *ok) {
+double TextToNumber(const Text &text, bool *ok) {
     bool read = false;
-    const double value = UserLocale().toDouble(text, &read);
+    const double value = UserLocale().toDouble(qt::ToQString(text), &read);
     // Only a finite number counts: "nan" or "1e999" would poison the model.
     read = read && std::isfinite(value);
     if (ok)
@@ -29,8 +32,8 @@ double TextToNumber(const QString &text, bool *ok) {
     return read ? value : 0.0;
 }
 
-QString FormatThreeDecimals(double value) {
-    return UserLocale().toString(value, 'f', 3);
+Text FormatThreeDecimals(double value) {
+    return qt::FromQString(UserLocale().toString(value, 'f', 3));
 }
 
 } // namespace quorvel::platform

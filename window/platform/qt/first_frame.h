@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 // Runs action once, as soon as window has painted its first frame: work the
 // first picture does not need waits until the user can already see the window.
@@ -19,4 +19,4 @@ private:
     std::function<void()> action_;
 };
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 namespace {
 
@@ -63,4 +63,4 @@ QIcon AppIcon() {
     return QIcon(new LazyIconEngine);
 }
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 ScrollBar::ScrollBar(QWidget *parent, Qt::Orientation orientation, int startValue, int endValue)
-    : QScrollBar(orientation, parent), start_(startValue), end_(endValue) {
+    : Control(orientation, parent), start_(startValue), end_(endValue) {
     setRange(std::min(start_, end_), std::max(start_, end_));
     setTracking(false);
     // Qt's scroll bars skip the focus chain by default; these are controls of their own.
@@ -64,6 +64,10 @@ void ScrollBar::SetValue(int value) {
     setValue(toQt(value));
 }
 
+void ScrollBar::onChange(Handler handler) {
+    connect(this, &QScrollBar::valueChanged, this, [handler = std::move(handler)] { handler(); });
+}
+
 void ScrollBar::StepBy(int delta) {
     const int low = std::min(start_, end_), high = std::max(start_, end_);
     SetValue(std::clamp(Value() + delta, low, high));
@@ -73,4 +77,4 @@ int ScrollBar::FullScale() const {
     return std::max(std::abs(start_), std::abs(end_));
 }
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

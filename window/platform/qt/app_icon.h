@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 // The program's icon in every size it ships, as the launcher shows it.
 QIcon AppIcon();
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstring>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 namespace {
 
@@ -36,4 +36,4 @@ QFont MakeFont(const char *family, double pointSize, bool bold, Glyphs glyphs) {
     return font;
 }
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

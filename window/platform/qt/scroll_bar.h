@@ -1,20 +1,23 @@
 #pragma once
 
+#include "control.h"
+
 #include <QScrollBar>
 #include <cstdint>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 // A scroll bar whose values run from startValue at its left or top end to
 // endValue at its right or bottom end, in either direction. Qt wants the
 // smaller value first, so a bar that runs downwards is held inverted inside.
 // Tracking is off: the value changes at the end of a thumb drag, not during.
-class ScrollBar : public QScrollBar {
+class ScrollBar : public Control<QScrollBar, platform::ScrollBar> {
 public:
     ScrollBar(QWidget *parent, Qt::Orientation orientation, int startValue, int endValue);
 
-    std::int16_t Value() const;
-    void SetValue(int value);
+    std::int16_t Value() const override;
+    void SetValue(int value) override;
+    void onChange(Handler handler) override;
     // Moves the value by delta on the bar's own scale, stopping at its ends,
     // as an arrow key does.
     void StepBy(int delta);
@@ -33,4 +36,4 @@ private:
     int end_;
 };
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 // Which characters a font must be able to show.
 enum class Glyphs {
@@ -14,4 +14,4 @@ enum class Glyphs {
 // and a style hint, so that any system picks a face of the same kind.
 QFont MakeFont(const char *family, double pointSize, bool bold, Glyphs glyphs = Glyphs::Any);
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

@@ -4,11 +4,11 @@
 
 #include <QColor>
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 inline QColor ToQColor(Colour colour) {
     const Rgb rgb = colour.resolve();
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

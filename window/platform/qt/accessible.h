@@ -1,6 +1,6 @@
 #pragma once
 
-namespace quorvel::platform {
+namespace quorvel::platform::qt {
 
 // Makes the window's own controls speak to screen readers in the user's terms:
 // a bar's value is what its box shows, a box is read-only text, the window is a
@@ -8,4 +8,4 @@ namespace quorvel::platform {
 // Safe to call more than once.
 void InstallAccessibility();
 
-} // namespace quorvel::platform
+} // namespace quorvel::platform::qt

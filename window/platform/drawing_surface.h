@@ -1,0 +1,44 @@
+#pragma once
+
+#include "raster.h"
+#include "text.h"
+
+namespace quorvel::platform {
+
+// What PSet, Line and Cls draw on: the persistent raster, which a backend shows
+// above the window's frames and labels and below its controls.
+class DrawingSurface {
+public:
+    explicit DrawingSurface(Colour drawingColour) : raster_(drawingColour) {}
+    virtual ~DrawingSurface() = default;
+
+    void PSet(float x, float y);
+    void PSet(float x, float y, Colour colour);
+    // A segment from the current point; (x, y) becomes the current point.
+    void Line(float x, float y);
+    void Cls();
+
+    // What is drawn, in words, for assistive tools, which hear of each change.
+    virtual void setDescription(const Text &text) = 0;
+
+    const Raster &raster() const { return raster_; }
+    Colour drawingColour() const { return raster_.drawingColour(); }
+    // Every primitive from now on is appended to calls; nullptr stops it.
+    void setRecorder(std::vector<DrawCall> *calls) { raster_.setRecorder(calls); }
+
+protected:
+    Raster &raster() { return raster_; }
+    // Sizes the raster to the surface at the screen's pixel ratio, before it is
+    // first drawn on (a backend also keeps it fitted on resizes and paints).
+    virtual void fitRaster() = 0;
+    // Something was drawn or erased: show the raster's dirty area once the
+    // running handler has returned.
+    virtual void changed() = 0;
+
+private:
+    void prepare();
+
+    Raster raster_;
+};
+
+} // namespace quorvel::platform

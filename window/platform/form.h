@@ -1,0 +1,37 @@
+#pragma once
+
+#include "controls.h"
+#include "drawing_surface.h"
+#include "form_layout.h"
+
+#include <cstddef>
+#include <memory>
+#include <span>
+
+namespace quorvel::platform {
+
+// A top-level window made from a stored layout: its controls, decorations and
+// drawing surface, placed, captioned, stacked and ordered for focus as the rows
+// say. Its client area never changes size.
+class Form {
+public:
+    virtual ~Form() = default;
+
+    // The control made from row i, as the kind that row names; a wrong kind is
+    // a fault in the layout and throws std::logic_error.
+    virtual Button &button(std::size_t i) = 0;
+    virtual TextBox &textBox(std::size_t i) = 0;
+    virtual ScrollBar &scrollBar(std::size_t i) = 0;
+    virtual Label &label(std::size_t i) = 0;
+    virtual Shape &shape(std::size_t i) = 0;
+    virtual DrawingSurface &surface() = 0;
+
+    virtual void show() = 0;
+    // A modal message box over the form, captioned like it.
+    virtual void showError(const Text &message) = 0;
+};
+
+// Builds the form with this platform's toolkit. The rows must outlive it.
+std::unique_ptr<Form> CreateForm(const FormSpec &spec, std::span<const Row> rows);
+
+} // namespace quorvel::platform

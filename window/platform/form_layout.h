@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// What a form is built from: the window itself and one row per control, in
+// stored order. Positions are client-area pixels. Every backend reads the
+// same rows and stacks and orders the controls by the same rules.
+namespace quorvel::platform {
+
+enum class Kind { Button, TextBox, HorizontalBar, VerticalBar, Label, Line, Rectangle };
+
+struct Font {
+    const char *family = nullptr; // nullptr: the window's own font
+    double pointSize = 0.0;
+    bool bold = false;
+};
+
+struct Row {
+    const char *name;
+    int index = -1; // member of the control array `name`, or -1
+    Kind kind;
+    const char *text = ""; // caption, placeholder or label text (UTF-8)
+    int left, top, width, height;
+    int tabIndex = -1; // -1: not in the focus order
+    Font font{};
+    // Rectangles: the fill colour code (&H00BBGGRR&).
+    std::uint32_t fill = 0;
+    // Bars: value at the left or top end, at the right or bottom end, the
+    // start value and the arrow and trough steps.
+    int startValue = 0, endValue = 0, value = 0, smallChange = 1, largeChange = 1;
+};
+
+struct FormSpec {
+    const char *caption;
+    int clientWidth, clientHeight;
+    std::uint32_t background;
+    std::uint32_t drawingColour;
+    Font font;
+};
+
+// Whether a user can tab to a control of this kind.
+bool TakesFocus(Kind kind);
+
+// Back to front: frames at the back, the zero line and the labels on them,
+// then what is drawn, and the controls a user works with on top of it all.
+// A larger layer lies above a smaller; within a layer, table order.
+int StackingLayer(Kind kind);
+inline constexpr int DrawingStackingLayer = 3;
+
+// The rows that take focus, by tab index.
+std::vector<std::size_t> FocusOrder(std::span<const Row> rows);
+
+// How far right of its own right edge row `at` may reach without touching any
+// other row that shares one of its pixel rows, or the window's edge.
+int RoomToTheRight(std::span<const Row> rows, std::size_t at, int clientWidth);
+
+} // namespace quorvel::platform

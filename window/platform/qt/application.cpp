@@ -1,0 +1,32 @@
+#include "startup.h"
+
+#include "classic_style.h"
+
+#include <QApplication>
+
+namespace quorvel::platform {
+
+struct Application::Toolkit {
+    Toolkit(int &argc, char **argv) : application(argc, argv) {}
+    QApplication application;
+};
+
+Application::Application(int &argc, char **argv) : toolkit_(std::make_unique<Toolkit>(argc, argv)) {
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
+    // The program takes no command line; whatever -style or -reverse said, the
+    // window looks and runs as it was designed.
+    QApplication::setStyle(qt::ClassicStyle::Shared());
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+Application::~Application() = default;
+
+int Application::run(Form &form, const std::function<void(Form &)> &shown) {
+    form.show();
+    if (shown)
+        shown(form);
+    return QApplication::exec();
+}
+
+} // namespace quorvel::platform

@@ -1,0 +1,32 @@
+# The Qt 6 Widgets backend of the platform layer (Linux, macOS).
+target_sources(window PRIVATE
+    platform/qt/accessible.cpp platform/qt/accessible.h
+    platform/qt/app_icon.cpp platform/qt/app_icon.h
+    platform/qt/application.cpp
+    platform/qt/classic_style.cpp platform/qt/classic_style.h
+    platform/qt/control.h
+    platform/qt/drawing_layer.cpp platform/qt/drawing_layer.h
+    platform/qt/first_frame.cpp platform/qt/first_frame.h
+    platform/qt/fonts.cpp platform/qt/fonts.h
+    platform/qt/form_widget.cpp platform/qt/form_widget.h
+    platform/qt/native.h
+    platform/qt/number_text.cpp
+    platform/qt/qt_colour.h
+    platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h
+    platform/qt/widgets.cpp platform/qt/widgets.h
+)
+# Tests and measurements reach the Qt widgets through native.h.
+target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/qt)
+target_link_libraries(window PUBLIC Qt6::Widgets)
+set_target_properties(window PROPERTIES AUTOMOC ON AUTORCC ON)
+
+# The window shows the same icon as the desktop launcher.
+qt_add_resources(window icons
+    PREFIX /icons
+    BASE ${PROJECT_SOURCE_DIR}/packaging/icons
+    FILES
+        ${PROJECT_SOURCE_DIR}/packaging/icons/org.quorvel.Quorvel-16.png
+        ${PROJECT_SOURCE_DIR}/packaging/icons/org.quorvel.Quorvel-32.png
+        ${PROJECT_SOURCE_DIR}/packaging/icons/org.quorvel.Quorvel-48.png
+        ${PROJECT_SOURCE_DIR}/packaging/icons/org.quorvel.Quorvel-64.png
+)

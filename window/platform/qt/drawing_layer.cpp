@@ -1,0 +1,80 @@
+#include "drawing_layer.h"
+
+#include <QAccessible>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace quorvel::platform::qt {
+
+namespace {
+
+// The raster's own memory as an image, without a copy.
+QImage View(const Raster &raster) {
+    return QImage(reinterpret_cast<const uchar *>(raster.pixels()), raster.deviceWidth(),
+                  raster.deviceHeight(), raster.deviceWidth() * 4,
+                  QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+DrawingLayer::DrawingLayer(QWidget *parent, Colour drawingColour)
+    : QWidget(parent), DrawingSurface(drawingColour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void DrawingLayer::fitRaster() {
+    raster().resize(width(), height(), devicePixelRatioF());
+}
+
+void DrawingLayer::setDescription(const Text &text) {
+    const QString description = ToQString(text);
+    if (description == accessibleDescription())
+        return;
+    setAccessibleDescription(description);
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+QImage DrawingLayer::image() const {
+    return raster().isEmpty() ? QImage() : View(raster()).copy();
+}
+
+QColor DrawingLayer::pixelAt(int x, int y) const {
+    return QColor::fromRgba(raster().pixelAt(x, y));
+}
+
+// Repaints only what the primitives touched, once, when the handler that drew
+// them has returned: W Mean draws 2000 dots in one click.
+void DrawingLayer::changed() {
+    if (repaintPending_)
+        return;
+    repaintPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            repaintPending_ = false;
+            const PixelRect dirty = raster().takeDirty();
+            if (!dirty.isEmpty())
+                update(dirty.x, dirty.y, dirty.width, dirty.height);
+        },
+        Qt::QueuedConnection);
+}
+
+void DrawingLayer::paintEvent(QPaintEvent *event) {
+    fitRaster(); // the window may have moved to a screen of another pixel ratio
+    if (raster().isEmpty())
+        return; // nothing drawn yet, or all cleared
+    QImage image = View(raster());
+    image.setDevicePixelRatio(raster().ratio());
+    QPainter painter(this);
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPointF(0, 0), image);
+}
+
+void DrawingLayer::resizeEvent(QResizeEvent *) {
+    fitRaster();
+}
+
+} // namespace quorvel::platform::qt

@@ -1,0 +1,194 @@
+#include "form_widget.h"
+
+#include "accessible.h"
+#include "app_icon.h"
+#include "first_frame.h"
+#include "fonts.h"
+#include "qt_colour.h"
+#include "scroll_bar.h"
+#include "widgets.h"
+
+#include <QFontMetricsF>
+#include <QMessageBox>
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace quorvel::platform::qt {
+
+namespace {
+
+QWidget *MakeWidget(const Row &row, QWidget *form) {
+    switch (row.kind) {
+    case Kind::Button:
+        return new Button(form);
+    case Kind::TextBox:
+        return new TextBox(form);
+    case Kind::HorizontalBar:
+    case Kind::VerticalBar: {
+        auto *bar =
+            new ScrollBar(form, row.kind == Kind::HorizontalBar ? Qt::Horizontal : Qt::Vertical,
+                          row.startValue, row.endValue);
+        bar->setSingleStep(row.smallChange);
+        bar->setPageStep(row.largeChange);
+        bar->SetValue(row.value);
+        return bar;
+    }
+    case Kind::Label:
+        return new Label(form);
+    case Kind::Line:
+        return new LineShape(form);
+    case Kind::Rectangle:
+        return new RectangleShape(form, Colour::FromCode(row.fill));
+    }
+    throw std::logic_error("a layout row of no known kind");
+}
+
+void ApplyFont(QWidget *control, const Row &row) {
+    // Without a family of its own a control keeps the window's font.
+    if (!row.font.family)
+        return;
+    // Captions are plain Latin text and need no fallback faces; a box shows
+    // numbers in the user's locale, whose digits may come from another face.
+    const auto glyphs = row.kind == Kind::TextBox ? Glyphs::Any : Glyphs::Latin;
+    control->setFont(MakeFont(row.font.family, row.font.pointSize, row.font.bold, glyphs));
+}
+
+// Text goes in after the font, so that no text is laid out twice.
+void ApplyText(QWidget *control, const Row &row) {
+    const QString text = QString::fromUtf8(row.text);
+    if (auto *button = qobject_cast<QPushButton *>(control)) {
+        button->setText(text);
+    } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    } else if (auto *label = qobject_cast<QLabel *>(control)) {
+        label->setText(text);
+    }
+}
+
+// The stand-ins for the layout's fonts can be a few pixels wider than the
+// originals, which would cut off the end of a caption (the "1" of the axis
+// captions). A label then grows to its text, but only into free space.
+int WidthFor(const QWidget *control, std::span<const Row> rows, std::size_t i, int clientWidth) {
+    const Row &row = rows[i];
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if (!label || label->text().isEmpty())
+        return row.width;
+    // One pixel more than the advance: hinting at a higher pixel ratio can
+    // widen the glyphs by a fraction.
+    const double advance = QFontMetricsF(label->font()).horizontalAdvance(label->text());
+    const int needed = static_cast<int>(std::ceil(advance)) + 1;
+    return std::clamp(needed, row.width, row.width + RoomToTheRight(rows, i, clientWidth));
+}
+
+} // namespace
+
+Form::Form(const FormSpec &spec, std::span<const Row> rows) {
+    setWindowTitle(QString::fromUtf8(spec.caption));
+    // The drawing is aligned with the layout's pixels, so the client area never changes size.
+    setFixedSize(spec.clientWidth, spec.clientHeight);
+    // The program takes no command line: Qt's -reverse changes nothing here (and
+    // start-up sets our style over whatever -style asked for).
+    setLayoutDirection(Qt::LeftToRight);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(Colour::FromCode(spec.background)));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    // Only the W Mean caption shows the window's own font.
+    setFont(MakeFont(spec.font.family, spec.font.pointSize, spec.font.bold, Glyphs::Latin));
+    InstallAccessibility();
+
+    surface_ = new DrawingLayer(this, Colour::FromCode(spec.drawingColour));
+    surface_->setGeometry(0, 0, spec.clientWidth, spec.clientHeight);
+    surface_->setAccessibleName(QStringLiteral("Drawing"));
+    // The icon is decoded and handed to the window system only once the first
+    // frame is up; the first picture does not need it.
+    new AfterFirstFrame(*this, [this] { setWindowIcon(AppIcon()); });
+
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        QWidget *control = MakeWidget(row, this);
+        control->setObjectName(QString::fromUtf8(row.name));
+        if (row.index >= 0)
+            control->setProperty("index", row.index);
+        ApplyFont(control, row);
+        ApplyText(control, row);
+        if (row.kind == Kind::Line) // a line includes both its end pixels
+            control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);
+        else
+            control->setGeometry(row.left, row.top, WidthFor(control, rows, i, spec.clientWidth),
+                                 row.height);
+        if (!TakesFocus(row.kind))
+            control->setFocusPolicy(Qt::NoFocus);
+        controls_.push_back(control);
+    }
+    stack(rows);
+    orderFocus(rows);
+}
+
+// Back to front by layer, and within a layer in table order; the drawing lies
+// between the labels and the controls.
+void Form::stack(std::span<const Row> rows) {
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [rows](std::size_t a, std::size_t b) {
+        return StackingLayer(rows[a].kind) < StackingLayer(rows[b].kind);
+    });
+    bool drawingRaised = false;
+    for (std::size_t i : order) {
+        if (!drawingRaised && StackingLayer(rows[i].kind) > platform::DrawingStackingLayer) {
+            surface_->raise();
+            drawingRaised = true;
+        }
+        controls_[i]->raise();
+    }
+    if (!drawingRaised)
+        surface_->raise();
+}
+
+void Form::orderFocus(std::span<const Row> rows) {
+    const std::vector<std::size_t> order = FocusOrder(rows);
+    for (std::size_t k = 1; k < order.size(); ++k)
+        setTabOrder(controls_[order[k - 1]], controls_[order[k]]);
+}
+
+template <class Interface> Interface &Form::as(std::size_t i) {
+    auto *control = dynamic_cast<Interface *>(controls_.at(i));
+    if (!control)
+        throw std::logic_error("layout row " + controls_.at(i)->objectName().toStdString() +
+                               " has the wrong kind");
+    return *control;
+}
+
+platform::Button &Form::button(std::size_t i) {
+    return as<platform::Button>(i);
+}
+platform::TextBox &Form::textBox(std::size_t i) {
+    return as<platform::TextBox>(i);
+}
+platform::ScrollBar &Form::scrollBar(std::size_t i) {
+    return as<platform::ScrollBar>(i);
+}
+platform::Label &Form::label(std::size_t i) {
+    return as<platform::Label>(i);
+}
+platform::Shape &Form::shape(std::size_t i) {
+    return as<platform::Shape>(i);
+}
+
+void Form::showError(const Text &message) {
+    QMessageBox::warning(this, windowTitle(), ToQString(message));
+}
+
+} // namespace quorvel::platform::qt
+
+namespace quorvel::platform {
+
+std::unique_ptr<platform::Form> CreateForm(const FormSpec &spec, std::span<const Row> rows) {
+    return std::make_unique<qt::Form>(spec, rows);
+}
+
+} // namespace quorvel::platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "drawing_layer.h"
+#include "form.h"
+
+#include <QWidget>
+#include <vector>
+
+namespace quorvel::platform::qt {
+
+// The window as a Qt widget: a fixed-size top-level widget whose children
+// are made from the layout's rows.
+class Form : public QWidget, public platform::Form {
+public:
+    Form(const FormSpec &spec, std::span<const Row> rows);
+
+    platform::Button &button(std::size_t i) override;
+    platform::TextBox &textBox(std::size_t i) override;
+    platform::ScrollBar &scrollBar(std::size_t i) override;
+    platform::Label &label(std::size_t i) override;
+    platform::Shape &shape(std::size_t i) override;
+    DrawingSurface &surface() override { return *surface_; }
+
+    void show() override { QWidget::show(); }
+    void showError(const Text &message) override;
+
+    DrawingLayer &drawingLayer() { return *surface_; }
+
+private:
+    template <class Interface> Interface &as(std::size_t i);
+    void stack(std::span<const Row> rows);
+    void orderFocus(std::span<const Row> rows);
+
+    std::vector<QWidget *> controls_; // one a row, in stored order
+    DrawingLayer *surface_ = nullptr;
+};
+
+} // namespace quorvel::platform::qt

@@ -1,0 +1,70 @@
+#include "widgets.h"
+
+#include "qt_colour.h"
+
+#include <QPainter>
+
+namespace quorvel::platform::qt {
+
+namespace {
+
+void MakeDecoration(QWidget *widget) {
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    widget->setFocusPolicy(Qt::NoFocus);
+}
+
+} // namespace
+
+Button::Button(QWidget *parent) : Control(parent) {
+    // Return presses the focused button as Space does; outside a dialog Qt
+    // only does that for auto-default buttons.
+    setAutoDefault(true);
+}
+
+void Button::onClick(Handler handler) {
+    connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+TextBox::TextBox(QWidget *parent) : Control(parent) {
+    setReadOnly(true);
+}
+
+void TextBox::setText(const Text &text) {
+    QLineEdit::setText(ToQString(text));
+    setCursorPosition(0);
+}
+
+Label::Label(QWidget *parent) : Control(parent) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Opaque in the window's colour, so labels read as text on the window and
+    // cover a frame they overlap.
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+RectangleShape::RectangleShape(QWidget *parent, Colour fill) : Control(parent), fill_(fill) {
+    MakeDecoration(this);
+}
+
+void RectangleShape::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(fill_));
+    // The outline is one logical pixel at any display scale, so it is filled,
+    // not stroked with a pen that would be one device pixel wide.
+    const int w = width(), h = height();
+    for (const QRect &edge :
+         {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+        painter.fillRect(edge, Qt::black);
+}
+
+LineShape::LineShape(QWidget *parent) : Control(parent) {
+    MakeDecoration(this);
+}
+
+void LineShape::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(SystemColour::WindowText));
+}
+
+} // namespace quorvel::platform::qt

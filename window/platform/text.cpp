@@ -1,0 +1,43 @@
+#include "text.h"
+
+namespace quorvel::platform {
+
+// A malformed sequence becomes U+FFFD, so that any byte string converts.
+Text FromUtf8(std::string_view utf8) {
+    Text text;
+    text.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        int length = byte < 0x80         ? 1
+                     : (byte >> 5) == 6  ? 2
+                     : (byte >> 4) == 14 ? 3
+                     : (byte >> 3) == 30 ? 4
+                                         : 0;
+        char32_t code = length == 1   ? byte
+                        : length == 2 ? byte & 0x1F
+                        : length == 3 ? byte & 0x0F
+                                      : byte & 0x07;
+        bool valid = length > 0 && i + length <= utf8.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            valid = (next >> 6) == 2;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (!valid || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            text += u'\uFFFD';
+            ++i;
+            continue;
+        }
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            text += static_cast<char16_t>(0xD800 + (code >> 10));
+            text += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+        } else {
+            text += static_cast<char16_t>(code);
+        }
+        i += static_cast<std::size_t>(length);
+    }
+    return text;
+}
+
+} // namespace quorvel::platform

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel::platform {
+
+// Text as it crosses between the window and the toolkit: UTF-16, which both
+// Qt and Windows hold as they are, with nothing lost either way.
+using Text = std::u16string;
+
+// The layout and the program's messages are written in UTF-8.
+Text FromUtf8(std::string_view utf8);
+
+} // namespace quorvel::platform
