@@ -16,9 +16,19 @@ missing_packages() {
     echo "${missing[@]:-}"
 }
 
+# The Windows build needs only the cross compiler, not Qt.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64 binutils-mingw-w64-x86-64)
+# Running its tests needs Wine and an X server for the windows.
+wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth)
+
 install_packages() {
+    install_exactly "${quorvel_packages[@]}" "$@"
+}
+
+# install_exactly PACKAGE...: installs those of the packages that are missing.
+install_exactly() {
     local missing
-    missing=$(missing_packages "${quorvel_packages[@]}" "$@")
+    missing=$(missing_packages "$@")
     [ -z "$missing" ] && return 0
     if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
         echo "Not a Debian system: install CMake, Ninja, a C++20 compiler and Qt 6 Widgets, then run again." >&2
@@ -38,6 +48,44 @@ install_packages() {
     $sudo apt-get update -q
     # shellcheck disable=SC2086
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+}
+
+# start_xvfb: starts an X server of our own on a free display, unless one is
+# already there, and stops it when the script exits.
+start_xvfb() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    local number
+    for number in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || break
+    done
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
+    export DISPLAY=":$number"
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$number" ] && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start" >&2
+    exit 1
+}
+
+# make_wine_prefix DIR: a fresh Wine prefix in DIR, with Wine's own fonts in
+# it and Times New Roman resolved to its metric twin, as fonts resolve on
+# Windows. Wine's optional .NET and browser engines are not installed.
+make_wine_prefix() {
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    local registry
+    registry=$(mktemp --suffix=.reg)
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n"Times New Roman"="Liberation Serif"\n' >"$registry"
+    wine regedit "$registry" >/dev/null 2>&1
+    wineserver -w
+    rm -f "$registry"
 }
 
 # build_into DIR [cmake options...]

@@ -1,3 +1,4 @@
+#include "cases.h"
 #include "helpers.h"
 
 #include <QTest>
@@ -29,14 +30,12 @@ void TestBars::boxShowsTheBarsValue_data() {
     QTest::addColumn<double>("number");
     const QLocale dot(QLocale::English, QLocale::UnitedStates);
     const QLocale comma(QLocale::German, QLocale::Germany);
-    QTest::newRow("w(AA) 57") << "HScrollw1" << 57 << dot << "0.57" << 0.57;
-    QTest::newRow("w(Aa) right end") << "HScrollw2" << 100 << dot << "1" << 1.0;
-    QTest::newRow("w(aa) 1") << "HScrollw3" << 1 << dot << "0.01" << 0.01;
-    QTest::newRow("p 5") << "VScrollp" << 5 << dot << "0.005" << 0.005;
-    QTest::newRow("p top") << "VScrollp" << 1000 << dot << "1" << 1.0;
-    QTest::newRow("p 999") << "VScrollp" << 999 << dot << "0.999" << 0.999;
-    QTest::newRow("comma w(AA) 57") << "HScrollw1" << 57 << comma << "0,57" << 0.57;
-    QTest::newRow("comma p 5") << "VScrollp" << 5 << comma << "0,005" << 0.005;
+    const char *names[] = {"HScrollw1", "HScrollw2", "HScrollw3", "VScrollp"};
+    for (const cases::Bar &row : cases::Bars) {
+        QTest::newRow(row.name) << names[row.bar] << row.value << dot << row.text << row.number;
+        QTest::addRow("comma %s", row.name) << names[row.bar] << row.value << comma
+                                            << QString(row.text).replace('.', ',') << row.number;
+    }
 }
 
 void TestBars::boxShowsTheBarsValue() {

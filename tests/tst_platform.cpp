@@ -1,3 +1,4 @@
+#include "cases.h"
 #include "colours.h"
 #include "drawing_layer.h"
 #include "error_report.h"
@@ -63,6 +64,8 @@ void TestPlatform::numberText_data() {
     QTest::newRow("0,57") << comma << 57 / 100.0 << "0,57";
     QTest::newRow("0,005") << comma << 5 / 1000.0 << "0,005";
     QTest::newRow("no group separator") << comma << 1234.5 << "1234,5";
+    for (const cases::Number &number : cases::Numbers)
+        QTest::addRow("shared %s", number.shortest) << dot << number.value << number.shortest;
 }
 
 void TestPlatform::numberText() {
@@ -107,6 +110,9 @@ void TestPlatform::threeDecimals_data() {
     QTest::newRow("tiny") << dot << 1e-9 << "0.000";
     QTest::newRow("0,980") << comma << 0.98 << "0,980";
     QTest::newRow("1,000") << comma << 0.99999 << "1,000";
+    for (const cases::Number &number : cases::Numbers)
+        QTest::addRow("shared %s", number.threeDecimals)
+            << comma << number.value << QString(number.threeDecimals).replace('.', ',');
 }
 
 void TestPlatform::threeDecimals() {

@@ -1,3 +1,4 @@
+#include "cases.h"
 #include "helpers.h"
 
 #include <QTest>
@@ -56,12 +57,12 @@ void TestRun::firstPointsOfATrajectory() {
 
     QCOMPARE(calls.size(), std::size_t(101)); // one dot, then 100 segments
     QCOMPARE(calls[0].kind, DrawCall::Kind::Point);
-    QCOMPARE(calls[0].x, 96.0f);
-    QCOMPARE(calls[0].y, 211.5f);
+    QCOMPARE(calls[0].x, cases::FirstX);
+    QCOMPARE(calls[0].y, cases::FirstY);
     // Mean fitness 0.875 at p = 0.5 gives p = 4/7.
     QCOMPARE(calls[1].kind, DrawCall::Kind::Segment);
     QCOMPARE(calls[1].x, 101.0f);
-    QCOMPARE(calls[1].y, static_cast<float>(287.0 - 151.0 * (4.0 / 7.0)));
+    QCOMPARE(calls[1].y, static_cast<float>(287.0 - 151.0 * cases::SecondP));
     QVERIFY(std::abs(calls[2].y - 191.989f) < 1e-3f);
     QCOMPARE(calls[2].x, 106.0f);
     QVERIFY(std::abs(calls[3].y - 184.975f) < 1e-3f);
@@ -115,14 +116,8 @@ void TestRun::frequencyAfter100Generations_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("p100");
     const QLocale dot(QLocale::English, QLocale::UnitedStates);
-    QTest::newRow("A dominant") << 100 << 100 << 50 << 500 << dot << "0.980";
-    QTest::newRow("recessive lethal") << 100 << 100 << 0 << 500 << dot << "0.990";
-    QTest::newRow("overdominance levels at 2/3") << 80 << 100 << 60 << 500 << dot << "0.667";
-    QTest::newRow("underdominance balanced") << 100 << 50 << 100 << 500 << dot << "0.500";
-    QTest::newRow("underdominance falls") << 100 << 50 << 100 << 490 << dot << "0.000";
-    QTest::newRow("A absent stays absent") << 100 << 100 << 30 << 0 << dot << "0.000";
-    QTest::newRow("neutral keeps p0") << 30 << 30 << 30 << 123 << dot << "0.123";
-    QTest::newRow("p0 never moved") << 100 << 100 << 50 << -1 << dot << "0.000";
+    for (const cases::Run &run : cases::Runs)
+        QTest::newRow(run.name) << run.w1 << run.w2 << run.w3 << run.p0 << dot << run.p100;
     QTest::newRow("comma locale") << 100 << 100 << 50 << 500
                                   << QLocale(QLocale::German, QLocale::Germany) << "0,980";
 }

@@ -27,7 +27,7 @@ public:
     void setRecorder(std::vector<DrawCall> *calls) { raster_.setRecorder(calls); }
 
 protected:
-    Raster &raster() { return raster_; }
+    Raster &ownRaster() { return raster_; }
     // Sizes the raster to the surface at the screen's pixel ratio, before it is
     // first drawn on (a backend also keeps it fitted on resizes and paints).
     virtual void fitRaster() = 0;

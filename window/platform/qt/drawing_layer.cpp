@@ -25,7 +25,7 @@ DrawingLayer::DrawingLayer(QWidget *parent, Colour drawingColour)
 }
 
 void DrawingLayer::fitRaster() {
-    raster().resize(width(), height(), devicePixelRatioF());
+    ownRaster().resize(width(), height(), devicePixelRatioF());
 }
 
 void DrawingLayer::setDescription(const Text &text) {
@@ -55,7 +55,7 @@ void DrawingLayer::changed() {
         this,
         [this] {
             repaintPending_ = false;
-            const PixelRect dirty = raster().takeDirty();
+            const PixelRect dirty = ownRaster().takeDirty();
             if (!dirty.isEmpty())
                 update(dirty.x, dirty.y, dirty.width, dirty.height);
         },

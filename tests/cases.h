@@ -1,0 +1,64 @@
+#pragma once
+
+// Expected values that the Linux and the Windows suites share: worked out by
+// hand or from closed forms, written with a dot; a suite in a comma locale
+// swaps the separator.
+namespace cases {
+
+// A bar moved to a value, and what its box then shows.
+struct Bar {
+    const char *name;
+    int bar; // 0 to 2: HScrollw1 to HScrollw3; 3: VScrollp
+    int value;
+    const char *text;
+    double number;
+};
+inline constexpr Bar Bars[] = {
+    {"w(AA) 57", 0, 57, "0.57", 0.57}, {"w(Aa) right end", 1, 100, "1", 1.0},
+    {"w(aa) 1", 2, 1, "0.01", 0.01},   {"p 5", 3, 5, "0.005", 0.005},
+    {"p top", 3, 1000, "1", 1.0},      {"p 999", 3, 999, "0.999", 0.999},
+};
+
+// A RUN from bars set to w1, w2, w3 and p0 (-1: never moved), and its p100.
+struct Run {
+    const char *name;
+    int w1, w2, w3, p0;
+    const char *p100;
+};
+inline constexpr Run Runs[] = {
+    {"A dominant", 100, 100, 50, 500, "0.980"},
+    {"recessive lethal", 100, 100, 0, 500, "0.990"},
+    {"overdominance levels at 2/3", 80, 100, 60, 500, "0.667"},
+    {"underdominance balanced", 100, 50, 100, 500, "0.500"},
+    {"underdominance falls", 100, 50, 100, 490, "0.000"},
+    {"A absent stays absent", 100, 100, 30, 0, "0.000"},
+    {"neutral keeps p0", 30, 30, 30, 123, "0.123"},
+    {"p0 never moved", 100, 100, 50, -1, "0.000"},
+};
+
+// The A-dominant run's first points: the dot at generation 0 and the ends of
+// the first segments (mean fitness 0.875 at p = 0.5 gives p = 4/7).
+inline constexpr float FirstX = 96.0f, FirstY = 211.5f;
+inline constexpr double SecondP = 4.0 / 7.0;
+
+// Numbers as a box shows them: the shortest text, and the "0.000" pattern,
+// whose exact ties round away from zero.
+struct Number {
+    double value;
+    const char *shortest;
+    const char *threeDecimals;
+};
+inline constexpr Number Numbers[] = {
+    {0.57, "0.57", "0.570"},
+    {1.0, "1", "1.000"},
+    {0.0, "0", "0.000"},
+    {0.005, "0.005", "0.005"},
+    {1234.5, "1234.5", "1234.500"},
+    {0.0625, "0.0625", "0.063"},
+    {-0.0625, "-0.0625", "-0.063"},
+    {2.0 / 3.0, "0.6666666666666666", "0.667"},
+    {0.9995, "0.9995", "1.000"},
+    {-0.0, "0", "0.000"},
+};
+
+} // namespace cases

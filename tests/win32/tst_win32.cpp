@@ -1,0 +1,366 @@
+// The Windows window, driven as a user drives it: the messages a click on a
+// scroll bar or a button sends, keys through the dialog-style dispatch, and
+// what the window then shows in its boxes, hands to the drawing and puts on
+// the screen. Expected values come from the cases the Linux suite uses.
+#include "cases.h"
+#include "check.h"
+#include "native.h"
+#include "number_text.h"
+#include "quorvelcode.h"
+#include "startup.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+using namespace quorvel;
+using platform::Text;
+using platform::win32::Native;
+
+namespace {
+
+std::string Narrow(const Text &text) {
+    return std::string(text.begin(), text.end());
+}
+
+// The separator this run's locale uses, as the test runner sets it.
+char16_t Separator() {
+    const char *separator = std::getenv("QUORVEL_SEPARATOR");
+    return separator && *separator ? static_cast<char16_t>(*separator) : u'.';
+}
+
+// A text written with a dot, as the user's locale writes it.
+Text Expected(const char *dotted) {
+    Text text = platform::FromUtf8(dotted);
+    for (char16_t &c : text)
+        if (c == u'.')
+            c = Separator();
+    return text;
+}
+
+Text TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return Text(text, text + std::wcslen(text));
+}
+
+// A window whose error reports are collected instead of shown.
+struct Window {
+    Quorvelcode window;
+    std::vector<Text> reports;
+    bool shown = false;
+
+    explicit Window(bool show = true) {
+        window.errors.setSink([this](const Text &message) { reports.push_back(message); });
+        if (show) {
+            form().show();
+            pump();
+        }
+    }
+    platform::win32::Form &form() { return *Native(window.form()); }
+    void pump() { platform::win32::ProcessMessages(form().hwnd()); }
+    void click(platform::Button *button) {
+        SendMessageW(Native(button), BM_CLICK, 0, 0);
+        pump();
+    }
+    // The notification that ends a thumb drag at value, as the control sends it.
+    void drag(platform::ScrollBar *bar, int value) {
+        const bool vertical = bar == window.VScrollp;
+        const int position = vertical ? 1000 - value : value; // VScrollp: 1000 at the top
+        SendMessageW(form().hwnd(), vertical ? WM_VSCROLL : WM_HSCROLL,
+                     MAKEWPARAM(SB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(Native(bar)));
+    }
+    void scroll(platform::ScrollBar *bar, int request) {
+        const bool vertical = bar == window.VScrollp;
+        SendMessageW(form().hwnd(), vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(request, 0),
+                     reinterpret_cast<LPARAM>(Native(bar)));
+    }
+    platform::ScrollBar *bar(int i) {
+        platform::ScrollBar *bars[] = {window.HScrollw1, window.HScrollw2, window.HScrollw3,
+                                       window.VScrollp};
+        return bars[i];
+    }
+    void setBars(int w1, int w2, int w3, int p0) {
+        const int values[] = {w1, w2, w3, p0};
+        for (int i = 0; i < 4; ++i)
+            if (values[i] >= 0)
+                drag(bar(i), values[i]);
+    }
+    // A key as the user presses it, through the program's own dispatch.
+    void key(WPARAM key) {
+        MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+        platform::win32::Dispatch(form().hwnd(), message);
+        pump();
+    }
+};
+
+constexpr std::uint32_t Red = 0xFF0000u;
+
+void BarsShowTheirValues() {
+    for (const cases::Bar &row : cases::Bars) {
+        Window t(false);
+        t.drag(t.bar(row.bar), row.value);
+        platform::TextBox *boxes[] = {t.window.Textw1, t.window.Textw2, t.window.Textw3,
+                                      t.window.TextInitp};
+        Parameter *fields[] = {&t.window.w1, &t.window.w2, &t.window.w3, &t.window.p0};
+        CHECK_TEXT(TextOf(Native(boxes[row.bar])), Expected(row.text));
+        CHECK_TEXT(fields[row.bar]->text(), Expected(row.text));
+        CHECK(ParameterValue(*fields[row.bar]) == row.number);
+    }
+}
+
+void ArrowsPointTheRightWayAndStopAtTheEnds() {
+    Window t(false);
+    t.scroll(t.window.VScrollp, SB_LINEDOWN); // already at the bottom, p0 = 0
+    CHECK_TEXT(TextOf(Native(t.window.TextInitp)), Text(u"start p"));
+    CHECK(!t.window.p0.isSet());
+    t.scroll(t.window.VScrollp, SB_LINEUP);
+    CHECK_TEXT(TextOf(Native(t.window.TextInitp)), Expected("0.001"));
+    t.scroll(t.window.HScrollw1, SB_PAGERIGHT); // the trough jumps a fitness bar to 1
+    CHECK_TEXT(TextOf(Native(t.window.Textw1)), Expected("1"));
+    t.drag(t.window.HScrollw1, 100); // no change: no handler
+    CHECK_TEXT(t.window.w1.text(), Expected("1"));
+}
+
+void RunDrawsItsFirstPoints() {
+    Window t;
+    t.setBars(100, 100, 50, 500);
+    std::vector<platform::DrawCall> calls;
+    t.window.surface->setRecorder(&calls);
+    t.click(t.window.RUN);
+    t.window.surface->setRecorder(nullptr);
+    CHECK(calls.size() == 101);
+    if (calls.size() != 101)
+        return;
+    CHECK(calls[0].kind == platform::DrawCall::Kind::Point);
+    CHECK(calls[0].x == cases::FirstX && calls[0].y == cases::FirstY);
+    CHECK(calls[1].y == static_cast<float>(287.0 - 151.0 * cases::SecondP));
+    for (std::size_t g = 1; g < calls.size(); ++g) {
+        CHECK(calls[g].kind == platform::DrawCall::Kind::Segment);
+        CHECK(calls[g].x == static_cast<float>(96 + 5 * g));
+        CHECK(calls[g].colour == platform::SystemColour::HighlightText);
+    }
+    CHECK(t.window.gen == 101);
+    CHECK(t.reports.empty());
+}
+
+void RunShowsP100() {
+    for (const cases::Run &run : cases::Runs) {
+        Window t(false);
+        t.setBars(run.w1, run.w2, run.w3, run.p0);
+        t.click(t.window.RUN);
+        CHECK_TEXT(TextOf(Native(t.window.Textp100)), Expected(run.p100));
+        CHECK(t.reports.empty());
+    }
+}
+
+void WmeanSweeps1000Passes() {
+    Window t(false);
+    t.setBars(80, 100, 60, -1);
+    std::vector<platform::DrawCall> calls;
+    t.window.surface->setRecorder(&calls);
+    t.click(t.window.Wmean);
+    t.window.surface->setRecorder(nullptr);
+    CHECK(calls.size() == 2000);
+    if (calls.size() != 2000)
+        return;
+    double pscan = 0.0;
+    for (int pass = 0; pass < 999; ++pass)
+        pscan = pscan + 0.001;
+    CHECK(pscan == 0.9990000000000008);
+    CHECK(calls[1998].x == static_cast<float>(96.0 + 150.0 * pscan));
+    CHECK(calls[1999].x == static_cast<float>(256.0 + 150.0 * pscan));
+    CHECK(calls[1999].colour == platform::Colour::FromRgb(2, 3, 4));
+    CHECK(calls[0].colour == platform::SystemColour::HighlightText);
+}
+
+void ZeroMeanFitnessStopsTheHandlerOnly() {
+    Window t(false);
+    std::vector<platform::DrawCall> calls;
+    t.window.surface->setRecorder(&calls);
+    t.click(t.window.RUN); // nothing set: every mean fitness is 0
+    CHECK(calls.size() == 1);
+    CHECK(t.reports.size() == 1);
+    CHECK(t.reports.size() == 1 && t.reports[0].find(u"mean fitness") != Text::npos);
+    CHECK_TEXT(TextOf(Native(t.window.Textp100)), Text(u"p100"));
+    CHECK(!t.window.surface->raster().isEmpty()); // the dot stays
+    t.setBars(100, 100, 0, 500);
+    t.click(t.window.RUN); // and the window goes on
+    CHECK_TEXT(TextOf(Native(t.window.Textp100)), Expected("0.990"));
+    CHECK(t.reports.size() == 1);
+    t.window.surface->setRecorder(nullptr);
+}
+
+void ClsErasesTheDrawingOnly() {
+    Window t(false);
+    t.setBars(100, 100, 50, 500);
+    t.click(t.window.RUN);
+    CHECK(!t.window.surface->raster().isEmpty());
+    t.click(t.window.CLS);
+    CHECK(t.window.surface->raster().isEmpty());
+    CHECK_TEXT(TextOf(Native(t.window.Textp100)), Expected("0.980"));
+    CHECK_TEXT(t.window.w1.text(), Expected("1"));
+}
+
+// What the screen shows at a client pixel of the form.
+std::uint32_t OnScreen(HWND form, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(form, &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return static_cast<std::uint32_t>(GetRValue(colour)) << 16 |
+           static_cast<std::uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+void DrawingLiesAboveLabelsAndBelowControls() {
+    Window t;
+    const POINT onLabel{605, 302}, onFrame{300, 200}, onButton{488, 40};
+    const std::uint32_t buttonBefore = OnScreen(t.form().hwnd(), onButton.x, onButton.y);
+    for (POINT at : {onLabel, onFrame, onButton})
+        t.window.PSet(static_cast<float>(at.x), static_cast<float>(at.y),
+                      platform::Colour::FromRgb(255, 0, 0));
+    t.pump();
+    UpdateWindow(t.form().hwnd());
+    CHECK(OnScreen(t.form().hwnd(), onLabel.x, onLabel.y) == Red);
+    CHECK(OnScreen(t.form().hwnd(), onFrame.x, onFrame.y) == Red);
+    CHECK(OnScreen(t.form().hwnd(), onButton.x, onButton.y) == buttonBefore);
+    CHECK(buttonBefore != Red);
+}
+
+void FocusFollowsTheLayoutsOrder() {
+    Window t;
+    const Quorvelcode &w = t.window;
+    platform::Control *order[] = {w.Textw1,   w.Textw2,    w.Textw3,    w.TextInitp, w.VScrollp,
+                                  w.RUN,      w.HScrollw1, w.HScrollw2, w.HScrollw3, w.CLS,
+                                  w.Textp100, w.Wmean,     w.Textw1};
+    CHECK(GetFocus() == Native(order[0]));
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        t.key(VK_TAB);
+        CHECK(GetFocus() == Native(order[i]));
+    }
+}
+
+void KeysWorkAsOnAnyWindowsControl() {
+    Window t;
+    SetFocus(Native(t.window.VScrollp));
+    t.key(VK_UP); // up raises p0
+    CHECK_TEXT(TextOf(Native(t.window.TextInitp)), Expected("0.001"));
+    t.setBars(100, 100, 50, 500);
+    SetFocus(Native(t.window.RUN));
+    t.key(VK_RETURN);
+    CHECK_TEXT(TextOf(Native(t.window.Textp100)), Expected("0.980"));
+    SetFocus(Native(t.window.Textp100));
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    t.key('A');
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    DWORD from = 1, to = 0;
+    SendMessageW(Native(t.window.Textp100), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                 reinterpret_cast<LPARAM>(&to));
+    CHECK(from == 0 && to == 5);
+}
+
+// Finds the message box the form shows and presses its OK button.
+HWND ErrorBoxOwner;
+bool ErrorBoxSeen;
+void CALLBACK CloseErrorBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t kind[16] = {};
+            GetClassNameW(window, kind, 16);
+            if (std::wstring(kind) == L"#32770" && GetWindow(window, GW_OWNER) == ErrorBoxOwner &&
+                TextOf(window) == u"Quorvel, deterministic" && !IsWindowEnabled(ErrorBoxOwner)) {
+                ErrorBoxSeen = true;
+                PostMessageW(window, WM_COMMAND, IDOK, 0);
+            }
+            return TRUE;
+        },
+        0);
+    if (ErrorBoxSeen)
+        KillTimer(nullptr, timer);
+}
+
+void ErrorBoxIsModalAndTheProgramGoesOn() {
+    Quorvelcode window; // its own error box, not a collecting sink
+    auto &form = *Native(window.form());
+    form.show();
+    ErrorBoxOwner = form.hwnd();
+    ErrorBoxSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &CloseErrorBox);
+    SendMessageW(Native(window.RUN), BM_CLICK, 0, 0);
+    KillTimer(nullptr, timer);
+    CHECK(ErrorBoxSeen);
+    CHECK(IsWindowEnabled(form.hwnd()));
+    CHECK_TEXT(TextOf(Native(window.Textp100)), Text(u"p100"));
+}
+
+void NumbersReadAsTheUserWritesThem() {
+    for (const cases::Number &number : cases::Numbers) {
+        CHECK_TEXT(platform::NumberToText(number.value), Expected(number.shortest));
+        CHECK_TEXT(platform::FormatThreeDecimals(number.value), Expected(number.threeDecimals));
+        CHECK(platform::TextToNumber(Expected(number.shortest)) == number.value);
+    }
+    bool ok = true;
+    CHECK(platform::TextToNumber(u"w(AA)", &ok) == 0.0 && !ok);
+    CHECK(platform::TextToNumber(u"nan", &ok) == 0.0 && !ok);
+}
+
+// At 100, 150 and 200 %, a dot on the corner of the trajectory frame covers
+// exactly the frame's corner pixels.
+void DrawingLinesUpWithTheFramesAtEveryScale() {
+    for (UINT dpi : {96u, 144u, 192u}) {
+        Window t(false);
+        RECT frame{0, 0, 0, 0};
+        GetWindowRect(t.form().hwnd(), &frame);
+        SendMessageW(t.form().hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&frame));
+        t.window.PSet(96, 136, platform::Colour::FromRgb(255, 0, 0));
+        t.form().render();
+        const double ratio = dpi / 96.0;
+        const auto edge = [ratio](int i) { return static_cast<int>(std::ceil(i * ratio - 0.5)); };
+        CHECK(t.form().composedPixel(edge(96), edge(136)) == Red);
+        CHECK(t.form().composedPixel(edge(97) - 1, edge(137) - 1) == Red);
+        CHECK(t.form().composedPixel(edge(97), edge(136)) == 0x000000u); // the outline goes on
+        CHECK(t.form().composedPixel(edge(96), edge(137)) == 0x000000u);
+        CHECK(t.form().composedPixel(edge(96) - 1, edge(137)) == 0xC0C0FFu); // outside: window
+        CHECK(t.form().composedPixel(edge(97), edge(137)) == 0xE0E0E0u);     // inside: fill
+        CHECK(t.window.surface->raster().deviceWidth() == edge(628));
+    }
+}
+
+void ControlsAreNamedForScreenReaders() {
+    Window t(false);
+    CHECK_TEXT(t.form().accessibleName(Native(t.window.HScrollw1)), Text(u"Fitness w(AA)"));
+    CHECK_TEXT(t.form().accessibleName(Native(t.window.TextInitp)), Text(u"p0"));
+    t.setBars(80, 100, 60, 500);
+    t.click(t.window.RUN);
+    CHECK(t.form().accessibleName(nullptr).rfind(u"Trajectory: w(AA) ", 0) == 0);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    platform::Application application(argc, argv);
+    return check::Run({
+        {"bars show their value", BarsShowTheirValues},
+        {"arrows point the right way and stop at the ends", ArrowsPointTheRightWayAndStopAtTheEnds},
+        {"RUN draws its first points", RunDrawsItsFirstPoints},
+        {"RUN shows p100", RunShowsP100},
+        {"W Mean sweeps 1000 passes", WmeanSweeps1000Passes},
+        {"a zero mean fitness stops the handler only", ZeroMeanFitnessStopsTheHandlerOnly},
+        {"CLS erases the drawing only", ClsErasesTheDrawingOnly},
+        {"drawing lies above labels and below controls", DrawingLiesAboveLabelsAndBelowControls},
+        {"focus follows the layout's order", FocusFollowsTheLayoutsOrder},
+        {"keys work as on any Windows control", KeysWorkAsOnAnyWindowsControl},
+        {"the error box is modal and the program goes on", ErrorBoxIsModalAndTheProgramGoesOn},
+        {"numbers read as the user writes them", NumbersReadAsTheUserWritesThem},
+        {"drawing lines up with the frames at every scale",
+         DrawingLinesUpWithTheFramesAtEveryScale},
+        {"controls are named for screen readers", ControlsAreNamedForScreenReaders},
+    });
+}

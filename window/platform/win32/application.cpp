@@ -1,0 +1,40 @@
+#include "startup.h"
+
+#include "dispatch.h"
+#include "form_window.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+namespace quorvel::platform {
+
+struct Application::Toolkit {
+    bool com = false;
+};
+
+Application::Application(int &, char **) : toolkit_(std::make_unique<Toolkit>()) {
+    // The manifest says the same; this covers a build run without it.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    toolkit_->com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+Application::~Application() {
+    if (toolkit_->com)
+        CoUninitialize();
+}
+
+int Application::run(Form &form, const std::function<void(Form &)> &shown) {
+    auto &window = dynamic_cast<win32::Form &>(form);
+    window.setQuitOnClose(true);
+    form.show();
+    if (shown)
+        shown(form);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        win32::Dispatch(window.hwnd(), message);
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace quorvel::platform

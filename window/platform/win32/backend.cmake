@@ -1,0 +1,23 @@
+# The Win32 backend of the platform layer (Windows): native controls and GDI.
+target_sources(window PRIVATE
+    platform/win32/application.cpp
+    platform/win32/dispatch.cpp platform/win32/dispatch.h
+    platform/win32/fonts.cpp platform/win32/fonts.h
+    platform/win32/form_window.cpp platform/win32/form_window.h
+    platform/win32/handles.h
+    platform/win32/native.h
+    platform/win32/native_controls.cpp platform/win32/native_controls.h
+    platform/win32/number_text.cpp
+    platform/win32/surface.h
+)
+# Tests reach the native windows through native.h.
+target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32)
+target_compile_definitions(window PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                         _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+target_link_libraries(window PUBLIC comctl32 ole32 oleacc uuid gdi32 user32)
+
+# The resources every executable of the program carries: icon, version, manifest.
+set(QUORVEL_ICON ${PROJECT_SOURCE_DIR}/packaging/icons/org.quorvel.Quorvel.ico)
+set(QUORVEL_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/quorvel.manifest)
+configure_file(platform/win32/quorvel.rc ${PROJECT_BINARY_DIR}/quorvel.rc @ONLY)
+set(QUORVEL_RESOURCES ${PROJECT_BINARY_DIR}/quorvel.rc CACHE INTERNAL "")

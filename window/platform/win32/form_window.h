@@ -1,0 +1,94 @@
+#pragma once
+
+#include "form.h"
+#include "handles.h"
+#include "native_controls.h"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+struct IAccPropServices;
+
+namespace quorvel::platform::win32 {
+
+class Surface;
+
+// The window as a Win32 top-level window, as the SDK samples build one: the
+// window procedure paints the labels, frames and zero line itself, in stored
+// order, then the drawing above them; the native controls lie on top
+// (WS_CLIPCHILDREN). Everything is laid out at the monitor's DPI.
+class Form final : public platform::Form {
+public:
+    Form(const FormSpec &spec, std::span<const Row> rows);
+    ~Form() override;
+
+    platform::Button &button(std::size_t i) override;
+    platform::TextBox &textBox(std::size_t i) override;
+    platform::ScrollBar &scrollBar(std::size_t i) override;
+    platform::Label &label(std::size_t i) override;
+    platform::Shape &shape(std::size_t i) override;
+    DrawingSurface &surface() override;
+
+    void show() override;
+    void showError(const Text &message) override;
+
+    HWND hwnd() const { return window_; }
+    UINT dpi() const { return dpi_; }
+    const FormSpec &spec() const { return spec_; }
+    // Whether closing this form ends the event loop (the program's own window).
+    void setQuitOnClose(bool quit) { quitOnClose_ = quit; }
+
+    // Used by the controls and the drawing surface.
+    void focus(HWND control);
+    void describe(HWND control, const Text &name, const Text &description);
+    void describeDrawing(const Text &text);
+    void scheduleRepaint();
+    // The name given to a control for screen readers.
+    Text accessibleName(HWND control) const;
+    // What the form paints, composed off screen for the whole client area; and
+    // one device pixel of it, 0x00RRGGBB. For tests.
+    void render();
+    std::uint32_t composedPixel(int x, int y) const;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void layOut();
+    void paint(HDC target, const RECT &area);
+    bool compose(const RECT &area);
+    void paintDecorations(HDC dc);
+    void composeDrawing(const RECT &area);
+    HFONT font(const Font &font);
+    RECT scaled(int left, int top, int width, int height) const;
+    template <class Kind> Kind &as(std::size_t i);
+
+    const FormSpec &spec_;
+    std::span<const Row> rows_;
+    HWND window_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    bool quitOnClose_ = false;
+    bool repaintPending_ = false;
+    HWND initialFocus_ = nullptr;
+
+    std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
+    std::vector<int> widths_;                                  // of each row, grown labels
+    std::unique_ptr<Surface> surface_;
+    std::map<std::tuple<std::string, double, bool>, FontHandle> fonts_; // at dpi_
+    Brush background_;
+    Brush boxBackground_;
+    // The client area as last composed: decorations with the drawing over them.
+    MemoryDc canvasDc_;
+    Bitmap canvas_;
+    std::uint32_t *canvasPixels_ = nullptr;
+    SIZE canvasSize_{0, 0};
+    IAccPropServices *accessibility_ = nullptr;
+    std::map<HWND, Text> names_;
+};
+
+} // namespace quorvel::platform::win32

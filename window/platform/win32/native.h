@@ -1,0 +1,19 @@
+#pragma once
+
+#include "dispatch.h"
+#include "form_window.h"
+#include "native_controls.h"
+
+// The Win32 window behind each of the window's controls, for tests that
+// drive them with messages as a user's clicks and keys would.
+namespace quorvel::platform::win32 {
+
+inline Form *Native(platform::Form &form) {
+    return &dynamic_cast<Form &>(form);
+}
+inline HWND Native(platform::Control *control) {
+    auto *child = dynamic_cast<ChildControl *>(control);
+    return child ? child->hwnd() : nullptr;
+}
+
+} // namespace quorvel::platform::win32
