@@ -88,10 +88,19 @@ make_wine_prefix() {
     rm -f "$registry"
 }
 
-# build_into DIR [cmake options...]
+# build_into DIR [cmake options...]: configures and builds every target.
 build_into() {
     local dir=$1
     shift
     cmake -S "$top" -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" --parallel
+}
+
+# build_target DIR TARGET [cmake options...]: configures, then builds TARGET
+# and what it needs, nothing else.
+build_target() {
+    local dir=$1 target=$2
+    shift 2
+    cmake -S "$top" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" --parallel --target "$target"
 }

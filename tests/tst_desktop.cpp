@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 using quorvel::platform::qt::Native;
@@ -16,6 +18,7 @@ private slots:
     void screenReaderNames();
     void windowHasTheAppIcon();
     void wholeSessionFromTheKeyboard();
+    void launcherAndMetadataAgree();
 };
 
 void TestDesktop::screenReaderNames_data() {
@@ -130,6 +133,42 @@ void TestDesktop::wholeSessionFromTheKeyboard() {
     QCOMPARE(PaintedPixels(*Native(w.surface)), 0);
     QCOMPARE(Native(w.Textp100)->text(), QString("0.979"));
     QVERIFY(t.reports.isEmpty());
+}
+
+namespace {
+
+QString Read(const QString &name) {
+    QFile file(QStringLiteral(QUORVEL_PACKAGING "/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString DesktopKey(const QString &entry, const QString &key) {
+    const QRegularExpression line("^" + key + "=(.*)$", QRegularExpression::MultilineOption);
+    return line.match(entry).captured(1).trimmed();
+}
+
+} // namespace
+
+// A dock ties the window to its launcher by the desktop id, and software
+// centres file it where the launcher's menu does.
+void TestDesktop::launcherAndMetadataAgree() {
+    const QString id = "org.quorvel.Quorvel";
+    const QString entry = Read(id + ".desktop");
+    const QString metainfo = Read(id + ".metainfo.xml");
+    QVERIFY(!entry.isEmpty() && !metainfo.isEmpty());
+    QCOMPARE(DesktopKey(entry, "StartupWMClass"), id);
+    QVERIFY(metainfo.contains("<id>" + id + "</id>"));
+    QVERIFY(metainfo.contains(">" + id + ".desktop</launchable>"));
+
+    QStringList launcher = DesktopKey(entry, "Categories").split(';', Qt::SkipEmptyParts);
+    QStringList listed;
+    const QRegularExpression category("<category>([^<]+)</category>");
+    for (auto match = category.globalMatch(metainfo); match.hasNext();)
+        listed << match.next().captured(1);
+    launcher.sort();
+    listed.sort();
+    QCOMPARE(listed, launcher);
+    QVERIFY(launcher.contains("Education"));
 }
 
 QUORVEL_TEST_MAIN(TestDesktop)

@@ -1,11 +1,28 @@
 // The program's own start-up, as main() runs it: the window opens with its
-// caption, and closing it ends the process with status 0.
+// caption, its window class is the launcher's StartupWMClass, and closing it
+// ends the process with status 0.
 #include "native.h"
 #include "quorvelcode.h"
 #include "startup.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTimer>
 #include <cstdio>
+
+namespace {
+
+// What the desktop entry says the window's class is.
+QString StartupWMClass() {
+    QFile entry(QStringLiteral(QUORVEL_PACKAGING "/org.quorvel.Quorvel.desktop"));
+    if (!entry.open(QIODevice::ReadOnly))
+        return {};
+    const QRegularExpression key("^StartupWMClass=(.*)$", QRegularExpression::MultilineOption);
+    return key.match(QString::fromUtf8(entry.readAll())).captured(1).trimmed();
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     quorvel::platform::Application application(argc, argv);
@@ -16,6 +33,10 @@ int main(int argc, char **argv) {
         rightWindow = shown->isVisible() && shown->windowTitle() == "Quorvel, deterministic";
         QTimer::singleShot(0, shown, &QWidget::close);
     });
-    std::printf("window shown: %s, exit status %d\n", rightWindow ? "yes" : "no", status);
-    return rightWindow && status == 0 ? 0 : 1;
+    // Qt names the window's class after the application.
+    const bool rightClass = !StartupWMClass().isEmpty() &&
+                            QApplication::applicationName() == StartupWMClass();
+    std::printf("window shown: %s, class as the launcher's: %s, exit status %d\n",
+                rightWindow ? "yes" : "no", rightClass ? "yes" : "no", status);
+    return rightWindow && rightClass && status == 0 ? 0 : 1;
 }

@@ -12,7 +12,9 @@ struct Application::Toolkit {
 };
 
 Application::Application(int &argc, char **argv) : toolkit_(std::make_unique<Toolkit>(argc, argv)) {
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    // The window's class (WM_CLASS) is the application name: the desktop id,
+    // so that a dock ties the window to its launcher.
+    QApplication::setApplicationName(QStringLiteral("org.quorvel.Quorvel"));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     // The program takes no command line; whatever -style or -reverse said, the
     // window looks and runs as it was designed.
