@@ -1,6 +1,6 @@
 // The floor for start-up: a bare window of the same size and caption, with one
 // label and one button so that the toolkit's fonts and style load as in any
-// window that shows text, ending after its first frame.
+// window that shows text; with --quit it ends after its first frame.
 #include "quit_on_first_frame.h"
 
 #include <QApplication>
@@ -17,6 +17,7 @@ int main(int argc, char **argv) {
     auto *button = new QPushButton(QStringLiteral("RUN"), &window);
     button->setGeometry(456, 16, 65, 33);
     window.show();
-    new QuitOnFirstFrame(window);
+    if (application.arguments().contains(QStringLiteral("--quit")))
+        new QuitOnFirstFrame(window);
     return QApplication::exec();
 }

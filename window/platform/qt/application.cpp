@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "classic_style.h"
+#include "font_warmup.h"
 
 #include <QApplication>
 
@@ -8,10 +9,13 @@ namespace quorvel::platform {
 
 struct Application::Toolkit {
     Toolkit(int &argc, char **argv) : application(argc, argv) {}
+    ~Toolkit() { qt::FontWarmup::Wait(); }
     QApplication application;
 };
 
-Application::Application(int &argc, char **argv) : toolkit_(std::make_unique<Toolkit>(argc, argv)) {
+Application::Application(int &argc, char **argv) {
+    qt::FontWarmup::Start(); // while Qt connects to the display
+    toolkit_ = std::make_unique<Toolkit>(argc, argv);
     // The window's class (WM_CLASS) is the application name: the desktop id,
     // so that a dock ties the window to its launcher.
     QApplication::setApplicationName(QStringLiteral("org.quorvel.Quorvel"));

@@ -7,6 +7,7 @@ target_sources(window PRIVATE
     platform/qt/control.h
     platform/qt/drawing_layer.cpp platform/qt/drawing_layer.h
     platform/qt/first_frame.cpp platform/qt/first_frame.h
+    platform/qt/font_warmup.cpp platform/qt/font_warmup.h
     platform/qt/fonts.cpp platform/qt/fonts.h
     platform/qt/form_widget.cpp platform/qt/form_widget.h
     platform/qt/native.h
@@ -17,7 +18,9 @@ target_sources(window PRIVATE
 )
 # Tests and measurements reach the Qt widgets through native.h.
 target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/qt)
-target_link_libraries(window PUBLIC Qt6::Widgets)
+find_package(Fontconfig REQUIRED)
+find_package(Threads REQUIRED)
+target_link_libraries(window PUBLIC Qt6::Widgets PRIVATE Fontconfig::Fontconfig Threads::Threads)
 set_target_properties(window PROPERTIES AUTOMOC ON AUTORCC ON)
 
 # The window shows the same icon as the desktop launcher.

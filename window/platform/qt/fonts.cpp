@@ -1,7 +1,10 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cstring>
 
 namespace quorvel::platform::qt {
@@ -18,21 +21,49 @@ bool UserNumbersAreLatin() {
     return true;
 }
 
+// The faces to ask for: the one the layout names and its metric-compatible
+// stand-ins, those this system has first. Qt searches fontconfig for a
+// substitute (a sort over every font) when the first face is missing, which
+// costs more than loading the font itself. Which faces exist does not change
+// while the program runs, so the answer is kept.
+QStringList Faces(const char *family, bool serif) {
+    static QHash<QString, QStringList> known;
+    const QString name = QString::fromUtf8(family);
+    const auto found = known.constFind(name);
+    if (found != known.constEnd())
+        return *found;
+    QStringList faces =
+        serif ? QStringList{name, "Liberation Serif", "Tinos", "DejaVu Serif"}
+              : QStringList{name,    "Microsoft Sans Serif", "Arial", "Liberation Sans",
+                            "Arimo", "DejaVu Sans"};
+    // The plain list of installed families: asking hasFamily() would make
+    // fontconfig resolve every name as an alias.
+    const QStringList installed = QFontDatabase::families();
+    std::stable_partition(faces.begin(), faces.end(),
+                          [&](const QString &face) { return installed.contains(face); });
+    known.insert(name, faces);
+    return faces;
+}
+
 } // namespace
 
 QFont MakeFont(const char *family, double pointSize, bool bold, Glyphs glyphs) {
     const bool serif = std::strstr(family, "Times") != nullptr;
     QFont font;
-    font.setFamilies(serif ? QStringList{family, "Liberation Serif", "Tinos", "DejaVu Serif"}
-                           : QStringList{family, "Microsoft Sans Serif", "Arial", "Liberation Sans",
-                                         "Arimo", "DejaVu Sans"});
+    font.setFamilies(Faces(family, serif));
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
-    // Looking up fallback faces is the dearest part of loading a font, and
-    // plain Latin text never needs them.
+    // Plain Latin captions need neither fallback faces nor shaping (the
+    // layout's faces had no kerning either), and looking up the one and doing
+    // the other are the dearest parts of showing text for the first time.
     if (glyphs == Glyphs::Latin || UserNumbersAreLatin())
-        font.setStyleStrategy(QFont::NoFontMerging);
+        font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
+    // Outlines as drawn, not snapped to the pixel grid: text keeps the widths
+    // the layout was measured with (full hinting widens the axis captions past
+    // their room), looks the same at every display scale, and is quicker to
+    // render the first time than with fontconfig's light auto-hinting.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

@@ -3,11 +3,13 @@
 #include "accessible.h"
 #include "app_icon.h"
 #include "first_frame.h"
+#include "font_warmup.h"
 #include "fonts.h"
 #include "qt_colour.h"
 #include "scroll_bar.h"
 #include "widgets.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPalette>
@@ -96,8 +98,6 @@ Form::Form(const FormSpec &spec, std::span<const Row> rows) {
     colours.setColor(QPalette::Window, ToQColor(Colour::FromCode(spec.background)));
     setPalette(colours);
     setAutoFillBackground(true);
-    // Only the W Mean caption shows the window's own font.
-    setFont(MakeFont(spec.font.family, spec.font.pointSize, spec.font.bold, Glyphs::Latin));
     InstallAccessibility();
 
     surface_ = new DrawingLayer(this, Colour::FromCode(spec.drawingColour));
@@ -107,9 +107,31 @@ Form::Form(const FormSpec &spec, std::span<const Row> rows) {
     // frame is up; the first picture does not need it.
     new AfterFirstFrame(*this, [this] { setWindowIcon(AppIcon()); });
 
+    // Everything that needs no font is made while the font configuration is
+    // still being read: the controls but the boxes, which lay out their text
+    // as soon as they exist.
+    controls_.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].kind != Kind::TextBox)
+            controls_[i] = MakeWidget(rows[i], this);
+
+    FontWarmup::Wait();
+    // A box lays out its text in the application font when it is made: that
+    // font is the boxes' own, so they load no other.
+    for (const Row &row : rows)
+        if (row.kind == Kind::TextBox && row.font.family) {
+            QApplication::setFont(
+                MakeFont(row.font.family, row.font.pointSize, row.font.bold, Glyphs::Any));
+            break;
+        }
+    // Only the W Mean caption shows the window's own font.
+    setFont(MakeFont(spec.font.family, spec.font.pointSize, spec.font.bold, Glyphs::Latin));
+
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row &row = rows[i];
-        QWidget *control = MakeWidget(row, this);
+        if (!controls_[i])
+            controls_[i] = MakeWidget(row, this);
+        QWidget *control = controls_[i];
         control->setObjectName(QString::fromUtf8(row.name));
         if (row.index >= 0)
             control->setProperty("index", row.index);
@@ -122,7 +144,6 @@ Form::Form(const FormSpec &spec, std::span<const Row> rows) {
                                  row.height);
         if (!TakesFocus(row.kind))
             control->setFocusPolicy(Qt::NoFocus);
-        controls_.push_back(control);
     }
     stack(rows);
     orderFocus(rows);
