@@ -5,7 +5,7 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages needed to build and run; extra ones come as arguments.
-quorvel_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
+quorvel_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation)
 
 missing_packages() {
     local wanted=("$@") missing=()
