@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <memory>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 namespace quorvel::platform {
 
@@ -19,16 +21,28 @@ public:
 
     // The control made from row i, as the kind that row names; a wrong kind is
     // a fault in the layout and throws std::logic_error.
-    virtual Button &button(std::size_t i) = 0;
-    virtual TextBox &textBox(std::size_t i) = 0;
-    virtual ScrollBar &scrollBar(std::size_t i) = 0;
-    virtual Label &label(std::size_t i) = 0;
-    virtual Shape &shape(std::size_t i) = 0;
+    Button &button(std::size_t i) { return as<Button>(i); }
+    TextBox &textBox(std::size_t i) { return as<TextBox>(i); }
+    ScrollBar &scrollBar(std::size_t i) { return as<ScrollBar>(i); }
+    Label &label(std::size_t i) { return as<Label>(i); }
+    Shape &shape(std::size_t i) { return as<Shape>(i); }
     virtual DrawingSurface &surface() = 0;
 
     virtual void show() = 0;
     // A modal message box over the form, captioned like it.
     virtual void showError(const Text &message) = 0;
+
+protected:
+    // The control made from row i, whatever its kind.
+    virtual Control &control(std::size_t i) = 0;
+
+private:
+    template <class Kind> Kind &as(std::size_t i) {
+        auto *made = dynamic_cast<Kind *>(&control(i));
+        if (!made)
+            throw std::logic_error("layout row " + std::to_string(i) + " has the wrong kind");
+        return *made;
+    }
 };
 
 // Builds the form with this platform's toolkit. The rows must outlive it.

@@ -176,28 +176,8 @@ void Form::orderFocus(std::span<const Row> rows) {
         setTabOrder(controls_[order[k - 1]], controls_[order[k]]);
 }
 
-template <class Interface> Interface &Form::as(std::size_t i) {
-    auto *control = dynamic_cast<Interface *>(controls_.at(i));
-    if (!control)
-        throw std::logic_error("layout row " + controls_.at(i)->objectName().toStdString() +
-                               " has the wrong kind");
-    return *control;
-}
-
-platform::Button &Form::button(std::size_t i) {
-    return as<platform::Button>(i);
-}
-platform::TextBox &Form::textBox(std::size_t i) {
-    return as<platform::TextBox>(i);
-}
-platform::ScrollBar &Form::scrollBar(std::size_t i) {
-    return as<platform::ScrollBar>(i);
-}
-platform::Label &Form::label(std::size_t i) {
-    return as<platform::Label>(i);
-}
-platform::Shape &Form::shape(std::size_t i) {
-    return as<platform::Shape>(i);
+platform::Control &Form::control(std::size_t i) {
+    return *dynamic_cast<platform::Control *>(controls_.at(i));
 }
 
 void Form::showError(const Text &message) {

@@ -14,11 +14,6 @@ class Form : public QWidget, public platform::Form {
 public:
     Form(const FormSpec &spec, std::span<const Row> rows);
 
-    platform::Button &button(std::size_t i) override;
-    platform::TextBox &textBox(std::size_t i) override;
-    platform::ScrollBar &scrollBar(std::size_t i) override;
-    platform::Label &label(std::size_t i) override;
-    platform::Shape &shape(std::size_t i) override;
     DrawingSurface &surface() override { return *surface_; }
 
     void show() override { QWidget::show(); }
@@ -26,8 +21,10 @@ public:
 
     DrawingLayer &drawingLayer() { return *surface_; }
 
+protected:
+    platform::Control &control(std::size_t i) override;
+
 private:
-    template <class Interface> Interface &as(std::size_t i);
     void stack(std::span<const Row> rows);
     void orderFocus(std::span<const Row> rows);
 

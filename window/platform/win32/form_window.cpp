@@ -179,28 +179,6 @@ void Form::layOut() {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-template <class Kind> Kind &Form::as(std::size_t i) {
-    auto *control = dynamic_cast<Kind *>(controls_.at(i).get());
-    if (!control)
-        throw std::logic_error(std::string("layout row ") + rows_[i].name + " has the wrong kind");
-    return *control;
-}
-
-platform::Button &Form::button(std::size_t i) {
-    return as<platform::Button>(i);
-}
-platform::TextBox &Form::textBox(std::size_t i) {
-    return as<platform::TextBox>(i);
-}
-platform::ScrollBar &Form::scrollBar(std::size_t i) {
-    return as<platform::ScrollBar>(i);
-}
-platform::Label &Form::label(std::size_t i) {
-    return as<platform::Label>(i);
-}
-platform::Shape &Form::shape(std::size_t i) {
-    return as<platform::Shape>(i);
-}
 DrawingSurface &Form::surface() {
     return *surface_;
 }

@@ -27,11 +27,6 @@ public:
     Form(const FormSpec &spec, std::span<const Row> rows);
     ~Form() override;
 
-    platform::Button &button(std::size_t i) override;
-    platform::TextBox &textBox(std::size_t i) override;
-    platform::ScrollBar &scrollBar(std::size_t i) override;
-    platform::Label &label(std::size_t i) override;
-    platform::Shape &shape(std::size_t i) override;
     DrawingSurface &surface() override;
 
     void show() override;
@@ -55,6 +50,9 @@ public:
     void render();
     std::uint32_t composedPixel(int x, int y) const;
 
+protected:
+    platform::Control &control(std::size_t i) override { return *controls_.at(i); }
+
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,7 +64,6 @@ private:
     void composeDrawing(const RECT &area);
     HFONT font(const Font &font);
     RECT scaled(int left, int top, int width, int height) const;
-    template <class Kind> Kind &as(std::size_t i);
 
     const FormSpec &spec_;
     std::span<const Row> rows_;
