@@ -118,6 +118,8 @@ void ArrowsPointTheRightWayAndStopAtTheEnds() {
     CHECK_TEXT(TextOf(Native(t.window.TextInitp)), Expected("0.001"));
     t.scroll(t.window.HScrollw1, SB_PAGERIGHT); // the trough jumps a fitness bar to 1
     CHECK_TEXT(TextOf(Native(t.window.Textw1)), Expected("1"));
+    t.scroll(t.window.HScrollw2, SB_THUMBTRACK); // during a drag: nothing yet
+    CHECK_TEXT(TextOf(Native(t.window.Textw2)), Text(u"w(Aa)"));
     t.drag(t.window.HScrollw1, 100); // no change: no handler
     CHECK_TEXT(t.window.w1.text(), Expected("1"));
 }
