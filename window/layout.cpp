@@ -138,7 +138,7 @@ constexpr Row Rows[] = {
     Text("Label4", -1, "Frequency A", 0, 128, 81, 25, 4),
 };
 
-constexpr platform::FormSpec Main{
+constexpr platform::FormDesign Main{
     .caption = "Quorvel, deterministic",
     .clientWidth = 628,
     .clientHeight = 474,
@@ -149,7 +149,7 @@ constexpr platform::FormSpec Main{
 
 } // namespace
 
-const platform::FormSpec &MainWindow() {
+const platform::FormDesign &MainWindow() {
     return Main;
 }
 std::span<const Row> Controls() {

@@ -13,7 +13,7 @@ using platform::Font;
 using platform::Kind;
 using platform::Row;
 
-const platform::FormSpec &MainWindow();
+const platform::FormDesign &MainWindow();
 std::span<const Row> Controls();
 
 } // namespace quorvel::layout

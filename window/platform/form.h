@@ -46,6 +46,6 @@ private:
 };
 
 // Builds the form with this platform's toolkit. The rows must outlive it.
-std::unique_ptr<Form> CreateForm(const FormSpec &spec, std::span<const Row> rows);
+std::unique_ptr<Form> CreateForm(const FormDesign &design, std::span<const Row> rows);
 
 } // namespace quorvel::platform

@@ -33,7 +33,7 @@ struct Row {
     int startValue = 0, endValue = 0, value = 0, smallChange = 1, largeChange = 1;
 };
 
-struct FormSpec {
+struct FormDesign {
     const char *caption;
     int clientWidth, clientHeight;
     std::uint32_t background;

@@ -87,21 +87,21 @@ int WidthFor(const QWidget *control, std::span<const Row> rows, std::size_t i, i
 
 } // namespace
 
-Form::Form(const FormSpec &spec, std::span<const Row> rows) {
-    setWindowTitle(QString::fromUtf8(spec.caption));
+Form::Form(const FormDesign &design, std::span<const Row> rows) {
+    setWindowTitle(QString::fromUtf8(design.caption));
     // The drawing is aligned with the layout's pixels, so the client area never changes size.
-    setFixedSize(spec.clientWidth, spec.clientHeight);
+    setFixedSize(design.clientWidth, design.clientHeight);
     // The program takes no command line: Qt's -reverse changes nothing here (and
     // start-up sets our style over whatever -style asked for).
     setLayoutDirection(Qt::LeftToRight);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, ToQColor(Colour::FromCode(spec.background)));
+    colours.setColor(QPalette::Window, ToQColor(Colour::FromCode(design.background)));
     setPalette(colours);
     setAutoFillBackground(true);
     InstallAccessibility();
 
-    surface_ = new DrawingLayer(this, Colour::FromCode(spec.drawingColour));
-    surface_->setGeometry(0, 0, spec.clientWidth, spec.clientHeight);
+    surface_ = new DrawingLayer(this, Colour::FromCode(design.drawingColour));
+    surface_->setGeometry(0, 0, design.clientWidth, design.clientHeight);
     surface_->setAccessibleName(QStringLiteral("Drawing"));
     // The icon is decoded and handed to the window system only once the first
     // frame is up; the first picture does not need it.
@@ -125,7 +125,7 @@ Form::Form(const FormSpec &spec, std::span<const Row> rows) {
             break;
         }
     // Only the W Mean caption shows the window's own font.
-    setFont(MakeFont(spec.font.family, spec.font.pointSize, spec.font.bold, Glyphs::Latin));
+    setFont(MakeFont(design.font.family, design.font.pointSize, design.font.bold, Glyphs::Latin));
 
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row &row = rows[i];
@@ -140,7 +140,7 @@ Form::Form(const FormSpec &spec, std::span<const Row> rows) {
         if (row.kind == Kind::Line) // a line includes both its end pixels
             control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);
         else
-            control->setGeometry(row.left, row.top, WidthFor(control, rows, i, spec.clientWidth),
+            control->setGeometry(row.left, row.top, WidthFor(control, rows, i, design.clientWidth),
                                  row.height);
         if (!TakesFocus(row.kind))
             control->setFocusPolicy(Qt::NoFocus);
@@ -188,8 +188,8 @@ void Form::showError(const Text &message) {
 
 namespace quorvel::platform {
 
-std::unique_ptr<platform::Form> CreateForm(const FormSpec &spec, std::span<const Row> rows) {
-    return std::make_unique<qt::Form>(spec, rows);
+std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows) {
+    return std::make_unique<qt::Form>(design, rows);
 }
 
 } // namespace quorvel::platform

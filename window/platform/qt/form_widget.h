@@ -12,7 +12,7 @@ namespace quorvel::platform::qt {
 // are made from the layout's rows.
 class Form : public QWidget, public platform::Form {
 public:
-    Form(const FormSpec &spec, std::span<const Row> rows);
+    Form(const FormDesign &design, std::span<const Row> rows);
 
     DrawingSurface &surface() override { return *surface_; }
 

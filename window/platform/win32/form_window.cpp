@@ -51,15 +51,15 @@ void RegisterClassOnce() {
 
 } // namespace
 
-Form::Form(const FormSpec &spec, std::span<const Row> rows)
-    : spec_(spec), rows_(rows),
-      background_(CreateSolidBrush(Gdi(Colour::FromCode(spec.background)))),
+Form::Form(const FormDesign &design, std::span<const Row> rows)
+    : design_(design), rows_(rows),
+      background_(CreateSolidBrush(Gdi(Colour::FromCode(design.background)))),
       boxBackground_(CreateSolidBrush(RGB(255, 255, 255))) {
     RegisterClassOnce();
-    const Text caption = FromUtf8(spec.caption);
+    const Text caption = FromUtf8(design.caption);
     window_ = CreateWindowExW(0, ClassName, Wide(caption).c_str(), Style, CW_USEDEFAULT,
-                              CW_USEDEFAULT, spec.clientWidth, spec.clientHeight, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+                              CW_USEDEFAULT, design.clientWidth, design.clientHeight, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window_)
         throw std::runtime_error("the window could not be created");
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -69,7 +69,7 @@ Form::Form(const FormSpec &spec, std::span<const Row> rows)
         dpi_ = USER_DEFAULT_SCREEN_DPI;
     CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                      reinterpret_cast<void **>(&accessibility_));
-    surface_ = std::make_unique<Surface>(*this, Colour::FromCode(spec.drawingColour));
+    surface_ = std::make_unique<Surface>(*this, Colour::FromCode(design.drawingColour));
     createControls();
     layOut();
 }
@@ -134,7 +134,7 @@ void Form::createControls() {
             GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()),
                                   &extent);
             widths_[i] = std::clamp(static_cast<int>(extent.cx) + 1, row.width,
-                                    row.width + RoomToTheRight(rows_, i, spec_.clientWidth));
+                                    row.width + RoomToTheRight(rows_, i, design_.clientWidth));
         } else if (row.kind == Kind::Line || row.kind == Kind::Rectangle) {
             controls_[i] = std::make_unique<Shape>();
             widths_[i] = row.width;
@@ -143,7 +143,7 @@ void Form::createControls() {
 }
 
 HFONT Form::font(const Font &wanted) {
-    const Font &font = wanted.family ? wanted : spec_.font;
+    const Font &font = wanted.family ? wanted : design_.font;
     const auto key = std::make_tuple(std::string(font.family), font.pointSize, font.bold);
     auto found = fonts_.find(key);
     if (found == fonts_.end())
@@ -160,7 +160,7 @@ RECT Form::scaled(int left, int top, int width, int height) const {
 // Places the window and its controls at the current DPI, in its fonts.
 void Form::layOut() {
     fonts_.clear();
-    RECT frame = scaled(0, 0, spec_.clientWidth, spec_.clientHeight);
+    RECT frame = scaled(0, 0, design_.clientWidth, design_.clientHeight);
     AdjustWindowRectExForDpi(&frame, Style, FALSE, 0, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -198,7 +198,7 @@ void Form::focus(HWND control) {
 }
 
 void Form::showError(const Text &message) {
-    const Text caption = FromUtf8(spec_.caption);
+    const Text caption = FromUtf8(design_.caption);
     MessageBoxW(window_, Wide(message).c_str(), Wide(caption).c_str(), MB_OK | MB_ICONWARNING);
 }
 
@@ -246,7 +246,7 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
     try {
         return form->handle(message, wParam, lParam);
     } catch (...) {
-        const Text caption = FromUtf8(form->spec_.caption);
+        const Text caption = FromUtf8(form->design_.caption);
         MessageBoxW(window, L"The action stopped because of an unexpected error.",
                     Wide(caption).c_str(), MB_OK | MB_ICONWARNING);
         return 0;
@@ -434,7 +434,7 @@ void Form::composeDrawing(const RECT &area) {
 }
 
 void Surface::fitRaster() {
-    ownRaster().resize(form_.spec().clientWidth, form_.spec().clientHeight,
+    ownRaster().resize(form_.design().clientWidth, form_.design().clientHeight,
                        form_.dpi() / static_cast<double>(USER_DEFAULT_SCREEN_DPI));
 }
 
@@ -450,8 +450,8 @@ void Surface::setDescription(const Text &text) {
 
 namespace quorvel::platform {
 
-std::unique_ptr<platform::Form> CreateForm(const FormSpec &spec, std::span<const Row> rows) {
-    return std::make_unique<win32::Form>(spec, rows);
+std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows) {
+    return std::make_unique<win32::Form>(design, rows);
 }
 
 } // namespace quorvel::platform

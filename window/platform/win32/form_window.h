@@ -24,7 +24,7 @@ class Surface;
 // (WS_CLIPCHILDREN). Everything is laid out at the monitor's DPI.
 class Form final : public platform::Form {
 public:
-    Form(const FormSpec &spec, std::span<const Row> rows);
+    Form(const FormDesign &design, std::span<const Row> rows);
     ~Form() override;
 
     DrawingSurface &surface() override;
@@ -34,7 +34,7 @@ public:
 
     HWND hwnd() const { return window_; }
     UINT dpi() const { return dpi_; }
-    const FormSpec &spec() const { return spec_; }
+    const FormDesign &design() const { return design_; }
     // Whether closing this form ends the event loop (the program's own window).
     void setQuitOnClose(bool quit) { quitOnClose_ = quit; }
 
@@ -65,7 +65,7 @@ private:
     HFONT font(const Font &font);
     RECT scaled(int left, int top, int width, int height) const;
 
-    const FormSpec &spec_;
+    const FormDesign &design_;
     std::span<const Row> rows_;
     HWND window_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
