@@ -3,21 +3,16 @@
 #include "number_text.h"
 #include "quorvelcode.h"
 
-#include <cmath>
-
 namespace quorvel {
 
 namespace {
 
-std::u16string Number(double value) {
-    return platform::NumberToText(value);
-}
-std::u16string ThreeDecimals(double value) {
-    return platform::FormatThreeDecimals(value);
-}
+using platform::FormatThreeDecimals;
+using platform::NumberToText;
 
 std::u16string Named(const Fitnesses &w) {
-    return u"w(AA) " + Number(w.wAA) + u", w(Aa) " + Number(w.wAa) + u", w(aa) " + Number(w.waa);
+    return u"w(AA) " + NumberToText(w.wAA) + u", w(Aa) " + NumberToText(w.wAa) + u", w(aa) " +
+           NumberToText(w.waa);
 }
 
 // Smaller changes than this are rounding, not selection.
@@ -27,11 +22,11 @@ constexpr double Tiny = 1e-12;
 
 std::u16string TrajectorySentence(const Fitnesses &w, double p0, bool finished, int generation,
                                   double p) {
-    std::u16string text = u"Trajectory: " + Named(w) + u", from p0 " + Number(p0);
+    std::u16string text = u"Trajectory: " + Named(w) + u", from p0 " + NumberToText(p0);
     if (finished)
-        return text + u" to p100 " + ThreeDecimals(p) + u".";
-    return text + u"; stopped at generation " + Number(generation - 1) + u", p " +
-           ThreeDecimals(p) + u", where the mean fitness is 0.";
+        return text + u" to p100 " + FormatThreeDecimals(p) + u".";
+    return text + u"; stopped at generation " + NumberToText(generation - 1) + u", p " +
+           FormatThreeDecimals(p) + u", where the mean fitness is 0.";
 }
 
 void CurveSummary::add(double p, double meanFitness, double change) {
@@ -54,7 +49,7 @@ void CurveSummary::add(double p, double meanFitness, double change) {
 std::u16string CurveSummary::sentence(const Fitnesses &w, bool finished, double stoppedAt) const {
     std::u16string text = u"Mean fitness and change curves: " + Named(w);
     if (!finished)
-        return text + u"; stopped at p " + ThreeDecimals(stoppedAt) +
+        return text + u"; stopped at p " + FormatThreeDecimals(stoppedAt) +
                u", where the mean fitness is 0.";
     if (passes_ == 0)
         return text + u".";
@@ -62,14 +57,16 @@ std::u16string CurveSummary::sentence(const Fitnesses &w, bool finished, double 
     text += u"; mean fitness ";
     const auto inside = [this](double at) { return at != firstP_ && at != lastP_; };
     if (highest_ - lowest_ <= Tiny)
-        text += u"constant, " + ThreeDecimals(highest_);
+        text += u"constant, " + FormatThreeDecimals(highest_);
     else if (inside(highestAt_))
-        text += u"highest, " + ThreeDecimals(highest_) + u", at p " + ThreeDecimals(highestAt_);
+        text += u"highest, " + FormatThreeDecimals(highest_) + u", at p " +
+                FormatThreeDecimals(highestAt_);
     else if (inside(lowestAt_))
-        text += u"lowest, " + ThreeDecimals(lowest_) + u", at p " + ThreeDecimals(lowestAt_);
+        text += u"lowest, " + FormatThreeDecimals(lowest_) + u", at p " +
+                FormatThreeDecimals(lowestAt_);
     else
-        text += (last_ > first_ ? u"rising from " : u"falling from ") + ThreeDecimals(first_) +
-                u" to " + ThreeDecimals(last_);
+        text += (last_ > first_ ? u"rising from " : u"falling from ") +
+                FormatThreeDecimals(first_) + u" to " + FormatThreeDecimals(last_);
 
     text += u"; the change of p is ";
     const auto word = [](int sign) -> std::u16string {
@@ -80,15 +77,15 @@ std::u16string CurveSummary::sentence(const Fitnesses &w, bool finished, double 
     if (runs_.size() == 1)
         return text + (runs_[0].sign > 0 ? u"never negative." : u"never positive.");
     for (std::size_t i = 0; i < runs_.size(); ++i) {
-        const std::u16string at = ThreeDecimals(runs_[i].from);
+        const std::u16string at = FormatThreeDecimals(runs_[i].from);
         if (i == 0)
-            text += word(runs_[i].sign) + u" below p " + ThreeDecimals(runs_[1].from);
+            text += word(runs_[i].sign) + u" below p " + FormatThreeDecimals(runs_[1].from);
         else if (i + 1 == runs_.size())
             text += (runs_.size() == 2 ? u" and " : u", and ") + word(runs_[i].sign) +
                     (runs_.size() == 2 ? u" above it" : u" above p " + at);
         else
             text += u", " + word(runs_[i].sign) + u" from p " + at + u" to p " +
-                    ThreeDecimals(runs_[i + 1].from);
+                    FormatThreeDecimals(runs_[i + 1].from);
     }
     return text + u".";
 }
