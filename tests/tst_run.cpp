@@ -6,6 +6,7 @@
 
 using quorvel::platform::DrawCall;
 using quorvel::platform::qt::Native;
+using testing::DrawnAt;
 using testing::LocaleScope;
 using testing::PaintedPixels;
 using testing::WindowUnderTest;
@@ -76,7 +77,7 @@ void TestRun::firstPointsOfATrajectory() {
     QCOMPARE(t.window.gen, 101);
     QCOMPARE(t.window.p, t.window.pnext);
     // The dot and the segment ends are where the user sees them.
-    QCOMPARE(Native(t.window.surface)->pixelAt(96, 212), t.drawingColour());
+    QCOMPARE(DrawnAt(*Native(t.window.surface), cases::FirstX, cases::FirstY), t.drawingColour());
     QCOMPARE(Native(t.window.surface)->pixelAt(101, 201), t.drawingColour());
     QCOMPARE(
         Native(t.window.surface)->pixelAt(596, static_cast<int>(std::floor(calls[100].y + 0.5f))),
@@ -161,9 +162,23 @@ void TestRun::zeroMeanFitnessStopsTheRunOnly_data() {
     QTest::addColumn<int>("w3");
     QTest::addColumn<int>("p0");
     QTest::addColumn<float>("y");
-    QTest::newRow("nothing set") << -1 << -1 << -1 << -1 << 287.0f;
-    QTest::newRow("p = 0 and w(aa) = 0") << 100 << 100 << 0 << 0 << 287.0f;
-    QTest::newRow("p = 1 and w(AA) = 0") << 0 << 100 << 100 << 1000 << 136.0f;
+    QTest::addColumn<QString>("message"); // "=" between no-break spaces
+    QTest::newRow("nothing set")
+        << -1 << -1 << -1 << -1 << 287.0f
+        << u"Every fitness is 0 (w(AA) = 0, w(Aa) = 0, "
+           u"w(aa) = 0), so the mean fitness is 0 and the frequency in "
+           u"generation 1 is undefined. Move the fitness bars above 0 (a bar that has "
+           u"not been moved counts as 0)."_qs;
+    QTest::newRow("p = 0 and w(aa) = 0")
+        << 100 << 100 << 0 << 0 << 287.0f
+        << u"The mean fitness is 0 in generation 0 (p = 0, w(aa) = 0), so "
+           u"the frequency in generation 1 is undefined. Raise w(aa) above 0, or start "
+           u"with p0 above 0."_qs;
+    QTest::newRow("p = 1 and w(AA) = 0")
+        << 0 << 100 << 100 << 1000 << 136.0f
+        << u"The mean fitness is 0 in generation 0 (p = 1, w(AA) = 0), so "
+           u"the frequency in generation 1 is undefined. Raise w(AA) above 0, or start "
+           u"with p0 below 1."_qs;
 }
 
 void TestRun::zeroMeanFitnessStopsTheRunOnly() {
@@ -172,6 +187,7 @@ void TestRun::zeroMeanFitnessStopsTheRunOnly() {
     QFETCH(int, w3);
     QFETCH(int, p0);
     QFETCH(float, y);
+    QFETCH(QString, message);
     WindowUnderTest t;
     SetBars(t.window, w1, w2, w3, p0);
     const std::vector<DrawCall> calls = RecordRun(t);
@@ -183,7 +199,7 @@ void TestRun::zeroMeanFitnessStopsTheRunOnly() {
     QCOMPARE(PaintedPixels(*Native(t.window.surface)), 1);
     QCOMPARE(Native(t.window.Textp100)->text(), QString("p100"));
     QCOMPARE(t.reports.size(), 1);
-    QVERIFY(t.reports[0].contains("mean fitness"));
+    QCOMPARE(t.reports[0], message);
 
     // The window carries on: a sound setting runs, and the first dot is kept.
     SetBars(t.window, 100, 100, 50, 500);

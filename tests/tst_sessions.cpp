@@ -49,8 +49,9 @@ struct Reference {
         return (p == 0 || fitness(0) == 0) && (p == 0 || q == 0 || fitness(1) == 0) &&
                (q == 0 || fitness(2) == 0);
     }
-    // The sweep starts at p = 0, where the mean fitness is w(aa).
-    bool sweepFails() const { return fitness(2) == 0; }
+    // A sweep draws the change wherever the mean fitness is not 0, and between
+    // p = 0 and 1 it is 0 only when every fitness is.
+    bool sweepFails() const { return fitness(0) == 0 && fitness(1) == 0 && fitness(2) == 0; }
 
     // The frequency after 100 generations from the marginal fitnesses of the
     // two alleles, in long double.

@@ -7,6 +7,7 @@
 using quorvel::platform::Colour;
 using quorvel::platform::DrawCall;
 using quorvel::platform::qt::Native;
+using testing::DrawnAt;
 using testing::PaintedPixels;
 using testing::WindowUnderTest;
 
@@ -20,8 +21,8 @@ private slots:
     void changeCurveMatchesTheSelectionIdentity_data();
     void changeCurveMatchesTheSelectionIdentity();
     void changeDotAboveItsFrameIsStillDrawn();
-    void zeroMeanFitnessStopsAfterTheFirstDot_data();
-    void zeroMeanFitnessStopsAfterTheFirstDot();
+    void undefinedChangeIsLeftOut_data();
+    void undefinedChangeIsLeftOut();
     void curvesPileUpUntilCls();
 };
 
@@ -47,8 +48,9 @@ Sweep RecordSweep(WindowUnderTest &t) {
     QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
     Native(t.window.surface)->setRecorder(nullptr);
     Sweep sweep;
-    for (std::size_t i = 0; i < calls.size(); ++i)
-        (i % 2 == 0 ? sweep.meanDots : sweep.changeDots).push_back(calls[i]);
+    for (const DrawCall &call : calls)
+        (call.colour == Colour::FromRgb(2, 3, 4) ? sweep.changeDots : sweep.meanDots)
+            .push_back(call);
     return sweep;
 }
 
@@ -172,30 +174,46 @@ void TestWmean::changeDotAboveItsFrameIsStillDrawn() {
     QVERIFY(t.reports.isEmpty());
 }
 
-void TestWmean::zeroMeanFitnessStopsAfterTheFirstDot_data() {
+void TestWmean::undefinedChangeIsLeftOut_data() {
     QTest::addColumn<bool>("setBars");
-    QTest::newRow("w(aa) = 0") << true;
-    QTest::newRow("nothing set") << false;
+    QTest::addColumn<int>("changeDots");
+    QTest::addColumn<QString>("message");
+    // A recessive lethal: the change is 0/0 at p = 0 only.
+    QTest::newRow("w(aa) = 0") << true << 999 << QString();
+    QTest::newRow("nothing set")
+        << false << 0
+        << u"Every fitness is 0 (w(AA)\u00A0=\u00A00, w(Aa)\u00A0=\u00A00, "
+           u"w(aa)\u00A0=\u00A00), so the mean fitness is 0 at every p and the change of p is "
+           u"undefined. Move the fitness bars above\u00A00 (a bar that has not been moved "
+           u"counts as\u00A00)."_qs;
 }
 
-void TestWmean::zeroMeanFitnessStopsAfterTheFirstDot() {
+// The mean fitness is drawn at every p, the change wherever it is defined; only
+// a sweep that can draw no change at all is an error, told after its dots.
+void TestWmean::undefinedChangeIsLeftOut() {
     QFETCH(bool, setBars);
+    QFETCH(int, changeDots);
+    QFETCH(QString, message);
     WindowUnderTest t;
     if (setBars)
         SetFitnesses(t.window, 100, 100, 0);
-    std::vector<DrawCall> calls;
-    Native(t.window.surface)->setRecorder(&calls);
-    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
-    const std::vector<DrawCall> expected{
-        {DrawCall::Kind::Point, 96, 420, quorvel::platform::SystemColour::HighlightText}};
-    QVERIFY(calls == expected);
-    QCOMPARE(PaintedPixels(*Native(t.window.surface)), 1);
-    QCOMPARE(t.reports.size(), 1);
-    // The window goes on: the next sweep with a sound setting draws both curves.
-    SetFitnesses(t.window, 100, 100, 50);
-    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
-    QCOMPARE(calls.size(), std::size_t(2001));
-    QCOMPARE(t.reports.size(), 1);
+    bool lastDotDrawnWhenReported = false;
+    t.window.errors.setSink([&](const quorvel::platform::Text &text) {
+        lastDotDrawnWhenReported =
+            DrawnAt(*Native(t.window.surface), 245.85, 420) == t.drawingColour();
+        t.reports << QString::fromStdU16String(text);
+    });
+    const Sweep sweep = RecordSweep(t);
+
+    QCOMPARE(int(sweep.meanDots.size()), 1000);
+    QCOMPARE(sweep.meanDots[0], (DrawCall{DrawCall::Kind::Point, 96, 420,
+                                          quorvel::platform::SystemColour::HighlightText}));
+    QCOMPARE(int(sweep.changeDots.size()), changeDots);
+    if (changeDots > 0) // none at p = 0, the next at p = 0.001
+        QCOMPARE(sweep.changeDots[0].x, static_cast<float>(256.0 + 150.0 * 0.001));
+    QCOMPARE(t.reports, message.isEmpty() ? QStringList() : QStringList{message});
+    if (!message.isEmpty())
+        QVERIFY(lastDotDrawnWhenReported);
 }
 
 void TestWmean::curvesPileUpUntilCls() {

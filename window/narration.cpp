@@ -29,7 +29,7 @@ std::u16string TrajectorySentence(const Fitnesses &w, double p0, bool finished, 
            FormatThreeDecimals(p) + u", where the mean fitness is 0.";
 }
 
-void CurveSummary::add(double p, double meanFitness, double change) {
+void CurveSummary::addMeanFitness(double p, double meanFitness) {
     if (passes_++ == 0) {
         firstP_ = p;
         first_ = highest_ = lowest_ = meanFitness;
@@ -41,16 +41,23 @@ void CurveSummary::add(double p, double meanFitness, double change) {
         highest_ = meanFitness, highestAt_ = p;
     if (meanFitness < lowest_)
         lowest_ = meanFitness, lowestAt_ = p;
+}
+
+void CurveSummary::addChange(double p, double change) {
     const int sign = change > Tiny ? 1 : change < -Tiny ? -1 : 0;
-    if (sign != 0 && (runs_.empty() || runs_.back().sign != sign))
+    if (sign == 0)
+        ++zeros_;
+    else if (runs_.empty() || runs_.back().sign != sign)
         runs_.push_back({sign, p});
 }
 
-std::u16string CurveSummary::sentence(const Fitnesses &w, bool finished, double stoppedAt) const {
+void CurveSummary::addUndefinedChange(double p) {
+    if (undefined_++ == 0)
+        firstUndefinedAt_ = p;
+}
+
+std::u16string CurveSummary::sentence(const Fitnesses &w) const {
     std::u16string text = u"Mean fitness and change curves: " + Named(w);
-    if (!finished)
-        return text + u"; stopped at p " + FormatThreeDecimals(stoppedAt) +
-               u", where the mean fitness is 0.";
     if (passes_ == 0)
         return text + u".";
 
@@ -68,15 +75,17 @@ std::u16string CurveSummary::sentence(const Fitnesses &w, bool finished, double 
         text += (last_ > first_ ? u"rising from " : u"falling from ") +
                 FormatThreeDecimals(first_) + u" to " + FormatThreeDecimals(last_);
 
+    if (!anyChange())
+        return text + u"; the change of p is undefined, since the mean fitness is 0 at every p.";
     text += u"; the change of p is ";
     const auto word = [](int sign) -> std::u16string {
         return sign > 0 ? u"positive" : u"negative";
     };
     if (runs_.empty())
-        return text + u"0 throughout.";
-    if (runs_.size() == 1)
-        return text + (runs_[0].sign > 0 ? u"never negative." : u"never positive.");
-    for (std::size_t i = 0; i < runs_.size(); ++i) {
+        text += u"0 throughout";
+    else if (runs_.size() == 1)
+        text += runs_[0].sign > 0 ? u"never negative" : u"never positive";
+    for (std::size_t i = 0; runs_.size() > 1 && i < runs_.size(); ++i) {
         const std::u16string at = FormatThreeDecimals(runs_[i].from);
         if (i == 0)
             text += word(runs_[i].sign) + u" below p " + FormatThreeDecimals(runs_[1].from);
@@ -87,6 +96,13 @@ std::u16string CurveSummary::sentence(const Fitnesses &w, bool finished, double 
             text += u", " + word(runs_[i].sign) + u" from p " + at + u" to p " +
                     FormatThreeDecimals(runs_[i + 1].from);
     }
+    if (undefined_ == 1)
+        text += u"; the change of p is undefined at p = " + NumberToText(firstUndefinedAt_) +
+                u", where the mean fitness is 0";
+    else if (undefined_ > 1)
+        text += u"; the change of p is undefined at " + NumberToText(undefined_) +
+                u" values of p from p = " + NumberToText(firstUndefinedAt_) +
+                u", where the mean fitness is 0";
     return text + u".";
 }
 

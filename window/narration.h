@@ -24,9 +24,14 @@ std::u16string TrajectorySentence(const Fitnesses &w, double p0, bool finished, 
 // Gathers what a W Mean sweep drew, pass by pass, and says it in a sentence.
 class CurveSummary {
 public:
-    void add(double p, double meanFitness, double change);
-    // stoppedAt: the frequency at which a zero mean fitness stopped the sweep.
-    std::u16string sentence(const Fitnesses &w, bool finished, double stoppedAt) const;
+    // Every pass draws its mean fitness.
+    void addMeanFitness(double p, double meanFitness);
+    // A pass whose mean fitness is not 0 draws its change of p too ...
+    void addChange(double p, double change);
+    // ... and one whose mean fitness is 0 has none.
+    void addUndefinedChange(double p);
+    bool anyChange() const { return !runs_.empty() || zeros_ > 0; }
+    std::u16string sentence(const Fitnesses &w) const;
 
 private:
     struct Run {
@@ -37,6 +42,9 @@ private:
     double firstP_ = 0, lastP_ = 0, first_ = 0, last_ = 0;
     double highest_ = 0, highestAt_ = 0, lowest_ = 0, lowestAt_ = 0;
     std::vector<Run> runs_; // runs of one sign of the change, zeros left out
+    int zeros_ = 0;         // changes drawn on the zero line
+    int undefined_ = 0;
+    double firstUndefinedAt_ = 0;
 };
 
 // Adds an action's sentence to the window's description of its drawing when

@@ -3,6 +3,7 @@
 #include "fitness.h"
 #include "narration.h"
 #include "number_text.h"
+#include "zero_mean_fitness_message.h"
 
 namespace quorvel {
 
@@ -21,7 +22,7 @@ float FrequencyY(double frequency) {
 
 // Follows the frequency of A for 100 generations and draws its trajectory over
 // whatever is already drawn. A zero mean fitness stops it where it is: what is
-// drawn stays and Textp100 keeps its text.
+// drawn stays, Textp100 keeps its text, and the user is told why, in numbers.
 void Quorvelcode::RUN_Click() {
     const double wAA = ParameterValue(w1);
     const double wAa = ParameterValue(w2);
@@ -31,14 +32,18 @@ void Quorvelcode::RUN_Click() {
         return TrajectorySentence(w, start, finished, gen, p);
     });
     gen = 1;
-    while (gen <= 100) {
-        if (gen == 1)
-            PSet(GenerationX(gen - 1), FrequencyY(p)); // generation 0, and the current point
-        wbar = MeanFitness(p, wAA, wAa, waa);
-        pnext = NextFrequency(p, wbar, wAA, wAa);
-        Line(GenerationX(gen), FrequencyY(pnext));
-        p = pnext;
-        gen = static_cast<std::int16_t>(gen + 1);
+    try {
+        while (gen <= 100) {
+            if (gen == 1)
+                PSet(GenerationX(gen - 1), FrequencyY(p)); // generation 0, and the current point
+            wbar = MeanFitness(p, wAA, wAa, waa);
+            pnext = NextFrequency(p, wbar, wAA, wAa);
+            Line(GenerationX(gen), FrequencyY(pnext));
+            p = pnext;
+            gen = static_cast<std::int16_t>(gen + 1);
+        }
+    } catch (const ZeroMeanFitness &) {
+        throw platform::ActionStopped(ZeroMeanFitnessInRun({wAA, wAa, waa}, gen - 1, p));
     }
     Textp100->setText(platform::FormatThreeDecimals(p));
 }

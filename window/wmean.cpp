@@ -2,6 +2,7 @@
 
 #include "fitness.h"
 #include "narration.h"
+#include "zero_mean_fitness_message.h"
 
 namespace quorvel {
 
@@ -15,26 +16,37 @@ const platform::Colour ChangeColour = platform::Colour::FromRgb(2, 3, 4);
 // Shape2 and the one-generation change of frequency in Deltap. The steps add
 // up rounding, so the sweep ends after the pass at 0.9990000000000008 and
 // p = 1 itself is never plotted.
+//
+// The mean fitness is defined at every p; the change is not where the mean
+// fitness is 0 (at p = 0 for a recessive lethal). Such a pass draws its mean
+// fitness only, and the description says where the change is missing. Only a
+// sweep that can draw no change at all (every fitness 0) reports an error,
+// once all its mean-fitness dots are drawn.
 void Quorvelcode::Wmean_Click() {
     const double wAA = ParameterValue(w1);
     const double wAa = ParameterValue(w2);
     const double waa = ParameterValue(w3);
+    const Fitnesses w{wAA, wAa, waa};
     CurveSummary drawn;
-    const ActionNote note(*this, [&, w = Fitnesses{wAA, wAa, waa}](bool finished) {
-        return drawn.sentence(w, finished, pscan);
-    });
+    const ActionNote note(*this, [&](bool) { return drawn.sentence(w); });
     pscan = 0.0;
     while (pscan <= 1.0) {
         wbar = MeanFitness(pscan, wAA, wAa, waa);
-        // The mean-fitness dot comes before the division that may fail.
         PSet(static_cast<float>(96.0 + 150.0 * pscan), static_cast<float>(420.0 - 100.0 * wbar));
-        pscanNext = NextFrequency(pscan, wbar, wAA, wAa);
-        dp = pscanNext - pscan;
-        PSet(static_cast<float>(256.0 + 150.0 * pscan), static_cast<float>(365.0 - 150.0 * dp),
-             ChangeColour);
-        drawn.add(pscan, wbar, dp);
+        drawn.addMeanFitness(pscan, wbar);
+        if (wbar != 0.0) {
+            pscanNext = NextFrequency(pscan, wbar, wAA, wAa);
+            dp = pscanNext - pscan;
+            PSet(static_cast<float>(256.0 + 150.0 * pscan), static_cast<float>(365.0 - 150.0 * dp),
+                 ChangeColour);
+            drawn.addChange(pscan, dp);
+        } else {
+            drawn.addUndefinedChange(pscan);
+        }
         pscan = pscan + 0.001;
     }
+    if (!drawn.anyChange())
+        throw platform::ActionStopped(ZeroMeanFitnessEverywhere(w));
 }
 
 } // namespace quorvel

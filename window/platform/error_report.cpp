@@ -10,11 +10,12 @@ void ErrorReport::report(const Text &message) const {
 }
 
 Text ErrorReport::UserMessage(const std::exception &error) {
+    if (const auto *stopped = dynamic_cast<const ActionStopped *>(&error))
+        return stopped->message();
     if (dynamic_cast<const ZeroMeanFitness *>(&error)) {
         return u"The mean fitness of the population is 0, so the frequency of the next "
                u"generation is undefined.\n\n"
-               u"The fitnesses of the genotypes present must be above 0: for example, set "
-               u"w(aa) above 0 when p = 0.";
+               u"The fitnesses of the genotypes present must be above\u00A00.";
     }
     return u"The action stopped because of an unexpected error:\n" + FromUtf8(error.what());
 }

@@ -4,8 +4,21 @@
 
 #include <exception>
 #include <functional>
+#include <stdexcept>
 
 namespace quorvel::platform {
+
+// An action that could not go on, with the words the user reads for it: the
+// handler that raises it knows what happened and with which numbers.
+class ActionStopped : public std::runtime_error {
+public:
+    explicit ActionStopped(Text message)
+        : std::runtime_error("action stopped"), message_(std::move(message)) {}
+    const Text &message() const noexcept { return message_; }
+
+private:
+    Text message_;
+};
 
 // Where errors from the window's handlers go: by default the form's modal
 // message box; tests put a sink of their own in its place.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "narration.h"
+#include "text.h"
+
+// What the user reads when a mean fitness of 0 leaves the next frequency
+// undefined: what happened, with the numbers on screen, and what to change.
+// A number and its "=" never break apart across lines.
+namespace quorvel {
+
+// A RUN that met a mean fitness of 0 at frequency p in the given generation
+// (0 for the start).
+platform::Text ZeroMeanFitnessInRun(const Fitnesses &w, int generation, double p);
+
+// A W Mean that found the mean fitness 0 at every p it swept.
+platform::Text ZeroMeanFitnessEverywhere(const Fitnesses &w);
+
+} // namespace quorvel
