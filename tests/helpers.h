@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 
 // Texts from the window compare with the QStrings tests expect.
 namespace QTest {
@@ -86,6 +87,17 @@ inline int PaintedPixels(const quorvel::platform::qt::DrawingLayer &layer, const
 
 inline int PaintedPixels(const quorvel::platform::qt::DrawingLayer &layer) {
     return PaintedPixels(layer, layer.rect());
+}
+
+// The device pixel under the centre of a dot drawn at (x, y): a dot on a half
+// pixel straddles two logical pixels at a high pixel ratio, but its centre is
+// always painted.
+inline QColor DrawnAt(const quorvel::platform::qt::DrawingLayer &layer, double x, double y) {
+    const QImage device = layer.image();
+    const qreal ratio = device.isNull() ? 1.0 : qreal(device.width()) / layer.width();
+    return device.isNull() ? QColor(Qt::transparent)
+                           : device.pixelColor(int(std::floor((x + 0.5) * ratio)),
+                                               int(std::floor((y + 0.5) * ratio)));
 }
 
 } // namespace testing

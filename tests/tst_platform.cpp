@@ -48,6 +48,8 @@ private slots:
     void slopedStrokeIsNotAStaircase();
     void dotsFillTheirLogicalPixelsExactly_data();
     void dotsFillTheirLogicalPixelsExactly();
+    void dotsSitWhereTheyFall_data();
+    void dotsSitWhereTheyFall();
 };
 
 void TestPlatform::numberText_data() {
@@ -402,6 +404,31 @@ void TestPlatform::dotsFillTheirLogicalPixelsExactly() {
             QVERIFY(painted.empty());
         }
     }
+}
+
+void TestPlatform::dotsSitWhereTheyFall_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QRect>("device"); // the device pixels a dot at (3.25, 3.5) covers
+    QTest::newRow("1: the nearest pixel") << 1.0 << QRect(3, 4, 1, 1);
+    // Its pixel spans 3.25 to 4.25 and 3.5 to 4.5: device 6.5 to 8.5 and 7 to 9.
+    QTest::newRow("2: half a pixel on") << 2.0 << QRect(7, 7, 2, 2);
+    // Device 4.875 to 6.375 and 5.25 to 6.75, two pixels wide from the nearest start.
+    QTest::newRow("1.5") << 1.5 << QRect(5, 5, 2, 2);
+}
+
+// A dot is one logical pixel wide wherever it falls, not snapped to a whole
+// logical pixel, so that W Mean's 0.15-pixel steps make a smooth curve.
+void TestPlatform::dotsSitWhereTheyFall() {
+    QFETCH(double, ratio);
+    QFETCH(QRect, device);
+    Raster raster = Scaled(ratio);
+    raster.PSet(3.25f, 3.5f);
+    QRect painted;
+    for (int y = 0; y < raster.deviceHeight(); ++y)
+        for (int x = 0; x < raster.deviceWidth(); ++x)
+            if (raster.pixels()[y * raster.deviceWidth() + x])
+                painted |= QRect(x, y, 1, 1);
+    QCOMPARE(painted, device);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -293,12 +293,19 @@ void ErrorBoxIsModalAndTheProgramGoesOn() {
     form.show();
     ErrorBoxOwner = form.hwnd();
     ErrorBoxSeen = false;
+    SetFocus(Native(window.RUN));
     const UINT_PTR timer = SetTimer(nullptr, 0, 100, &CloseErrorBox);
     SendMessageW(Native(window.RUN), BM_CLICK, 0, 0);
     KillTimer(nullptr, timer);
     CHECK(ErrorBoxSeen);
     CHECK(IsWindowEnabled(form.hwnd()));
     CHECK_TEXT(TextOf(Native(window.Textp100)), Text(u"p100"));
+    // Focus comes back to the button that had it, and Tab goes on from there.
+    platform::win32::ProcessMessages(form.hwnd());
+    CHECK(GetFocus() == Native(window.RUN));
+    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    platform::win32::Dispatch(form.hwnd(), tab);
+    CHECK(GetFocus() == Native(window.HScrollw1));
 }
 
 void NumbersReadAsTheUserWritesThem() {
@@ -312,26 +319,59 @@ void NumbersReadAsTheUserWritesThem() {
     CHECK(platform::TextToNumber(u"nan", &ok) == 0.0 && !ok);
 }
 
-// At 100, 150 and 200 %, a dot on the corner of the trajectory frame covers
-// exactly the frame's corner pixels.
+// At 100, 150 and 200 %, a dot on the corner of the trajectory frame is one
+// logical pixel wide, centred where the frame's corner pixel lies: at 150 % two
+// device pixels from the corner on, the outline going on beside them.
 void DrawingLinesUpWithTheFramesAtEveryScale() {
-    for (UINT dpi : {96u, 144u, 192u}) {
+    const struct {
+        UINT dpi;
+        int x, y, size; // the dot's device pixels
+    } scales[] = {{96, 96, 136, 1}, {144, 144, 204, 2}, {192, 192, 272, 2}};
+    for (const auto &scale : scales) {
+        Window t(false);
+        RECT frame{0, 0, 0, 0};
+        GetWindowRect(t.form().hwnd(), &frame);
+        SendMessageW(t.form().hwnd(), WM_DPICHANGED, MAKEWPARAM(scale.dpi, scale.dpi),
+                     reinterpret_cast<LPARAM>(&frame));
+        t.window.PSet(96, 136, platform::Colour::FromRgb(255, 0, 0));
+        t.form().render();
+        const int x = scale.x, y = scale.y, next = scale.size;
+        CHECK(t.form().composedPixel(x, y) == Red);
+        CHECK(t.form().composedPixel(x + next - 1, y + next - 1) == Red);
+        CHECK(t.form().composedPixel(x + next, y) == 0x000000u); // the outline goes on
+        CHECK(t.form().composedPixel(x, y + next) == 0x000000u);
+        CHECK(t.form().composedPixel(x - 1, y + next) == 0xC0C0FFu);    // outside: window
+        CHECK(t.form().composedPixel(x + next, y + next) == 0xE0E0E0u); // inside: fill
+        CHECK(t.window.surface->raster().deviceWidth() ==
+              static_cast<int>(std::ceil(628 * scale.dpi / 96.0)));
+    }
+}
+
+// The right end of the text in the caption under the mean-fitness frame, in
+// device pixels: the last column with a dark pixel in the caption's rows.
+int AxisCaptionEnd(Window &t, double ratio) {
+    const auto edge = [ratio](int i) { return static_cast<int>(std::ceil(i * ratio - 0.5)); };
+    int end = -1;
+    for (int x = edge(96); x < edge(256); ++x)
+        for (int y = edge(424); y < edge(441); ++y)
+            if ((t.form().composedPixel(x, y) & 0xFF) < 0x60)
+                end = x;
+    return end;
+}
+
+// Captions grow with the layout: at every DPI the axis caption's "1" ends
+// under the right end of its frame (x = 246 at 96 DPI), as it does at 96.
+void CaptionsStayWhereTheLayoutPutsThem() {
+    for (UINT dpi : {96u, 120u, 144u, 192u}) {
         Window t(false);
         RECT frame{0, 0, 0, 0};
         GetWindowRect(t.form().hwnd(), &frame);
         SendMessageW(t.form().hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&frame));
-        t.window.PSet(96, 136, platform::Colour::FromRgb(255, 0, 0));
         t.form().render();
         const double ratio = dpi / 96.0;
-        const auto edge = [ratio](int i) { return static_cast<int>(std::ceil(i * ratio - 0.5)); };
-        CHECK(t.form().composedPixel(edge(96), edge(136)) == Red);
-        CHECK(t.form().composedPixel(edge(97) - 1, edge(137) - 1) == Red);
-        CHECK(t.form().composedPixel(edge(97), edge(136)) == 0x000000u); // the outline goes on
-        CHECK(t.form().composedPixel(edge(96), edge(137)) == 0x000000u);
-        CHECK(t.form().composedPixel(edge(96) - 1, edge(137)) == 0xC0C0FFu); // outside: window
-        CHECK(t.form().composedPixel(edge(97), edge(137)) == 0xE0E0E0u);     // inside: fill
-        CHECK(t.window.surface->raster().deviceWidth() == edge(628));
+        const int end = AxisCaptionEnd(t, ratio);
+        CHECK(std::abs(end / ratio - 246) <= 5);
     }
 }
 
@@ -363,6 +403,7 @@ int main(int argc, char **argv) {
         {"numbers read as the user writes them", NumbersReadAsTheUserWritesThem},
         {"drawing lines up with the frames at every scale",
          DrawingLinesUpWithTheFramesAtEveryScale},
+        {"captions stay where the layout puts them", CaptionsStayWhereTheLayoutPutsThem},
         {"controls are named for screen readers", ControlsAreNamedForScreenReaders},
     });
 }

@@ -57,12 +57,6 @@ bool ClipToBox(double &x0, double &y0, double &x1, double &y1, double lo, double
     return true;
 }
 
-// The first device pixel of logical pixel i: device pixel d belongs to the
-// logical pixel its centre lies in, so logical pixels share none.
-int FirstDevicePixel(int i, double ratio) {
-    return static_cast<int>(std::ceil(i * ratio - 0.5));
-}
-
 } // namespace
 
 PixelRect PixelRect::united(const PixelRect &other) const {
@@ -189,15 +183,25 @@ void Raster::fill(int left, int top, int right, int bottom, std::uint32_t value)
     }
 }
 
+// A square one logical pixel wide, in whole device pixels, centred on the
+// exact point: at ratio 1 the nearest pixel; above it, dots 0.15 pixels apart
+// make a smooth curve instead of a staircase of whole logical pixels.
 void Raster::point(double x, double y, std::uint32_t value) {
     if (!std::isfinite(x) || !std::isfinite(y))
         return;
     const int i = PixelOf(x), j = PixelOf(y);
-    if (i < 0 || j < 0 || i >= width_ || j >= height_)
+    // Beyond a pixel outside the raster nothing can land in it; this also keeps
+    // far-off values out of the device arithmetic.
+    if (i < -1 || j < -1 || i > width_ || j > height_)
         return;
-    fill(FirstDevicePixel(i, ratio_), FirstDevicePixel(j, ratio_), FirstDevicePixel(i + 1, ratio_),
-         FirstDevicePixel(j + 1, ratio_), value);
-    markDirty(i, j, i, j);
+    const int size = std::max(1, static_cast<int>(std::lround(ratio_)));
+    const double half = (size - 1) / 2.0;
+    // Device pixel d is centred on d + 0.5; the square's first one is the
+    // nearest to its centre less half its width.
+    const int left = static_cast<int>(std::floor((x + 0.5) * ratio_ - half));
+    const int top = static_cast<int>(std::floor((y + 0.5) * ratio_ - half));
+    fill(left, top, left + size, top + size, value);
+    markDirty(i - 1, j - 1, i + 1, j + 1);
 }
 
 void Raster::segment(double x0, double y0, double x1, double y1, std::uint32_t value) {

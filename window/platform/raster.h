@@ -30,11 +30,12 @@ struct PixelRect {
 // 0xAARRGGBB (premultiplied; what is drawn is opaque), at the screen's device
 // pixel ratio, kept until Cls so that drawings pile up. A backend only shows it.
 //
-// Coordinates are logical pixels. A point rounds to the nearest logical pixel
-// and fills exactly that pixel's device pixels. A segment is one logical pixel
-// wide: at ratio 1 a Bresenham line between the two nearest pixels, both ends
-// painted; above it, a stroke of the same width in device pixels through the
-// exact end points, so that it is as smooth as the screen allows.
+// Coordinates are logical pixels. A point is a square one logical pixel wide,
+// in whole device pixels, centred on its exact position (at ratio 1: the
+// nearest pixel). A segment is one logical pixel wide: at ratio 1 a Bresenham
+// line between the two nearest pixels, both ends painted; above it, a stroke
+// of the same width in device pixels through the exact end points, so that it
+// is as smooth as the screen allows.
 class Raster {
 public:
     explicit Raster(Colour drawingColour);

@@ -89,6 +89,7 @@ Form::~Form() {
 void Form::createControls() {
     controls_.resize(rows_.size());
     widths_.resize(rows_.size());
+    characterEnds_.resize(rows_.size());
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (std::size_t i : FocusOrder(rows_)) {
         const Row &row = rows_[i];
@@ -131,8 +132,10 @@ void Form::createControls() {
             Selected selected(screen.get(), measure.get());
             const std::wstring text = Wide(FromUtf8(row.text));
             SIZE extent{};
-            GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()),
-                                  &extent);
+            std::vector<int> &ends = characterEnds_[i];
+            ends.assign(text.size(), 0);
+            GetTextExtentExPointW(screen.get(), text.c_str(), static_cast<int>(text.size()), 0,
+                                  nullptr, ends.data(), &extent);
             widths_[i] = std::clamp(static_cast<int>(extent.cx) + 1, row.width,
                                     row.width + RoomToTheRight(rows_, i, design_.clientWidth));
         } else if (row.kind == Kind::Line || row.kind == Kind::Rectangle) {
@@ -271,6 +274,22 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC: // read-only boxes, white like any box
         SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
         return reinterpret_cast<LRESULT>(boxBackground_.get());
+    // As a dialog manager does: the focused control is kept while another
+    // window (a message box) is active, and gets focus back afterwards,
+    // rather than the form itself, which no key reaches.
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focused = GetFocus();
+            if (focused && IsChild(window_, focused))
+                focusWhenInactive_ = focused;
+            return 0;
+        }
+        if (focusWhenInactive_ && IsWindow(focusWhenInactive_) &&
+            IsChild(window_, focusWhenInactive_)) {
+            SetFocus(focusWhenInactive_);
+            return 0;
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_ERASEBKGND:
         return 1; // the paint handler covers every pixel
     case WM_PAINT: {
@@ -407,8 +426,18 @@ void Form::paintDecorations(HDC dc) {
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, black);
             const std::wstring text = Wide(FromUtf8(row.text));
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                      DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+            // Every character where the layout put it at 96 DPI, scaled: an
+            // outline face does not widen exactly in step with its height,
+            // and the axis captions' "0" and "1" must stay under the ends of
+            // their frames.
+            const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+            const std::vector<int> &ends = characterEnds_[i];
+            std::vector<INT> advances(ends.size());
+            for (std::size_t k = 0; k < ends.size(); ++k)
+                advances[k] = static_cast<INT>(std::lround(ends[k] * ratio)) -
+                              (k ? static_cast<INT>(std::lround(ends[k - 1] * ratio)) : 0);
+            ExtTextOutW(dc, rect.left, rect.top, ETO_CLIPPED, &rect, text.c_str(),
+                        static_cast<UINT>(text.size()), advances.data());
             break;
         }
         }

@@ -72,9 +72,12 @@ private:
     bool quitOnClose_ = false;
     bool repaintPending_ = false;
     HWND initialFocus_ = nullptr;
+    HWND focusWhenInactive_ = nullptr; // the control to give focus back to
 
     std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
     std::vector<int> widths_;                                  // of each row, grown labels
+    // Where each character of a label ends at 96 DPI, in the layout's own font.
+    std::vector<std::vector<int>> characterEnds_;
     std::unique_ptr<Surface> surface_;
     std::map<std::tuple<std::string, double, bool>, FontHandle> fonts_; // at dpi_
     Brush background_;
