@@ -64,6 +64,18 @@ inline QImage WindowUnderTest::screen() {
     return Logical(widget().grab().toImage(), widget().size());
 }
 
+// Sets the four bars as a user would; -1 leaves a bar unmoved.
+inline void SetBars(quorvel::Quorvelcode &w, int w1, int w2, int w3, int p0) {
+    if (w1 >= 0)
+        w.HScrollw1->SetValue(w1);
+    if (w2 >= 0)
+        w.HScrollw2->SetValue(w2);
+    if (w3 >= 0)
+        w.HScrollw3->SetValue(w3);
+    if (p0 >= 0)
+        w.VScrollp->SetValue(p0);
+}
+
 // The user's locale for the length of one test.
 class LocaleScope {
 public:

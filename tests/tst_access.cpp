@@ -12,6 +12,7 @@
 using quorvel::platform::qt::Native;
 using quorvel::platform::qt::ScrollBar;
 using testing::LocaleScope;
+using testing::SetBars;
 using testing::WindowUnderTest;
 
 Q_DECLARE_METATYPE(QLocale)
@@ -26,6 +27,7 @@ private slots:
     void barValueIsWhatItsBoxShows();
     void barMovesAsTheKeyboardMovesIt();
     void boxesAreReadOnlyText();
+    void controlsComeFirstAndSayWhatTheyDrew();
     void marksAndWindowHaveNames_data();
     void marksAndWindowHaveNames();
     void drawingIsDescribed_data();
@@ -125,6 +127,40 @@ void TestAccess::boxesAreReadOnlyText() {
     QVERIFY(box->state().focusable);
     QCOMPARE(box->editableTextInterface(), nullptr);
     QCOMPARE(box->text(QAccessible::Value), QString("0.35"));
+    // Read as its caption and the number it shows, through its text.
+    QCOMPARE(box->text(QAccessible::Name), QString("Fitness w(Aa)"));
+    QVERIFY(box->textInterface());
+    QCOMPARE(box->textInterface()->characterCount(), 4);
+    QCOMPARE(box->textInterface()->text(0, 4), QString("0.35"));
+}
+
+// A screen reader that walks the window meets the controls first, in Tab's
+// order; and hears what RUN drew from the button it pressed, until it moves on.
+void TestAccess::controlsComeFirstAndSayWhatTheyDrew() {
+    WindowUnderTest t;
+    auto &w = t.window;
+    Native(w.form())->show();
+    QApplication::setActiveWindow(Native(w.form()));
+    QVERIFY(QTest::qWaitForWindowActive(Native(w.form())));
+    QAccessibleInterface *form = QAccessible::queryAccessibleInterface(Native(w.form()));
+    const QList<QWidget *> tabOrder{
+        Native(w.Textw1),    Native(w.Textw2),    Native(w.Textw3), Native(w.TextInitp),
+        Native(w.VScrollp),  Native(w.RUN),       Native(w.HScrollw1), Native(w.HScrollw2),
+        Native(w.HScrollw3), Native(w.CLS),       Native(w.Textp100),  Native(w.Wmean)};
+    for (int i = 0; i < tabOrder.size(); ++i)
+        QCOMPARE(form->child(i)->object(), tabOrder[i]);
+    QCOMPARE(form->indexOfChild(QAccessible::queryAccessibleInterface(Native(w.RUN))), 5);
+    QVERIFY(form->childCount() > tabOrder.size());
+
+    SetBars(w, 80, 100, 60, 100);
+    Native(w.RUN)->setFocus();
+    QTest::keyClick(Native(w.RUN), Qt::Key_Space);
+    QAccessibleInterface *run = QAccessible::queryAccessibleInterface(Native(w.RUN));
+    QCOMPARE(run->text(QAccessible::Description),
+             QString("Trajectory: w(AA) 0.8, w(Aa) 1, w(aa) 0.6, from p0 0.1 to p100 0.667."));
+    QTest::keyClick(Native(w.RUN), Qt::Key_Tab);
+    QCOMPARE(run->text(QAccessible::Description),
+             QString("Follows the frequency of A for 100 generations and draws it"));
 }
 
 void TestAccess::marksAndWindowHaveNames_data() {
@@ -134,6 +170,7 @@ void TestAccess::marksAndWindowHaveNames_data() {
     QTest::newRow("+") << "Label8" << 3 << "plus";
     QTest::newRow("_") << "Label8" << 4 << "minus";
     QTest::newRow("zero line") << "Line2" << -1 << "zero line";
+    QTest::newRow("axis") << "Label3" << 1 << "p from 0 to 1";
     QTest::newRow("window") << "" << -1 << "Quorvel, deterministic";
 }
 
@@ -144,8 +181,9 @@ void TestAccess::marksAndWindowHaveNames() {
     quorvel::Quorvelcode window;
     QWidget *widget = Native(window.form());
     if (!control.isEmpty())
-        widget = control == "Label8" ? static_cast<QWidget *>(Native(window.Label8[index]))
-                                     : Native(window.form())->findChild<QWidget *>(control);
+        widget = control == "Label8"   ? static_cast<QWidget *>(Native(window.Label8[index]))
+                 : control == "Label3" ? static_cast<QWidget *>(Native(window.Label3[index]))
+                                       : Native(window.form())->findChild<QWidget *>(control);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QCOMPARE(accessible->text(QAccessible::Name), name);
     if (control.isEmpty())

@@ -9,6 +9,7 @@ using quorvel::platform::qt::Native;
 using testing::DrawnAt;
 using testing::LocaleScope;
 using testing::PaintedPixels;
+using testing::SetBars;
 using testing::WindowUnderTest;
 
 Q_DECLARE_METATYPE(QLocale)
@@ -28,18 +29,6 @@ private slots:
 };
 
 namespace {
-
-// Sets the four bars as a user would; -1 leaves a bar unmoved.
-void SetBars(quorvel::Quorvelcode &w, int w1, int w2, int w3, int p0) {
-    if (w1 >= 0)
-        w.HScrollw1->SetValue(w1);
-    if (w2 >= 0)
-        w.HScrollw2->SetValue(w2);
-    if (w3 >= 0)
-        w.HScrollw3->SetValue(w3);
-    if (p0 >= 0)
-        w.VScrollp->SetValue(p0);
-}
 
 std::vector<DrawCall> RecordRun(WindowUnderTest &t) {
     std::vector<DrawCall> calls;

@@ -31,6 +31,11 @@ void DescribeControls(Quorvelcode &w) {
         // Marks beside the change frame that a screen reader would otherwise spell out.
         {w.Label8[3], "plus", "Positive change of frequency"},
         {w.Label8[4], "minus", "Negative change of frequency"},
+        {w.Label8[2], "zero", "No change of frequency"},
+        // The axis captions spread their ends with spaces to sit under p = 0
+        // and p = 1; read aloud they are just the axis.
+        {w.Label3[0], "p from 0 to 1", "The frequency of A along the mean-fitness frame"},
+        {w.Label3[1], "p from 0 to 1", "The frequency of A along the change frame"},
         {w.Line2, "zero line", "No change of frequency"},
     };
     for (const auto &entry : entries)

@@ -32,6 +32,7 @@ void Quorvelcode::Describe(const std::u16string &sentence) {
     for (const std::u16string &told : described_)
         text += (text.empty() ? u"" : u" ") + told;
     surface->setDescription(text);
+    surface->announce(sentence);
 }
 
 } // namespace quorvel

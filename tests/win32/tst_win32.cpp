@@ -9,6 +9,8 @@
 #include "quorvelcode.h"
 #include "startup.h"
 
+#include <oleacc.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -382,6 +384,21 @@ void ControlsAreNamedForScreenReaders() {
     t.setBars(80, 100, 60, 500);
     t.click(t.window.RUN);
     CHECK(t.form().accessibleName(nullptr).rfind(u"Trajectory: w(AA) ", 0) == 0);
+    // A read-only box gives a screen reader the number it shows.
+    IAccessible *box = nullptr;
+    AccessibleObjectFromWindow(Native(t.window.Textp100), OBJID_CLIENT, IID_IAccessible,
+                               reinterpret_cast<void **>(&box));
+    CHECK(box != nullptr);
+    if (box) {
+        VARIANT self;
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR value = nullptr;
+        box->get_accValue(self, &value);
+        CHECK_TEXT(value ? Text(value, value + SysStringLen(value)) : Text(), Expected("0.667"));
+        SysFreeString(value);
+        box->Release();
+    }
 }
 
 } // namespace

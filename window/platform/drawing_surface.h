@@ -20,6 +20,9 @@ public:
 
     // What is drawn, in words, for assistive tools, which hear of each change.
     virtual void setDescription(const Text &text) = 0;
+    // Has a screen reader speak the newest sentence now: the drawing never
+    // takes focus, so a change of its description alone is not spoken.
+    virtual void announce(const Text &sentence) = 0;
 
     const Raster &raster() const { return raster_; }
     Colour drawingColour() const { return raster_.drawingColour(); }

@@ -8,6 +8,7 @@
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QAccessibleTextInterface>
 #include <cmath>
 
 namespace quorvel::platform::qt {
@@ -61,14 +62,20 @@ private:
     double shown() const { return bar()->Value() / static_cast<double>(bar()->FullScale()); }
 };
 
-// A box as text to read, never to edit: its value is what it shows.
-class BoxAccessible : public QAccessibleWidget {
+// A box as text to read, never to edit: its value is what it shows, and a
+// screen reader reads it, by word or by character, through its text.
+class BoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit BoxAccessible(TextBox *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
 
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
-            return static_cast<TextBox *>(widget())->QLineEdit::text();
+            return shown();
         return QAccessibleWidget::text(kind);
     }
     QAccessible::State state() const override {
@@ -77,6 +84,85 @@ public:
         state.editable = false;
         state.selectableText = true;
         return state;
+    }
+
+    // The text, and the selection a user may make in it to copy.
+    QString text(int startOffset, int endOffset) const override {
+        return shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(shown().size()); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int *startOffset, int *endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *startOffset = box()->selectionStart();
+            *endOffset = box()->selectionEnd();
+        }
+    }
+    void addSelection(int startOffset, int endOffset) override {
+        box()->setSelection(startOffset, endOffset - startOffset);
+    }
+    void setSelection(int, int startOffset, int endOffset) override {
+        addSelection(startOffset, endOffset);
+    }
+    void removeSelection(int) override { box()->deselect(); }
+    QRect characterRect(int offset) const override {
+        const QFontMetrics metrics(box()->font());
+        const QRect inside = box()->contentsRect();
+        const int x = metrics.horizontalAdvance(shown().left(offset));
+        const int width = metrics.horizontalAdvance(shown().mid(offset, 1));
+        return QRect(box()->mapToGlobal(inside.topLeft() + QPoint(x, 0)),
+                     QSize(width, inside.height()));
+    }
+    int offsetAtPoint(const QPoint &point) const override {
+        const QPoint local = box()->mapFromGlobal(point) - box()->contentsRect().topLeft();
+        const QFontMetrics metrics(box()->font());
+        for (int i = 0; i < characterCount(); ++i)
+            if (metrics.horizontalAdvance(shown().left(i + 1)) > local.x())
+                return i;
+        return -1;
+    }
+    void scrollToSubstring(int, int) override {} // always shown whole
+    QString attributes(int offset, int *startOffset, int *endOffset) const override {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+private:
+    QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+    QString shown() const { return box()->text(); }
+};
+
+// The window, with its controls first, in the order Tab visits them, and the
+// captions and frames after them: a screen reader that walks the window meets
+// what a user can act on before some twenty captions.
+class FormAccessible : public QAccessibleWidget {
+public:
+    explicit FormAccessible(QWidget *form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+    int childCount() const override { return int(ordered().size()); }
+    QAccessibleInterface *child(int index) const override {
+        const QList<QWidget *> children = ordered();
+        return index >= 0 && index < children.size()
+                   ? QAccessible::queryAccessibleInterface(children[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        return child ? int(ordered().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget *> ordered() const {
+        QList<QWidget *> children;
+        for (QWidget *control : static_cast<Form *>(widget())->focusOrder())
+            children << control;
+        for (QObject *object : widget()->children())
+            if (auto *child = qobject_cast<QWidget *>(object))
+                if (!child->isWindow() && !children.contains(child))
+                    children << child;
+        return children;
     }
 };
 
@@ -91,7 +177,7 @@ QAccessibleInterface *Factory(const QString &, QObject *object) {
     if (dynamic_cast<LineShape *>(widget) || dynamic_cast<DrawingLayer *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (dynamic_cast<Form *>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Window);
+        return new FormAccessible(widget);
     return nullptr;
 }
 

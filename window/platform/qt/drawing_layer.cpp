@@ -1,6 +1,7 @@
 #include "drawing_layer.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -35,6 +36,34 @@ void DrawingLayer::setDescription(const Text &text) {
     setAccessibleDescription(description);
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+// Orca speaks a change of the focused control's description; Qt 6.4 has no
+// announcement of its own. The control the user just pressed (RUN or W Mean)
+// has focus, and says what it drew until focus moves on.
+void DrawingLayer::announce(const Text &sentence) {
+    QWidget *focused = QApplication::focusWidget();
+    if (!focused || focused->window() != window()) {
+        restoreAnnounced();
+        return;
+    }
+    if (focused != announcedOn_) {
+        restoreAnnounced();
+        announcedOn_ = focused;
+        announcedOnDescription_ = focused->accessibleDescription();
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *) {
+            if (old && old == announcedOn_)
+                restoreAnnounced();
+        });
+    }
+    focused->setAccessibleDescription(ToQString(sentence));
+}
+
+void DrawingLayer::restoreAnnounced() {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    if (announcedOn_)
+        announcedOn_->setAccessibleDescription(announcedOnDescription_);
+    announcedOn_ = nullptr;
 }
 
 QImage DrawingLayer::image() const {

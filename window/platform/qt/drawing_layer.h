@@ -4,6 +4,7 @@
 #include "drawing_surface.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QPointF>
 #include <QWidget>
 
@@ -17,6 +18,7 @@ public:
     DrawingLayer(QWidget *parent, Colour drawingColour);
 
     void setDescription(const Text &text) override;
+    void announce(const Text &sentence) override;
 
     QPointF currentPoint() const { return {raster().currentX(), raster().currentY()}; }
     // A copy of the raster in device pixels; a null image until something is drawn.
@@ -31,7 +33,13 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void restoreAnnounced();
+
     bool repaintPending_ = false;
+    // The focused control that speaks the newest sentence as its description,
+    // and the description it had, back once focus leaves it.
+    QPointer<QWidget> announcedOn_;
+    QString announcedOnDescription_;
 };
 
 } // namespace quorvel::platform::qt

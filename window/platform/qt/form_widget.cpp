@@ -172,6 +172,8 @@ void Form::stack(std::span<const Row> rows) {
 
 void Form::orderFocus(std::span<const Row> rows) {
     const std::vector<std::size_t> order = FocusOrder(rows);
+    for (std::size_t i : order)
+        focusOrder_.push_back(controls_[i]);
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(controls_[order[k - 1]], controls_[order[k]]);
 }

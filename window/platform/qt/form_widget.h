@@ -20,6 +20,8 @@ public:
     void showError(const Text &message) override;
 
     DrawingLayer &drawingLayer() { return *surface_; }
+    // The controls that take focus, in the order Tab visits them.
+    const std::vector<QWidget *> &focusOrder() const { return focusOrder_; }
 
 protected:
     platform::Control &control(std::size_t i) override;
@@ -29,6 +31,7 @@ private:
     void orderFocus(std::span<const Row> rows);
 
     std::vector<QWidget *> controls_; // one a row, in stored order
+    std::vector<QWidget *> focusOrder_;
     DrawingLayer *surface_ = nullptr;
 };
 

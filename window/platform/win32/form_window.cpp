@@ -210,6 +210,7 @@ void Form::showError(const Text &message) {
 // still kept, and the control stays reachable by its own role.
 void Form::describe(HWND control, const Text &name, const Text &description) {
     names_[control] = name;
+    descriptions_[control] = description;
     if (!accessibility_)
         return;
     accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
@@ -225,6 +226,22 @@ void Form::describeDrawing(const Text &text) {
     accessibility_->SetHwndPropStr(window_, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
                                    Wide(text).c_str());
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Form::announce(const Text &sentence) {
+    const auto setDescription = [this](HWND control, const Text &text) {
+        if (!accessibility_)
+            return;
+        accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF,
+                                       PROPID_ACC_DESCRIPTION, Wide(text).c_str());
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+    };
+    const HWND focused = GetFocus();
+    if (announcedOn_ && announcedOn_ != focused && IsWindow(announcedOn_))
+        setDescription(announcedOn_, descriptions_[announcedOn_]);
+    announcedOn_ = focused && IsChild(window_, focused) ? focused : nullptr;
+    if (announcedOn_)
+        setDescription(announcedOn_, sentence);
 }
 
 Text Form::accessibleName(HWND control) const {
@@ -473,6 +490,10 @@ void Surface::changed() {
 
 void Surface::setDescription(const Text &text) {
     form_.describeDrawing(text);
+}
+
+void Surface::announce(const Text &sentence) {
+    form_.announce(sentence);
 }
 
 } // namespace quorvel::platform::win32

@@ -42,6 +42,9 @@ public:
     void focus(HWND control);
     void describe(HWND control, const Text &name, const Text &description);
     void describeDrawing(const Text &text);
+    // The focused control speaks sentence as its description until the next
+    // announcement moves it: the drawing itself never takes focus.
+    void announce(const Text &sentence);
     void scheduleRepaint();
     // The name given to a control for screen readers.
     Text accessibleName(HWND control) const;
@@ -89,6 +92,8 @@ private:
     SIZE canvasSize_{0, 0};
     IAccPropServices *accessibility_ = nullptr;
     std::map<HWND, Text> names_;
+    std::map<HWND, Text> descriptions_;
+    HWND announcedOn_ = nullptr;
 };
 
 } // namespace quorvel::platform::win32

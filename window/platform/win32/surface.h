@@ -13,6 +13,7 @@ public:
     Surface(Form &form, Colour drawingColour) : DrawingSurface(drawingColour), form_(form) {}
 
     void setDescription(const Text &text) override;
+    void announce(const Text &sentence) override;
     // Re-fits the raster after the form's DPI changed, keeping what is drawn.
     void refit() { fitRaster(); }
     // The logical pixels drawn since the last call, then forgets them.
