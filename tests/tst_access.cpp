@@ -35,6 +35,7 @@ private slots:
     void undefinedChangeIsSaid();
 
     void focusedBarShowsAFrame();
+    void barPartsAndFocusedButtonsStandOut();
     void barPartsLineUpWithTheLayout();
     void commandLineOptionsChangeNothing();
     void axisCaptionsShowTheirLastDigit_data();
@@ -266,6 +267,50 @@ void TestAccess::focusedBarShowsAFrame() {
 
 // The p bar's track runs beside the p axis of the trajectory frame, y = 137
 // to 288; every thumb is a square as wide as its bar.
+namespace {
+
+// WCAG's contrast ratio of two colours.
+double Contrast(const QColor &a, const QColor &b) {
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+// The thumb's edge stands out 3:1 from the trough and from its own face, the
+// bar's edge from the window; a focused button has the bars' black frame.
+void TestAccess::barPartsAndFocusedButtonsStandOut() {
+    WindowUnderTest t;
+    Native(t.window.form())->show();
+    QApplication::setActiveWindow(Native(t.window.form()));
+    QVERIFY(QTest::qWaitForWindowActive(Native(t.window.form())));
+    t.window.HScrollw1->SetValue(50);
+    QImage screen = t.screen();
+    const ScrollBar &bar = *Native(t.window.HScrollw1);
+    const QRect thumb = PartOf(bar, QStyle::SC_ScrollBarSlider);
+    const int middle = thumb.center().y();
+    const QColor edge = screen.pixelColor(thumb.right(), middle);
+    QVERIFY(Contrast(edge, screen.pixelColor(thumb.right() + 3, middle)) >= 3.0); // trough
+    QVERIFY(Contrast(edge, screen.pixelColor(thumb.center())) >= 3.0);           // face
+    QVERIFY(Contrast(screen.pixelColor(thumb.center().x(), bar.y()),
+                     screen.pixelColor(thumb.center().x(), bar.y() - 1)) >= 3.0); // window
+
+    QPushButton *run = Native(t.window.RUN);
+    const QPoint frame = run->geometry().topLeft() + QPoint(3, run->height() / 2);
+    QVERIFY(screen.pixelColor(frame) != QColor(Qt::black));
+    run->setFocus();
+    QTRY_VERIFY(run->hasFocus());
+    screen = t.screen();
+    QCOMPARE(screen.pixelColor(frame), QColor(Qt::black));
+}
+
 void TestAccess::barPartsLineUpWithTheLayout() {
     quorvel::Quorvelcode window;
     const QRect track = PartOf(*Native(window.VScrollp), QStyle::SC_ScrollBarGroove);

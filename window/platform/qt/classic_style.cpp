@@ -76,16 +76,63 @@ QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionCom
 
 void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                                       QPainter *painter, const QWidget *widget) const {
-    QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (control == CC_ScrollBar && (option->state & State_HasFocus)) {
-        painter->save();
-        painter->setPen(
-            QPen(Qt::black, FocusFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter->setBrush(Qt::NoBrush);
-        const qreal inset = FocusFrameWidth / 2.0;
-        painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
-        painter->restore();
+    const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    if (control != CC_ScrollBar || !bar)
+        return QProxyStyle::drawComplexControl(control, option, painter, widget);
+    painter->save();
+    // The trough, and every part on it, outlined in a dark grey that stands
+    // out at least 3:1 against the trough, the parts' face and the window.
+    const QColor outline(0x40, 0x40, 0x40), trough(0xDC, 0xDC, 0xDC), face(0xF0, 0xF0, 0xF0);
+    const auto framed = [&](const QRect &rect, const QColor &fill) {
+        painter->fillRect(rect, outline);
+        painter->fillRect(rect.adjusted(1, 1, -1, -1), fill);
+    };
+    framed(bar->rect, trough);
+    const bool enabled = bar->state & State_Enabled;
+    const bool horizontal = bar->orientation == Qt::Horizontal;
+    const QColor pressed(0xC0, 0xC0, 0xC0);
+    for (SubControl arrow : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
+        const QRect rect = ScrollBarPart(*bar, arrow);
+        framed(rect, bar->activeSubControls & arrow && bar->state & State_Sunken ? pressed : face);
+        // A solid triangle pointing away from the bar's middle.
+        const QPointF c = QRectF(rect).center();
+        const qreal r = std::min(rect.width(), rect.height()) / 4.0;
+        const qreal toward = arrow == SC_ScrollBarSubLine ? -1 : 1;
+        const QPointF tip = horizontal ? QPointF(c.x() + toward * r, c.y())
+                                       : QPointF(c.x(), c.y() + toward * r);
+        const QPointF a = horizontal ? QPointF(c.x() - toward * r, c.y() - 1.6 * r)
+                                     : QPointF(c.x() - 1.6 * r, c.y() - toward * r);
+        const QPointF b = horizontal ? QPointF(c.x() - toward * r, c.y() + 1.6 * r)
+                                     : QPointF(c.x() + 1.6 * r, c.y() - toward * r);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(enabled ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
+        painter->drawPolygon(QPolygonF{tip, a, b});
     }
+    if (enabled && bar->maximum > bar->minimum)
+        framed(ScrollBarPart(*bar, SC_ScrollBarSlider),
+               bar->activeSubControls & SC_ScrollBarSlider && bar->state & State_Sunken ? pressed
+                                                                                          : face);
+    if (bar->state & State_HasFocus)
+        DrawFocusFrame(*painter, bar->rect);
+    painter->restore();
+}
+
+void ClassicStyle::drawControl(ControlElement element, const QStyleOption *option,
+                               QPainter *painter, const QWidget *widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    // A focused button is framed like a focused bar, just inside its border,
+    // not only tinted at its edge.
+    if (element == CE_PushButton && option->state & State_HasFocus)
+        DrawFocusFrame(*painter, option->rect.adjusted(2, 2, -2, -2));
+}
+
+void DrawFocusFrame(QPainter &painter, const QRect &rect) {
+    painter.save();
+    painter.setPen(QPen(Qt::black, FocusFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = FocusFrameWidth / 2.0;
+    painter.drawRect(QRectF(rect).adjusted(inset, inset, -inset, -inset));
+    painter.restore();
 }
 
 } // namespace quorvel::platform::qt

@@ -7,7 +7,8 @@ namespace quorvel::platform::qt {
 // The look every control of the window has, whatever style the desktop or a
 // command-line option asks for: Fusion, with classic scroll bars whose arrow
 // buttons are 17 pixels long, as the layout's geometry assumes, whose thumb is
-// a square as wide as the bar, and which show keyboard focus with a frame.
+// a square as wide as the bar, outlined so that every part stands out, and
+// which show keyboard focus with a frame, as buttons do.
 class ClassicStyle : public QProxyStyle {
 public:
     ClassicStyle();
@@ -19,10 +20,15 @@ public:
                          const QWidget *widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                             QPainter *painter, const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
 };
 
 // A focused bar's frame: black, which stands out on the window's lavender and
 // on the bars' own greys, this many pixels wide.
 inline constexpr int FocusFrameWidth = 2;
+
+// That frame, just inside rect.
+void DrawFocusFrame(QPainter &painter, const QRect &rect);
 
 } // namespace quorvel::platform::qt

@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include "classic_style.h"
 #include "qt_colour.h"
 
 #include <QPainter>
@@ -16,6 +17,7 @@ void MakeDecoration(QWidget *widget) {
 } // namespace
 
 Button::Button(QWidget *parent) : Control(parent) {
+    setStyle(ClassicStyle::Shared()); // its focus frame, whatever the application's style
     // Return presses the focused button as Space does; outside a dialog Qt
     // only does that for auto-default buttons.
     setAutoDefault(true);
