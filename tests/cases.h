@@ -34,6 +34,13 @@ inline constexpr Run Runs[] = {
     {"A absent stays absent", 100, 100, 30, 0, "0.000"},
     {"neutral keeps p0", 30, 30, 30, 123, "0.123"},
     {"p0 never moved", 100, 100, 50, -1, "0.000"},
+    // Starts on an unstable equilibrium (p* = (w(aa) - w(Aa)) / (w(AA) + w(aa) - 2 w(Aa))):
+    // exact arithmetic stays there, so the rounding of each step, and with it
+    // the order in which the model adds and multiplies, decides where p goes.
+    // Worked out in IEEE doubles in that order; any other grouping of the sums
+    // or of p * p * w(AA) shows 0.536 for the first and another number for the second.
+    {"unstable equilibrium tips to 1", 91, 33, 100, 536, "1.000"},
+    {"unstable equilibrium drifts", 81, 32, 83, 510, "0.919"},
 };
 
 // The A-dominant run's first points: the dot at generation 0 and the ends of
@@ -59,6 +66,8 @@ inline constexpr Number Numbers[] = {
     {2.0 / 3.0, "0.6666666666666666", "0.667"},
     {0.9995, "0.9995", "1.000"},
     {-0.0, "0", "0.000"},
+    // Just below the half in binary: rounded once, not first to 0.0715 and again.
+    {0.07145, "0.07145", "0.071"},
 };
 
 } // namespace cases

@@ -33,6 +33,9 @@ private slots:
     void drawingIsDescribed_data();
     void drawingIsDescribed();
     void undefinedChangeIsSaid();
+    void sentencesSayWhatWasDrawn_data();
+    void sentencesSayWhatWasDrawn();
+    void descriptionKeepsTheLatestTen();
 
     void focusedBarShowsAFrame();
     void barPartsAndFocusedButtonsStandOut();
@@ -105,6 +108,10 @@ void TestAccess::barMovesAsTheKeyboardMovesIt() {
     QCOMPARE(changes.size(), 1);
     QCOMPARE(Native(t.window.TextInitp)->text(), QString("0.25"));
 
+    // 0.57 is 56.99999... hundredths in binary; it still sets 0.57.
+    ValueOf(Native(t.window.HScrollw1))->setCurrentValue(0.57);
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("0.57"));
+
     // Increase raises p0 by one step, as the up arrow does.
     QAccessibleInterface *p = QAccessible::queryAccessibleInterface(Native(t.window.VScrollp));
     p->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
@@ -112,10 +119,10 @@ void TestAccess::barMovesAsTheKeyboardMovesIt() {
     QCOMPARE(changes.size(), 2);
 
     // At an end, Decrease changes nothing and calls no handler.
-    QAccessibleInterface *w1 = QAccessible::queryAccessibleInterface(Native(t.window.HScrollw1));
+    QAccessibleInterface *w1 = QAccessible::queryAccessibleInterface(Native(t.window.HScrollw2));
     w1->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
-    QCOMPARE(Native(t.window.Textw1)->text(), QString("w(AA)"));
-    QVERIFY(!t.window.w1.isSet());
+    QCOMPARE(Native(t.window.Textw2)->text(), QString("w(Aa)"));
+    QVERIFY(!t.window.w2.isSet());
 }
 
 void TestAccess::boxesAreReadOnlyText() {
@@ -144,10 +151,10 @@ void TestAccess::controlsComeFirstAndSayWhatTheyDrew() {
     QApplication::setActiveWindow(Native(w.form()));
     QVERIFY(QTest::qWaitForWindowActive(Native(w.form())));
     QAccessibleInterface *form = QAccessible::queryAccessibleInterface(Native(w.form()));
-    const QList<QWidget *> tabOrder{
-        Native(w.Textw1),    Native(w.Textw2),    Native(w.Textw3), Native(w.TextInitp),
-        Native(w.VScrollp),  Native(w.RUN),       Native(w.HScrollw1), Native(w.HScrollw2),
-        Native(w.HScrollw3), Native(w.CLS),       Native(w.Textp100),  Native(w.Wmean)};
+    const QList<QWidget *> tabOrder{Native(w.Textw1),    Native(w.Textw2),    Native(w.Textw3),
+                                    Native(w.TextInitp), Native(w.VScrollp),  Native(w.RUN),
+                                    Native(w.HScrollw1), Native(w.HScrollw2), Native(w.HScrollw3),
+                                    Native(w.CLS),       Native(w.Textp100),  Native(w.Wmean)};
     for (int i = 0; i < tabOrder.size(); ++i)
         QCOMPARE(form->child(i)->object(), tabOrder[i]);
     QCOMPARE(form->indexOfChild(QAccessible::queryAccessibleInterface(Native(w.RUN))), 5);
@@ -245,6 +252,61 @@ void TestAccess::undefinedChangeIsSaid() {
     QVERIFY(t.reports.isEmpty());
 }
 
+void TestAccess::sentencesSayWhatWasDrawn_data() {
+    QTest::addColumn<QList<int>>("bars"); // w(AA), w(Aa), w(aa), p0; -1: never moved
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("a stopped run") << QList<int>{100, 100, 0, -1} << "RUN"
+                                   << "Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0, from p0 0; stopped "
+                                      "at generation 0, p 0.000, where the mean fitness is 0.";
+    // Equal fitnesses: every change is 0 but for rounding.
+    QTest::newRow("neutral") << QList<int>{50, 50, 50, -1} << "W Mean"
+                             << "Mean fitness and change curves: w(AA) 0.5, w(Aa) 0.5, w(aa) 0.5; "
+                                "mean fitness constant, 0.500; the change of p is 0 throughout.";
+    // Underdominance: 1 - p + p^2 is lowest at p = 1/2; the change is
+    // negative below it and positive above (at 0.5 itself only rounding).
+    QTest::newRow("underdominance")
+        << QList<int>{100, 50, 100, -1} << "W Mean"
+        << "Mean fitness and change curves: w(AA) 1, w(Aa) 0.5, w(aa) 1; mean fitness lowest, "
+           "0.750, at p 0.500; the change of p is negative below p 0.501 and positive above it.";
+    // Directional selection against A: the mean fitness 1 - p/2 falls, and
+    // p falls everywhere.
+    QTest::newRow("falling") << QList<int>{50, 75, 100, -1} << "W Mean"
+                             << "Mean fitness and change curves: w(AA) 0.5, w(Aa) 0.75, w(aa) 1; "
+                                "mean fitness falling from 1.000 to 0.500; the change of p is "
+                                "never positive.";
+}
+
+// What a screen reader hears for one action on a fresh window: the sentences
+// were worked out by hand from the fitnesses.
+void TestAccess::sentencesSayWhatWasDrawn() {
+    QFETCH(QList<int>, bars);
+    QFETCH(QString, action);
+    QFETCH(QString, sentence);
+    WindowUnderTest t;
+    SetBars(t.window, bars[0], bars[1], bars[2], bars[3]);
+    QTest::mouseClick(Native(action == "RUN" ? t.window.RUN : t.window.Wmean), Qt::LeftButton);
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(Native(t.window.surface));
+    QCOMPARE(drawing->text(QAccessible::Description), sentence);
+}
+
+// Ten actions are told in full, older ones counted; CLS forgets them all.
+void TestAccess::descriptionKeepsTheLatestTen() {
+    WindowUnderTest t;
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(Native(t.window.surface));
+    SetBars(t.window, 100, 100, 50, -1);
+    const QString run = "Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0.5, from p0 0 to p100 0.000.";
+    for (int i = 0; i < 10; ++i)
+        QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
+    QCOMPARE(drawing->text(QAccessible::Description), QStringList(10, run).join(' '));
+    QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
+    QCOMPARE(drawing->text(QAccessible::Description),
+             "1 earlier actions not described. " + QStringList(10, run).join(' '));
+    QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
+    QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
+    QCOMPARE(drawing->text(QAccessible::Description), run);
+}
+
 void TestAccess::focusedBarShowsAFrame() {
     WindowUnderTest t;
     Native(t.window.form())->show();
@@ -298,7 +360,7 @@ void TestAccess::barPartsAndFocusedButtonsStandOut() {
     const int middle = thumb.center().y();
     const QColor edge = screen.pixelColor(thumb.right(), middle);
     QVERIFY(Contrast(edge, screen.pixelColor(thumb.right() + 3, middle)) >= 3.0); // trough
-    QVERIFY(Contrast(edge, screen.pixelColor(thumb.center())) >= 3.0);           // face
+    QVERIFY(Contrast(edge, screen.pixelColor(thumb.center())) >= 3.0);            // face
     QVERIFY(Contrast(screen.pixelColor(thumb.center().x(), bar.y()),
                      screen.pixelColor(thumb.center().x(), bar.y() - 1)) >= 3.0); // window
 

@@ -92,6 +92,10 @@ void TestBars::arrowsStepTheStartFrequency() {
     QCOMPARE(Native(t.window.Textw1)->text(), QString("0.01"));
     QTest::keyClick(fitness, Qt::Key_PageDown); // a page jumps to the far end
     QCOMPARE(Native(t.window.Textw1)->text(), QString("1"));
+    QTest::keyClick(fitness, Qt::Key_Left);
+    QTest::keyClick(fitness, Qt::Key_PageUp); // and back, from 0.99, to the near one
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("0"));
+    QTest::keyClick(fitness, Qt::Key_End);
     QTest::keyClick(fitness, Qt::Key_Home);
     QCOMPARE(Native(t.window.Textw1)->text(), QString("0"));
     QCOMPARE(ParameterValue(t.window.w1), 0.0);

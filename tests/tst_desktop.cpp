@@ -28,6 +28,9 @@ void TestDesktop::screenReaderNames_data() {
     QTest::newRow("w(AA) bar") << "HScrollw1"
                                << "Fitness w(AA)"
                                << "genotype AA";
+    QTest::newRow("w(Aa) bar") << "HScrollw2"
+                               << "Fitness w(Aa)"
+                               << "genotype Aa";
     QTest::newRow("w(Aa) box") << "Textw2"
                                << "Fitness w(Aa)"
                                << "genotype Aa";

@@ -50,6 +50,7 @@ private slots:
     void dotsFillTheirLogicalPixelsExactly();
     void dotsSitWhereTheyFall_data();
     void dotsSitWhereTheyFall();
+    void drawingStaysThroughAScaleChange();
 };
 
 void TestPlatform::numberText_data() {
@@ -336,7 +337,7 @@ void TestPlatform::strokeIsOneLogicalPixelWide_data() {
     QTest::addColumn<double>("ratio");
     QTest::addColumn<float>("y");
     QTest::addColumn<int>("rows");
-    for (const double ratio : {1.5, 2.0, 3.0})
+    for (const double ratio : {1.25, 1.5, 2.0, 3.0})
         for (const float y : {10.0f, 11.0f, 12.0f, 12.5f})
             QTest::addRow("ratio %g, y %g", ratio, double(y))
                 << ratio << y << int(std::lround(ratio));
@@ -414,6 +415,19 @@ void TestPlatform::dotsSitWhereTheyFall_data() {
     QTest::newRow("2: half a pixel on") << 2.0 << QRect(7, 7, 2, 2);
     // Device 4.875 to 6.375 and 5.25 to 6.75, two pixels wide from the nearest start.
     QTest::newRow("1.5") << 1.5 << QRect(5, 5, 2, 2);
+    // Centre 4.6875 and 5: one device pixel, the nearest.
+    QTest::newRow("1.25") << 1.25 << QRect(4, 5, 1, 1);
+}
+
+// A window moved to a screen of another scale keeps its drawing in place.
+void TestPlatform::drawingStaysThroughAScaleChange() {
+    Raster raster = Scaled(1.0);
+    raster.PSet(10.0f, 10.0f);
+    for (const double ratio : {2.0, 1.0, 1.5}) {
+        raster.resize(60, 40, ratio);
+        QCOMPARE(raster.pixelAt(10, 10), Red);
+        QCOMPARE(Painted(raster, 0, 0, 60, 40), 1);
+    }
 }
 
 // A dot is one logical pixel wide wherever it falls, not snapped to a whole

@@ -30,6 +30,7 @@ private slots:
     void clsOnFreshWindowChangesNothing();
     void drawingSurvivesRepaintAndHiding();
     void drawingReachesTheScreenOnceTheHandlerReturns();
+    void drawingIsFlushedAtTheScreensResolution();
 };
 
 namespace {
@@ -228,6 +229,10 @@ void TestWindow::screenPixels_data() {
     QTest::newRow("Shape1 fill") << QPoint(300, 200) << grey;
     QTest::newRow("Shape1 outline top-left") << QPoint(96, 136) << QColor(Qt::black);
     QTest::newRow("Shape1 outline bottom-right") << QPoint(595, 286) << QColor(Qt::black);
+    QTest::newRow("Shape1 outline bottom") << QPoint(346, 286) << QColor(Qt::black);
+    QTest::newRow("Shape2 outline bottom") << QPoint(171, 419) << QColor(Qt::black);
+    QTest::newRow("Deltap outline bottom") << QPoint(331, 419) << QColor(Qt::black);
+    QTest::newRow("Deltap outline right") << QPoint(405, 340) << QColor(Qt::black);
     QTest::newRow("just below Shape1") << QPoint(300, 287) << background;
     QTest::newRow("Shape2 fill") << QPoint(150, 400) << barGrey;
     QTest::newRow("Deltap fill") << QPoint(300, 340) << barGrey;
@@ -301,6 +306,48 @@ void TestWindow::drawingSurvivesRepaintAndHiding() {
 // Not a grab, which paints everything afresh: what the platform was last given.
 // (The offscreen platform shows only the top-left of a scaled window, so the
 // dots stay within it.)
+namespace {
+
+// Collects the areas a widget is asked to repaint.
+class PaintedAreas : public QObject {
+public:
+    explicit PaintedAreas(QWidget *widget) { widget->installEventFilter(this); }
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+// The drawing is kept at the screen's own resolution, and every device pixel
+// a segment paints is inside what is repainted for it: a stroke through
+// exact points can reach a row beyond its end pixels.
+void TestWindow::drawingIsFlushedAtTheScreensResolution() {
+    WindowUnderTest t;
+    Native(t.window.form())->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Native(t.window.form())));
+    auto *layer = Native(t.window.surface);
+    PaintedAreas painted(layer);
+    t.window.PSet(100.0f, 100.4f);
+    QTRY_VERIFY(!painted.region.isEmpty());
+    painted.region = {};
+    t.window.Line(130.0f, 100.4f); // at 200 % its second device row lies in logical row 101
+    QTRY_VERIFY(!painted.region.isEmpty());
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+    const QImage device = layer->image();
+    QCOMPARE(device.width(), int(std::ceil(628 * scale)));
+    for (int y = 0; y < device.height(); ++y)
+        for (int x = int(103 * scale); x < device.width(); ++x) // the segment's, not the dot's
+            if (device.pixelColor(x, y).alpha())
+                QVERIFY2(painted.region.contains(QPoint(int(x / scale), int(y / scale))),
+                         qPrintable(QString("device pixel %1, %2").arg(x).arg(y)));
+}
+
 void TestWindow::drawingReachesTheScreenOnceTheHandlerReturns() {
     WindowUnderTest t;
     Native(t.window.form())->show();

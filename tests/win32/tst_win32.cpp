@@ -122,8 +122,12 @@ void ArrowsPointTheRightWayAndStopAtTheEnds() {
     CHECK_TEXT(TextOf(Native(t.window.Textw1)), Expected("1"));
     t.scroll(t.window.HScrollw2, SB_THUMBTRACK); // during a drag: nothing yet
     CHECK_TEXT(TextOf(Native(t.window.Textw2)), Text(u"w(Aa)"));
-    t.drag(t.window.HScrollw1, 100); // no change: no handler
-    CHECK_TEXT(t.window.w1.text(), Expected("1"));
+    SetWindowTextW(Native(t.window.Textw1), L"typed");
+    t.drag(t.window.HScrollw1, 100); // no change: no handler, so the box keeps what was typed
+    CHECK_TEXT(TextOf(Native(t.window.Textw1)), Text(u"typed"));
+    t.scroll(t.window.HScrollw1, SB_LINELEFT);
+    t.scroll(t.window.HScrollw1, SB_PAGELEFT); // a page from 0.99 goes to the near end
+    CHECK_TEXT(TextOf(Native(t.window.Textw1)), Expected("0"));
 }
 
 void RunDrawsItsFirstPoints() {
@@ -228,8 +232,11 @@ void DrawingLiesAboveLabelsAndBelowControls() {
     UpdateWindow(t.form().hwnd());
     CHECK(OnScreen(t.form().hwnd(), onLabel.x, onLabel.y) == Red);
     CHECK(OnScreen(t.form().hwnd(), onFrame.x, onFrame.y) == Red);
+    // Red lies under the button, which covers it.
+    CHECK(t.window.surface->raster().pixelAt(onButton.x, onButton.y) == 0xFFFF0000u);
     CHECK(OnScreen(t.form().hwnd(), onButton.x, onButton.y) == buttonBefore);
-    CHECK(buttonBefore != Red);
+    // The read-only boxes are white like any box, not grey.
+    CHECK(OnScreen(t.form().hwnd(), 146, 26) == 0xFFFFFFu);
 }
 
 void FocusFollowsTheLayoutsOrder() {
@@ -346,6 +353,16 @@ void DrawingLinesUpWithTheFramesAtEveryScale() {
         CHECK(t.form().composedPixel(x + next, y + next) == 0xE0E0E0u); // inside: fill
         CHECK(t.window.surface->raster().deviceWidth() ==
               static_cast<int>(std::ceil(628 * scale.dpi / 96.0)));
+        // The zero line reaches its last pixel, x = 406.
+        const double ratio = scale.dpi / 96.0;
+        const auto edge = [ratio](int i) { return static_cast<int>(std::ceil(i * ratio - 0.5)); };
+        CHECK(t.form().composedPixel(edge(407) - 1, edge(365)) == 0x000000u);
+        CHECK(t.form().composedPixel(edge(407), edge(365)) == 0xC0C0FFu); // beyond it: window
+        // RUN's 18-point font is 18 points at this DPI.
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Native(t.window.RUN), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        CHECK(font.lfHeight == -static_cast<LONG>(std::lround(18 * scale.dpi / 72.0)));
     }
 }
 

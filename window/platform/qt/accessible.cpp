@@ -6,9 +6,9 @@
 #include "scroll_bar.h"
 #include "widgets.h"
 
+#include <QAccessibleTextInterface>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
-#include <QAccessibleTextInterface>
 #include <cmath>
 
 namespace quorvel::platform::qt {

@@ -98,8 +98,8 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
         const QPointF c = QRectF(rect).center();
         const qreal r = std::min(rect.width(), rect.height()) / 4.0;
         const qreal toward = arrow == SC_ScrollBarSubLine ? -1 : 1;
-        const QPointF tip = horizontal ? QPointF(c.x() + toward * r, c.y())
-                                       : QPointF(c.x(), c.y() + toward * r);
+        const QPointF tip =
+            horizontal ? QPointF(c.x() + toward * r, c.y()) : QPointF(c.x(), c.y() + toward * r);
         const QPointF a = horizontal ? QPointF(c.x() - toward * r, c.y() - 1.6 * r)
                                      : QPointF(c.x() - 1.6 * r, c.y() - toward * r);
         const QPointF b = horizontal ? QPointF(c.x() - toward * r, c.y() + 1.6 * r)
@@ -111,7 +111,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     if (enabled && bar->maximum > bar->minimum)
         framed(ScrollBarPart(*bar, SC_ScrollBarSlider),
                bar->activeSubControls & SC_ScrollBarSlider && bar->state & State_Sunken ? pressed
-                                                                                          : face);
+                                                                                        : face);
     if (bar->state & State_HasFocus)
         DrawFocusFrame(*painter, bar->rect);
     painter->restore();

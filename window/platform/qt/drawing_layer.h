@@ -4,8 +4,8 @@
 #include "drawing_surface.h"
 
 #include <QImage>
-#include <QPointer>
 #include <QPointF>
+#include <QPointer>
 #include <QWidget>
 
 namespace quorvel::platform::qt {

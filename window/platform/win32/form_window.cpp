@@ -232,8 +232,8 @@ void Form::announce(const Text &sentence) {
     const auto setDescription = [this](HWND control, const Text &text) {
         if (!accessibility_)
             return;
-        accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF,
-                                       PROPID_ACC_DESCRIPTION, Wide(text).c_str());
+        accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                       Wide(text).c_str());
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
     };
     const HWND focused = GetFocus();
