@@ -21,6 +21,11 @@ windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64 binutil
 # Running its tests needs Wine and an X server for the windows.
 wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth)
 
+# The browser page needs Emscripten and the fonts it embeds; its tests drive
+# Debian's Chromium.
+web_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fonttools)
+browser_packages=(chromium chromium-driver python3-selenium)
+
 install_packages() {
     install_exactly "${quorvel_packages[@]}" "$@"
 }
@@ -104,3 +109,15 @@ build_target() {
     cmake -S "$top" -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" --parallel --target "$target"
 }
+
+# build_web DIR [cmake options...]: configures DIR for the browser with
+# Emscripten and builds every target. Emscripten's tools run on node and
+# need Debian's node modules wherever node itself came from.
+build_web() {
+    local dir=$1
+    shift
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel "$@" >/dev/null
+    cmake --build "$dir" --parallel
+}
+

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-// A small test runner for the Windows suite, which has no Qt Test: each case
-// runs on its own, a failed check is printed with its place, and the run ends
-// with the "N passed, N failed" line ctest reads.
+// A small test runner for the Windows and browser suites, which have no Qt
+// Test: each case runs on its own, a failed check is printed with its place,
+// and the run ends with the "N passed, N failed" line ctest reads.
 namespace check {
 
 struct Case {

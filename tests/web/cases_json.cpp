@@ -1,0 +1,19 @@
+// Prints the shared expected values as JSON, so that the page's suite, which
+// drives the browser from Python, checks the same cases as the desktop suites.
+#include "cases.h"
+
+#include <cstdio>
+
+int main() {
+    std::printf("{\"runs\": [");
+    for (const cases::Run &run : cases::Runs)
+        std::printf("%s{\"name\": \"%s\", \"bars\": [%d, %d, %d, %d], \"p100\": \"%s\"}",
+                    &run == cases::Runs ? "" : ", ", run.name, run.w1, run.w2, run.w3, run.p0,
+                    run.p100);
+    std::printf("], \"bars\": [");
+    for (const cases::Bar &bar : cases::Bars)
+        std::printf("%s{\"bar\": %d, \"value\": %d, \"text\": \"%s\"}",
+                    &bar == cases::Bars ? "" : ", ", bar.bar, bar.value, bar.text);
+    std::printf("], \"first\": [%.17g, %.17g]}\n", double(cases::FirstX), double(cases::FirstY));
+    return 0;
+}

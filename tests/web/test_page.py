@@ -1,0 +1,249 @@
+#!/usr/bin/python3
+"""The browser page, driven as a user drives it: headless Chromium opens the
+one self-contained page from disk, and the checks read what a user sees and a
+screen reader hears. Expected values come from the cases the desktop suites
+use. Usage: test_page.py PAGE CASES_JS"""
+import functools
+import json
+import math
+import subprocess
+import sys
+import time
+import traceback
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+PAGE = "file://" + sys.argv[1]
+CASES = json.loads(subprocess.check_output(["node", sys.argv[2]], text=True))
+BLUE = [0, 0, 204, 255]  # the window's drawing colour
+
+
+def open_browser(language="en-US", scale=None):
+    options = webdriver.ChromeOptions()
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                     "--no-first-run", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync", "--window-size=800,600",
+                     "--lang=" + language):
+        options.add_argument(argument)
+    if scale:
+        options.add_argument("--force-device-scale-factor=%s" % scale)
+    options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class Page:
+    """The window in a freshly loaded page."""
+
+    def __init__(self, driver):
+        self.driver = driver
+        driver.get(PAGE)
+        deadline = time.time() + 10
+        while not driver.execute_script("return !!(window.Quorvel && Quorvel.elements.length)"):
+            assert time.time() < deadline, "the window never appeared"
+            time.sleep(0.02)
+
+    def element(self, name):
+        return self.driver.find_element(By.CSS_SELECTOR, '[data-name="%s"]' % name)
+
+    def box(self, name):
+        return self.element(name).get_attribute("value")
+
+    def bar(self, i):
+        return self.element(["HScrollw1", "HScrollw2", "HScrollw3", "VScrollp"][i])
+
+    def set_bar(self, i, value):
+        """Ends a thumb drag at value, as the page reports one."""
+        along = value / 100 if i < 3 else (1000 - value) / 1000  # VScrollp: 1 at the top
+        self.driver.execute_script(
+            "Quorvel.send(Quorvel.elements.indexOf(arguments[0]), Quorvel.bar.DragEnded, "
+            "arguments[1])", self.bar(i), round(along * 1e6))
+
+    def set_bars(self, values):
+        for i, value in enumerate(values):
+            if value >= 0:
+                self.set_bar(i, value)
+
+    def focused(self):
+        return self.driver.execute_script(
+            "var e = document.activeElement; return e.dataset.name || e.textContent")
+
+    def drawn(self, x, y):
+        """The canvas pixel under the centre of a dot at (x, y), logical pixels."""
+        return self.driver.execute_script(
+            "var c = document.querySelector('canvas'), r = c.width / 628;"
+            "return Array.from(c.getContext('2d').getImageData("
+            "Math.floor((arguments[0] + 0.5) * r), Math.floor((arguments[1] + 0.5) * r), 1, 1)"
+            ".data);", x, y)
+
+
+def runs_show_p100(driver):
+    for case in CASES["runs"]:
+        page = Page(driver)
+        page.set_bars(case["bars"])
+        page.element("RUN").click()
+        assert page.box("Textp100") == case["p100"], (case["name"], page.box("Textp100"))
+        if case["name"] == "A dominant":
+            x, y = CASES["first"]
+            assert page.drawn(x, y) == BLUE, page.drawn(x, y)
+            assert page.drawn(x, y - 20)[3] == 0  # nothing drawn above it
+
+
+def bars_show_their_values(driver):
+    for case in CASES["bars"]:
+        page = Page(driver)
+        page.set_bar(case["bar"], case["value"])
+        box = ["Textw1", "Textw2", "Textw3", "TextInitp"][case["bar"]]
+        assert page.box(box) == case["text"], (case, page.box(box))
+        assert page.bar(case["bar"]).get_attribute("aria-valuetext") == case["text"]
+
+
+def keyboard_works_everything(driver):
+    page = Page(driver)
+    order = ["Textw1", "Textw2", "Textw3", "TextInitp", "VScrollp", "RUN", "HScrollw1",
+             "HScrollw2", "HScrollw3", "CLS", "Textp100", "Wmean"]
+    assert page.focused() == order[0]
+    for name in order[1:]:
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+        assert page.focused() == name, (name, page.focused())
+    p = page.bar(3)
+    for key, shown in ((Keys.ARROW_UP, "0.001"), (Keys.HOME, "1"), (Keys.ARROW_DOWN, "0.999"),
+                       (Keys.PAGE_DOWN, "0.998"), (Keys.END, "0")):
+        p.send_keys(key)
+        assert page.box("TextInitp") == shown, (key, page.box("TextInitp"))
+    w = page.bar(0)
+    for key, shown in ((Keys.ARROW_RIGHT, "0.01"), (Keys.PAGE_DOWN, "1"), (Keys.ARROW_LEFT, "0.99"),
+                       (Keys.PAGE_UP, "0")):
+        w.send_keys(key)
+        assert page.box("Textw1") == shown, (key, page.box("Textw1"))
+    page.set_bars([100, 100, 50, 500])
+    page.element("RUN").send_keys(Keys.SPACE)
+    assert page.box("Textp100") == "0.980"
+
+
+def thumb_drag_changes_the_value_when_it_ends(driver):
+    page = Page(driver)
+    bar = page.bar(0)
+    thumb = bar.find_element(By.CLASS_NAME, "q-thumb")
+    # The thumb runs 22 pixels, between the arrows: half-way is 0.5.
+    drag = ActionChains(driver).click_and_hold(thumb).move_by_offset(11, 0)
+    drag.perform()
+    assert page.box("Textw1") == "w(AA)"  # nothing yet, during the drag
+    ActionChains(driver).release().perform()
+    assert page.box("Textw1") == "0.5", page.box("Textw1")
+
+
+def message_box_takes_and_gives_back_focus(driver):
+    page = Page(driver)
+    run = page.element("RUN")
+    run.send_keys(Keys.SPACE)  # nothing set: every fitness is 0
+    box = driver.find_element(By.CSS_SELECTOR, "dialog[open]")
+    assert box.get_attribute("role") == "alertdialog"
+    assert box.text.startswith("Quorvel, deterministic\nEvery fitness is 0"), box.text
+    assert page.focused() == "OK"
+    ActionChains(driver).send_keys(Keys.RETURN).perform()
+    assert not driver.find_elements(By.CSS_SELECTOR, "dialog[open]")
+    assert page.focused() == "RUN"
+    ActionChains(driver).send_keys(Keys.TAB).perform()
+    assert page.focused() == "HScrollw1"
+    assert page.box("Textp100") == "p100"
+
+
+def screen_readers_get_names_and_values(driver):
+    page = Page(driver)
+    page.set_bars([80, 100, 60, 100])
+    page.element("RUN").click()
+    nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+
+    def find(role, name):
+        for node in nodes:
+            if (node.get("role", {}).get("value") == role and
+                    node.get("name", {}).get("value", "").startswith(name)):
+                return node
+        raise AssertionError("no %s named %s" % (role, name))
+
+    def value(node):
+        return node.get("value", {}).get("value")
+
+    bar = find("scrollbar", "Fitness w(AA)")  # its value as the box shows it, 0 to 1
+    assert abs(bar["value"]["value"] - 0.8) < 1e-6, bar["value"]
+    assert page.bar(0).get_attribute("aria-valuetext") == "0.8"
+    assert value(find("textbox", "Frequency A")) == "0.667"
+    find("image", "Drawing: Trajectory: w(AA) 0.8, w(Aa) 1, w(aa) 0.6, from p0 0.1 to p100 0.667.")
+    live = driver.find_element(By.ID, "q-announce")
+    assert live.get_attribute("aria-live") == "polite"
+    assert live.get_attribute("textContent").startswith("Trajectory:")
+
+
+def works_with_the_network_off(driver):
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": True, "latency": 0, "downloadThroughput": 0, "uploadThroughput": 0})
+    try:
+        page = Page(driver)
+        page.set_bars([80, 100, 60, 500])
+        page.element("RUN").click()
+        assert page.box("Textp100") == "0.667"
+    finally:
+        driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+
+
+def german_writes_a_decimal_comma(driver):
+    page = Page(driver)
+    page.set_bar(0, 57)
+    assert page.box("Textw1") == "0,57"
+    page.set_bars([100, 100, 50, 500])
+    page.element("RUN").click()
+    assert page.box("Textp100") == "0,980"
+
+
+def drawn_at_the_screens_resolution(driver, scale):
+    page = Page(driver)
+    width = driver.execute_script("return document.querySelector('canvas').width")
+    assert width == math.ceil(628 * scale), width
+    page.set_bars([100, 100, 50, 500])
+    page.element("RUN").click()
+    x, y = CASES["first"]
+    assert page.drawn(x, y) == BLUE, page.drawn(x, y)
+    page.element("Wmean").click()
+    assert page.drawn(96, 370) == BLUE  # the mean fitness at p = 0: w(aa) = 0.5
+
+
+def main():
+    suites = [
+        ("en-US", None, [runs_show_p100, bars_show_their_values, keyboard_works_everything,
+                         thumb_drag_changes_the_value_when_it_ends,
+                         message_box_takes_and_gives_back_focus,
+                         screen_readers_get_names_and_values, works_with_the_network_off,
+                         functools.partial(drawn_at_the_screens_resolution, scale=1)]),
+        ("de-DE", None, [german_writes_a_decimal_comma]),
+        ("en-US", 1.5, [functools.partial(drawn_at_the_screens_resolution, scale=1.5)]),
+        ("en-US", 2, [functools.partial(drawn_at_the_screens_resolution, scale=2)]),
+    ]
+    passed = failed = 0
+    for language, scale, tests in suites:
+        driver = open_browser(language, scale)
+        try:
+            for test in tests:
+                name = "%s (%s%s)" % (getattr(test, "func", test).__name__, language,
+                                      ", scale %s" % scale if scale else "")
+                start = time.time()
+                try:
+                    test(driver)
+                    passed += 1
+                    print("PASS: %s (%d ms)" % (name, (time.time() - start) * 1000))
+                except Exception:
+                    failed += 1
+                    print("FAIL: %s\n%s" % (name, traceback.format_exc()))
+        finally:
+            driver.quit()
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

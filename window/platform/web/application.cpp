@@ -1,0 +1,20 @@
+#include "startup.h"
+
+namespace quorvel::platform {
+
+struct Application::Toolkit {};
+
+Application::Application(int &, char **) : toolkit_(std::make_unique<Toolkit>()) {}
+
+Application::~Application() = default;
+
+// The browser runs the event loop: showing the form is all there is to do, and
+// the page's events reach it after main has returned.
+int Application::run(Form &form, const std::function<void(Form &)> &shown) {
+    form.show();
+    if (shown)
+        shown(form);
+    return 0;
+}
+
+} // namespace quorvel::platform

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "form_layout.h"
+#include "text.h"
+
+#include <cstdint>
+
+// The page's elements as the C++ side reaches them: each control is an
+// element known by the number of its layout row; the functions behind these
+// live in page.js.
+namespace quorvel::platform::web::dom {
+
+// Events the page sends for an element, as Module._quorvel_event(id, kind, argument).
+enum Event {
+    Click = 0,
+    LineToStart = 1,
+    LineToEnd,
+    PageToStart,
+    PageToEnd,
+    ToStart,
+    ToEnd,
+    DragEnded
+};
+
+// The window: a box of the client area's size at the page's top left.
+void MakeWindow(int width, int height, std::uint32_t background, const Text &caption);
+// A control of the row's kind, placed, captioned and stacked as the row says,
+// in font (the row's own, or the window's).
+void Make(int id, const Row &row, const Font &font, int layer);
+// The drawing's canvas, between the labels and the controls.
+void MakeCanvas(int id, int width, int height, int layer);
+
+void SetText(int id, const Text &text);
+void Focus(int id);
+// A bar's thumb at fraction 0 (start end) to 1 (far end), and what a screen
+// reader hears for it.
+void ShowBar(int id, double fraction, double value, const Text &valueText);
+void Describe(int id, const Text &name, const Text &description);
+void SetCanvasDescription(int id, const Text &text);
+void Announce(const Text &sentence);
+void ShowMessage(const Text &title, const Text &message);
+
+// The canvas in device pixels; ratio: device pixels a CSS pixel.
+double PixelRatio();
+void SizeCanvas(int id, int deviceWidth, int deviceHeight);
+// Copies (x, y, w, h) of the raster at pixels (deviceWidth wide) into the
+// canvas; pixels == nullptr clears that area.
+void PaintCanvas(int id, const std::uint32_t *pixels, int deviceWidth, int x, int y, int w, int h);
+// Runs Module._quorvel_flush once the running event has returned.
+void FlushSoon();
+void WatchPixelRatio();
+
+} // namespace quorvel::platform::web::dom

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "controls.h"
+#include "dom.h"
+#include "form_layout.h"
+
+// The window's controls as page elements, each known by its layout row.
+namespace quorvel::platform::web {
+
+class Element : public virtual platform::Control {
+public:
+    explicit Element(int id) : id_(id) {}
+    int id() const { return id_; }
+    void describe(const Text &name, const Text &description) override {
+        dom::Describe(id_, name, description);
+    }
+    void setFocus() override { dom::Focus(id_); }
+
+private:
+    int id_;
+};
+
+class Button final : public Element, public platform::Button {
+public:
+    Button(int id, Text text) : Element(id), text_(std::move(text)) {}
+    Text text() const override { return text_; }
+    void onClick(Handler handler) override { handler_ = std::move(handler); }
+    void clicked() const {
+        if (handler_)
+            handler_();
+    }
+
+private:
+    Text text_;
+    Handler handler_;
+};
+
+// A box's text is only ever written by the program: the element is read-only.
+class TextBox final : public Element, public platform::TextBox {
+public:
+    TextBox(int id, Text text) : Element(id), text_(std::move(text)) {}
+    Text text() const override { return text_; }
+    void setText(const Text &text) override;
+
+private:
+    Text text_;
+};
+
+// A bar whose values run from the row's start value at its left or top end to
+// its end value at the other, stepping as the desktop bars step.
+class ScrollBar final : public Element, public platform::ScrollBar {
+public:
+    ScrollBar(int id, const Row &row);
+    std::int16_t Value() const override { return static_cast<std::int16_t>(value_); }
+    void SetValue(int value) override { moveTo(value); }
+    void onChange(Handler handler) override { handler_ = std::move(handler); }
+    // An event from the page: an arrow, the track, a key, the end of a drag
+    // (argument: where it ended, in millionths of the way from the start end).
+    void request(dom::Event event, int argument);
+
+private:
+    void moveTo(int value);
+    void show() const;
+
+    int start_, end_, value_, smallChange_, largeChange_;
+    Handler handler_;
+};
+
+class Label final : public Element, public platform::Label {
+public:
+    Label(int id, Text text) : Element(id), text_(std::move(text)) {}
+    Text text() const override { return text_; }
+
+private:
+    Text text_;
+};
+
+class Shape final : public Element, public platform::Shape {
+public:
+    using Element::Element;
+};
+
+} // namespace quorvel::platform::web

@@ -1,0 +1,124 @@
+#include "page_form.h"
+
+#include "page_controls.h"
+
+#include <emscripten.h>
+
+#include <stdexcept>
+
+namespace quorvel::platform::web {
+
+namespace {
+
+Form *onPage = nullptr;
+
+// z-index by the layout's layers, and within a layer by table order.
+int Layer(Kind kind, std::size_t i) {
+    return StackingLayer(kind) * 1000 + static_cast<int>(i);
+}
+
+} // namespace
+
+Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design) {
+    dom::MakeWindow(design.clientWidth, design.clientHeight, design.background,
+                    FromUtf8(design.caption));
+    controls_.resize(rows.size());
+    std::vector<std::size_t> order = FocusOrder(rows);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!TakesFocus(rows[i].kind))
+            order.push_back(i);
+    const int canvasId = static_cast<int>(rows.size());
+    for (std::size_t i : order) {
+        const Row &row = rows[i];
+        const int id = static_cast<int>(i);
+        dom::Make(id, row, row.font.family ? row.font : design.font, Layer(row.kind, i));
+        switch (row.kind) {
+        case Kind::Button:
+            controls_[i] = std::make_unique<Button>(id, FromUtf8(row.text));
+            break;
+        case Kind::TextBox:
+            controls_[i] = std::make_unique<TextBox>(id, FromUtf8(row.text));
+            break;
+        case Kind::HorizontalBar:
+        case Kind::VerticalBar:
+            controls_[i] = std::make_unique<ScrollBar>(id, row);
+            break;
+        case Kind::Label:
+            controls_[i] = std::make_unique<Label>(id, FromUtf8(row.text));
+            break;
+        default:
+            controls_[i] = std::make_unique<Shape>(id);
+        }
+    }
+    dom::MakeCanvas(canvasId, design.clientWidth, design.clientHeight, DrawingStackingLayer * 1000);
+    surface_ = std::make_unique<CanvasSurface>(canvasId, design.clientWidth, design.clientHeight,
+                                               Colour::FromCode(design.drawingColour));
+    onPage = this;
+    dom::WatchPixelRatio();
+}
+
+Form::~Form() {
+    if (onPage == this)
+        onPage = nullptr;
+}
+
+void Form::show() {}
+
+void Form::showError(const Text &message) {
+    dom::ShowMessage(FromUtf8(design_.caption), message);
+}
+
+Form *Form::OnPage() {
+    return onPage;
+}
+
+void Form::event(int id, int kind, int argument) {
+    if (id < 0 || static_cast<std::size_t>(id) >= controls_.size())
+        return;
+    platform::Control *target = controls_[static_cast<std::size_t>(id)].get();
+    if (kind == dom::Click) {
+        if (auto *button = dynamic_cast<Button *>(target))
+            button->clicked();
+    } else if (auto *bar = dynamic_cast<ScrollBar *>(target)) {
+        bar->request(static_cast<dom::Event>(kind), argument);
+    }
+}
+
+} // namespace quorvel::platform::web
+
+namespace quorvel::platform {
+
+std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows) {
+    return std::make_unique<web::Form>(design, rows);
+}
+
+} // namespace quorvel::platform
+
+// The page's way in. No exception may reach the browser's event loop: the
+// window's handlers report their own; anything else is reported here.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void quorvel_event(int id, int kind, int argument) {
+    using quorvel::platform::web::Form;
+    try {
+        if (Form *form = Form::OnPage())
+            form->event(id, kind, argument);
+    } catch (...) {
+        if (Form *form = Form::OnPage())
+            form->showError(u"The action stopped because of an unexpected error.");
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void quorvel_flush() {
+    using quorvel::platform::web::Form;
+    if (Form *form = Form::OnPage())
+        form->canvas().flush();
+}
+
+EMSCRIPTEN_KEEPALIVE void quorvel_ratio_changed() {
+    using quorvel::platform::web::Form;
+    if (Form *form = Form::OnPage())
+        form->canvas().refit();
+}
+
+} // extern "C"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "canvas_surface.h"
+#include "form.h"
+
+#include <memory>
+#include <vector>
+
+namespace quorvel::platform::web {
+
+// The window as a box of page elements at the page's top left: controls
+// placed from the layout at one CSS pixel a layout pixel, stacked by the
+// layout's layers, and added to the page in focus order, so that Tab and a
+// screen reader meet the controls in that order.
+class Form final : public platform::Form {
+public:
+    Form(const FormDesign &design, std::span<const Row> rows);
+    ~Form() override;
+
+    DrawingSurface &surface() override { return *surface_; }
+    void show() override;
+    void showError(const Text &message) override;
+
+    // The page's events reach the form that is on it.
+    static Form *OnPage();
+    void event(int id, int kind, int argument);
+    CanvasSurface &canvas() { return *surface_; }
+
+protected:
+    platform::Control &control(std::size_t i) override { return *controls_.at(i); }
+
+private:
+    const FormDesign &design_;
+    std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
+    std::unique_ptr<CanvasSurface> surface_;
+};
+
+} // namespace quorvel::platform::web
