@@ -23,7 +23,7 @@ wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth)
 
 # The browser page needs Emscripten and the fonts it embeds; its tests drive
 # Debian's Chromium.
-web_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fonttools)
+web_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fonttools python3-brotli)
 browser_packages=(chromium chromium-driver python3-selenium)
 
 install_packages() {

@@ -4,10 +4,13 @@ one self-contained page from disk, and the checks read what a user sees and a
 screen reader hears. Expected values come from the cases the desktop suites
 use. Usage: test_page.py PAGE CASES_JS"""
 import functools
+import http.server
 import json
 import math
+import os
 import subprocess
 import sys
+import threading
 import time
 import traceback
 
@@ -38,9 +41,9 @@ def open_browser(language="en-US", scale=None):
 class Page:
     """The window in a freshly loaded page."""
 
-    def __init__(self, driver):
+    def __init__(self, driver, address=PAGE):
         self.driver = driver
-        driver.get(PAGE)
+        driver.get(address)
         deadline = time.time() + 10
         while not driver.execute_script("return !!(window.Quorvel && Quorvel.elements.length)"):
             assert time.time() < deadline, "the window never appeared"
@@ -192,6 +195,30 @@ def works_with_the_network_off(driver):
             "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
 
 
+def site_works_offline_after_a_first_visit(driver):
+    """site/ from a server on 127.0.0.1: the first visit installs the service
+    worker; with the server gone, the page still opens and computes."""
+    site = os.path.join(os.path.dirname(sys.argv[1]), "site")
+    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=site)
+    handler.log_message = lambda *arguments: None
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    address = "http://127.0.0.1:%d/" % server.server_port
+    try:
+        Page(driver, address)
+        assert driver.execute_script("return !!document.querySelector('link[rel=manifest]')")
+        driver.set_script_timeout(10)  # installed: the page and its files are cached
+        driver.execute_async_script(
+            "var done = arguments[0]; navigator.serviceWorker.ready.then(function() { done(); });")
+    finally:
+        server.shutdown()
+        server.server_close()
+    page = Page(driver, address)  # nobody serves it now
+    page.set_bars([80, 100, 60, 500])
+    page.element("RUN").click()
+    assert page.box("Textp100") == "0.667"
+
+
 def german_writes_a_decimal_comma(driver):
     page = Page(driver)
     page.set_bar(0, 57)
@@ -219,6 +246,7 @@ def main():
                          thumb_drag_changes_the_value_when_it_ends,
                          message_box_takes_and_gives_back_focus,
                          screen_readers_get_names_and_values, works_with_the_network_off,
+                         site_works_offline_after_a_first_visit,
                          functools.partial(drawn_at_the_screens_resolution, scale=1)]),
         ("de-DE", None, [german_writes_a_decimal_comma]),
         ("en-US", 1.5, [functools.partial(drawn_at_the_screens_resolution, scale=1.5)]),
