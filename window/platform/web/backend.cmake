@@ -4,6 +4,7 @@ target_sources(window PRIVATE
     platform/web/application.cpp
     platform/web/canvas_surface.cpp platform/web/canvas_surface.h
     platform/web/dom.cpp platform/web/dom.h
+    platform/web/markup.cpp platform/web/markup.h
     platform/web/number_text.cpp
     platform/web/page_controls.cpp platform/web/page_controls.h
     platform/web/page_form.cpp platform/web/page_form.h

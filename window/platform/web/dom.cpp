@@ -1,7 +1,5 @@
 #include "dom.h"
 
-#include "colours.h"
-
 #include <emscripten.h>
 
 #include <string>
@@ -11,86 +9,9 @@ namespace quorvel::platform::web::dom {
 namespace {
 
 // clang-format off
-EM_JS(void, JsMakeWindow, (int width, int height, int background, const char16_t *caption,
-                           int length), {
+EM_JS(void, JsStart, (const char *markup, const char16_t *caption, int length), {
     document.title = Quorvel.text(caption, length);
-    var root = document.getElementById('quorvel');
-    if (!root) {
-        root = document.createElement('div');
-        root.id = 'quorvel';
-        document.body.appendChild(root);
-    }
-    root.setAttribute('role', 'application');
-    root.setAttribute('aria-label', document.title);
-    root.style.width = width + 'px';
-    root.style.height = height + 'px';
-    root.style.background = 'rgb(' + (background & 255) + ',' + ((background >> 8) & 255) + ',' +
-                            ((background >> 16) & 255) + ')';
-    Quorvel.root = root;
-});
-
-EM_JS(void, JsMake, (int id, const char *name, int kind, int left, int top, int width, int height,
-                     int layer, const char16_t *text, int length, int serif, double pixels,
-                     int bold, int fill), {
-    var caption = Quorvel.text(text, length), element;
-    switch (kind) {
-    case 0:
-        element = document.createElement('button');
-        element.textContent = caption;
-        element.addEventListener('click', function() { Quorvel.send(id, 0); });
-        break;
-    case 1:
-        element = document.createElement('input');
-        element.type = 'text';
-        element.readOnly = true;
-        element.value = caption;
-        break;
-    case 2:
-    case 3:
-        element = Quorvel.makeBar(id, kind == 2, kind == 2 ? width : height,
-                                  kind == 2 ? height : width);
-        break;
-    case 4:
-        element = document.createElement('div');
-        element.className = 'q-label';
-        element.textContent = caption;
-        break;
-    case 5:
-        element = document.createElement('div');
-        element.className = 'q-line';
-        width += 1; // a line includes both its end pixels
-        height += 1;
-        break;
-    default:
-        element = document.createElement('div');
-        element.className = 'q-frame';
-        element.setAttribute('role', 'img');
-        element.style.background = 'rgb(' + (fill & 255) + ',' + ((fill >> 8) & 255) + ',' +
-                                   ((fill >> 16) & 255) + ')';
-    }
-    if (pixels > 0) {
-        element.style.fontFamily = serif ? '"Quorvel Serif", "Liberation Serif", "Times New Roman", serif'
-                                         : '"Quorvel Sans", "Liberation Sans", Arial, sans-serif';
-        element.style.fontSize = pixels + 'px';
-        element.style.fontWeight = bold ? 'bold' : 'normal';
-    }
-    element.dataset.name = UTF8ToString(name); // the layout's name, as tests look for it
-    Quorvel.elements[id] = element;
-    Quorvel.place(element, left, top, width, height, layer);
-});
-
-EM_JS(void, JsMakeCanvas, (int id, int width, int height, int layer), {
-    var canvas = document.createElement('canvas');
-    canvas.className = 'q-drawing';
-    canvas.setAttribute('role', 'img');
-    canvas.setAttribute('aria-label', 'Drawing');
-    Quorvel.elements[id] = canvas;
-    Quorvel.place(canvas, 0, 0, width, height, layer);
-    var live = document.createElement('div');
-    live.id = 'q-announce';
-    live.className = 'q-hidden';
-    live.setAttribute('aria-live', 'polite');
-    Quorvel.root.appendChild(live);
+    Quorvel.start(UTF8ToString(markup));
 });
 
 EM_JS(void, JsSetText, (int id, const char16_t *text, int length), {
@@ -165,23 +86,8 @@ int Length(const Text &text) {
 
 } // namespace
 
-void MakeWindow(int width, int height, std::uint32_t background, const Text &caption) {
-    JsMakeWindow(width, height, static_cast<int>(background), caption.c_str(), Length(caption));
-}
-
-void Make(int id, const Row &row, const Font &font, int layer) {
-    const Text text = FromUtf8(row.text);
-    const bool serif = font.family && std::string(font.family).find("Times") == 0;
-    // Points at 96 pixels an inch, as the layout was drawn.
-    const double pixels = font.family ? font.pointSize * 96.0 / 72.0 : 0.0;
-    const Rgb fill = Colour::FromCode(row.fill).resolve();
-    JsMake(id, row.name, static_cast<int>(row.kind), row.left, row.top, row.width, row.height,
-           layer, text.c_str(), Length(text), serif, pixels, font.bold,
-           fill.red + 256 * fill.green + 65536 * fill.blue);
-}
-
-void MakeCanvas(int id, int width, int height, int layer) {
-    JsMakeCanvas(id, width, height, layer);
+void Start(const std::string &markup, const Text &caption) {
+    JsStart(markup.c_str(), caption.c_str(), Length(caption));
 }
 
 void SetText(int id, const Text &text) {

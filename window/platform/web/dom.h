@@ -4,6 +4,7 @@
 #include "text.h"
 
 #include <cstdint>
+#include <string>
 
 // The page's elements as the C++ side reaches them: each control is an
 // element known by the number of its layout row; the functions behind these
@@ -22,13 +23,9 @@ enum Event {
     DragEnded
 };
 
-// The window: a box of the client area's size at the page's top left.
-void MakeWindow(int width, int height, std::uint32_t background, const Text &caption);
-// A control of the row's kind, placed, captioned and stacked as the row says,
-// in font (the row's own, or the window's).
-void Make(int id, const Row &row, const Font &font, int layer);
-// The drawing's canvas, between the labels and the controls.
-void MakeCanvas(int id, int width, int height, int layer);
+// Takes over the window the page was built with, or builds it from markup
+// where the page came without it, and titles the page with caption.
+void Start(const std::string &markup, const Text &caption);
 
 void SetText(int id, const Text &text);
 void Focus(int id);

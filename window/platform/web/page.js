@@ -5,6 +5,7 @@
 var Quorvel = {
   elements: [],
   root: null,
+  readyAt: 0, // performance.now() when the window could first take a click
 
   text: function (pointer, length) {
     var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
@@ -18,17 +19,25 @@ var Quorvel = {
     Module._quorvel_event(id, kind, argument || 0);
   },
 
-  // An element the layout placed: absolutely positioned in the window, in
-  // CSS pixels, one a layout pixel.
-  place: function (element, left, top, width, height, layer) {
-    var style = element.style;
-    style.position = 'absolute';
-    style.left = left + 'px';
-    style.top = top + 'px';
-    style.width = width + 'px';
-    style.height = height + 'px';
-    style.zIndex = layer;
-    Quorvel.root.appendChild(element);
+  // Takes over the window the page was built with (or builds it, where the
+  // page came without it): each element by its data-id.
+  start: function (markup) {
+    var root = document.getElementById('quorvel');
+    if (!root || !root.firstChild) {
+      if (root)
+        root.remove();
+      document.body.insertAdjacentHTML('afterbegin', markup);
+      root = document.getElementById('quorvel');
+    }
+    Quorvel.root = root;
+    root.querySelectorAll('[data-id]').forEach(function (element) {
+      var id = Number(element.dataset.id);
+      Quorvel.elements[id] = element;
+      if (element.tagName === 'BUTTON')
+        element.addEventListener('click', function () { Quorvel.send(id, 0); });
+      else if (element.getAttribute('role') === 'scrollbar')
+        Quorvel.wireBar(id, element);
+    });
   },
 
   // Events a bar sends: steps towards either end, a page, an end, and the
@@ -39,34 +48,15 @@ var Quorvel = {
   // The classic bar: two arrow buttons, a track and a square thumb. Holding an
   // arrow or the track repeats; a drag moves the thumb and changes the value
   // only when it ends.
-  makeBar: function (id, horizontal, length, thickness) {
+  wireBar: function (id, bar) {
     var b = Quorvel.bar;
-    var bar = document.createElement('div');
-    bar.className = 'q-bar ' + (horizontal ? 'q-h' : 'q-v');
-    bar.setAttribute('role', 'scrollbar');
-    bar.setAttribute('aria-orientation', horizontal ? 'horizontal' : 'vertical');
-    bar.setAttribute('aria-valuemin', '0');
-    bar.setAttribute('aria-valuemax', '1');
-    bar.tabIndex = 0;
-    var arrow = Math.min(17, Math.floor(length / 2));
-    var start = document.createElement('div'), end = document.createElement('div');
-    var thumb = document.createElement('div');
-    start.className = 'q-arrow q-start';
-    end.className = 'q-arrow q-end';
-    thumb.className = 'q-thumb';
-    [start, end, thumb].forEach(function (part) {
-      part.setAttribute('aria-hidden', 'true');
-      bar.appendChild(part);
-    });
-    var along = horizontal ? 'left' : 'top', size = horizontal ? 'width' : 'height';
-    start.style[along] = '0px';
-    start.style[size] = arrow + 'px';
-    end.style[along] = (length - arrow) + 'px';
-    end.style[size] = arrow + 'px';
-    var track = length - 2 * arrow, thumbSize = Math.min(thickness, track);
-    thumb.style[size] = thumbSize + 'px';
-    bar.quorvel = {fraction: 0, track: track, arrow: arrow, thumb: thumb, along: along,
-                   thumbSize: thumbSize, horizontal: horizontal};
+    var horizontal = bar.classList.contains('q-h');
+    var thumb = bar.querySelector('.q-thumb');
+    var start = bar.querySelector('.q-start'), end = bar.querySelector('.q-end');
+    var track = Number(bar.dataset.track), thumbSize = Number(bar.dataset.thumb);
+    bar.quorvel = {fraction: 0, track: track, arrow: Number(bar.dataset.arrow), thumb: thumb,
+                   along: horizontal ? 'left' : 'top', thumbSize: thumbSize,
+                   horizontal: horizontal};
 
     var timer = null;
     var stop = function () {
@@ -152,8 +142,6 @@ var Quorvel = {
         Quorvel.send(id, keys[event.key]);
       }
     });
-    Quorvel.showBar(bar);
-    return bar;
   },
 
   showBar: function (bar) {
@@ -239,3 +227,5 @@ var Quorvel = {
     }, {once: true});
   },
 };
+
+Module.postRun = [function () { Quorvel.readyAt = performance.now(); }];

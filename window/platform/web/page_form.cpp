@@ -1,5 +1,6 @@
 #include "page_form.h"
 
+#include "markup.h"
 #include "page_controls.h"
 
 #include <emscripten.h>
@@ -12,26 +13,14 @@ namespace {
 
 Form *onPage = nullptr;
 
-// z-index by the layout's layers, and within a layer by table order.
-int Layer(Kind kind, std::size_t i) {
-    return StackingLayer(kind) * 1000 + static_cast<int>(i);
-}
-
 } // namespace
 
 Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design) {
-    dom::MakeWindow(design.clientWidth, design.clientHeight, design.background,
-                    FromUtf8(design.caption));
+    dom::Start(WindowMarkup(design, rows), FromUtf8(design.caption));
     controls_.resize(rows.size());
-    std::vector<std::size_t> order = FocusOrder(rows);
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (!TakesFocus(rows[i].kind))
-            order.push_back(i);
-    const int canvasId = static_cast<int>(rows.size());
-    for (std::size_t i : order) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row &row = rows[i];
         const int id = static_cast<int>(i);
-        dom::Make(id, row, row.font.family ? row.font : design.font, Layer(row.kind, i));
         switch (row.kind) {
         case Kind::Button:
             controls_[i] = std::make_unique<Button>(id, FromUtf8(row.text));
@@ -50,9 +39,9 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design
             controls_[i] = std::make_unique<Shape>(id);
         }
     }
-    dom::MakeCanvas(canvasId, design.clientWidth, design.clientHeight, DrawingStackingLayer * 1000);
-    surface_ = std::make_unique<CanvasSurface>(canvasId, design.clientWidth, design.clientHeight,
-                                               Colour::FromCode(design.drawingColour));
+    surface_ =
+        std::make_unique<CanvasSurface>(CanvasId(rows), design.clientWidth, design.clientHeight,
+                                        Colour::FromCode(design.drawingColour));
     onPage = this;
     dom::WatchPixelRatio();
 }

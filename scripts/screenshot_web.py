@@ -1,0 +1,41 @@
+#!/usr/bin/python3
+"""Renders the page in headless Chromium after the same session as the desktop
+screenshots, into the PNG named. Usage: screenshot_web.py PAGE OUTPUT"""
+import sys
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+
+options = webdriver.ChromeOptions()
+for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update",
+                 "--window-size=900,800", "--hide-scrollbars"):
+    options.add_argument(argument)
+driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+try:
+    driver.get("file://" + sys.argv[1])
+    while not driver.execute_script("return !!(window.Quorvel && Quorvel.readyAt)"):
+        time.sleep(0.02)
+
+    def set_bar(name, millionths):
+        driver.execute_script(
+            "Quorvel.send(Quorvel.elements.indexOf(document.querySelector("
+            "'[data-name=\"' + arguments[0] + '\"]')), Quorvel.bar.DragEnded, arguments[1])",
+            name, millionths)
+
+    def click(name):
+        driver.find_element(By.CSS_SELECTOR, '[data-name="%s"]' % name).click()
+
+    set_bar("HScrollw1", 800000)
+    set_bar("HScrollw2", 1000000)
+    set_bar("HScrollw3", 600000)
+    for p0 in (20, 150, 400, 950):
+        set_bar("VScrollp", (1000 - p0) * 1000)
+        click("RUN")
+    click("Wmean")
+    time.sleep(0.2)
+    driver.find_element(By.ID, "quorvel").screenshot(sys.argv[2])
+finally:
+    driver.quit()

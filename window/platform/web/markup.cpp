@@ -1,0 +1,144 @@
+#include "markup.h"
+
+#include "colours.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace quorvel::platform::web {
+
+namespace {
+
+std::string Escaped(const char *text) {
+    std::string out;
+    for (const char *c = text; *c; ++c) {
+        switch (*c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += *c;
+        }
+    }
+    return out;
+}
+
+std::string Format(const char *format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char *format, ...) {
+    char buffer[512];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    va_end(arguments);
+    return buffer;
+}
+
+std::string Css(Rgb rgb) {
+    return Format("rgb(%d,%d,%d)", rgb.red, rgb.green, rgb.blue);
+}
+
+// Position, stacking and font, as an element's style attribute.
+std::string Style(int left, int top, int width, int height, int layer, const Font *font) {
+    std::string style = Format("left:%dpx;top:%dpx;width:%dpx;height:%dpx;z-index:%d", left, top,
+                               width, height, layer);
+    if (font && font->family) {
+        const bool serif = std::strncmp(font->family, "Times", 5) == 0;
+        // Points at 96 pixels an inch, as the layout was drawn.
+        style += Format(";font:%s %gpx %s", font->bold ? "bold" : "normal",
+                        font->pointSize * 96.0 / 72.0,
+                        serif ? "'Quorvel Serif','Liberation Serif','Times New Roman',serif"
+                              : "'Quorvel Sans','Liberation Sans',Arial,sans-serif");
+    }
+    return style;
+}
+
+// The classic bar: arrows at both ends, the square thumb on the track between.
+std::string Bar(const Row &row, const std::string &attributes, const std::string &style) {
+    const bool horizontal = row.kind == Kind::HorizontalBar;
+    const int length = horizontal ? row.width : row.height;
+    const int thickness = horizontal ? row.height : row.width;
+    const int arrow = std::min(17, length / 2);
+    const int track = length - 2 * arrow, thumb = std::min(thickness, track);
+    const int range = std::abs(row.endValue - row.startValue);
+    const double fraction = range ? std::abs(row.value - row.startValue) / double(range) : 0.0;
+    const char *along = horizontal ? "left" : "top", *size = horizontal ? "width" : "height";
+    const auto part = [&](const char *kind, double at, int extent) {
+        return Format("<div class=\"%s\" aria-hidden=\"true\" style=\"%s:%gpx;%s:%dpx\"></div>",
+                      kind, along, at, size, extent);
+    };
+    return "<div role=\"scrollbar\" tabindex=\"0\" class=\"q-bar " +
+           std::string(horizontal ? "q-h" : "q-v") + "\" aria-orientation=\"" +
+           (horizontal ? "horizontal" : "vertical") + "\" aria-valuemin=\"0\" aria-valuemax=\"1\"" +
+           attributes +
+           Format(" data-arrow=\"%d\" data-track=\"%d\" data-thumb=\"%d\"", arrow, track, thumb) +
+           " style=\"" + style + "\">" + part("q-arrow q-start", 0, arrow) +
+           part("q-arrow q-end", length - arrow, arrow) +
+           part("q-thumb", arrow + fraction * (track - thumb), thumb) + "</div>";
+}
+
+std::string Element(const Row &row, std::size_t id, const Font &windowFont) {
+    const int layer = StackingLayer(row.kind) * 1000 + static_cast<int>(id);
+    const Font *font = row.font.family ? &row.font : &windowFont;
+    const std::string attributes =
+        Format(" data-id=\"%zu\" data-name=\"%s\"", id, Escaped(row.name).c_str());
+    const std::string text = Escaped(row.text);
+    const std::string style = Style(row.left, row.top, row.width, row.height, layer, font);
+    switch (row.kind) {
+    case Kind::Button:
+        return "<button" + attributes + " style=\"" + style + "\">" + text + "</button>";
+    case Kind::TextBox:
+        return "<input type=\"text\" readonly" + attributes + " value=\"" + text + "\" style=\"" +
+               style + "\">";
+    case Kind::HorizontalBar:
+    case Kind::VerticalBar:
+        return Bar(row, attributes, style);
+    case Kind::Label:
+        return "<div class=\"q-label\"" + attributes + " style=\"" + style + "\">" + text +
+               "</div>";
+    case Kind::Line: // both end pixels included
+        return "<div class=\"q-line\"" + attributes + " style=\"" +
+               Style(row.left, row.top, row.width + 1, row.height + 1, layer, nullptr) +
+               "\"></div>";
+    case Kind::Rectangle:
+        return "<div class=\"q-frame\" role=\"img\"" + attributes + " style=\"" + style +
+               ";background:" + Css(Colour::FromCode(row.fill).resolve()) + "\"></div>";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
+    std::string html =
+        "<div id=\"quorvel\" role=\"application\" aria-label=\"" + Escaped(design.caption) +
+        "\" style=\"" +
+        Format("width:%dpx;height:%dpx;background:%s", design.clientWidth, design.clientHeight,
+               Css(Colour::FromCode(design.background).resolve()).c_str()) +
+        "\">";
+    std::vector<std::size_t> order = FocusOrder(rows);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!TakesFocus(rows[i].kind))
+            order.push_back(i);
+    for (std::size_t i : order)
+        html += Element(rows[i], i, design.font);
+    html += Format(
+        "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"Drawing\" "
+        "data-id=\"%d\" style=\"%s\"></canvas>",
+        CanvasId(rows),
+        Style(0, 0, design.clientWidth, design.clientHeight, DrawingStackingLayer * 1000, nullptr)
+            .c_str());
+    html += "<div id=\"q-announce\" class=\"q-hidden\" aria-live=\"polite\"></div></div>";
+    return html;
+}
+
+} // namespace quorvel::platform::web

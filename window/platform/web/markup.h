@@ -1,0 +1,23 @@
+#pragma once
+
+#include "form_layout.h"
+
+#include <span>
+#include <string>
+
+namespace quorvel::platform::web {
+
+// The window as HTML: a box of the client area's size holding one element a
+// row (placed from the layout at one CSS pixel a layout pixel, stacked by its
+// layers, in focus order so that Tab and a screen reader meet the controls in
+// that order) and the drawing's canvas. The page is built with it, so the
+// browser paints the whole window before the program has even been compiled;
+// the program then takes the elements over by their data-id, the row's number.
+std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows);
+
+// The data-id of the drawing's canvas.
+inline int CanvasId(std::span<const Row> rows) {
+    return static_cast<int>(rows.size());
+}
+
+} // namespace quorvel::platform::web
