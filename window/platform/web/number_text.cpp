@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "decimal_text.h"
+
 #include <emscripten.h>
 
 #include <cmath>
@@ -35,11 +37,7 @@ char16_t DecimalSeparator() {
 }
 
 Text Localised(const std::string &ascii) {
-    Text text(ascii.begin(), ascii.end());
-    for (char16_t &c : text)
-        if (c == u'.')
-            c = DecimalSeparator();
-    return text;
+    return platform::Localised(ascii, DecimalSeparator());
 }
 
 std::string Fixed(double value, int decimals) {
@@ -66,21 +64,13 @@ Text NumberToText(double value) {
 }
 
 double TextToNumber(const Text &text, bool *ok) {
-    std::string ascii;
-    bool read = !text.empty();
-    for (char16_t c : text) {
-        if (c == DecimalSeparator())
-            ascii += '.';
-        else if ((c >= u'0' && c <= u'9') || (c == u'-' && ascii.empty()))
-            ascii += static_cast<char>(c);
-        else
-            read = false; // letters, a second sign, the other separator
-    }
+    const std::optional<std::string> ascii = Delocalised(text, DecimalSeparator());
     double value = 0.0;
-    if (read) {
+    bool read = false;
+    if (ascii) {
         char *end = nullptr;
-        value = std::strtod(ascii.c_str(), &end);
-        read = end == ascii.c_str() + ascii.size() && ascii != "-" && std::isfinite(value);
+        value = std::strtod(ascii->c_str(), &end);
+        read = end == ascii->c_str() + ascii->size() && std::isfinite(value);
     }
     if (ok)
         *ok = read;
@@ -90,21 +80,7 @@ double TextToNumber(const Text &text, bool *ok) {
 // From the exact decimal expansion, so that a tie (0.0625) rounds away from
 // zero and 0.07145, just below its half, rounds down.
 Text FormatThreeDecimals(double value) {
-    std::string digits = Fixed(std::fabs(value), 1100);
-    const std::size_t point = digits.find('.');
-    const bool up = digits[point + 4] >= '5';
-    std::string kept = digits.substr(0, point) + digits.substr(point + 1, 3);
-    if (up) {
-        int i = static_cast<int>(kept.size()) - 1;
-        for (; i >= 0 && kept[i] == '9'; --i)
-            kept[i] = '0';
-        if (i >= 0)
-            ++kept[i];
-        else
-            kept.insert(kept.begin(), '1');
-    }
-    return Localised((value < 0.0 ? "-" : "") + kept.substr(0, kept.size() - 3) + "." +
-                     kept.substr(kept.size() - 3));
+    return Localised(ThreeDecimals(Fixed(std::fabs(value), 1100), value < 0.0));
 }
 
 } // namespace quorvel::platform

@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "decimal_text.h"
+
 #include <windows.h>
 
 #include <charconv>
@@ -25,11 +27,7 @@ char16_t DecimalSeparator() {
 }
 
 Text Localised(const std::string &ascii) {
-    Text text(ascii.begin(), ascii.end());
-    for (char16_t &c : text)
-        if (c == u'.')
-            c = DecimalSeparator();
-    return text;
+    return platform::Localised(ascii, DecimalSeparator());
 }
 
 } // namespace
@@ -43,21 +41,13 @@ Text NumberToText(double value) {
 }
 
 double TextToNumber(const Text &text, bool *ok) {
-    std::string ascii;
-    bool read = !text.empty();
-    for (char16_t c : text) {
-        if (c == DecimalSeparator())
-            ascii += '.';
-        else if ((c >= u'0' && c <= u'9') || (c == u'-' && ascii.empty()))
-            ascii += static_cast<char>(c);
-        else
-            read = false; // letters, a second sign, the other separator
-    }
+    const std::optional<std::string> ascii = Delocalised(text, DecimalSeparator());
     double value = 0.0;
-    if (read) {
-        const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,
+    bool read = false;
+    if (ascii) {
+        const auto result = std::from_chars(ascii->data(), ascii->data() + ascii->size(), value,
                                             std::chars_format::fixed);
-        read = result.ec == std::errc() && result.ptr == ascii.data() + ascii.size() &&
+        read = result.ec == std::errc() && result.ptr == ascii->data() + ascii->size() &&
                std::isfinite(value);
     }
     if (ok)
@@ -71,21 +61,7 @@ Text FormatThreeDecimals(double value) {
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(value),
                                    std::chars_format::fixed, 1100);
     digits.resize(static_cast<std::size_t>(end.ptr - digits.data()));
-    const std::size_t point = digits.find('.');
-    const bool up = digits[point + 4] >= '5';
-    std::string kept = digits.substr(0, point) + digits.substr(point + 1, 3);
-    if (up) {
-        int i = static_cast<int>(kept.size()) - 1;
-        for (; i >= 0 && kept[i] == '9'; --i)
-            kept[i] = '0';
-        if (i >= 0)
-            ++kept[i];
-        else
-            kept.insert(kept.begin(), '1');
-    }
-    const std::string text = (value < 0.0 ? "-" : "") + kept.substr(0, kept.size() - 3) + "." +
-                             kept.substr(kept.size() - 3);
-    return Localised(text);
+    return Localised(ThreeDecimals(digits, value < 0.0));
 }
 
 } // namespace quorvel::platform
