@@ -100,14 +100,22 @@ EMSCRIPTEN_KEEPALIVE void quorvel_event(int id, int kind, int argument) {
 
 EMSCRIPTEN_KEEPALIVE void quorvel_flush() {
     using quorvel::platform::web::Form;
-    if (Form *form = Form::OnPage())
-        form->canvas().flush();
+    try {
+        if (Form *form = Form::OnPage())
+            form->canvas().flush();
+    } catch (...) {
+        // Out of memory for the copy: the next flush tries again.
+    }
 }
 
 EMSCRIPTEN_KEEPALIVE void quorvel_ratio_changed() {
     using quorvel::platform::web::Form;
-    if (Form *form = Form::OnPage())
-        form->canvas().refit();
+    try {
+        if (Form *form = Form::OnPage())
+            form->canvas().refit();
+    } catch (...) {
+        // Out of memory at the new size: the drawing stays at the old one.
+    }
 }
 
 } // extern "C"
