@@ -9,9 +9,13 @@ void Quorvelcode::CLS_Click() {
     Cls();
 }
 
-// Clearing the drawing clears its description with it.
+// Clearing the drawing clears its description and its kept numbers with it.
 void Quorvelcode::Cls() {
     surface->Cls();
+    drawn.clear();
+    reading_.leave();
+    form_->hideMarker();
+    form_->hideNote();
     described_.clear();
     undescribed_ = 0;
     surface->setDescription({});

@@ -87,6 +87,36 @@ void Quorvelcode::connectHandlers() {
     RUN->onClick(handle(&Quorvelcode::RUN_Click));
     Wmean->onClick(handle(&Quorvelcode::Wmean_Click));
     CLS->onClick(handle(&Quorvelcode::CLS_Click));
+
+    platform::ToolEvents tools;
+    tools.tool = [this](platform::Tool tool) {
+        errors.guard([this, tool] {
+            switch (tool) {
+            case platform::Tool::ReadValues:
+                return ReadValues_Click();
+            case platform::Tool::Listen:
+                return Listen_Click();
+            case platform::Tool::CopyValues:
+                return CopyValues_Click();
+            case platform::Tool::CopyPicture:
+                return CopyPicture_Click();
+            case platform::Tool::Help:
+                return Help_Click();
+            default:
+                return; // zoom is the backend's own
+            }
+        });
+    };
+    tools.readingKey = [this](platform::ReadingKey key) {
+        bool taken = false;
+        errors.guard([&] { taken = Reading_KeyDown(key); });
+        return taken;
+    };
+    tools.pointerMoved = [this](double x, double y) {
+        errors.guard([this, x, y] { Drawing_MouseMove(x, y); });
+    };
+    tools.pointerLeft = [this] { errors.guard([this] { Drawing_MouseLeave(); }); };
+    form_->onTools(std::move(tools));
 }
 
 } // namespace quorvel

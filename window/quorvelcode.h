@@ -1,9 +1,11 @@
 #pragma once
 
 #include "control_array.h"
+#include "drawn_curves.h"
 #include "error_report.h"
 #include "form.h"
 #include "parameter.h"
+#include "reading_mode.h"
 
 #include <cstdint>
 #include <deque>
@@ -65,6 +67,8 @@ public:
     platform::DrawingSurface *surface = nullptr;
     // Where a handler's error is shown.
     platform::ErrorReport errors;
+    // Every trajectory and curve drawn since the last CLS, as computed.
+    DrawnCurves drawn;
 
     // Event handlers, each named after its control and event.
     void HScrollw1_Change();
@@ -74,6 +78,16 @@ public:
     void RUN_Click();
     void Wmean_Click();
     void CLS_Click();
+
+    // The tools to read the curves.
+    void Drawing_MouseMove(double x, double y);
+    void Drawing_MouseLeave();
+    void ReadValues_Click();
+    bool Reading_KeyDown(platform::ReadingKey key);
+    void Listen_Click();
+    void CopyValues_Click();
+    void CopyPicture_Click();
+    void Help_Click();
 
     // The window's drawing operations.
     void PSet(float x, float y) { surface->PSet(x, y); }
@@ -93,6 +107,10 @@ private:
     void ShowBarValue(const platform::ScrollBar &bar, double divisor, platform::TextBox &box,
                       Parameter &field);
 
+    void ShowReadingPoint();
+
+    // Where reading mode is, when it is on.
+    ReadingMode reading_;
     // What is drawn since the last Cls, one sentence an action, latest last.
     std::deque<platform::Text> described_;
     int undescribed_ = 0;

@@ -31,14 +31,19 @@ void Quorvelcode::RUN_Click() {
     const ActionNote note(*this, [this, w = Fitnesses{wAA, wAa, waa}, start = p](bool finished) {
         return TrajectorySentence(w, start, finished, gen, p);
     });
+    KeptCurve<TrajectoryCurve> kept(drawn, {{wAA, wAa, waa}, p, {}});
+    kept->p.reserve(101);
     gen = 1;
     try {
         while (gen <= 100) {
-            if (gen == 1)
+            if (gen == 1) {
                 PSet(GenerationX(gen - 1), FrequencyY(p)); // generation 0, and the current point
+                kept->p.push_back(p);
+            }
             wbar = MeanFitness(p, wAA, wAa, waa);
             pnext = NextFrequency(p, wbar, wAA, wAa);
             Line(GenerationX(gen), FrequencyY(pnext));
+            kept->p.push_back(pnext);
             p = pnext;
             gen = static_cast<std::int16_t>(gen + 1);
         }

@@ -27,25 +27,26 @@ void Quorvelcode::Wmean_Click() {
     const double wAa = ParameterValue(w2);
     const double waa = ParameterValue(w3);
     const Fitnesses w{wAA, wAa, waa};
-    CurveSummary drawn;
-    const ActionNote note(*this, [&](bool) { return drawn.sentence(w); });
+    CurveSummary summary;
+    const ActionNote note(*this, [&](bool) { return summary.sentence(w); });
+    KeptCurve<SweepCurves> kept(drawn, {w});
     pscan = 0.0;
     while (pscan <= 1.0) {
         wbar = MeanFitness(pscan, wAA, wAa, waa);
         PSet(static_cast<float>(96.0 + 150.0 * pscan), static_cast<float>(420.0 - 100.0 * wbar));
-        drawn.addMeanFitness(pscan, wbar);
+        summary.addMeanFitness(pscan, wbar);
         if (wbar != 0.0) {
             pscanNext = NextFrequency(pscan, wbar, wAA, wAa);
             dp = pscanNext - pscan;
             PSet(static_cast<float>(256.0 + 150.0 * pscan), static_cast<float>(365.0 - 150.0 * dp),
                  ChangeColour);
-            drawn.addChange(pscan, dp);
+            summary.addChange(pscan, dp);
         } else {
-            drawn.addUndefinedChange(pscan);
+            summary.addUndefinedChange(pscan);
         }
         pscan = pscan + 0.001;
     }
-    if (!drawn.anyChange())
+    if (!summary.anyChange())
         throw platform::ActionStopped(ZeroMeanFitnessEverywhere(w));
 }
 

@@ -25,10 +25,11 @@ std::optional<std::string> Delocalised(const Text &text, char16_t separator) {
     return ascii;
 }
 
-std::string ThreeDecimals(const std::string &exactDigits, bool negative) {
+std::string RoundedDecimals(const std::string &exactDigits, bool negative, int decimals) {
     const std::size_t point = exactDigits.find('.');
-    const bool up = exactDigits[point + 4] >= '5';
-    std::string kept = exactDigits.substr(0, point) + exactDigits.substr(point + 1, 3);
+    const auto n = static_cast<std::size_t>(decimals);
+    const bool up = exactDigits[point + 1 + n] >= '5';
+    std::string kept = exactDigits.substr(0, point) + exactDigits.substr(point + 1, n);
     if (up) {
         int i = static_cast<int>(kept.size()) - 1;
         for (; i >= 0 && kept[i] == '9'; --i)
@@ -38,8 +39,8 @@ std::string ThreeDecimals(const std::string &exactDigits, bool negative) {
         else
             kept.insert(kept.begin(), '1');
     }
-    return (negative ? "-" : "") + kept.substr(0, kept.size() - 3) + "." +
-           kept.substr(kept.size() - 3);
+    const std::string whole = kept.substr(0, kept.size() - n);
+    return (negative ? "-" : "") + whole + (n ? "." + kept.substr(kept.size() - n) : "");
 }
 
 } // namespace quorvel::platform

@@ -17,9 +17,9 @@ Text Localised(const std::string &ascii, char16_t separator);
 // when it has anything but digits, one leading minus and the separator.
 std::optional<std::string> Delocalised(const Text &text, char16_t separator);
 
-// The "0.000" pattern from the exact decimal expansion of |value| (at least
-// four decimals), rounded half away from zero: so a tie (0.0625) rounds up,
-// and 0.07145, just below its half in binary, rounds down.
-std::string ThreeDecimals(const std::string &exactDigits, bool negative);
+// A fixed number of decimals from the exact decimal expansion of |value| (with
+// more decimals than that), rounded half away from zero: so a tie (0.0625)
+// rounds up to 0.063, and 0.07145, just below its half in binary, down to 0.071.
+std::string RoundedDecimals(const std::string &exactDigits, bool negative, int decimals);
 
 } // namespace quorvel::platform

@@ -3,12 +3,14 @@
 #include "controls.h"
 #include "drawing_surface.h"
 #include "form_layout.h"
+#include "tools.h"
 
 #include <cstddef>
 #include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quorvel::platform {
 
@@ -31,6 +33,26 @@ public:
     virtual void show() = 0;
     // A modal message box over the form, captioned like it.
     virtual void showError(const Text &message) = 0;
+
+    // The tools to read the curves. A backend that has none of them yet keeps
+    // these defaults, which do nothing.
+    virtual void onTools(ToolEvents events) { (void)events; }
+    // A note by the pointer with a point's value and its curve's settings.
+    virtual void showNote(double x, double y, const Text &value, const Text &settings) {
+        (void)x, (void)y, (void)value, (void)settings;
+    }
+    virtual void hideNote() {}
+    // The mark on the point reading mode is at, in logical pixels.
+    virtual void showMarker(double x, double y) { (void)x, (void)y; }
+    virtual void hideMarker() {}
+    virtual void copyText(const Text &text) { (void)text; }
+    // The window as a picture, with these lines beside the drawing.
+    virtual void copyPicture(const std::vector<Text> &legend) { (void)legend; }
+    // A WAV file in memory; nothing plays without a sound device.
+    virtual void play(const std::vector<std::uint8_t> &wav) { (void)wav; }
+    virtual void showHelp(const Text &text) { (void)text; }
+    // In a browser, F1, Ctrl+Shift+T and C and the zoom keys are the browser's.
+    virtual bool leavesKeysToTheBrowser() const { return false; }
 
 protected:
     // The control made from row i, whatever its kind.

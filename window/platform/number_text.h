@@ -17,4 +17,7 @@ double TextToNumber(const Text &text, bool *ok = nullptr);
 // The "0.000" pattern: three decimals, at least one digit before the separator.
 Text FormatThreeDecimals(double value);
 
+// The same with another number of decimals (0 to 20), for readouts.
+Text FormatDecimals(double value, int decimals);
+
 } // namespace quorvel::platform

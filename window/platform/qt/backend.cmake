@@ -13,6 +13,7 @@ target_sources(window PRIVATE
     platform/qt/native.h
     platform/qt/number_text.cpp
     platform/qt/qt_colour.h
+    platform/qt/reading_tools.cpp platform/qt/reading_tools.h
     platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h
     platform/qt/widgets.cpp platform/qt/widgets.h
 )

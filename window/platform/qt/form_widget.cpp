@@ -6,13 +6,17 @@
 #include "font_warmup.h"
 #include "fonts.h"
 #include "qt_colour.h"
+#include "reading_tools.h"
 #include "scroll_bar.h"
 #include "widgets.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPalette>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -147,6 +151,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) {
     }
     stack(rows);
     orderFocus(rows);
+    tools_ = new ReadingTools(this);
 }
 
 // Back to front by layer, and within a layer in table order; the drawing lies
@@ -184,6 +189,74 @@ platform::Control &Form::control(std::size_t i) {
 
 void Form::showError(const Text &message) {
     QMessageBox::warning(this, windowTitle(), ToQString(message));
+}
+
+void Form::onTools(ToolEvents events) {
+    tools_->setEvents(std::move(events));
+}
+
+void Form::showNote(double x, double y, const Text &value, const Text &settings) {
+    const QPoint at(int(x) + 14, int(y) + 14); // beside the pointer, not under it
+    QToolTip::showText(mapToGlobal(at), ToQString(value) + u'\n' + ToQString(settings), this);
+}
+
+void Form::hideNote() {
+    QToolTip::hideText();
+}
+
+void Form::showMarker(double x, double y) {
+    tools_->showMarker({x, y});
+}
+
+void Form::hideMarker() {
+    tools_->hideMarker();
+}
+
+void Form::copyText(const Text &text) {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
+// The client area at device resolution, the marker left out, with the legend
+// in a column to the right of the window.
+QImage Form::picture(const std::vector<Text> &legend) {
+    const QImage window = grab().toImage();
+    const qreal ratio = window.devicePixelRatio();
+    const QFont font = MakeFont("MS Sans Serif", 8.25, false, Glyphs::Any);
+    const QFontMetrics metrics(font);
+    int legendWidth = 0;
+    for (const Text &line : legend)
+        legendWidth = std::max(legendWidth, metrics.horizontalAdvance(ToQString(line)));
+    const int margin = legend.empty() ? 0 : 16;
+    const QSize logical(
+        width() + (legend.empty() ? 0 : legendWidth + 2 * margin),
+        std::max(height(), int(legend.size()) * metrics.lineSpacing() + 2 * margin));
+    QImage picture((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.drawImage(QPointF(0, 0), window);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    int y = margin + metrics.ascent();
+    for (const Text &line : legend) {
+        painter.drawText(width() + margin, y, ToQString(line));
+        y += metrics.lineSpacing();
+    }
+    return picture;
+}
+
+void Form::copyPicture(const std::vector<Text> &legend) {
+    const bool markerShown = tools_->markerVisible();
+    tools_->hideMarker();
+    QGuiApplication::clipboard()->setImage(picture(legend));
+    if (markerShown)
+        tools_->showMarkerAgain();
+}
+
+void Form::showHelp(const Text &text) {
+    QMessageBox help(QMessageBox::Information, windowTitle() + QStringLiteral(": help"),
+                     ToQString(text), QMessageBox::Close, this);
+    help.exec();
 }
 
 } // namespace quorvel::platform::qt

@@ -19,6 +19,17 @@ public:
     void show() override { QWidget::show(); }
     void showError(const Text &message) override;
 
+    void onTools(ToolEvents events) override;
+    void showNote(double x, double y, const Text &value, const Text &settings) override;
+    void hideNote() override;
+    void showMarker(double x, double y) override;
+    void hideMarker() override;
+    void copyText(const Text &text) override;
+    void copyPicture(const std::vector<Text> &legend) override;
+    void showHelp(const Text &text) override;
+    // The window as copyPicture puts it on the clipboard.
+    QImage picture(const std::vector<Text> &legend);
+
     DrawingLayer &drawingLayer() { return *surface_; }
     // The controls that take focus, in the order Tab visits them.
     const std::vector<QWidget *> &focusOrder() const { return focusOrder_; }
@@ -33,6 +44,7 @@ private:
     std::vector<QWidget *> controls_; // one a row, in stored order
     std::vector<QWidget *> focusOrder_;
     DrawingLayer *surface_ = nullptr;
+    class ReadingTools *tools_ = nullptr;
 };
 
 } // namespace quorvel::platform::qt

@@ -33,7 +33,11 @@ double TextToNumber(const Text &text, bool *ok) {
 }
 
 Text FormatThreeDecimals(double value) {
-    return qt::FromQString(UserLocale().toString(value, 'f', 3));
+    return FormatDecimals(value, 3);
+}
+
+Text FormatDecimals(double value, int decimals) {
+    return qt::FromQString(UserLocale().toString(value, 'f', decimals));
 }
 
 } // namespace quorvel::platform

@@ -80,7 +80,11 @@ double TextToNumber(const Text &text, bool *ok) {
 // From the exact decimal expansion, so that a tie (0.0625) rounds away from
 // zero and 0.07145, just below its half, rounds down.
 Text FormatThreeDecimals(double value) {
-    return Localised(ThreeDecimals(Fixed(std::fabs(value), 1100), value < 0.0));
+    return FormatDecimals(value, 3);
+}
+
+Text FormatDecimals(double value, int decimals) {
+    return Localised(RoundedDecimals(Fixed(std::fabs(value), 1100), value < 0.0, decimals));
 }
 
 } // namespace quorvel::platform

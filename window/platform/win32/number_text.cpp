@@ -55,13 +55,17 @@ double TextToNumber(const Text &text, bool *ok) {
     return read ? value : 0.0;
 }
 
-// From the exact decimal expansion, so that a tie (0.0625) rounds away from zero.
 Text FormatThreeDecimals(double value) {
+    return FormatDecimals(value, 3);
+}
+
+// From the exact decimal expansion, so that a tie (0.0625) rounds away from zero.
+Text FormatDecimals(double value, int decimals) {
     std::string digits(1500, '\0');
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(value),
                                    std::chars_format::fixed, 1100);
     digits.resize(static_cast<std::size_t>(end.ptr - digits.data()));
-    return Localised(ThreeDecimals(digits, value < 0.0));
+    return Localised(RoundedDecimals(digits, value < 0.0, decimals));
 }
 
 } // namespace quorvel::platform

@@ -1,0 +1,221 @@
+// Reading the curves: the numbers kept for each curve, the point nearest the
+// pointer, the copied table and picture, the sound, and reading mode's keys.
+#include "curve_sound.h"
+#include "fitness.h"
+#include "helpers.h"
+#include "readout.h"
+#include "values_table.h"
+
+#include <QClipboard>
+#include <QTest>
+#include <cmath>
+
+using quorvel::platform::qt::Native;
+using testing::DrawnAt;
+using testing::LocaleScope;
+using testing::SetBars;
+using testing::WindowUnderTest;
+
+class TestRead : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keptPointsAreTheModelsValues();
+    void nearestPoint_data();
+    void nearestPoint();
+    void copiedTable_data();
+    void copiedTable();
+    void copiedPicture();
+    void soundHasTheCurvesPitch();
+    void readingModeKeys();
+};
+
+namespace {
+
+void Click(quorvel::platform::Button *button) {
+    QTest::mouseClick(Native(button), Qt::LeftButton);
+}
+
+// Shortcuts reach only the active window.
+bool Activate(WindowUnderTest &t) {
+    t.widget().show();
+    QApplication::setActiveWindow(&t.widget());
+    return QTest::qWaitForWindowActive(&t.widget());
+}
+
+QString Words(const quorvel::Readout &readout) {
+    return QString::fromStdU16String(readout.value + u" | " + readout.settings);
+}
+
+} // namespace
+
+// A RUN keeps its 101 frequencies and a W Mean its 1000 passes, bit for bit
+// what the model gives; CLS forgets them.
+void TestRead::keptPointsAreTheModelsValues() {
+    WindowUnderTest t;
+    SetBars(t.window, 100, 100, 0, 500);
+    Click(t.window.RUN);
+    std::vector<quorvel::platform::DrawCall> calls;
+    Native(t.window.surface)->setRecorder(&calls);
+    Click(t.window.Wmean);
+    Native(t.window.surface)->setRecorder(nullptr);
+    const auto &all = t.window.drawn.all();
+    QCOMPARE(all.size(), std::size_t(2));
+    const auto &run = std::get<quorvel::TrajectoryCurve>(all[0]);
+    QCOMPARE(run.p.size(), std::size_t(101));
+    double p = 0.5;
+    for (std::size_t g = 0; g < run.p.size(); ++g) {
+        QCOMPARE(run.p[g], p);
+        p = quorvel::NextFrequency(p, quorvel::MeanFitness(p, 1, 1, 0), 1, 1);
+    }
+    QCOMPARE(run.p[1], 2.0 / 3.0); // 0.5 / 0.75
+    const auto &passes = t.window.drawn.passes(std::get<quorvel::SweepCurves>(all[1]));
+    QCOMPARE(passes.size(), std::size_t(1000));
+    QVERIFY(!passes[0].changeDrawn); // 0/0 at p = 0
+    QCOMPARE(passes[0].meanFitness, 0.0);
+    QCOMPARE(passes[999].p, 0.9990000000000008);
+    const double p500 = passes[500].p, w500 = quorvel::MeanFitness(p500, 1, 1, 0);
+    QCOMPARE(passes[500].meanFitness, w500);
+    QCOMPARE(passes[500].change, quorvel::NextFrequency(p500, w500, 1, 1) - p500);
+    // And they are the dots W Mean drew: the mean fitness at every pass, the
+    // change at every pass but the first.
+    QCOMPARE(calls.size(), std::size_t(1999));
+    for (std::size_t i = 1; i < passes.size(); ++i) {
+        QCOMPARE(calls[2 * i - 1].y, static_cast<float>(420.0 - 100.0 * passes[i].meanFitness));
+        QCOMPARE(calls[2 * i].y, static_cast<float>(365.0 - 150.0 * passes[i].change));
+    }
+    Click(t.window.CLS);
+    QVERIFY(t.window.drawn.empty());
+}
+
+void TestRead::nearestPoint_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QString>("words"); // empty: no point
+    // Flat lines at p = 0.2 (y = 256.8) and p = 0.8 (y = 166.2).
+    QTest::newRow("nearer the lower line")
+        << 200.0 << 220.0 << "generation 21: p = 0.200 | w = 0.5, 0.5, 0.5; p0 = 0.2";
+    QTest::newRow("on the frame's top-left corner")
+        << 96.0 << 136.0 << "generation 0: p = 0.800 | w = 0.5, 0.5, 0.5; p0 = 0.8";
+    QTest::newRow("half-way: the newer curve")
+        << 301.0 << 211.5 << "generation 41: p = 0.800 | w = 0.5, 0.5, 0.5; p0 = 0.8";
+    QTest::newRow("just left of the frame") << 95.0 << 200.0 << "";
+    QTest::newRow("the change frame, where nothing is drawn") << 300.0 << 365.0 << "";
+}
+
+void TestRead::nearestPoint() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QString, words);
+    WindowUnderTest t;
+    SetBars(t.window, 50, 50, 50, 200);
+    Click(t.window.RUN);
+    SetBars(t.window, -1, -1, -1, 800);
+    Click(t.window.RUN);
+    const auto point = quorvel::NearestPoint(t.window.drawn, x, y);
+    QCOMPARE(point ? Words(quorvel::ReadoutOf(t.window.drawn, *point)) : QString(), words);
+}
+
+void TestRead::copiedTable_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("generation1");
+    // Generation 1 of w = 1, 1, 0.5 from 0.5 is 0.5/0.875 = 4/7, from 0.25 it
+    // is 0.25/0.71875 = 8/23: the shortest texts that read back exactly.
+    QTest::newRow("en_US")
+        << QLocale(QLocale::English, QLocale::UnitedStates)
+        << "generation\tp (w = 1, 1, 0.5; p0 = 0.5)\tp (w = 1, 1, 0.5; p0 = 0.25)"
+        << "1\t0.5714285714285714\t0.34782608695652173";
+    QTest::newRow("de_DE")
+        << QLocale(QLocale::German, QLocale::Germany)
+        << "generation\tp (w = 1, 1, 0,5; p0 = 0,5)\tp (w = 1, 1, 0,5; p0 = 0,25)"
+        << "1\t0,5714285714285714\t0,34782608695652173";
+}
+
+void TestRead::copiedTable() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, header);
+    QFETCH(QString, generation1);
+    LocaleScope scope(locale);
+    WindowUnderTest t;
+    QVERIFY(Activate(t));
+    SetBars(t.window, 100, 100, 50, 500);
+    Click(t.window.RUN);
+    SetBars(t.window, -1, -1, -1, 250);
+    Click(t.window.RUN);
+    Native(t.window.RUN)->setFocus();
+    QTest::keyClick(Native(t.window.RUN), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+    QCOMPARE(lines.size(), 103); // header, generations 0 to 100, and the last newline
+    QCOMPARE(lines[0], header);
+    QCOMPARE(lines[2], generation1);
+}
+
+// The window at device resolution with each curve's settings beside it.
+void TestRead::copiedPicture() {
+    WindowUnderTest t;
+    SetBars(t.window, 100, 100, 50, 500);
+    Click(t.window.RUN);
+    auto *form = static_cast<quorvel::platform::qt::Form *>(&t.widget());
+    const QImage picture = form->picture({u"RUN: w = 1, 1, 0.5; p0 = 0.5"});
+    const qreal ratio = t.widget().devicePixelRatioF();
+    QVERIFY(picture.width() > int(std::ceil(628 * ratio)) + 100); // the legend beside it
+    QCOMPARE(picture.height(), int(std::ceil(474 * ratio)));
+    // The first dot, (96, 211.5), at its centre.
+    QCOMPARE(picture.pixelColor(int(96.5 * ratio), int(212 * ratio)), t.drawingColour());
+}
+
+// Two seconds of 22050 samples a second; a flat curve at p = 0.5 sounds at
+// 220 * 4^0.5 = 440 Hz, counted from the samples' zero crossings.
+void TestRead::soundHasTheCurvesPitch() {
+    WindowUnderTest t;
+    SetBars(t.window, 50, 50, 50, 500);
+    Click(t.window.RUN);
+    const auto samples = quorvel::CurveSound(t.window.drawn, {0, quorvel::Series::Trajectory});
+    QCOMPARE(samples.size(), std::size_t(44100));
+    int crossings = 0;
+    for (std::size_t i = 22050; i < 44100 - 22050 / 4; ++i) // 0.75 s from the middle on
+        crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+    const double hertz = crossings / 2.0 / 0.75;
+    QVERIFY2(std::abs(hertz - 440.0) < 3.0, qPrintable(QString::number(hertz)));
+    const auto wav = quorvel::Wav(samples);
+    QCOMPARE(wav.size(), std::size_t(44 + 2 * 44100));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(wav.data()), 4), QByteArray("RIFF"));
+}
+
+// F6 reads the latest curve from its first point; the keys move the marker as
+// they say and never the focused bar; Escape leaves.
+void TestRead::readingModeKeys() {
+    WindowUnderTest t;
+    QVERIFY(Activate(t));
+    SetBars(t.window, 100, 100, 50, 500);
+    Click(t.window.RUN);
+    QWidget *bar = Native(t.window.HScrollw1);
+    bar->setFocus();
+    const auto marker = [&] {
+        QWidget *ring = nullptr;
+        for (QWidget *child : t.widget().findChildren<QWidget *>())
+            if (child->metaObject()->className() == QStringLiteral("QWidget") &&
+                child->size() == QSize(13, 13))
+                ring = child;
+        return ring && ring->isVisible() ? ring->geometry().center() : QPoint(-1, -1);
+    };
+    QTest::keyClick(bar, Qt::Key_F6);
+    QCOMPARE(marker().x(), 96);
+    for (const auto &[key, x] : {std::pair{Qt::Key_Right, 101},
+                                 {Qt::Key_PageDown, 151},
+                                 {Qt::Key_End, 596},
+                                 {Qt::Key_PageUp, 546},
+                                 {Qt::Key_Home, 96}}) {
+        QTest::keyClick(bar, key);
+        QCOMPARE(marker().x(), x);
+    }
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("1")); // the bar stayed where it was
+    QTest::keyClick(bar, Qt::Key_Escape);
+    QCOMPARE(marker(), QPoint(-1, -1));
+    QTest::keyClick(bar, Qt::Key_Left); // the bar's own again
+    QCOMPARE(Native(t.window.Textw1)->text(), QString("0.99"));
+}
+
+QUORVEL_TEST_MAIN(TestRead)
+#include "tst_read.moc"

@@ -1,0 +1,28 @@
+#include "quorvelcode.h"
+
+#include "readout.h"
+#include "values_table.h"
+
+namespace quorvel {
+
+// Every curve since CLS as a table a spreadsheet takes by paste.
+void Quorvelcode::CopyValues_Click() {
+    form_->copyText(ValuesTable(drawn));
+    surface->announce(drawn.empty() ? u"Nothing is drawn to copy."
+                                    : u"The values of every curve are copied as a table.");
+}
+
+// The window as a picture, each curve's settings written beside the drawing,
+// so that a pasted picture says what it shows.
+void Quorvelcode::CopyPicture_Click() {
+    std::vector<platform::Text> legend;
+    for (const Curve &curve : drawn.all())
+        legend.push_back(platform::Text(std::holds_alternative<TrajectoryCurve>(curve)
+                                            ? u"RUN: "
+                                            : u"W Mean: ") +
+                         SettingsOf(curve));
+    form_->copyPicture(legend);
+    surface->announce(u"The picture is copied.");
+}
+
+} // namespace quorvel

@@ -1,0 +1,43 @@
+#include "help_text.h"
+
+namespace quorvel {
+
+platform::Text HelpText(platform::ToolKeys keys) {
+    const platform::ToolShortcuts k = platform::Shortcuts(keys);
+    using T = platform::Text;
+    return T(u"Quorvel shows how natural selection moves the frequency p of allele A at one "
+             u"locus with two alleles, A and a (q = 1 \u2212 p), in a large randomly mating "
+             u"population with separate generations.\n\n"
+             u"The model\n"
+             u"Mean fitness: w\u0304 = p\u00b2\u00b7w(AA) + 2pq\u00b7w(Aa) + q\u00b2\u00b7w(aa)\n"
+             u"Next generation: p\u2032 = p\u00b7(p\u00b7w(AA) + q\u00b7w(Aa)) / w\u0304\n\n"
+             u"The controls\n"
+             u"w(AA), w(Aa), w(aa): the fitnesses of the three genotypes, 0 to 1.\n"
+             u"p0: the start frequency of A, 0 to 1.\n"
+             u"RUN: follows p for 100 generations and shows p100.\n"
+             u"W Mean: the mean fitness (left) and the change of p in one generation (right) "
+             u"against p.\n"
+             u"CLS: clears the drawing; the settings stay.\n\n"
+             u"Three settings to try\n"
+             u"Dominance: w = 1, 1, 0.5. A rises quickly, then slowly: a rare recessive a "
+             u"hides in heterozygotes.\n"
+             u"Overdominance: w = 0.8, 1, 0.6. From any start p levels off at 2/3, where the "
+             u"mean fitness is highest and the change of p is 0.\n"
+             u"A recessive lethal: w = 1, 1, 0. a falls ever more slowly (q = q0 / (1 + "
+             u"t\u00b7q0)); "
+             u"the change of p is undefined only at p = 0.\n\n"
+             u"Keys\n"
+             u"Tab and Shift+Tab move between the controls; the arrow keys, Page Up, Page Down, "
+             u"Home and End move a bar; Space or Return presses a button.\n") +
+           k.readValues +
+           u": read values: Left and Right step along the latest curve, Page Up "
+           u"and Page Down ten points, Home and End to its ends, Up and Down to another curve, " +
+           k.listen + u" plays it, Escape leaves.\n" + k.copyValues +
+           u": copy the values of every curve as a table. " + k.copyPicture +
+           u": copy the picture. " + k.help + u": this help. " + k.zoomIn + u", " + k.zoomOut +
+           u" and " + k.actualSize +
+           u": zoom.\nThe context menu (right click, Shift+F10) lists "
+           u"them all.\n\nQuorvel 1.0.0. Free software under the MIT licence.";
+}
+
+} // namespace quorvel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "text.h"
+#include "tools.h"
+
+namespace quorvel {
+
+// The short help a user opens with F1: the model, the controls, three settings
+// to try, the keys, the version and the licence.
+platform::Text HelpText(platform::ToolKeys keys);
+
+} // namespace quorvel

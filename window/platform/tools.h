@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+
+// The tools to read the curves, as the window hears of them from a backend:
+// a menu item or its shortcut, the keys of reading mode, the pointer over the
+// window.
+namespace quorvel::platform {
+
+enum class Tool { ReadValues, Listen, CopyValues, CopyPicture, Help, ZoomIn, ZoomOut, ActualSize };
+
+// Which keys open the tools: the desktop's, or those a browser leaves to a page.
+enum class ToolKeys { Desktop, Browser };
+
+// The keys of each tool, as the menu and the help show them.
+struct ToolShortcuts {
+    const char16_t *readValues, *listen, *copyValues, *copyPicture, *help, *zoomIn, *zoomOut,
+        *actualSize;
+};
+ToolShortcuts Shortcuts(ToolKeys keys);
+
+enum class ReadingKey { Left, Right, PageUp, PageDown, Home, End, Up, Down, Escape, Listen };
+
+struct ToolEvents {
+    std::function<void(Tool)> tool;
+    // While reading mode is on, these keys go here instead of to the focused
+    // control; the answer says whether reading mode took it.
+    std::function<bool(ReadingKey)> readingKey;
+    // The pointer moved to (x, y) in the window's logical pixels, or left it.
+    std::function<void(double x, double y)> pointerMoved;
+    std::function<void()> pointerLeft;
+};
+
+} // namespace quorvel::platform

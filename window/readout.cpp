@@ -1,0 +1,124 @@
+#include "readout.h"
+
+#include "number_text.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quorvel {
+
+namespace {
+
+using platform::FormatDecimals;
+using platform::FormatThreeDecimals;
+using platform::NumberToText;
+using platform::Text;
+
+// The frames the points lie in, edges included: left, top, right, bottom.
+struct Frame {
+    double left, top, right, bottom;
+    bool contains(double x, double y) const {
+        return x >= left && x <= right && y >= top && y <= bottom;
+    }
+};
+constexpr Frame TrajectoryFrame{96, 136, 596, 287};
+constexpr Frame MeanFitnessFrame{96, 320, 246, 420};
+constexpr Frame ChangeFrame{256, 320, 406, 420};
+
+const TrajectoryCurve &Trajectory(const DrawnCurves &drawn, const Series &series) {
+    return std::get<TrajectoryCurve>(drawn.all()[series.curve]);
+}
+const std::vector<SweepPass> &Passes(const DrawnCurves &drawn, const Series &series) {
+    return drawn.passes(std::get<SweepCurves>(drawn.all()[series.curve]));
+}
+
+} // namespace
+
+std::vector<Series> AllSeries(const DrawnCurves &drawn) {
+    std::vector<Series> all;
+    for (std::size_t i = 0; i < drawn.all().size(); ++i) {
+        if (std::holds_alternative<TrajectoryCurve>(drawn.all()[i])) {
+            all.push_back({i, Series::Trajectory});
+        } else {
+            all.push_back({i, Series::MeanFitness});
+            all.push_back({i, Series::Change});
+        }
+    }
+    return all;
+}
+
+std::vector<std::size_t> DrawnIndices(const DrawnCurves &drawn, const Series &series) {
+    std::vector<std::size_t> indices;
+    if (series.kind == Series::Trajectory) {
+        for (std::size_t g = 0; g < Trajectory(drawn, series).p.size(); ++g)
+            indices.push_back(g);
+    } else {
+        const auto &passes = Passes(drawn, series);
+        for (std::size_t i = 0; i < passes.size(); ++i)
+            if (series.kind == Series::MeanFitness || passes[i].changeDrawn)
+                indices.push_back(i);
+    }
+    return indices;
+}
+
+// The mappings RUN and W Mean draw with.
+Position PositionOf(const DrawnCurves &drawn, const PointRef &point) {
+    if (point.series.kind == Series::Trajectory)
+        return {96.0 + 5.0 * static_cast<double>(point.index),
+                287.0 - 151.0 * Trajectory(drawn, point.series).p[point.index]};
+    const SweepPass &pass = Passes(drawn, point.series)[point.index];
+    if (point.series.kind == Series::MeanFitness)
+        return {96.0 + 150.0 * pass.p, 420.0 - 100.0 * pass.meanFitness};
+    return {256.0 + 150.0 * pass.p, 365.0 - 150.0 * pass.change};
+}
+
+std::optional<PointRef> NearestPoint(const DrawnCurves &drawn, double x, double y) {
+    std::optional<PointRef> nearest;
+    double best = std::numeric_limits<double>::infinity();
+    for (const Series &series : AllSeries(drawn)) {
+        const Frame &frame = series.kind == Series::Trajectory    ? TrajectoryFrame
+                             : series.kind == Series::MeanFitness ? MeanFitnessFrame
+                                                                  : ChangeFrame;
+        if (!frame.contains(x, y))
+            continue;
+        for (std::size_t i : DrawnIndices(drawn, series)) {
+            const PointRef point{series, i};
+            const Position at = PositionOf(drawn, point);
+            const double distance = (at.x - x) * (at.x - x) + (at.y - y) * (at.y - y);
+            if (distance <= best) { // newer curves come later and win a tie
+                best = distance;
+                nearest = point;
+            }
+        }
+    }
+    return nearest;
+}
+
+Text SettingsOf(const Curve &curve) {
+    const auto fitnesses = [](const Fitnesses &w) {
+        return u"w = " + NumberToText(w.wAA) + u", " + NumberToText(w.wAa) + u", " +
+               NumberToText(w.waa);
+    };
+    if (const auto *trajectory = std::get_if<TrajectoryCurve>(&curve))
+        return fitnesses(trajectory->w) + u"; p0 = " + NumberToText(trajectory->p0);
+    return fitnesses(std::get<SweepCurves>(curve).w);
+}
+
+Readout ReadoutOf(const DrawnCurves &drawn, const PointRef &point) {
+    const Text settings = SettingsOf(drawn.all()[point.series.curve]);
+    if (point.series.kind == Series::Trajectory)
+        return {u"generation " + NumberToText(static_cast<double>(point.index)) + u": p = " +
+                    FormatThreeDecimals(Trajectory(drawn, point.series).p[point.index]),
+                settings};
+    const SweepPass &pass = Passes(drawn, point.series)[point.index];
+    const Text at = u"p = " + FormatThreeDecimals(pass.p) + u": ";
+    if (point.series.kind == Series::MeanFitness)
+        return {at + u"mean fitness " + FormatThreeDecimals(pass.meanFitness), settings};
+    const Text change = FormatDecimals(pass.change, 4);
+    const bool zero = change.find_first_not_of(u"-0.,") == Text::npos;
+    return {at + u"\u0394p = " + (pass.change > 0 && !zero ? u"+" : u"") +
+                (zero ? FormatDecimals(0.0, 4) : change),
+            settings};
+}
+
+} // namespace quorvel
