@@ -219,6 +219,55 @@ def site_works_offline_after_a_first_visit(driver):
     assert page.box("Textp100") == "0.667"
 
 
+def reading_tools(driver):
+    """Hover, reading mode, the copies, help and the menu on a flat curve at
+    p = 0.5 (y = 211.5), with the keys a browser leaves to the page."""
+    page = Page(driver)
+    page.set_bars([50, 50, 50, 500])
+    page.element("RUN").click()
+    root = driver.find_element(By.ID, "quorvel")
+    ActionChains(driver).move_to_element_with_offset(root, 301 - 314, 212 - 237).perform()
+    note = driver.find_element(By.ID, "q-note")
+    assert note.get_attribute("textContent") == \
+        "generation 41: p = 0.500\nw = 0.5, 0.5, 0.5; p0 = 0.5", note.get_attribute("textContent")
+    marker = lambda: driver.execute_script(
+        "var m = document.getElementById('q-marker');"
+        "return m && m.style.display !== 'none' ? [m.style.left, m.style.top] : null")
+    run = page.element("RUN")
+    run.send_keys(Keys.F6)
+    assert marker() == ["90px", "205.5px"], marker()
+    run.send_keys(Keys.ARROW_RIGHT)
+    assert marker() == ["95px", "205.5px"], marker()
+    spoken = driver.find_element(By.ID, "q-announce").get_attribute("textContent")
+    assert spoken == "generation 1: p = 0.500; w = 0.5, 0.5, 0.5; p0 = 0.5", spoken
+    run.send_keys(Keys.ESCAPE)
+    assert marker() is None
+    driver.execute_script("navigator.clipboard.writeText = function(text) {"
+                          "window.copied = text; return Promise.resolve(); }")
+    ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("t").key_up(
+        Keys.SHIFT).key_up(Keys.ALT).perform()
+    copied = driver.execute_script("return window.copied")
+    assert copied.split("\n")[:2] == ["generation\tp (w = 0.5, 0.5, 0.5; p0 = 0.5)", "0\t0.5"], copied[:80]
+    ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("c").key_up(
+        Keys.SHIFT).key_up(Keys.ALT).perform()
+    width, pixel = driver.execute_script(
+        "var c = Quorvel.tools.lastPicture;"
+        "return [c.width, Array.from(c.getContext('2d').getImageData(301, 212, 1, 1).data)]")
+    assert width > 628 + 100 and pixel == BLUE, (width, pixel)
+    ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("h").key_up(
+        Keys.SHIFT).key_up(Keys.ALT).perform()
+    help_text = driver.find_element(By.CSS_SELECTOR, "dialog[open]").text
+    assert "Alt+Shift+T: copy the values" in help_text, help_text[-300:]
+    ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+    run.send_keys(Keys.SHIFT + Keys.F10)
+    items = driver.find_elements(By.CSS_SELECTOR, "#q-menu [role=menuitem]")
+    assert [i.text.split("\n")[0] for i in items] == [
+        "Read values", "Listen", "Copy values", "Copy picture", "Help"], [i.text for i in items]
+    ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+    assert not driver.find_elements(By.ID, "q-menu")
+    assert page.focused() == "RUN"
+
+
 def german_writes_a_decimal_comma(driver):
     page = Page(driver)
     page.set_bar(0, 57)
@@ -246,7 +295,7 @@ def main():
                          thumb_drag_changes_the_value_when_it_ends,
                          message_box_takes_and_gives_back_focus,
                          screen_readers_get_names_and_values, works_with_the_network_off,
-                         site_works_offline_after_a_first_visit,
+                         site_works_offline_after_a_first_visit, reading_tools,
                          functools.partial(drawn_at_the_screens_resolution, scale=1)]),
         ("de-DE", None, [german_writes_a_decimal_comma]),
         ("en-US", 1.5, [functools.partial(drawn_at_the_screens_resolution, scale=1.5)]),

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The page's elements as the C++ side reaches them: each control is an
 // element known by the number of its layout row; the functions behind these
@@ -43,6 +44,17 @@ void SizeCanvas(int id, int deviceWidth, int deviceHeight);
 // Copies (x, y, w, h) of the raster at pixels (deviceWidth wide) into the
 // canvas; pixels == nullptr clears that area.
 void PaintCanvas(int id, const std::uint32_t *pixels, int deviceWidth, int x, int y, int w, int h);
+// The tools to read the curves.
+void StartTools();
+void ShowNote(double x, double y, const Text &value, const Text &settings);
+void HideNote();
+void ShowMarker(double x, double y);
+void HideMarker();
+void CopyText(const Text &text);
+void CopyPicture(const std::vector<Text> &legend);
+void Play(const std::vector<std::uint8_t> &wav);
+void ShowHelp(const Text &title, const Text &text);
+
 // Runs Module._quorvel_flush once the running event has returned.
 void FlushSoon();
 void WatchPixelRatio();

@@ -151,10 +151,10 @@ var Quorvel = {
 
   // A modal message box in the page: focus on OK, Return and Escape close it,
   // and focus goes back to the control that had it.
-  showMessage: function (title, message) {
+  showMessage: function (title, message, close, className) {
     var before = document.activeElement;
     var box = document.createElement('dialog');
-    box.className = 'q-message';
+    box.className = 'q-message' + (className ? ' ' + className : '');
     box.setAttribute('role', 'alertdialog');
     box.setAttribute('aria-modal', 'true');
     var heading = document.createElement('h2'), text = document.createElement('p');
@@ -163,7 +163,7 @@ var Quorvel = {
     text.id = 'q-message-text';
     heading.textContent = title;
     text.textContent = message;
-    ok.textContent = 'OK';
+    ok.textContent = close || 'OK';
     box.setAttribute('aria-labelledby', heading.id);
     box.setAttribute('aria-describedby', text.id);
     box.appendChild(heading);
@@ -229,3 +229,248 @@ var Quorvel = {
 };
 
 Module.postRun = [function () { Quorvel.readyAt = performance.now(); }];
+
+// The tools to read the curves: the note by the pointer, the ring on the point
+// being read, the context menu, the keys, the clipboard and the sound. The
+// program decides what they say; these only show, copy and play.
+Quorvel.tools = {
+  Tool: {ReadValues: 0, Listen: 1, CopyValues: 2, CopyPicture: 3, Help: 4},
+  readingKeys: {ArrowLeft: 0, ArrowRight: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5,
+                ArrowUp: 6, ArrowDown: 7, Escape: 8, ' ': 9},
+  items: [['Read values', 0, 'F6'], ['Listen', 1, 'Space'], ['Copy values', 2, 'Alt+Shift+T'],
+          ['Copy picture', 3, 'Alt+Shift+C'], ['Help', 4, 'Alt+Shift+H']],
+
+  start: function () {
+    var root = Quorvel.root, tools = Quorvel.tools;
+    document.addEventListener('keydown', function (event) {
+      if (document.querySelector('dialog[open]'))
+        return; // a message or the help has the keys
+      var plain = !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey;
+      if (plain && event.key in tools.readingKeys &&
+          Module._quorvel_reading_key(tools.readingKeys[event.key])) {
+        event.preventDefault();
+        event.stopPropagation();
+        return;
+      }
+      var tool = event.key === 'F6' && plain ? tools.Tool.ReadValues
+               : event.altKey && event.shiftKey && event.code === 'KeyT' ? tools.Tool.CopyValues
+               : event.altKey && event.shiftKey && event.code === 'KeyC' ? tools.Tool.CopyPicture
+               : event.altKey && event.shiftKey && event.code === 'KeyH' ? tools.Tool.Help
+               : -1;
+      if (tool >= 0) {
+        event.preventDefault();
+        Module._quorvel_tool(tool);
+      } else if ((event.key === 'F10' && event.shiftKey) || event.key === 'ContextMenu') {
+        event.preventDefault();
+        var focused = document.activeElement, box = root.getBoundingClientRect();
+        var at = focused && root.contains(focused) ? focused.getBoundingClientRect() : box;
+        tools.menu(at.left - box.left + 8, at.top - box.top + 8);
+      }
+    }, true);
+    var position = function (event) {
+      var box = root.getBoundingClientRect();
+      return [event.clientX - box.left, event.clientY - box.top];
+    };
+    root.addEventListener('mousemove', function (event) {
+      var at = position(event);
+      Module._quorvel_pointer(at[0], at[1]);
+    });
+    root.addEventListener('mouseleave', function () { Module._quorvel_pointer_left(); });
+    root.addEventListener('contextmenu', function (event) {
+      if (event.target.tagName === 'INPUT')
+        return; // a box keeps its own menu, to copy its text
+      event.preventDefault();
+      var at = position(event);
+      tools.menu(at[0], at[1]);
+    });
+  },
+
+  element: function (id, className) {
+    var element = document.getElementById(id);
+    if (!element) {
+      element = document.createElement('div');
+      element.id = id;
+      element.className = className;
+      element.setAttribute('aria-hidden', 'true'); // a screen reader hears the same words
+      Quorvel.root.appendChild(element);
+    }
+    return element;
+  },
+
+  showNote: function (x, y, value, settings) {
+    var note = Quorvel.tools.element('q-note', 'q-note');
+    note.textContent = value + '\n' + settings;
+    note.style.display = 'block';
+    var left = Math.min(x + 14, Quorvel.root.clientWidth - note.offsetWidth - 2);
+    var top = y + 14 + note.offsetHeight > Quorvel.root.clientHeight ? y - 14 - note.offsetHeight
+                                                                      : y + 14;
+    note.style.left = Math.max(0, left) + 'px';
+    note.style.top = Math.max(0, top) + 'px';
+  },
+
+  hide: function (id) {
+    var element = document.getElementById(id);
+    if (element)
+      element.style.display = 'none';
+  },
+
+  showMarker: function (x, y) {
+    var marker = Quorvel.tools.element('q-marker', 'q-marker');
+    marker.style.left = (x - 6) + 'px';
+    marker.style.top = (y - 6) + 'px';
+    marker.style.display = 'block';
+  },
+
+  menu: function (x, y) {
+    var old = document.getElementById('q-menu');
+    if (old)
+      old.remove();
+    var before = document.activeElement;
+    var menu = document.createElement('div');
+    menu.id = 'q-menu';
+    menu.className = 'q-menu';
+    menu.setAttribute('role', 'menu');
+    var close = function () {
+      menu.remove();
+      if (before && before.focus)
+        before.focus();
+    };
+    Quorvel.tools.items.forEach(function (item) {
+      var entry = document.createElement('button');
+      entry.setAttribute('role', 'menuitem');
+      entry.tabIndex = -1;
+      entry.innerHTML = '<span></span><span class="q-key"></span>';
+      entry.firstChild.textContent = item[0];
+      entry.lastChild.textContent = item[2];
+      entry.addEventListener('click', function () {
+        close();
+        Module._quorvel_tool(item[1]);
+      });
+      menu.appendChild(entry);
+    });
+    menu.addEventListener('keydown', function (event) {
+      var entries = Array.from(menu.children), at = entries.indexOf(document.activeElement);
+      if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+        var step = event.key === 'ArrowDown' ? 1 : entries.length - 1;
+        entries[(at + step) % entries.length].focus();
+      } else if (event.key === 'Escape' || event.key === 'Tab') {
+        close();
+      } else {
+        return;
+      }
+      event.preventDefault();
+      event.stopPropagation();
+    });
+    menu.addEventListener('focusout', function (event) {
+      if (!menu.contains(event.relatedTarget))
+        setTimeout(function () { if (menu.isConnected) menu.remove(); }, 0);
+    });
+    menu.style.left = Math.min(x, Quorvel.root.clientWidth - 180) + 'px';
+    menu.style.top = Math.min(y, Quorvel.root.clientHeight - 130) + 'px';
+    Quorvel.root.appendChild(menu);
+    menu.firstChild.focus();
+  },
+
+  copyText: function (text) {
+    if (navigator.clipboard && navigator.clipboard.writeText)
+      return navigator.clipboard.writeText(text).catch(function () {});
+  },
+
+  // The window drawn into a canvas at the page's pixel ratio, element by
+  // element, with the drawing over it and the legend beside it.
+  picture: function (legend) {
+    var root = Quorvel.root, ratio = window.devicePixelRatio || 1;
+    var font = '11px "Quorvel Sans", "Liberation Sans", Arial, sans-serif';
+    var scratch = document.createElement('canvas').getContext('2d');
+    scratch.font = font;
+    var legendWidth = legend.reduce(function (w, line) {
+      return Math.max(w, scratch.measureText(line).width);
+    }, 0);
+    var width = root.clientWidth + (legend.length ? Math.ceil(legendWidth) + 32 : 0);
+    var height = Math.max(root.clientHeight, legend.length * 15 + 32);
+    var canvas = document.createElement('canvas');
+    canvas.width = Math.ceil(width * ratio);
+    canvas.height = Math.ceil(height * ratio);
+    var c = canvas.getContext('2d');
+    c.scale(ratio, ratio);
+    c.fillStyle = getComputedStyle(root).backgroundColor;
+    c.fillRect(0, 0, width, height);
+    var elements = Array.from(root.children).filter(function (e) {
+      return e.dataset.id !== undefined;
+    }).sort(function (a, b) { return Number(a.style.zIndex) - Number(b.style.zIndex); });
+    var box = root.getBoundingClientRect();
+    elements.forEach(function (e) {
+      var r = e.getBoundingClientRect(), x = r.left - box.left, y = r.top - box.top;
+      var style = getComputedStyle(e);
+      if (e.tagName === 'CANVAS') {
+        c.drawImage(e, x, y, r.width, r.height);
+        return;
+      }
+      if (style.backgroundColor !== 'rgba(0, 0, 0, 0)') {
+        c.fillStyle = style.backgroundColor;
+        c.fillRect(x, y, r.width, r.height);
+      }
+      if (e.classList.contains('q-frame') || e.tagName === 'INPUT' || e.tagName === 'BUTTON') {
+        c.strokeStyle = style.borderTopColor;
+        c.strokeRect(x + 0.5, y + 0.5, r.width - 1, r.height - 1);
+      }
+      if (e.classList.contains('q-bar'))
+        Array.from(e.children).forEach(function (part) {
+          var p = part.getBoundingClientRect();
+          c.fillStyle = '#f0f0f0';
+          c.fillRect(p.left - box.left, p.top - box.top, p.width, p.height);
+          c.strokeStyle = '#404040';
+          c.strokeRect(p.left - box.left + 0.5, p.top - box.top + 0.5, p.width - 1, p.height - 1);
+        });
+      var text = e.tagName === 'INPUT' ? e.value : e.classList.contains('q-bar') ? '' : e.textContent;
+      if (text) {
+        c.font = style.font;
+        c.fillStyle = '#000';
+        c.textBaseline = 'top';
+        c.textAlign = e.tagName === 'BUTTON' ? 'center' : 'left';
+        var tx = e.tagName === 'BUTTON' ? x + r.width / 2 : x + (e.tagName === 'INPUT' ? 4 : 0);
+        var ty = e.tagName === 'BUTTON' ? y + (r.height - parseFloat(style.fontSize)) / 2
+               : y + (e.tagName === 'INPUT' ? 3 : 0);
+        c.fillText(text, tx, ty);
+        c.textAlign = 'left';
+      }
+    });
+    c.font = font;
+    c.fillStyle = '#000';
+    c.textBaseline = 'top';
+    legend.forEach(function (line, i) { c.fillText(line, root.clientWidth + 16, 16 + 15 * i); });
+    return canvas;
+  },
+
+  copyPicture: function (legend) {
+    var canvas = Quorvel.tools.picture(legend);
+    Quorvel.tools.lastPicture = canvas; // for tests, which cannot read the clipboard
+    if (!navigator.clipboard || !window.ClipboardItem)
+      return;
+    canvas.toBlob(function (blob) {
+      navigator.clipboard.write([new ClipboardItem({'image/png': blob})]).catch(function () {});
+    }, 'image/png');
+  },
+
+  play: function (pointer, length) {
+    try {
+      var bytes = HEAPU8.slice(pointer, pointer + length);
+      var Context = window.AudioContext || window.webkitAudioContext;
+      if (!Context)
+        return;
+      var context = Quorvel.tools.audio || (Quorvel.tools.audio = new Context());
+      context.decodeAudioData(bytes.buffer).then(function (sound) {
+        var source = context.createBufferSource();
+        source.buffer = sound;
+        source.connect(context.destination);
+        source.start();
+      }).catch(function () {});
+    } catch (e) {
+      // no sound device: nothing plays
+    }
+  },
+
+  showHelp: function (title, text) {
+    Quorvel.showMessage(title, text, 'Close', 'q-help');
+  },
+};

@@ -44,6 +44,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design
                                         Colour::FromCode(design.drawingColour));
     onPage = this;
     dom::WatchPixelRatio();
+    dom::StartTools();
 }
 
 Form::~Form() {
@@ -55,6 +56,10 @@ void Form::show() {}
 
 void Form::showError(const Text &message) {
     dom::ShowMessage(FromUtf8(design_.caption), message);
+}
+
+void Form::showHelp(const Text &text) {
+    dom::ShowHelp(FromUtf8(design_.caption) + u": help", text);
 }
 
 Form *Form::OnPage() {
@@ -116,6 +121,38 @@ EMSCRIPTEN_KEEPALIVE void quorvel_ratio_changed() {
     } catch (...) {
         // Out of memory at the new size: the drawing stays at the old one.
     }
+}
+
+// The tools' ways in; the window's own guard reports what its handlers raise.
+EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
+    using quorvel::platform::web::Form;
+    Form *form = Form::OnPage();
+    if (form && form->tools().tool && tool >= 0 &&
+        tool <= static_cast<int>(quorvel::platform::Tool::ActualSize))
+        form->tools().tool(static_cast<quorvel::platform::Tool>(tool));
+}
+
+EMSCRIPTEN_KEEPALIVE int quorvel_reading_key(int key) {
+    using quorvel::platform::web::Form;
+    Form *form = Form::OnPage();
+    if (!form || !form->tools().readingKey || key < 0 ||
+        key > static_cast<int>(quorvel::platform::ReadingKey::Listen))
+        return 0;
+    return form->tools().readingKey(static_cast<quorvel::platform::ReadingKey>(key)) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void quorvel_pointer(double x, double y) {
+    using quorvel::platform::web::Form;
+    Form *form = Form::OnPage();
+    if (form && form->tools().pointerMoved)
+        form->tools().pointerMoved(x, y);
+}
+
+EMSCRIPTEN_KEEPALIVE void quorvel_pointer_left() {
+    using quorvel::platform::web::Form;
+    Form *form = Form::OnPage();
+    if (form && form->tools().pointerLeft)
+        form->tools().pointerLeft();
 }
 
 } // extern "C"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas_surface.h"
+#include "dom.h"
 #include "form.h"
 
 #include <memory>
@@ -21,6 +22,20 @@ public:
     void show() override;
     void showError(const Text &message) override;
 
+    void onTools(ToolEvents events) override { tools_ = std::move(events); }
+    void showNote(double x, double y, const Text &value, const Text &settings) override {
+        dom::ShowNote(x, y, value, settings);
+    }
+    void hideNote() override { dom::HideNote(); }
+    void showMarker(double x, double y) override { dom::ShowMarker(x, y); }
+    void hideMarker() override { dom::HideMarker(); }
+    void copyText(const Text &text) override { dom::CopyText(text); }
+    void copyPicture(const std::vector<Text> &legend) override { dom::CopyPicture(legend); }
+    void play(const std::vector<std::uint8_t> &wav) override { dom::Play(wav); }
+    void showHelp(const Text &text) override;
+    bool leavesKeysToTheBrowser() const override { return true; }
+    const ToolEvents &tools() const { return tools_; }
+
     // The page's events reach the form that is on it.
     static Form *OnPage();
     void event(int id, int kind, int argument);
@@ -33,6 +48,7 @@ private:
     const FormDesign &design_;
     std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
     std::unique_ptr<CanvasSurface> surface_;
+    ToolEvents tools_;
 };
 
 } // namespace quorvel::platform::web
