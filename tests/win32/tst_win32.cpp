@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 using namespace quorvel;
@@ -418,6 +419,68 @@ void ControlsAreNamedForScreenReaders() {
     }
 }
 
+Text ClipboardText(HWND owner) {
+    Text text;
+    if (!OpenClipboard(owner))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        const auto *wide = static_cast<const wchar_t *>(GlobalLock(data));
+        text.assign(wide, wide + std::wcslen(wide));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// On a flat curve at p = 0.5: the note by the pointer, reading mode's keys
+// (which leave the focused bar alone), the copied table and picture.
+void ToolsReadTheCurves() {
+    Window t;
+    t.setBars(50, 50, 50, 500);
+    t.click(t.window.RUN);
+    const double ratio = t.form().dpi() / 96.0;
+    SendMessageW(t.form().hwnd(), WM_MOUSEMOVE, 0,
+                 MAKELPARAM(static_cast<int>(301 * ratio), static_cast<int>(212 * ratio)));
+    CHECK_TEXT(t.form().noteText(),
+               Expected("generation 41: p = 0.500\nw = 0.5, 0.5, 0.5; p0 = 0.5"));
+    t.form().render();
+    CHECK(t.form().composedPixel(static_cast<int>(320 * ratio), static_cast<int>(232 * ratio)) ==
+          0xFFFFE1u); // the note's yellow
+    SetFocus(Native(t.window.HScrollw1));
+    t.key(VK_F6);
+    t.key(VK_RIGHT);
+    CHECK_TEXT(t.form().noteText(),
+               Expected("generation 1: p = 0.500\nw = 0.5, 0.5, 0.5; p0 = 0.5"));
+    CHECK_TEXT(TextOf(Native(t.window.Textw1)), Expected("0.5")); // the bar did not move
+    t.key(VK_ESCAPE);
+    t.key(VK_RIGHT);
+    CHECK_TEXT(TextOf(Native(t.window.Textw1)), Expected("0.51"));
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    t.key('T');
+    const Text table = ClipboardText(t.form().hwnd());
+    t.key('C');
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    // The curve's own settings, not the bar's since.
+    CHECK(table.rfind(Expected("generation\tp (w = 0.5, 0.5, 0.5; p0 = 0.5)\n0\t0.5\n"), 0) == 0);
+    if (OpenClipboard(t.form().hwnd())) {
+        HANDLE png = GetClipboardData(RegisterClipboardFormatW(L"PNG"));
+        CHECK(png && std::memcmp(GlobalLock(png), "\x89PNG", 4) == 0);
+        if (png)
+            GlobalUnlock(png);
+        HANDLE dib = GetClipboardData(CF_DIB);
+        const auto *header = dib ? static_cast<const BITMAPINFOHEADER *>(GlobalLock(dib)) : nullptr;
+        CHECK(header && header->biWidth > static_cast<LONG>(628 * ratio) + 100 &&
+              header->biHeight == static_cast<LONG>(std::ceil(474 * ratio)));
+        if (dib)
+            GlobalUnlock(dib);
+        CloseClipboard();
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -439,5 +502,6 @@ int main(int argc, char **argv) {
          DrawingLinesUpWithTheFramesAtEveryScale},
         {"captions stay where the layout puts them", CaptionsStayWhereTheLayoutPutsThem},
         {"controls are named for screen readers", ControlsAreNamedForScreenReaders},
+        {"tools read the curves", ToolsReadTheCurves},
     });
 }

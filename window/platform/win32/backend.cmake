@@ -3,6 +3,7 @@ target_sources(window PRIVATE
     platform/win32/application.cpp
     platform/win32/dispatch.cpp platform/win32/dispatch.h
     platform/win32/fonts.cpp platform/win32/fonts.h
+    platform/win32/form_tools.cpp
     platform/win32/form_window.cpp platform/win32/form_window.h
     platform/win32/handles.h
     platform/win32/native.h
@@ -14,7 +15,7 @@ target_sources(window PRIVATE
 target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32)
 target_compile_definitions(window PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                          _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-target_link_libraries(window PUBLIC comctl32 ole32 oleacc uuid gdi32 user32)
+target_link_libraries(window PUBLIC comctl32 ole32 oleacc uuid gdi32 user32 winmm)
 
 # The resources every executable of the program carries: icon, version, manifest.
 set(QUORVEL_ICON ${PROJECT_SOURCE_DIR}/packaging/icons/org.quorvel.Quorvel.ico)

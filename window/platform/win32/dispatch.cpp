@@ -1,5 +1,7 @@
 #include "dispatch.h"
 
+#include "form_window.h"
+
 #include <cwchar>
 
 namespace quorvel::platform::win32 {
@@ -26,8 +28,14 @@ void Dispatch(HWND form, MSG &message) {
             return;
         }
     }
-    if (form && IsWindow(form) && IsDialogMessageW(form, &message))
-        return;
+    if (form && IsWindow(form)) {
+        auto *window = reinterpret_cast<Form *>(GetWindowLongPtrW(form, GWLP_USERDATA));
+        if (window && (message.hwnd == form || IsChild(form, message.hwnd)) &&
+            window->toolKey(message))
+            return;
+        if (IsDialogMessageW(form, &message))
+            return;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

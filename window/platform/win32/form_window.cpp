@@ -307,6 +307,37 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_MOUSEMOVE: {
+        if (!trackingMouse_) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+            trackingMouse_ = TrackMouseEvent(&track);
+        }
+        const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+        if (tools_.pointerMoved)
+            tools_.pointerMoved(static_cast<short>(LOWORD(lParam)) / ratio,
+                                static_cast<short>(HIWORD(lParam)) / ratio);
+        return 0;
+    }
+    case WM_MOUSELEAVE:
+        trackingMouse_ = false;
+        if (tools_.pointerLeft)
+            tools_.pointerLeft();
+        return 0;
+    case WM_CONTEXTMENU: {
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (at.x == -1 && at.y == -1) { // from the keyboard: by the focused control
+            RECT focused{16, 16, 16, 16};
+            if (const HWND control = GetFocus(); control && IsChild(window_, control)) {
+                GetWindowRect(control, &focused);
+                MapWindowPoints(nullptr, window_, reinterpret_cast<POINT *>(&focused), 2);
+            }
+            at = {(focused.left + focused.right) / 2, (focused.top + focused.bottom) / 2};
+        } else {
+            ScreenToClient(window_, &at);
+        }
+        showMenu(at);
+        return 0;
+    }
     case WM_ERASEBKGND:
         return 1; // the paint handler covers every pixel
     case WM_PAINT: {
@@ -387,6 +418,11 @@ bool Form::compose(const RECT &area) {
     RestoreDC(dc, -1);
     GdiFlush();
     composeDrawing(area);
+    SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    paintTools(dc);
+    RestoreDC(dc, -1);
+    GdiFlush();
     return true;
 }
 

@@ -32,6 +32,21 @@ public:
     void show() override;
     void showError(const Text &message) override;
 
+    void onTools(ToolEvents events) override { tools_ = std::move(events); }
+    void showNote(double x, double y, const Text &value, const Text &settings) override;
+    void hideNote() override;
+    void showMarker(double x, double y) override;
+    void hideMarker() override;
+    void copyText(const Text &text) override;
+    void copyPicture(const std::vector<Text> &legend) override;
+    void play(const std::vector<std::uint8_t> &wav) override;
+    void showHelp(const Text &text) override;
+    // A key on its way to a control: the tools' shortcuts, and reading mode's
+    // keys while it is on. True when a tool took it.
+    bool toolKey(const MSG &message);
+    // The note's words as shown now, empty when hidden. For tests.
+    Text noteText() const { return note_.shown ? note_.value + u"\n" + note_.settings : Text(); }
+
     HWND hwnd() const { return window_; }
     UINT dpi() const { return dpi_; }
     const FormDesign &design() const { return design_; }
@@ -64,6 +79,9 @@ private:
     void paint(HDC target, const RECT &area);
     bool compose(const RECT &area);
     void paintDecorations(HDC dc);
+    void paintTools(HDC dc);
+    void showMenu(POINT client);
+    void invalidateNote();
     void composeDrawing(const RECT &area);
     HFONT font(const Font &font);
     RECT scaled(int left, int top, int width, int height) const;
@@ -91,6 +109,16 @@ private:
     std::uint32_t *canvasPixels_ = nullptr;
     SIZE canvasSize_{0, 0};
     IAccPropServices *accessibility_ = nullptr;
+    ToolEvents tools_;
+    struct Note {
+        bool shown = false;
+        double x = 0, y = 0;
+        Text value, settings;
+    } note_;
+    bool markerShown_ = false;
+    double markerX_ = 0, markerY_ = 0;
+    std::vector<std::uint8_t> sound_; // kept while it plays
+    bool trackingMouse_ = false;
     std::map<HWND, Text> names_;
     std::map<HWND, Text> descriptions_;
     HWND announcedOn_ = nullptr;

@@ -47,6 +47,7 @@ inline void DestroyWindowHandle(HWND window) {
 
 using FontHandle = UniqueHandle<HFONT, &DeleteGdiObject>;
 using Brush = UniqueHandle<HBRUSH, &DeleteGdiObject>;
+using Pen = UniqueHandle<HPEN, &DeleteGdiObject>;
 using Bitmap = UniqueHandle<HBITMAP, &DeleteGdiObject>;
 using MemoryDc = UniqueHandle<HDC, &DeleteMemoryDc>;
 using Window = UniqueHandle<HWND, &DestroyWindowHandle>;
