@@ -28,6 +28,7 @@ private slots:
     void copiedPicture();
     void soundHasTheCurvesPitch();
     void readingModeKeys();
+    void redrawnDrawingIsTheSame();
 };
 
 namespace {
@@ -215,6 +216,20 @@ void TestRead::readingModeKeys() {
     QCOMPARE(marker(), QPoint(-1, -1));
     QTest::keyClick(bar, Qt::Key_Left); // the bar's own again
     QCOMPARE(Native(t.window.Textw1)->text(), QString("0.99"));
+}
+
+// What zoom and a new monitor draw again from the kept curves is, pixel for
+// pixel, what RUN and W Mean drew.
+void TestRead::redrawnDrawingIsTheSame() {
+    WindowUnderTest t;
+    SetBars(t.window, 80, 100, 60, 100);
+    Click(t.window.RUN);
+    SetBars(t.window, 100, 100, 0, -1);
+    Click(t.window.Wmean);
+    const QImage drawn = Native(t.window.surface)->image();
+    t.window.Drawing_Rescaled();
+    QCOMPARE(Native(t.window.surface)->image(), drawn);
+    QCOMPARE(t.window.drawn.all().size(), std::size_t(2));
 }
 
 QUORVEL_TEST_MAIN(TestRead)

@@ -29,6 +29,7 @@ bool Same(const Fitnesses &a, const Fitnesses &b) {
 
 void DrawnCurves::add(Curve curve) {
     curves_.push_back(std::move(curve));
+    ++added_;
     if (curves_.size() > Kept)
         curves_.pop_front();
 }

@@ -42,7 +42,13 @@ public:
     static constexpr std::size_t Kept = 1000;
 
     void add(Curve curve);
-    void clear() { curves_.clear(); }
+    void clear() {
+        curves_.clear();
+        added_ = 0;
+    }
+    // Whether every curve since the last clear is still kept, so that the
+    // drawing can be made again from them.
+    bool complete() const { return added_ == curves_.size(); }
     const std::deque<Curve> &all() const { return curves_; }
     bool empty() const { return curves_.empty(); }
     // A W Mean's passes, as its sweep computed them; the last few are cached.
@@ -50,6 +56,7 @@ public:
 
 private:
     std::deque<Curve> curves_;
+    std::size_t added_ = 0;
     struct Cached {
         Fitnesses w;
         std::vector<SweepPass> passes;

@@ -116,6 +116,7 @@ void Quorvelcode::connectHandlers() {
         errors.guard([this, x, y] { Drawing_MouseMove(x, y); });
     };
     tools.pointerLeft = [this] { errors.guard([this] { Drawing_MouseLeave(); }); };
+    tools.rescaled = [this] { errors.guard([this] { Drawing_Rescaled(); }); };
     form_->onTools(std::move(tools));
 }
 

@@ -88,6 +88,7 @@ public:
     void CopyValues_Click();
     void CopyPicture_Click();
     void Help_Click();
+    void Drawing_Rescaled();
 
     // The window's drawing operations.
     void PSet(float x, float y) { surface->PSet(x, y); }

@@ -1,6 +1,7 @@
 #include "readout.h"
 
 #include "number_text.h"
+#include "plot.h"
 
 #include <cmath>
 #include <limits>
@@ -64,12 +65,12 @@ std::vector<std::size_t> DrawnIndices(const DrawnCurves &drawn, const Series &se
 // The mappings RUN and W Mean draw with.
 Position PositionOf(const DrawnCurves &drawn, const PointRef &point) {
     if (point.series.kind == Series::Trajectory)
-        return {96.0 + 5.0 * static_cast<double>(point.index),
-                287.0 - 151.0 * Trajectory(drawn, point.series).p[point.index]};
+        return {plot::GenerationX(static_cast<int>(point.index)),
+                plot::FrequencyY(Trajectory(drawn, point.series).p[point.index])};
     const SweepPass &pass = Passes(drawn, point.series)[point.index];
     if (point.series.kind == Series::MeanFitness)
-        return {96.0 + 150.0 * pass.p, 420.0 - 100.0 * pass.meanFitness};
-    return {256.0 + 150.0 * pass.p, 365.0 - 150.0 * pass.change};
+        return {plot::MeanFitnessX(pass.p), plot::MeanFitnessY(pass.meanFitness)};
+    return {plot::ChangeX(pass.p), plot::ChangeY(pass.change)};
 }
 
 std::optional<PointRef> NearestPoint(const DrawnCurves &drawn, double x, double y) {

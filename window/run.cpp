@@ -3,19 +3,18 @@
 #include "fitness.h"
 #include "narration.h"
 #include "number_text.h"
+#include "plot.h"
 #include "zero_mean_fitness_message.h"
 
 namespace quorvel {
 
 namespace {
 
-// Generation 0 to 100 across Shape1, five pixels a generation.
 float GenerationX(int generation) {
-    return static_cast<float>(96 + 5 * generation);
+    return static_cast<float>(plot::GenerationX(generation));
 }
-// p = 0 at y = 287 and p = 1 at y = 136, 151 pixels per unit of frequency.
 float FrequencyY(double frequency) {
-    return static_cast<float>(287.0 - 151.0 * frequency);
+    return static_cast<float>(plot::FrequencyY(frequency));
 }
 
 } // namespace

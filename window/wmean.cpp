@@ -2,15 +2,10 @@
 
 #include "fitness.h"
 #include "narration.h"
+#include "plot.h"
 #include "zero_mean_fitness_message.h"
 
 namespace quorvel {
-
-namespace {
-
-const platform::Colour ChangeColour = platform::Colour::FromRgb(2, 3, 4);
-
-} // namespace
 
 // Sweeps p from 0 in steps of 0.001 and plots, dot by dot, the mean fitness in
 // Shape2 and the one-generation change of frequency in Deltap. The steps add
@@ -33,13 +28,14 @@ void Quorvelcode::Wmean_Click() {
     pscan = 0.0;
     while (pscan <= 1.0) {
         wbar = MeanFitness(pscan, wAA, wAa, waa);
-        PSet(static_cast<float>(96.0 + 150.0 * pscan), static_cast<float>(420.0 - 100.0 * wbar));
+        PSet(static_cast<float>(plot::MeanFitnessX(pscan)),
+             static_cast<float>(plot::MeanFitnessY(wbar)));
         summary.addMeanFitness(pscan, wbar);
         if (wbar != 0.0) {
             pscanNext = NextFrequency(pscan, wbar, wAA, wAa);
             dp = pscanNext - pscan;
-            PSet(static_cast<float>(256.0 + 150.0 * pscan), static_cast<float>(365.0 - 150.0 * dp),
-                 ChangeColour);
+            PSet(static_cast<float>(plot::ChangeX(pscan)), static_cast<float>(plot::ChangeY(dp)),
+                 plot::ChangeColour);
             summary.addChange(pscan, dp);
         } else {
             summary.addUndefinedChange(pscan);

@@ -481,6 +481,30 @@ void ToolsReadTheCurves() {
     }
 }
 
+// Ctrl+Plus makes the whole window larger, the drawing with it; Ctrl+0 makes
+// it as it was.
+void ZoomScalesTheWindowAndItsDrawing() {
+    Window t;
+    t.setBars(100, 100, 50, 500);
+    t.click(t.window.RUN);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SetFocus(Native(t.window.RUN));
+    t.key(VK_OEM_PLUS);
+    RECT client{};
+    GetClientRect(t.form().hwnd(), &client);
+    CHECK(client.right == 785); // 628 at 125 %
+    t.form().render();
+    CHECK(t.form().composedPixel(120, 265) == 0x0000CCu); // the first dot, (96, 211.5)
+    t.key('0');
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    GetClientRect(t.form().hwnd(), &client);
+    CHECK(client.right == 628);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -503,5 +527,6 @@ int main(int argc, char **argv) {
         {"captions stay where the layout puts them", CaptionsStayWhereTheLayoutPutsThem},
         {"controls are named for screen readers", ControlsAreNamedForScreenReaders},
         {"tools read the curves", ToolsReadTheCurves},
+        {"zoom scales the window and its drawing", ZoomScalesTheWindowAndItsDrawing},
     });
 }

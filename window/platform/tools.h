@@ -29,6 +29,9 @@ struct ToolEvents {
     // The pointer moved to (x, y) in the window's logical pixels, or left it.
     std::function<void(double x, double y)> pointerMoved;
     std::function<void()> pointerLeft;
+    // The drawing's scale changed (zoom, or another monitor): what is drawn
+    // was resampled, and may be drawn again sharp.
+    std::function<void()> rescaled;
 };
 
 } // namespace quorvel::platform

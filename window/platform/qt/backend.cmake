@@ -15,13 +15,15 @@ target_sources(window PRIVATE
     platform/qt/qt_colour.h
     platform/qt/reading_tools.cpp platform/qt/reading_tools.h
     platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h
+    platform/qt/sound.cpp platform/qt/sound.h
     platform/qt/widgets.cpp platform/qt/widgets.h
 )
 # Tests and measurements reach the Qt widgets through native.h.
 target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/qt)
 find_package(Fontconfig REQUIRED)
 find_package(Threads REQUIRED)
-target_link_libraries(window PUBLIC Qt6::Widgets PRIVATE Fontconfig::Fontconfig Threads::Threads)
+target_link_libraries(window PUBLIC Qt6::Widgets PRIVATE Fontconfig::Fontconfig Threads::Threads
+                                                        ${CMAKE_DL_LIBS})
 set_target_properties(window PROPERTIES AUTOMOC ON AUTORCC ON)
 
 # The window shows the same icon as the desktop launcher.

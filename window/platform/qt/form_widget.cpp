@@ -8,6 +8,7 @@
 #include "qt_colour.h"
 #include "reading_tools.h"
 #include "scroll_bar.h"
+#include "sound.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -251,6 +252,10 @@ void Form::copyPicture(const std::vector<Text> &legend) {
     QGuiApplication::clipboard()->setImage(picture(legend));
     if (markerShown)
         tools_->showMarkerAgain();
+}
+
+void Form::play(const std::vector<std::uint8_t> &wav) {
+    PlayWav(wav);
 }
 
 void Form::showHelp(const Text &text) {

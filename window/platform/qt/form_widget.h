@@ -26,6 +26,7 @@ public:
     void hideMarker() override;
     void copyText(const Text &text) override;
     void copyPicture(const std::vector<Text> &legend) override;
+    void play(const std::vector<std::uint8_t> &wav) override;
     void showHelp(const Text &text) override;
     // The window as copyPicture puts it on the clipboard.
     QImage picture(const std::vector<Text> &legend);

@@ -7,6 +7,7 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -30,7 +31,13 @@ constexpr Item Items[] = {
     {L"Copy values\tCtrl+Shift+T", Tool::CopyValues},
     {L"Copy picture\tCtrl+Shift+C", Tool::CopyPicture},
     {L"Help\tF1", Tool::Help},
+    {L"Zoom in\tCtrl+Plus", Tool::ZoomIn},
+    {L"Zoom out\tCtrl+Minus", Tool::ZoomOut},
+    {L"Actual size\tCtrl+0", Tool::ActualSize},
 };
+
+// Projector sizes, per cent.
+constexpr int ZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 
 bool PutOnClipboard(HWND owner, UINT format, const void *data, std::size_t size) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
@@ -54,7 +61,9 @@ bool Form::toolKey(const MSG &message) {
     const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     const bool alt = GetKeyState(VK_MENU) < 0, plain = !control && !shift && !alt;
     const auto run = [this](Tool tool) {
-        if (tools_.tool)
+        if (tool == Tool::ZoomIn || tool == Tool::ZoomOut || tool == Tool::ActualSize)
+            zoom(tool);
+        else if (tools_.tool)
             tools_.tool(tool);
         return true;
     };
@@ -67,6 +76,15 @@ bool Form::toolKey(const MSG &message) {
         return control && shift && !alt && run(Tool::CopyValues);
     case 'C':
         return control && shift && !alt && run(Tool::CopyPicture);
+    case VK_OEM_PLUS:
+    case VK_ADD:
+        return control && !alt && run(Tool::ZoomIn);
+    case VK_OEM_MINUS:
+    case VK_SUBTRACT:
+        return control && !alt && run(Tool::ZoomOut);
+    case '0':
+    case VK_NUMPAD0:
+        return control && !shift && !alt && run(Tool::ActualSize);
     default:
         break;
     }
@@ -91,8 +109,32 @@ void Form::showMenu(POINT client) {
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
                                       window_, nullptr);
     DestroyMenu(menu);
-    if (chosen > 0 && tools_.tool)
-        tools_.tool(Items[chosen - 1].tool);
+    if (chosen <= 0)
+        return;
+    const Tool tool = Items[chosen - 1].tool;
+    if (tool == Tool::ZoomIn || tool == Tool::ZoomOut || tool == Tool::ActualSize)
+        zoom(tool);
+    else if (tools_.tool)
+        tools_.tool(tool);
+}
+
+// The whole window larger or smaller, laid out as at a monitor of that scale,
+// and the drawing made again at it.
+void Form::zoom(Tool tool) {
+    const auto at = std::find(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_);
+    const int index = at == std::end(ZoomSteps) ? 0 : static_cast<int>(at - std::begin(ZoomSteps));
+    const int last = static_cast<int>(std::size(ZoomSteps)) - 1;
+    const int next = tool == Tool::ZoomIn    ? std::min(index + 1, last)
+                     : tool == Tool::ZoomOut ? std::max(index - 1, 0)
+                                             : 0;
+    if (ZoomSteps[next] == zoom_)
+        return;
+    zoom_ = ZoomSteps[next];
+    dpi_ = static_cast<UINT>(monitorDpi_ * zoom_ / 100);
+    note_.shown = false;
+    layOut();
+    if (tools_.rescaled)
+        tools_.rescaled();
 }
 
 // The note's box and the ring's, in client pixels, with room to spare.

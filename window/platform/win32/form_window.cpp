@@ -67,6 +67,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows)
     dpi_ = GetDpiForWindow(window_);
     if (dpi_ == 0)
         dpi_ = USER_DEFAULT_SCREEN_DPI;
+    monitorDpi_ = dpi_;
     CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                      reinterpret_cast<void **>(&accessibility_));
     surface_ = std::make_unique<Surface>(*this, Colour::FromCode(design.drawingColour));
@@ -164,7 +165,7 @@ RECT Form::scaled(int left, int top, int width, int height) const {
 void Form::layOut() {
     fonts_.clear();
     RECT frame = scaled(0, 0, design_.clientWidth, design_.clientHeight);
-    AdjustWindowRectExForDpi(&frame, Style, FALSE, 0, dpi_);
+    AdjustWindowRectExForDpi(&frame, Style, FALSE, 0, monitorDpi_); // the frame does not zoom
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
@@ -357,12 +358,15 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
+        monitorDpi_ = HIWORD(wParam);
+        dpi_ = static_cast<UINT>(monitorDpi_ * zoom_ / 100);
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
         SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         layOut();
+        if (tools_.rescaled)
+            tools_.rescaled();
         return 0;
     }
     case WM_DESTROY:

@@ -81,6 +81,7 @@ private:
     void paintDecorations(HDC dc);
     void paintTools(HDC dc);
     void showMenu(POINT client);
+    void zoom(Tool tool);
     void invalidateNote();
     void composeDrawing(const RECT &area);
     HFONT font(const Font &font);
@@ -89,7 +90,9 @@ private:
     const FormDesign &design_;
     std::span<const Row> rows_;
     HWND window_ = nullptr;
-    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI; // the monitor's, times the zoom
+    UINT monitorDpi_ = USER_DEFAULT_SCREEN_DPI;
+    int zoom_ = 100; // per cent, for a projector
     bool quitOnClose_ = false;
     bool repaintPending_ = false;
     HWND initialFocus_ = nullptr;
