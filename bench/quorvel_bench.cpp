@@ -60,6 +60,48 @@ void BM_Wmean_Click(benchmark::State &state) {
 }
 BENCHMARK(BM_Wmean_Click);
 
+// A class's board: 20 trajectories and 2 W Means, as the readout and the
+// copies meet them.
+struct BusyWindow : SetUpWindow {
+    BusyWindow() {
+        for (int p0 = 25; p0 <= 975; p0 += 50) {
+            window.VScrollp->SetValue(p0);
+            window.RUN_Click();
+        }
+        window.Wmean_Click();
+        window.HScrollw3->SetValue(0);
+        window.Wmean_Click();
+    }
+};
+
+// From a mouse move over a frame to the note with the nearest point's words.
+void BM_ReadoutFollowsThePointer(benchmark::State &state) {
+    BusyWindow busy;
+    Native(busy.window.form())->show();
+    double x = 100;
+    for (auto _ : state) {
+        x = x >= 590 ? 100 : x + 7;
+        busy.window.Drawing_MouseMove(x, 200);
+        busy.window.Drawing_MouseMove(x * 0.3 + 70, 360); // the small frames too
+    }
+}
+BENCHMARK(BM_ReadoutFollowsThePointer)->Unit(benchmark::kMicrosecond);
+
+void BM_CopyValues(benchmark::State &state) {
+    BusyWindow busy;
+    for (auto _ : state)
+        busy.window.CopyValues_Click();
+}
+BENCHMARK(BM_CopyValues)->Unit(benchmark::kMillisecond);
+
+void BM_CopyPicture(benchmark::State &state) {
+    BusyWindow busy;
+    Native(busy.window.form())->show();
+    for (auto _ : state)
+        busy.window.CopyPicture_Click();
+}
+BENCHMARK(BM_CopyPicture)->Unit(benchmark::kMillisecond);
+
 // Counts the frames the window paints.
 class FrameCounter : public QObject {
 public:

@@ -1,12 +1,14 @@
 #!/usr/bin/python3
 """Renders the page in headless Chromium after the same session as the desktop
-screenshots, into the PNG named. Usage: screenshot_web.py PAGE OUTPUT"""
+screenshots, into the PNG named; with --readout, reading the trajectory from
+p0 = 0.02 at generation 20 as well. Usage: screenshot_web.py PAGE OUTPUT [--readout]"""
 import sys
 import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 options = webdriver.ChromeOptions()
 for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
@@ -35,6 +37,12 @@ try:
         set_bar("VScrollp", (1000 - p0) * 1000)
         click("RUN")
     click("Wmean")
+    if sys.argv[3:] == ["--readout"]:
+        # Up from the W Mean's curves to the second trajectory, then along it.
+        keys = driver.find_element(By.CSS_SELECTOR, '[data-name="RUN"]')
+        keys.send_keys(Keys.F6)
+        for key in [Keys.ARROW_UP] * 4 + [Keys.ARROW_RIGHT] * 20:
+            keys.send_keys(key)
     time.sleep(0.2)
     driver.find_element(By.ID, "quorvel").screenshot(sys.argv[2])
 finally:
