@@ -1,5 +1,6 @@
 // Reading the curves: the numbers kept for each curve, the point nearest the
 // pointer, the copied table and picture, the sound, and reading mode's keys.
+#include "cases.h"
 #include "curve_sound.h"
 #include "fitness.h"
 #include "helpers.h"
@@ -29,6 +30,7 @@ private slots:
     void soundHasTheCurvesPitch();
     void readingModeKeys();
     void redrawnDrawingIsTheSame();
+    void zoomScalesTheWindowAndItsDrawing();
 };
 
 namespace {
@@ -230,6 +232,24 @@ void TestRead::redrawnDrawingIsTheSame() {
     t.window.Drawing_Rescaled();
     QCOMPARE(Native(t.window.surface)->image(), drawn);
     QCOMPARE(t.window.drawn.all().size(), std::size_t(2));
+}
+
+// Ctrl+Plus makes the whole window 125 %, the drawing at as many device
+// pixels; Ctrl+0 makes it as it was, still drawn.
+void TestRead::zoomScalesTheWindowAndItsDrawing() {
+    WindowUnderTest t;
+    QVERIFY(Activate(t));
+    SetBars(t.window, 100, 100, 50, 500);
+    Click(t.window.RUN);
+    QTest::keyClick(&t.widget(), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(t.widget().size(), QSize(785, 593));                       // 628 x 474 at 125 %
+    QCOMPARE(Native(t.window.RUN)->geometry(), QRect(570, 20, 81, 41)); // (456, 16, 65, 33)
+    const qreal ratio = t.widget().devicePixelRatioF();
+    QCOMPARE(Native(t.window.surface)->image().width(), int(std::ceil(628 * 1.25 * ratio)));
+    QCOMPARE(t.screen().pixelColor(120, 265), t.drawingColour()); // (96, 211.5) at 125 %
+    QTest::keyClick(&t.widget(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(t.widget().size(), QSize(628, 474));
+    QCOMPARE(DrawnAt(*Native(t.window.surface), cases::FirstX, cases::FirstY), t.drawingColour());
 }
 
 QUORVEL_TEST_MAIN(TestRead)

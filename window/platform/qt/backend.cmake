@@ -17,6 +17,7 @@ target_sources(window PRIVATE
     platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h
     platform/qt/sound.cpp platform/qt/sound.h
     platform/qt/widgets.cpp platform/qt/widgets.h
+    platform/qt/zoom.h
 )
 # Tests and measurements reach the Qt widgets through native.h.
 target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/qt)

@@ -1,5 +1,7 @@
 #include "classic_style.h"
 
+#include "zoom.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyleFactory>
@@ -14,12 +16,12 @@ constexpr int ArrowLength = 17;
 
 // Where each part of a bar lies, along its length: both arrows, the groove
 // between them and the square thumb on it.
-QRect ScrollBarPart(const QStyleOptionSlider &bar, QStyle::SubControl part) {
+QRect ScrollBarPart(const QStyleOptionSlider &bar, QStyle::SubControl part, double zoom) {
     const bool horizontal = bar.orientation == Qt::Horizontal;
     const QRect all = bar.rect;
     const int length = horizontal ? all.width() : all.height();
     const int thickness = horizontal ? all.height() : all.width();
-    const int arrow = std::min(ArrowLength, length / 2);
+    const int arrow = std::min(Zoomed(ArrowLength, zoom), length / 2);
     const int grooveStart = arrow, grooveLength = std::max(0, length - 2 * arrow);
     const int thumb = std::min(thickness, grooveLength);
     const int thumbStart =
@@ -70,7 +72,7 @@ QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionCom
                                    SubControl part, const QWidget *widget) const {
     if (control == CC_ScrollBar)
         if (const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option))
-            return ScrollBarPart(*bar, part);
+            return ScrollBarPart(*bar, part, ZoomOf(widget));
     return QProxyStyle::subControlRect(control, option, part, widget);
 }
 
@@ -80,6 +82,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     if (control != CC_ScrollBar || !bar)
         return QProxyStyle::drawComplexControl(control, option, painter, widget);
     painter->save();
+    const double zoom = ZoomOf(widget);
     // The trough, and every part on it, outlined in a dark grey that stands
     // out at least 3:1 against the trough, the parts' face and the window.
     const QColor outline(0x40, 0x40, 0x40), trough(0xDC, 0xDC, 0xDC), face(0xF0, 0xF0, 0xF0);
@@ -92,7 +95,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     const bool horizontal = bar->orientation == Qt::Horizontal;
     const QColor pressed(0xC0, 0xC0, 0xC0);
     for (SubControl arrow : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
-        const QRect rect = ScrollBarPart(*bar, arrow);
+        const QRect rect = ScrollBarPart(*bar, arrow, zoom);
         framed(rect, bar->activeSubControls & arrow && bar->state & State_Sunken ? pressed : face);
         // A solid triangle pointing away from the bar's middle.
         const QPointF c = QRectF(rect).center();
@@ -109,11 +112,11 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
         painter->drawPolygon(QPolygonF{tip, a, b});
     }
     if (enabled && bar->maximum > bar->minimum)
-        framed(ScrollBarPart(*bar, SC_ScrollBarSlider),
+        framed(ScrollBarPart(*bar, SC_ScrollBarSlider, zoom),
                bar->activeSubControls & SC_ScrollBarSlider && bar->state & State_Sunken ? pressed
                                                                                         : face);
     if (bar->state & State_HasFocus)
-        DrawFocusFrame(*painter, bar->rect);
+        DrawFocusFrame(*painter, bar->rect, zoom);
     painter->restore();
 }
 
@@ -122,15 +125,19 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption *optio
     QProxyStyle::drawControl(element, option, painter, widget);
     // A focused button is framed like a focused bar, just inside its border,
     // not only tinted at its edge.
-    if (element == CE_PushButton && option->state & State_HasFocus)
-        DrawFocusFrame(*painter, option->rect.adjusted(2, 2, -2, -2));
+    if (element == CE_PushButton && option->state & State_HasFocus) {
+        const int inset = Zoomed(2, ZoomOf(widget));
+        DrawFocusFrame(*painter, option->rect.adjusted(inset, inset, -inset, -inset),
+                       ZoomOf(widget));
+    }
 }
 
-void DrawFocusFrame(QPainter &painter, const QRect &rect) {
+void DrawFocusFrame(QPainter &painter, const QRect &rect, double zoom) {
     painter.save();
-    painter.setPen(QPen(Qt::black, FocusFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const int width = Zoomed(FocusFrameWidth, zoom);
+    painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    const qreal inset = FocusFrameWidth / 2.0;
+    const qreal inset = width / 2.0;
     painter.drawRect(QRectF(rect).adjusted(inset, inset, -inset, -inset));
     painter.restore();
 }

@@ -28,7 +28,7 @@ public:
 // on the bars' own greys, this many pixels wide.
 inline constexpr int FocusFrameWidth = 2;
 
-// That frame, just inside rect.
-void DrawFocusFrame(QPainter &painter, const QRect &rect);
+// That frame, just inside rect, as wide as the window's zoom makes it.
+void DrawFocusFrame(QPainter &painter, const QRect &rect, double zoom = 1.0);
 
 } // namespace quorvel::platform::qt

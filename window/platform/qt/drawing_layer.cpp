@@ -1,5 +1,7 @@
 #include "drawing_layer.h"
 
+#include "zoom.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QPaintEvent>
@@ -18,15 +20,17 @@ QImage View(const Raster &raster) {
 
 } // namespace
 
-DrawingLayer::DrawingLayer(QWidget *parent, Colour drawingColour)
-    : QWidget(parent), DrawingSurface(drawingColour) {
+DrawingLayer::DrawingLayer(QWidget *parent, Colour drawingColour, int width, int height)
+    : QWidget(parent), DrawingSurface(drawingColour), layoutWidth_(width), layoutHeight_(height) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
 }
 
+// The raster keeps the layout's coordinates; zoom, like a screen's scale, only
+// gives it more device pixels to each.
 void DrawingLayer::fitRaster() {
-    ownRaster().resize(width(), height(), devicePixelRatioF());
+    ownRaster().resize(layoutWidth_, layoutHeight_, devicePixelRatioF() * ZoomOf(this));
 }
 
 void DrawingLayer::setDescription(const Text &text) {
@@ -85,8 +89,11 @@ void DrawingLayer::changed() {
         [this] {
             repaintPending_ = false;
             const PixelRect dirty = ownRaster().takeDirty();
+            const double zoom = ZoomOf(this);
             if (!dirty.isEmpty())
-                update(dirty.x, dirty.y, dirty.width, dirty.height);
+                update(
+                    QRectF(dirty.x * zoom, dirty.y * zoom, dirty.width * zoom, dirty.height * zoom)
+                        .toAlignedRect());
         },
         Qt::QueuedConnection);
 }
@@ -96,7 +103,7 @@ void DrawingLayer::paintEvent(QPaintEvent *event) {
     if (raster().isEmpty())
         return; // nothing drawn yet, or all cleared
     QImage image = View(raster());
-    image.setDevicePixelRatio(raster().ratio());
+    image.setDevicePixelRatio(raster().ratio() / ZoomOf(this));
     QPainter painter(this);
     painter.setClipRect(event->rect());
     painter.drawImage(QPointF(0, 0), image);

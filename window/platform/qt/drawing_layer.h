@@ -15,9 +15,12 @@ namespace quorvel::platform::qt {
 // window's frames and labels, below its controls, and lets the mouse through.
 class DrawingLayer : public QWidget, public DrawingSurface {
 public:
-    DrawingLayer(QWidget *parent, Colour drawingColour);
+    // width and height: the layout's, whatever the window's zoom.
+    DrawingLayer(QWidget *parent, Colour drawingColour, int width, int height);
 
     void setDescription(const Text &text) override;
+    // Fits the raster to the window's scale and zoom again, keeping the drawing.
+    void refit() { fitRaster(); }
     void announce(const Text &sentence) override;
 
     QPointF currentPoint() const { return {raster().currentX(), raster().currentY()}; }
@@ -34,6 +37,8 @@ protected:
 
 private:
     void restoreAnnounced();
+
+    int layoutWidth_, layoutHeight_;
 
     bool repaintPending_ = false;
     // The focused control that speaks the newest sentence as its description,

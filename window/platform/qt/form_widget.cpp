@@ -10,6 +10,7 @@
 #include "scroll_bar.h"
 #include "sound.h"
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -78,21 +79,22 @@ void ApplyText(QWidget *control, const Row &row) {
 // The stand-ins for the layout's fonts can be a few pixels wider than the
 // originals, which would cut off the end of a caption (the "1" of the axis
 // captions). A label then grows to its text, but only into free space.
-int WidthFor(const QWidget *control, std::span<const Row> rows, std::size_t i, int clientWidth) {
+int WidthFor(const QWidget *control, std::span<const Row> rows, std::size_t i, int clientWidth,
+             double zoom = 1.0) {
     const Row &row = rows[i];
     const auto *label = qobject_cast<const QLabel *>(control);
     if (!label || label->text().isEmpty())
         return row.width;
     // One pixel more than the advance: hinting at a higher pixel ratio can
-    // widen the glyphs by a fraction.
-    const double advance = QFontMetricsF(label->font()).horizontalAdvance(label->text());
+    // widen the glyphs by a fraction. In the layout's pixels, whatever the zoom.
+    const double advance = QFontMetricsF(label->font()).horizontalAdvance(label->text()) / zoom;
     const int needed = static_cast<int>(std::ceil(advance)) + 1;
     return std::clamp(needed, row.width, row.width + RoomToTheRight(rows, i, clientWidth));
 }
 
 } // namespace
 
-Form::Form(const FormDesign &design, std::span<const Row> rows) {
+Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design), rows_(rows) {
     setWindowTitle(QString::fromUtf8(design.caption));
     // The drawing is aligned with the layout's pixels, so the client area never changes size.
     setFixedSize(design.clientWidth, design.clientHeight);
@@ -105,7 +107,8 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) {
     setAutoFillBackground(true);
     InstallAccessibility();
 
-    surface_ = new DrawingLayer(this, Colour::FromCode(design.drawingColour));
+    surface_ = new DrawingLayer(this, Colour::FromCode(design.drawingColour), design.clientWidth,
+                                design.clientHeight);
     surface_->setGeometry(0, 0, design.clientWidth, design.clientHeight);
     surface_->setAccessibleName(QStringLiteral("Drawing"));
     // The icon is decoded and handed to the window system only once the first
@@ -153,6 +156,52 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) {
     stack(rows);
     orderFocus(rows);
     tools_ = new ReadingTools(this);
+    tools_->onZoom([this](Tool tool) { zoom(tool); });
+}
+
+// Every control, font, frame and the drawing at a zoom, as at a screen of
+// that scale; the drawing then made again sharp from the kept curves.
+void Form::layOut(double zoom) {
+    setProperty("quorvelZoom", zoom);
+    setFixedSize(Zoomed(design_.clientWidth, zoom), Zoomed(design_.clientHeight, zoom));
+    setFont(MakeFont(design_.font.family, design_.font.pointSize * zoom, design_.font.bold,
+                     Glyphs::Latin));
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const Row &row = rows_[i];
+        QWidget *control = controls_[i];
+        if (row.font.family)
+            control->setFont(MakeFont(row.font.family, row.font.pointSize * zoom, row.font.bold,
+                                      row.kind == Kind::TextBox ? Glyphs::Any : Glyphs::Latin));
+        const int extra = row.kind == Kind::Line ? 1 : 0; // a line includes both its end pixels
+        const int width = row.kind == Kind::Line
+                              ? row.width
+                              : WidthFor(control, rows_, i, design_.clientWidth, zoom);
+        const int left = Zoomed(row.left, zoom), top = Zoomed(row.top, zoom);
+        control->setGeometry(left, top, Zoomed(row.left + width + extra, zoom) - left,
+                             Zoomed(row.top + row.height + extra, zoom) - top);
+    }
+    surface_->setGeometry(0, 0, width(), height());
+    surface_->refit();
+    hideNote();
+    tools_->hideMarker();
+    if (events_.rescaled)
+        events_.rescaled();
+    update();
+}
+
+void Form::zoom(Tool tool) {
+    static constexpr double Steps[] = {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+    const double now = ZoomOf(this);
+    int at = 0;
+    for (int i = 0; i < int(std::size(Steps)); ++i)
+        if (Steps[i] <= now + 1e-9)
+            at = i;
+    const int last = int(std::size(Steps)) - 1;
+    const int next = tool == Tool::ZoomIn    ? std::min(at + 1, last)
+                     : tool == Tool::ZoomOut ? std::max(at - 1, 0)
+                                             : 0;
+    if (Steps[next] != now)
+        layOut(Steps[next]);
 }
 
 // Back to front by layer, and within a layer in table order; the drawing lies
@@ -193,11 +242,13 @@ void Form::showError(const Text &message) {
 }
 
 void Form::onTools(ToolEvents events) {
+    events_ = events;
     tools_->setEvents(std::move(events));
 }
 
 void Form::showNote(double x, double y, const Text &value, const Text &settings) {
-    const QPoint at(int(x) + 14, int(y) + 14); // beside the pointer, not under it
+    const double zoom = ZoomOf(this); // beside the pointer, not under it
+    const QPoint at(int(x * zoom) + 14, int(y * zoom) + 14);
     QToolTip::showText(mapToGlobal(at), ToQString(value) + u'\n' + ToQString(settings), this);
 }
 
@@ -206,7 +257,7 @@ void Form::hideNote() {
 }
 
 void Form::showMarker(double x, double y) {
-    tools_->showMarker({x, y});
+    tools_->showMarker(QPointF(x, y) * ZoomOf(this));
 }
 
 void Form::hideMarker() {

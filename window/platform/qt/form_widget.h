@@ -30,6 +30,8 @@ public:
     void showHelp(const Text &text) override;
     // The window as copyPicture puts it on the clipboard.
     QImage picture(const std::vector<Text> &legend);
+    // The whole window larger or smaller, from 100 to 300 per cent by steps.
+    void zoom(Tool tool);
 
     DrawingLayer &drawingLayer() { return *surface_; }
     // The controls that take focus, in the order Tab visits them.
@@ -40,12 +42,16 @@ protected:
 
 private:
     void stack(std::span<const Row> rows);
+    void layOut(double zoom);
     void orderFocus(std::span<const Row> rows);
 
+    const FormDesign &design_;
+    std::span<const Row> rows_;
     std::vector<QWidget *> controls_; // one a row, in stored order
     std::vector<QWidget *> focusOrder_;
     DrawingLayer *surface_ = nullptr;
     class ReadingTools *tools_ = nullptr;
+    ToolEvents events_;
 };
 
 } // namespace quorvel::platform::qt

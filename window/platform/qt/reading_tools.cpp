@@ -8,6 +8,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include "zoom.h"
+
 namespace quorvel::platform::qt {
 
 namespace {
@@ -47,7 +49,25 @@ constexpr Item Items[] = {
     {"Copy values", Tool::CopyValues, &ToolShortcuts::copyValues},
     {"Copy picture", Tool::CopyPicture, &ToolShortcuts::copyPicture},
     {"Help", Tool::Help, &ToolShortcuts::help},
+    {"Zoom in", Tool::ZoomIn, &ToolShortcuts::zoomIn},
+    {"Zoom out", Tool::ZoomOut, &ToolShortcuts::zoomOut},
+    {"Actual size", Tool::ActualSize, &ToolShortcuts::actualSize},
 };
+
+// The key of an item: the help's own text, but for the zoom keys, which Qt
+// spells with the character rather than its name.
+QKeySequence SequenceOf(const Item &item, const ToolShortcuts &keys) {
+    switch (item.tool) {
+    case Tool::ZoomIn:
+        return QKeySequence(Qt::CTRL | Qt::Key_Plus);
+    case Tool::ZoomOut:
+        return QKeySequence(Qt::CTRL | Qt::Key_Minus);
+    case Tool::ActualSize:
+        return QKeySequence(Qt::CTRL | Qt::Key_0);
+    default:
+        return QKeySequence(QString::fromUtf16(keys.*item.key));
+    }
+}
 
 std::optional<ReadingKey> ReadingKeyOf(int key) {
     switch (key) {
@@ -83,10 +103,13 @@ ReadingTools::ReadingTools(QWidget *form) : QObject(form), form_(form) {
     for (const Item &item : Items) {
         if (item.tool == Tool::Listen)
             continue; // Space, only while reading
-        auto *shortcut = new QShortcut(QKeySequence(QString::fromUtf16(keys.*item.key)), form);
+        auto *shortcut = new QShortcut(SequenceOf(item, keys), form);
         const Tool tool = item.tool;
         connect(shortcut, &QShortcut::activated, this, [this, tool] { run(tool); });
     }
+    // Ctrl+= as well, where Plus needs Shift.
+    auto *zoomIn = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), form);
+    connect(zoomIn, &QShortcut::activated, this, [this] { run(Tool::ZoomIn); });
     for (const QKeySequence &menuKey :
          {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
         auto *shortcut = new QShortcut(menuKey, form);
@@ -108,8 +131,12 @@ void ReadingTools::watch(QWidget *widget) {
 }
 
 void ReadingTools::run(Tool tool) const {
-    if (events_.tool)
+    if (tool == Tool::ZoomIn || tool == Tool::ZoomOut || tool == Tool::ActualSize) {
+        if (zoom_)
+            zoom_(tool);
+    } else if (events_.tool) {
         events_.tool(tool);
+    }
 }
 
 // Made when first shown: most sessions never read values.
@@ -141,7 +168,7 @@ void ReadingTools::showMenu(QPoint at) {
     const ToolShortcuts keys = Shortcuts(ToolKeys::Desktop);
     for (const Item &item : Items) {
         QAction *action = menu.addAction(QString::fromUtf8(item.text));
-        action->setShortcut(QKeySequence(QString::fromUtf16(keys.*item.key)));
+        action->setShortcut(SequenceOf(item, keys));
         const Tool tool = item.tool;
         connect(action, &QAction::triggered, this, [this, tool] { run(tool); });
     }
@@ -160,7 +187,8 @@ bool ReadingTools::eventFilter(QObject *watched, QEvent *event) {
     }
     case QEvent::MouseMove:
         if (events_.pointerMoved) {
-            const QPointF at = widget->mapTo(form_, static_cast<QMouseEvent *>(event)->position());
+            const QPointF at =
+                widget->mapTo(form_, static_cast<QMouseEvent *>(event)->position()) / ZoomOf(form_);
             events_.pointerMoved(at.x(), at.y());
         }
         return false;

@@ -18,6 +18,8 @@ public:
     explicit ReadingTools(QWidget *form);
 
     void setEvents(ToolEvents events) { events_ = std::move(events); }
+    // Zoom is the window's own, not the program's.
+    void onZoom(std::function<void(Tool)> zoom) { zoom_ = std::move(zoom); }
     void showMarker(QPointF at);
     void hideMarker();
     bool markerVisible() const;
@@ -35,6 +37,7 @@ private:
     QWidget *form_;
     QWidget *marker_ = nullptr;
     ToolEvents events_;
+    std::function<void(Tool)> zoom_;
 };
 
 } // namespace quorvel::platform::qt

@@ -2,6 +2,7 @@
 
 #include "classic_style.h"
 #include "qt_colour.h"
+#include "zoom.h"
 
 #include <QPainter>
 
@@ -54,9 +55,9 @@ void RectangleShape::paintEvent(QPaintEvent *) {
     painter.fillRect(rect(), ToQColor(fill_));
     // The outline is one logical pixel at any display scale, so it is filled,
     // not stroked with a pen that would be one device pixel wide.
-    const int w = width(), h = height();
+    const int w = width(), h = height(), t = std::max(1, Zoomed(1, ZoomOf(this)));
     for (const QRect &edge :
-         {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+         {QRect(0, 0, w, t), QRect(0, h - t, w, t), QRect(0, 0, t, h), QRect(w - t, 0, t, h)})
         painter.fillRect(edge, Qt::black);
 }
 
