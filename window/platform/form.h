@@ -34,23 +34,22 @@ public:
     // A modal message box over the form, captioned like it.
     virtual void showError(const Text &message) = 0;
 
-    // The tools to read the curves. A backend that has none of them yet keeps
-    // these defaults, which do nothing.
-    virtual void onTools(ToolEvents events) { (void)events; }
+    // The tools to read the curves: where their events go, and what a backend
+    // shows, copies and plays for them. Positions are the layout's pixels.
+    virtual void onTools(ToolEvents events) = 0;
     // A note by the pointer with a point's value and its curve's settings.
-    virtual void showNote(double x, double y, const Text &value, const Text &settings) {
-        (void)x, (void)y, (void)value, (void)settings;
-    }
-    virtual void hideNote() {}
-    // The mark on the point reading mode is at, in logical pixels.
-    virtual void showMarker(double x, double y) { (void)x, (void)y; }
-    virtual void hideMarker() {}
-    virtual void copyText(const Text &text) { (void)text; }
-    // The window as a picture, with these lines beside the drawing.
-    virtual void copyPicture(const std::vector<Text> &legend) { (void)legend; }
+    virtual void showNote(double x, double y, const Text &value, const Text &settings) = 0;
+    virtual void hideNote() = 0;
+    // The mark on the point reading mode is at.
+    virtual void showMarker(double x, double y) = 0;
+    virtual void hideMarker() = 0;
+    virtual void copyText(const Text &text) = 0;
+    // The window as a picture at the screen's resolution, with these lines
+    // beside the drawing.
+    virtual void copyPicture(const std::vector<Text> &legend) = 0;
     // A WAV file in memory; nothing plays without a sound device.
-    virtual void play(const std::vector<std::uint8_t> &wav) { (void)wav; }
-    virtual void showHelp(const Text &text) { (void)text; }
+    virtual void play(const std::vector<std::uint8_t> &wav) = 0;
+    virtual void showHelp(const Text &text) = 0;
     // In a browser, F1, Ctrl+Shift+T and C and the zoom keys are the browser's.
     virtual bool leavesKeysToTheBrowser() const { return false; }
 
