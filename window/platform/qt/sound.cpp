@@ -67,9 +67,9 @@ void PlayWav(const std::vector<std::uint8_t> &wav) {
         const Library &pulse = Pulse();
         if (!pulse.open)
             return;
-        const SampleSpec spec{SampleS16LE, rate, 1};
+        const SampleSpec format{SampleS16LE, rate, 1};
         int error = 0;
-        void *stream = pulse.open(nullptr, "Quorvel", StreamPlayback, nullptr, "curve", &spec,
+        void *stream = pulse.open(nullptr, "Quorvel", StreamPlayback, nullptr, "curve", &format,
                                   nullptr, nullptr, &error);
         if (!stream)
             return;
