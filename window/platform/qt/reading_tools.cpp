@@ -31,6 +31,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(Qt::NoBrush);
+        painter.scale(width() / double(Size), height() / double(Size)); // as large as the zoom
         painter.setPen(QPen(Qt::white, 4));
         painter.drawEllipse(QRectF(2.5, 2.5, Size - 5, Size - 5));
         painter.setPen(QPen(Qt::black, 2));
@@ -143,8 +144,10 @@ void ReadingTools::run(Tool tool) const {
 void ReadingTools::showMarker(QPointF at) {
     if (!marker_)
         marker_ = new Marker(form_);
-    marker_->move(int(std::floor(at.x() + 0.5)) - Marker::Size / 2,
-                  int(std::floor(at.y() + 0.5)) - Marker::Size / 2);
+    const int size = Zoomed(Marker::Size, ZoomOf(form_)) | 1; // odd: centred on a pixel
+    marker_->resize(size, size);
+    marker_->move(int(std::floor(at.x() + 0.5)) - size / 2,
+                  int(std::floor(at.y() + 0.5)) - size / 2);
     marker_->raise();
     marker_->show();
 }
