@@ -19,6 +19,14 @@ struct ToolShortcuts {
 };
 ToolShortcuts Shortcuts(ToolKeys keys);
 
+// Zoom is a backend's own: the window never hears of these tools.
+inline bool IsZoom(Tool tool) {
+    return tool == Tool::ZoomIn || tool == Tool::ZoomOut || tool == Tool::ActualSize;
+}
+// The zoom a zoom tool leads to from the current one: 1 to 3, by the steps
+// 1.25, 1.5, 1.75, 2, 2.5 and 3.
+double NextZoom(double current, Tool tool);
+
 enum class ReadingKey { Left, Right, PageUp, PageDown, Home, End, Up, Down, Escape, Listen };
 
 struct ToolEvents {

@@ -190,18 +190,9 @@ void Form::layOut(double zoom) {
 }
 
 void Form::zoom(Tool tool) {
-    static constexpr double Steps[] = {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
-    const double now = ZoomOf(this);
-    int at = 0;
-    for (int i = 0; i < int(std::size(Steps)); ++i)
-        if (Steps[i] <= now + 1e-9)
-            at = i;
-    const int last = int(std::size(Steps)) - 1;
-    const int next = tool == Tool::ZoomIn    ? std::min(at + 1, last)
-                     : tool == Tool::ZoomOut ? std::max(at - 1, 0)
-                                             : 0;
-    if (Steps[next] != now)
-        layOut(Steps[next]);
+    const double now = ZoomOf(this), next = NextZoom(now, tool);
+    if (next != now)
+        layOut(next);
 }
 
 // Back to front by layer, and within a layer in table order; the drawing lies

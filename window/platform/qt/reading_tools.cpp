@@ -132,7 +132,7 @@ void ReadingTools::watch(QWidget *widget) {
 }
 
 void ReadingTools::run(Tool tool) const {
-    if (tool == Tool::ZoomIn || tool == Tool::ZoomOut || tool == Tool::ActualSize) {
+    if (IsZoom(tool)) {
         if (zoom_)
             zoom_(tool);
     } else if (events_.tool) {

@@ -6,6 +6,8 @@
 #include <emscripten.h>
 
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 namespace quorvel::platform::web {
 
@@ -88,71 +90,77 @@ std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<c
 
 } // namespace quorvel::platform
 
-// The page's way in. No exception may reach the browser's event loop: the
-// window's handlers report their own; anything else is reported here.
-extern "C" {
+namespace {
 
-EMSCRIPTEN_KEEPALIVE void quorvel_event(int id, int kind, int argument) {
-    using quorvel::platform::web::Form;
+using quorvel::platform::web::Form;
+
+// Every way in from the page runs here: on the form the page shows, and with
+// no exception reaching the browser's event loop. The window's handlers
+// report their own; anything else is reported here.
+template <class Action> auto OnPage(Action action) {
+    using Result = decltype(action(std::declval<Form &>()));
     try {
         if (Form *form = Form::OnPage())
-            form->event(id, kind, argument);
+            return action(*form);
     } catch (...) {
         if (Form *form = Form::OnPage())
             form->showError(u"The action stopped because of an unexpected error.");
     }
+    if constexpr (!std::is_void_v<Result>)
+        return Result{};
+}
+
+template <class Enum> bool InRange(int value, Enum last) {
+    return value >= 0 && value <= static_cast<int>(last);
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void quorvel_event(int id, int kind, int argument) {
+    OnPage([=](Form &form) { form.event(id, kind, argument); });
 }
 
 EMSCRIPTEN_KEEPALIVE void quorvel_flush() {
-    using quorvel::platform::web::Form;
-    try {
-        if (Form *form = Form::OnPage())
-            form->canvas().flush();
-    } catch (...) {
-        // Out of memory for the copy: the next flush tries again.
-    }
+    OnPage([](Form &form) { form.canvas().flush(); });
 }
 
 EMSCRIPTEN_KEEPALIVE void quorvel_ratio_changed() {
-    using quorvel::platform::web::Form;
-    try {
-        if (Form *form = Form::OnPage())
-            form->canvas().refit();
-    } catch (...) {
-        // Out of memory at the new size: the drawing stays at the old one.
-    }
+    OnPage([](Form &form) { form.canvas().refit(); });
 }
 
-// The tools' ways in; the window's own guard reports what its handlers raise.
 EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
-    using quorvel::platform::web::Form;
-    Form *form = Form::OnPage();
-    if (form && form->tools().tool && tool >= 0 &&
-        tool <= static_cast<int>(quorvel::platform::Tool::ActualSize))
-        form->tools().tool(static_cast<quorvel::platform::Tool>(tool));
+    using quorvel::platform::Tool;
+    OnPage([=](Form &form) {
+        if (form.tools().tool && InRange(tool, Tool::ActualSize))
+            form.tools().tool(static_cast<Tool>(tool));
+    });
 }
 
+// 1 when reading mode took the key, so that the page keeps it from the control.
 EMSCRIPTEN_KEEPALIVE int quorvel_reading_key(int key) {
-    using quorvel::platform::web::Form;
-    Form *form = Form::OnPage();
-    if (!form || !form->tools().readingKey || key < 0 ||
-        key > static_cast<int>(quorvel::platform::ReadingKey::Listen))
-        return 0;
-    return form->tools().readingKey(static_cast<quorvel::platform::ReadingKey>(key)) ? 1 : 0;
+    using quorvel::platform::ReadingKey;
+    return OnPage([=](Form &form) {
+        return form.tools().readingKey && InRange(key, ReadingKey::Listen) &&
+                       form.tools().readingKey(static_cast<ReadingKey>(key))
+                   ? 1
+                   : 0;
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE void quorvel_pointer(double x, double y) {
-    using quorvel::platform::web::Form;
-    Form *form = Form::OnPage();
-    if (form && form->tools().pointerMoved)
-        form->tools().pointerMoved(x, y);
+    OnPage([=](Form &form) {
+        if (form.tools().pointerMoved)
+            form.tools().pointerMoved(x, y);
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE void quorvel_pointer_left() {
-    using quorvel::platform::web::Form;
-    Form *form = Form::OnPage();
-    if (form && form->tools().pointerLeft)
-        form->tools().pointerLeft();
+    OnPage([](Form &form) {
+        if (form.tools().pointerLeft)
+            form.tools().pointerLeft();
+    });
 }
 
 } // extern "C"

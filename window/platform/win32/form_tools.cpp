@@ -36,16 +36,12 @@ constexpr Item Items[] = {
     {L"Actual size\tCtrl+0", Tool::ActualSize},
 };
 
-// Projector sizes, per cent.
-constexpr int ZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
-
-bool PutOnClipboard(HWND owner, UINT format, const void *data, std::size_t size) {
+bool PutOnClipboard(UINT format, const void *data, std::size_t size) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory)
         return false;
     std::memcpy(GlobalLock(memory), data, size);
     GlobalUnlock(memory);
-    (void)owner;
     if (!SetClipboardData(format, memory)) {
         GlobalFree(memory);
         return false;
@@ -61,7 +57,7 @@ bool Form::toolKey(const MSG &message) {
     const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     const bool alt = GetKeyState(VK_MENU) < 0, plain = !control && !shift && !alt;
     const auto run = [this](Tool tool) {
-        if (tool == Tool::ZoomIn || tool == Tool::ZoomOut || tool == Tool::ActualSize)
+        if (IsZoom(tool))
             zoom(tool);
         else if (tools_.tool)
             tools_.tool(tool);
@@ -112,7 +108,7 @@ void Form::showMenu(POINT client) {
     if (chosen <= 0)
         return;
     const Tool tool = Items[chosen - 1].tool;
-    if (tool == Tool::ZoomIn || tool == Tool::ZoomOut || tool == Tool::ActualSize)
+    if (IsZoom(tool))
         zoom(tool);
     else if (tools_.tool)
         tools_.tool(tool);
@@ -121,16 +117,11 @@ void Form::showMenu(POINT client) {
 // The whole window larger or smaller, laid out as at a monitor of that scale,
 // and the drawing made again at it.
 void Form::zoom(Tool tool) {
-    const auto at = std::find(std::begin(ZoomSteps), std::end(ZoomSteps), zoom_);
-    const int index = at == std::end(ZoomSteps) ? 0 : static_cast<int>(at - std::begin(ZoomSteps));
-    const int last = static_cast<int>(std::size(ZoomSteps)) - 1;
-    const int next = tool == Tool::ZoomIn    ? std::min(index + 1, last)
-                     : tool == Tool::ZoomOut ? std::max(index - 1, 0)
-                                             : 0;
-    if (ZoomSteps[next] == zoom_)
+    const double next = NextZoom(zoom_, tool);
+    if (next == zoom_)
         return;
-    zoom_ = ZoomSteps[next];
-    dpi_ = static_cast<UINT>(monitorDpi_ * zoom_ / 100);
+    zoom_ = next;
+    dpi_ = static_cast<UINT>(std::lround(monitorDpi_ * zoom_));
     note_.shown = false;
     layOut();
     if (tools_.rescaled)
@@ -220,7 +211,7 @@ void Form::copyText(const Text &text) {
         return;
     EmptyClipboard();
     std::wstring wide = Wide(text);
-    PutOnClipboard(window_, CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    PutOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     CloseClipboard();
 }
 
@@ -280,8 +271,8 @@ void Form::copyPicture(const std::vector<Text> &legend) {
     if (!OpenClipboard(window_))
         return;
     EmptyClipboard();
-    PutOnClipboard(window_, RegisterClipboardFormatW(L"PNG"), png.data(), png.size());
-    PutOnClipboard(window_, CF_DIB, dib.data(), dib.size());
+    PutOnClipboard(RegisterClipboardFormatW(L"PNG"), png.data(), png.size());
+    PutOnClipboard(CF_DIB, dib.data(), dib.size());
     CloseClipboard();
     InvalidateRect(window_, nullptr, FALSE); // the note and the ring again
 }

@@ -359,7 +359,7 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DPICHANGED: {
         monitorDpi_ = HIWORD(wParam);
-        dpi_ = static_cast<UINT>(monitorDpi_ * zoom_ / 100);
+        dpi_ = static_cast<UINT>(std::lround(monitorDpi_ * zoom_));
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
         SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,

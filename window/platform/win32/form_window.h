@@ -92,7 +92,7 @@ private:
     HWND window_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI; // the monitor's, times the zoom
     UINT monitorDpi_ = USER_DEFAULT_SCREEN_DPI;
-    int zoom_ = 100; // per cent, for a projector
+    double zoom_ = 1.0; // for a projector
     bool quitOnClose_ = false;
     bool repaintPending_ = false;
     HWND initialFocus_ = nullptr;
