@@ -66,8 +66,10 @@ inline constexpr Number Numbers[] = {
     {2.0 / 3.0, "0.6666666666666666", "0.667"},
     {0.9995, "0.9995", "1.000"},
     {-0.0, "0", "0.000"},
-    // Just below the half in binary: rounded once, not first to 0.0715 and again.
+    // Just below the half in binary: the exact value decides, not its shortest text.
     {0.07145, "0.07145", "0.071"},
+    // Rounded once: first to four decimals, 0.0005, and again, it would be 0.001.
+    {0.00046, "0.00046", "0.000"},
 };
 
 } // namespace cases

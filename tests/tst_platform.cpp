@@ -5,6 +5,7 @@
 #include "fitness.h"
 #include "helpers.h"
 #include "number_text.h"
+#include "png.h"
 #include "raster.h"
 
 #include <QTest>
@@ -51,6 +52,7 @@ private slots:
     void dotsSitWhereTheyFall_data();
     void dotsSitWhereTheyFall();
     void drawingStaysThroughAScaleChange();
+    void pngIsReadByAStrictDecoder();
 };
 
 void TestPlatform::numberText_data() {
@@ -443,6 +445,22 @@ void TestPlatform::dotsSitWhereTheyFall() {
             if (raster.pixels()[y * raster.deviceWidth() + x])
                 painted |= QRect(x, y, 1, 1);
     QCOMPARE(painted, device);
+}
+
+// libpng, behind QImage, refuses a file whose chunk checksums are wrong; the
+// picture is 70,000 pixels so that it needs several stored deflate blocks.
+void TestPlatform::pngIsReadByAStrictDecoder() {
+    constexpr int Width = 350, Height = 200;
+    std::vector<std::uint32_t> pixels(Width * Height, 0x00FFC0C0u);
+    pixels[0] = 0x000000CCu;
+    pixels[Width * Height - 1] = 0x00020304u;
+    const std::vector<std::uint8_t> png = EncodePng(pixels.data(), Width, Height);
+    QImage image;
+    QVERIFY(image.loadFromData(png.data(), int(png.size()), "PNG"));
+    QCOMPARE(image.size(), QSize(Width, Height));
+    QCOMPARE(image.pixelColor(0, 0), QColor(0, 0, 204));
+    QCOMPARE(image.pixelColor(1, 0), QColor(255, 192, 192));
+    QCOMPARE(image.pixelColor(Width - 1, Height - 1), QColor(2, 3, 4));
 }
 
 QTEST_MAIN(TestPlatform)

@@ -3,6 +3,7 @@
 #include "cases.h"
 #include "curve_sound.h"
 #include "fitness.h"
+#include "help_text.h"
 #include "helpers.h"
 #include "readout.h"
 #include "values_table.h"
@@ -22,14 +23,24 @@ class TestRead : public QObject {
 
 private slots:
     void keptPointsAreTheModelsValues();
+    void newest1000CurvesAreKept();
     void nearestPoint_data();
     void nearestPoint();
+    void readoutsSayWhatTheyShow_data();
+    void readoutsSayWhatTheyShow();
     void copiedTable_data();
     void copiedTable();
+    void copiedTableLeavesUndefinedChangesEmpty();
     void copiedPicture();
+    void soundHasTheCurvesPitch_data();
     void soundHasTheCurvesPitch();
     void readingModeKeys();
+    void readingModeMovesBetweenCurves();
+    void helpGivesTheModel_data();
+    void helpGivesTheModel();
     void redrawnDrawingIsTheSame();
+    void drawnAgainSharpAtANewScale_data();
+    void drawnAgainSharpAtANewScale();
     void zoomScalesTheWindowAndItsDrawing();
 };
 
@@ -48,6 +59,16 @@ bool Activate(WindowUnderTest &t) {
 
 QString Words(const quorvel::Readout &readout) {
     return QString::fromStdU16String(readout.value + u" | " + readout.settings);
+}
+
+// The centre of the ring reading mode shows, or (-1, -1) while it is hidden.
+QPoint Marker(WindowUnderTest &t) {
+    QWidget *ring = nullptr;
+    for (QWidget *child : t.widget().findChildren<QWidget *>())
+        if (child->metaObject()->className() == QStringLiteral("QWidget") &&
+            child->size() == QSize(13, 13))
+            ring = child;
+    return ring && ring->isVisible() ? ring->geometry().center() : QPoint(-1, -1);
 }
 
 } // namespace
@@ -91,6 +112,22 @@ void TestRead::keptPointsAreTheModelsValues() {
     QVERIFY(t.window.drawn.empty());
 }
 
+// A class that never clears keeps the newest 1,000 curves: one more RUN lets
+// the oldest go, and the copied table has a column for each of the rest.
+void TestRead::newest1000CurvesAreKept() {
+    WindowUnderTest t;
+    SetBars(t.window, 100, 100, 100, -1);
+    for (int p0 = 0; p0 <= 1000; ++p0) { // 1,001 runs
+        t.window.VScrollp->SetValue(p0);
+        t.window.RUN_Click();
+    }
+    const QString table = QString::fromStdU16String(quorvel::ValuesTable(t.window.drawn));
+    const QStringList header = table.section('\n', 0, 0).split('\t');
+    QCOMPARE(header.size(), 1 + 1000);
+    QCOMPARE(header[1], QString("p (w = 1, 1, 1; p0 = 0.001)"));
+    QCOMPARE(header[1000], QString("p (w = 1, 1, 1; p0 = 1)"));
+}
+
 void TestRead::nearestPoint_data() {
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
@@ -102,6 +139,10 @@ void TestRead::nearestPoint_data() {
         << 96.0 << 136.0 << "generation 0: p = 0.800 | w = 0.5, 0.5, 0.5; p0 = 0.8";
     QTest::newRow("half-way: the newer curve")
         << 301.0 << 211.5 << "generation 41: p = 0.800 | w = 0.5, 0.5, 0.5; p0 = 0.8";
+    QTest::newRow("on the frame's right edge")
+        << 596.0 << 166.2 << "generation 100: p = 0.800 | w = 0.5, 0.5, 0.5; p0 = 0.8";
+    QTest::newRow("on the frame's bottom edge")
+        << 301.0 << 287.0 << "generation 41: p = 0.200 | w = 0.5, 0.5, 0.5; p0 = 0.2";
     QTest::newRow("just left of the frame") << 95.0 << 200.0 << "";
     QTest::newRow("the change frame, where nothing is drawn") << 300.0 << 365.0 << "";
 }
@@ -117,6 +158,33 @@ void TestRead::nearestPoint() {
     Click(t.window.RUN);
     const auto point = quorvel::NearestPoint(t.window.drawn, x, y);
     QCOMPARE(point ? Words(quorvel::ReadoutOf(t.window.drawn, *point)) : QString(), words);
+}
+
+// Overdominance, w = 0.8, 1, 0.6, at p = 0.4 (pass 400): mean fitness
+// 0.128 + 0.48 + 0.216 = 0.824, and p' = (0.128 + 0.24) / 0.824, so Δp =
+// 0.0466019...; at p = 0.8 (pass 800), 0.856 and 0.672 / 0.856 - 0.8 =
+// -0.0149532...: the change to four decimals, signed, the rest to three.
+void TestRead::readoutsSayWhatTheyShow_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("pass");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("mean fitness") << int(quorvel::Series::MeanFitness) << 400
+                                  << "p = 0.400: mean fitness 0.824 | w = 0.8, 1, 0.6";
+    QTest::newRow("positive change")
+        << int(quorvel::Series::Change) << 400 << "p = 0.400: Δp = +0.0466 | w = 0.8, 1, 0.6";
+    QTest::newRow("negative change")
+        << int(quorvel::Series::Change) << 800 << "p = 0.800: Δp = -0.0150 | w = 0.8, 1, 0.6";
+}
+
+void TestRead::readoutsSayWhatTheyShow() {
+    QFETCH(int, kind);
+    QFETCH(int, pass);
+    QFETCH(QString, words);
+    WindowUnderTest t;
+    SetBars(t.window, 80, 100, 60, -1);
+    Click(t.window.Wmean);
+    const quorvel::PointRef point{{0, quorvel::Series::Kind(kind)}, std::size_t(pass)};
+    QCOMPARE(Words(quorvel::ReadoutOf(t.window.drawn, point)), words);
 }
 
 void TestRead::copiedTable_data() {
@@ -154,7 +222,22 @@ void TestRead::copiedTable() {
     QCOMPARE(lines[2], generation1);
 }
 
-// The window at device resolution with each curve's settings beside it.
+// For a recessive lethal the change is undefined at p = 0: its cell stays
+// empty rather than saying 0, which would be a value.
+void TestRead::copiedTableLeavesUndefinedChangesEmpty() {
+    WindowUnderTest t;
+    SetBars(t.window, 100, 100, 0, -1);
+    Click(t.window.Wmean);
+    const QStringList lines =
+        QString::fromStdU16String(quorvel::ValuesTable(t.window.drawn)).split('\n');
+    QCOMPARE(lines[0], QString("p\tmean fitness (w = 1, 1, 0)\t\u0394p (w = 1, 1, 0)"));
+    QCOMPARE(lines[1], QString("0\t0\t"));
+    QCOMPARE(lines[2].split('\t').size(), 3);
+    QVERIFY(!lines[2].endsWith('\t'));
+}
+
+// The window at device resolution with each curve's settings beside it, in
+// the order they were drawn.
 void TestRead::copiedPicture() {
     WindowUnderTest t;
     SetBars(t.window, 100, 100, 50, 500);
@@ -166,24 +249,51 @@ void TestRead::copiedPicture() {
     QCOMPARE(picture.height(), int(std::ceil(474 * ratio)));
     // The first dot, (96, 211.5), at its centre.
     QCOMPARE(picture.pixelColor(int(96.5 * ratio), int(212 * ratio)), t.drawingColour());
+    Click(t.window.Wmean);
+    const auto legend = quorvel::PictureLegend(t.window.drawn);
+    QCOMPARE(legend.size(), std::size_t(2));
+    QCOMPARE(legend[0], QString("RUN: w = 1, 1, 0.5; p0 = 0.5"));
+    QCOMPARE(legend[1], QString("W Mean: w = 1, 1, 0.5"));
 }
 
-// Two seconds of 22050 samples a second; a flat curve at p = 0.5 sounds at
-// 220 * 4^0.5 = 440 Hz, counted from the samples' zero crossings.
+// Two seconds of 22050 samples a second; a flat curve at height h of its
+// frame sounds at 220 * 4^h Hz, counted from the samples' zero crossings.
+void TestRead::soundHasTheCurvesPitch_data() {
+    QTest::addColumn<int>("p0");
+    QTest::addColumn<double>("hertz");
+    QTest::newRow("bottom") << 0 << 220.0;
+    QTest::newRow("a quarter up") << 250 << 311.127; // 220 * sqrt(2)
+    QTest::newRow("half-way") << 500 << 440.0;
+    QTest::newRow("top") << 1000 << 880.0;
+}
+
 void TestRead::soundHasTheCurvesPitch() {
+    QFETCH(int, p0);
+    QFETCH(double, hertz);
     WindowUnderTest t;
-    SetBars(t.window, 50, 50, 50, 500);
+    SetBars(t.window, 50, 50, 50, p0);
     Click(t.window.RUN);
     const auto samples = quorvel::CurveSound(t.window.drawn, {0, quorvel::Series::Trajectory});
     QCOMPARE(samples.size(), std::size_t(44100));
     int crossings = 0;
     for (std::size_t i = 22050; i < 44100 - 22050 / 4; ++i) // 0.75 s from the middle on
         crossings += (samples[i - 1] < 0) != (samples[i] < 0);
-    const double hertz = crossings / 2.0 / 0.75;
-    QVERIFY2(std::abs(hertz - 440.0) < 3.0, qPrintable(QString::number(hertz)));
+    const double heard = crossings / 2.0 / 0.75;
+    QVERIFY2(std::abs(heard - hertz) < 3.0, qPrintable(QString::number(heard)));
+    // A 16-bit mono PCM file: 22050 samples and 44100 bytes a second.
     const auto wav = quorvel::Wav(samples);
     QCOMPARE(wav.size(), std::size_t(44 + 2 * 44100));
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(wav.data()), 4), QByteArray("RIFF"));
+    const auto bytes = [&wav](int at, int count) {
+        return QByteArray(reinterpret_cast<const char *>(wav.data()) + at, count);
+    };
+    QCOMPARE(bytes(0, 4), QByteArray("RIFF"));
+    QCOMPARE(bytes(4, 4), QByteArray::fromHex("ac580100")); // 36 + 88200
+    QCOMPARE(bytes(8, 8), QByteArray("WAVEfmt "));
+    QCOMPARE(bytes(16, 8), QByteArray::fromHex("1000000001000100")); // 16, PCM, mono
+    QCOMPARE(bytes(24, 4), QByteArray::fromHex("22560000"));         // 22050 a second
+    QCOMPARE(bytes(28, 4), QByteArray::fromHex("44ac0000"));         // 44100 bytes a second
+    QCOMPARE(bytes(32, 4), QByteArray::fromHex("02001000"));         // 2 a sample, 16 bits
+    QCOMPARE(bytes(36, 8), QByteArray("data") + QByteArray::fromHex("88580100")); // 88200
 }
 
 // F6 reads the latest curve from its first point; the keys move the marker as
@@ -195,14 +305,7 @@ void TestRead::readingModeKeys() {
     Click(t.window.RUN);
     QWidget *bar = Native(t.window.HScrollw1);
     bar->setFocus();
-    const auto marker = [&] {
-        QWidget *ring = nullptr;
-        for (QWidget *child : t.widget().findChildren<QWidget *>())
-            if (child->metaObject()->className() == QStringLiteral("QWidget") &&
-                child->size() == QSize(13, 13))
-                ring = child;
-        return ring && ring->isVisible() ? ring->geometry().center() : QPoint(-1, -1);
-    };
+    const auto marker = [&] { return Marker(t); };
     QTest::keyClick(bar, Qt::Key_F6);
     QCOMPARE(marker().x(), 96);
     for (const auto &[key, x] : {std::pair{Qt::Key_Right, 101},
@@ -220,6 +323,50 @@ void TestRead::readingModeKeys() {
     QCOMPARE(Native(t.window.Textw1)->text(), QString("0.99"));
 }
 
+// After a RUN and a W Mean, F6 reads the mean fitness ((96, 370) at p = 0 for
+// w(aa) = 0.5) before the change, (256, 365); Up goes to the older curve,
+// Down to the newer.
+void TestRead::readingModeMovesBetweenCurves() {
+    WindowUnderTest t;
+    QVERIFY(Activate(t));
+    SetBars(t.window, 100, 100, 50, 500);
+    Click(t.window.RUN);
+    Click(t.window.Wmean);
+    QWidget *button = Native(t.window.Wmean);
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_F6);
+    QCOMPARE(Marker(t), QPoint(96, 370));
+    for (const auto &[key, at] : {std::pair{Qt::Key_Down, QPoint(256, 365)},
+                                  {Qt::Key_Down, QPoint(256, 365)}, // the newest already
+                                  {Qt::Key_Up, QPoint(96, 370)},
+                                  {Qt::Key_Up, QPoint(96, 212)}, // the RUN, at (96, 211.5)
+                                  {Qt::Key_Up, QPoint(96, 212)}}) {
+        QTest::keyClick(button, key);
+        QCOMPARE(Marker(t), at);
+    }
+}
+
+void TestRead::helpGivesTheModel_data() {
+    QTest::addColumn<int>("keys");
+    QTest::addColumn<QString>("copyValues");
+    QTest::newRow("desktop") << int(quorvel::platform::ToolKeys::Desktop)
+                             << "Ctrl+Shift+T: copy the values of every curve";
+    QTest::newRow("browser") << int(quorvel::platform::ToolKeys::Browser)
+                             << "Alt+Shift+T: copy the values of every curve";
+}
+
+void TestRead::helpGivesTheModel() {
+    QFETCH(int, keys);
+    QFETCH(QString, copyValues);
+    const QString help =
+        QString::fromStdU16String(quorvel::HelpText(quorvel::platform::ToolKeys(keys)));
+    QVERIFY(help.contains(QStringLiteral(
+        "Mean fitness: w\u0304 = p\u00b2\u00b7w(AA) + 2pq\u00b7w(Aa) + q\u00b2\u00b7w(aa)\n")));
+    QVERIFY(help.contains(QStringLiteral(
+        "Next generation: p\u2032 = p\u00b7(p\u00b7w(AA) + q\u00b7w(Aa)) / w\u0304\n")));
+    QVERIFY(help.contains(copyValues));
+}
+
 // What zoom and a new monitor draw again from the kept curves is, pixel for
 // pixel, what RUN and W Mean drew.
 void TestRead::redrawnDrawingIsTheSame() {
@@ -232,6 +379,35 @@ void TestRead::redrawnDrawingIsTheSame() {
     t.window.Drawing_Rescaled();
     QCOMPARE(Native(t.window.surface)->image(), drawn);
     QCOMPARE(t.window.drawn.all().size(), std::size_t(2));
+}
+
+// A zoom draws the curves again, sharp, from the kept curves, also when they
+// were drawn after a CLS: the same pixels as drawing them at that zoom.
+void TestRead::drawnAgainSharpAtANewScale_data() {
+    QTest::addColumn<bool>("clearedFirst");
+    QTest::newRow("since start") << false;
+    QTest::newRow("after a CLS") << true;
+}
+
+void TestRead::drawnAgainSharpAtANewScale() {
+    QFETCH(bool, clearedFirst);
+    WindowUnderTest drawnThenZoomed, zoomedThenDrawn;
+    auto &first = *static_cast<quorvel::platform::qt::Form *>(&drawnThenZoomed.widget());
+    auto &second = *static_cast<quorvel::platform::qt::Form *>(&zoomedThenDrawn.widget());
+    SetBars(drawnThenZoomed.window, 100, 100, 50, 500);
+    if (clearedFirst) {
+        Click(drawnThenZoomed.window.RUN);
+        Click(drawnThenZoomed.window.CLS);
+    }
+    SetBars(drawnThenZoomed.window, -1, -1, -1, 250);
+    Click(drawnThenZoomed.window.RUN);
+    first.zoom(quorvel::platform::Tool::ZoomIn);
+    second.zoom(quorvel::platform::Tool::ZoomIn);
+    SetBars(zoomedThenDrawn.window, 100, 100, 50, 250);
+    Click(zoomedThenDrawn.window.RUN);
+    const QImage expected = Native(zoomedThenDrawn.window.surface)->image();
+    QCOMPARE(expected.width(), int(std::ceil(628 * 1.25 * second.devicePixelRatioF())));
+    QCOMPARE(Native(drawnThenZoomed.window.surface)->image(), expected);
 }
 
 // Ctrl+Plus makes the whole window 125 %, the drawing at as many device

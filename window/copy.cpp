@@ -15,13 +15,7 @@ void Quorvelcode::CopyValues_Click() {
 // The window as a picture, each curve's settings written beside the drawing,
 // so that a pasted picture says what it shows.
 void Quorvelcode::CopyPicture_Click() {
-    std::vector<platform::Text> legend;
-    for (const Curve &curve : drawn.all())
-        legend.push_back(platform::Text(std::holds_alternative<TrajectoryCurve>(curve)
-                                            ? u"RUN: "
-                                            : u"W Mean: ") +
-                         SettingsOf(curve));
-    form_->copyPicture(legend);
+    form_->copyPicture(PictureLegend(drawn));
     surface->announce(u"The picture is copied.");
 }
 

@@ -105,6 +105,15 @@ Text SettingsOf(const Curve &curve) {
     return fitnesses(std::get<SweepCurves>(curve).w);
 }
 
+std::vector<Text> PictureLegend(const DrawnCurves &drawn) {
+    std::vector<Text> legend;
+    for (const Curve &curve : drawn.all())
+        legend.push_back(
+            Text(std::holds_alternative<TrajectoryCurve>(curve) ? u"RUN: " : u"W Mean: ") +
+            SettingsOf(curve));
+    return legend;
+}
+
 Readout ReadoutOf(const DrawnCurves &drawn, const PointRef &point) {
     const Text settings = SettingsOf(drawn.all()[point.series.curve]);
     if (point.series.kind == Series::Trajectory)

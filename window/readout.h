@@ -58,4 +58,8 @@ Readout ReadoutOf(const DrawnCurves &drawn, const PointRef &point);
 // The settings of a curve, as the readout and the copied table name them.
 platform::Text SettingsOf(const Curve &curve);
 
+// What a copied picture says beside the drawing: a line a curve, oldest
+// first, "RUN: " or "W Mean: " and its settings.
+std::vector<platform::Text> PictureLegend(const DrawnCurves &drawn);
+
 } // namespace quorvel

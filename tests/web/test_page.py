@@ -127,6 +127,25 @@ def keyboard_works_everything(driver):
     assert page.box("Textp100") == "0.980"
 
 
+def arrows_step_towards_their_end_and_repeat_while_held(driver):
+    page = Page(driver)
+    page.set_bars([50, -1, -1, 500])
+    w, p = page.bar(0), page.bar(3)
+    for arrow, box, shown in (("q-start", "Textw1", "0.49"), ("q-end", "Textw1", "0.5"),
+                              ("q-start", "TextInitp", "0.501"),  # the top: towards p = 1
+                              ("q-end", "TextInitp", "0.5")):
+        (w if box == "Textw1" else p).find_element(By.CLASS_NAME, arrow).click()
+        assert page.box(box) == shown, (arrow, box, page.box(box))
+    # Held for 0.7 s: a step at once, then after 0.4 s one every 50 ms; none
+    # once the button is up, though the pointer is still on the arrow.
+    end = w.find_element(By.CLASS_NAME, "q-end")
+    ActionChains(driver).click_and_hold(end).pause(0.7).release().perform()
+    held = page.box("Textw1")
+    time.sleep(0.3)
+    assert page.box("Textw1") == held, (held, page.box("Textw1"))
+    assert 0.55 <= float(held) <= 0.6, held
+
+
 def thumb_drag_changes_the_value_when_it_ends(driver):
     page = Page(driver)
     bar = page.bar(0)
@@ -263,9 +282,64 @@ def reading_tools(driver):
     items = driver.find_elements(By.CSS_SELECTOR, "#q-menu [role=menuitem]")
     assert [i.text.split("\n")[0] for i in items] == [
         "Read values", "Listen", "Copy values", "Copy picture", "Help"], [i.text for i in items]
+    assert page.focused().startswith("Read values")
+    for key, item in ((Keys.ARROW_UP, "Help"), (Keys.ARROW_DOWN, "Read values"),
+                      (Keys.ARROW_DOWN, "Listen")):  # round and round
+        ActionChains(driver).send_keys(key).perform()
+        assert page.focused().startswith(item), (item, page.focused())
     ActionChains(driver).send_keys(Keys.ESCAPE).perform()
     assert not driver.find_elements(By.ID, "q-menu")
     assert page.focused() == "RUN"
+
+
+def canvas_follows_every_change_of_pixel_ratio(driver):
+    """Browser zoom, again and again: the canvas keeps one pixel a device
+    pixel, and the drawing stays."""
+    page = Page(driver)
+    page.set_bars([100, 100, 50, 500])
+    page.element("RUN").click()
+    x, y = CASES["first"]
+
+    def wait_for(what, value):
+        deadline = time.time() + 3
+        while driver.execute_script("return " + what) != value:
+            assert time.time() < deadline, (what, value, driver.execute_script("return " + what))
+            time.sleep(0.02)
+
+    def zoom(scale, width):
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": 600, "deviceScaleFactor": scale, "mobile": False})
+
+    try:
+        for scale in (2, 1.5, 1):
+            # As a browser zooms: the new ratio, and with it a narrower or
+            # wider viewport (emulation can take the ratio a moment late).
+            zoom(scale, int(1400 / scale))
+            wait_for("devicePixelRatio", scale)
+            zoom(scale, int(1400 / scale) - 1)
+            wait_for("document.querySelector('canvas').width", math.ceil(628 * scale))
+            assert page.drawn(x, y) == BLUE, (scale, page.drawn(x, y))
+    finally:
+        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+def page_carries_its_faces_and_its_zero_line(driver):
+    page = Page(driver)
+    faces = driver.execute_script(
+        "return Array.from(document.fonts).map(function (f) {"
+        "  return [f.family.replace(/\"/g, ''), {normal: '400', bold: '700'}[f.weight] || f.weight];"
+        "})")
+    for face in (["Quorvel Sans", "400"], ["Quorvel Serif", "400"], ["Quorvel Serif", "700"]):
+        assert face in faces, (face, faces)
+    driver.set_script_timeout(5)
+    bold = driver.execute_async_script(
+        "var done = arguments[0];"
+        "document.fonts.load('bold 11px \"Quorvel Serif\"', 'W Mean').then("
+        "  function (found) { done(found.length); });")
+    assert bold == 1, bold
+    # (256, 365) to (406, 365), both end pixels.
+    line = page.element("Line2").rect
+    assert (line["x"], line["y"], line["width"], line["height"]) == (256, 365, 151, 1), line
 
 
 def german_writes_a_decimal_comma(driver):
@@ -292,10 +366,13 @@ def drawn_at_the_screens_resolution(driver, scale):
 def main():
     suites = [
         ("en-US", None, [runs_show_p100, bars_show_their_values, keyboard_works_everything,
+                         arrows_step_towards_their_end_and_repeat_while_held,
                          thumb_drag_changes_the_value_when_it_ends,
                          message_box_takes_and_gives_back_focus,
                          screen_readers_get_names_and_values, works_with_the_network_off,
                          site_works_offline_after_a_first_visit, reading_tools,
+                         canvas_follows_every_change_of_pixel_ratio,
+                         page_carries_its_faces_and_its_zero_line,
                          functools.partial(drawn_at_the_screens_resolution, scale=1)]),
         ("de-DE", None, [german_writes_a_decimal_comma]),
         ("en-US", 1.5, [functools.partial(drawn_at_the_screens_resolution, scale=1.5)]),

@@ -217,14 +217,26 @@ var Quorvel = {
   },
 
   // Calls back whenever the page's pixel ratio changes (browser zoom, or a
-  // move to another screen).
+  // move to another screen). A browser tells of it through a media query on
+  // the ratio, or through a resize, which may come before the new ratio is
+  // in place: so the ratio is looked at again at the next frame.
   watchRatio: function () {
-    var query = matchMedia('(resolution: ' + devicePixelRatio + 'dppx)');
-    query.addEventListener('change', function listener() {
-      query.removeEventListener('change', listener);
-      Module._quorvel_ratio_changed();
-      Quorvel.watchRatio();
-    }, {once: true});
+    var last = devicePixelRatio;
+    var changed = function () {
+      if (devicePixelRatio !== last) {
+        last = devicePixelRatio;
+        Module._quorvel_ratio_changed();
+      }
+    };
+    var watch = function () {
+      matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener(
+          'change', function () { changed(); watch(); }, {once: true});
+    };
+    watch();
+    window.addEventListener('resize', function () {
+      changed();
+      requestAnimationFrame(changed);
+    });
   },
 };
 
