@@ -6,6 +6,12 @@
 // p is always the frequency of A; fitnesses are those of AA, Aa and aa.
 namespace quorvel {
 
+// The three genotype fitnesses, w(AA), w(Aa) and w(aa), that a trajectory or
+// a sweep is computed with.
+struct Fitnesses {
+    double wAA, wAa, waa;
+};
+
 // Raised by NextFrequency when the mean fitness it divides by is exactly 0:
 // the next generation's frequency is then undefined.
 class ZeroMeanFitness : public std::domain_error {

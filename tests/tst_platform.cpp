@@ -191,7 +191,7 @@ void TestPlatform::drawingColourIsLegible() {
 void TestPlatform::guardReportsAndStops_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("zero mean fitness") << 0 << "mean fitness of the population is 0";
+    QTest::newRow("an action stopped") << 0 << "what happened, in numbers";
     QTest::newRow("other std::exception") << 1 << "something odd";
     QTest::newRow("not a std::exception") << 2 << "unexpected error";
 }
@@ -206,7 +206,7 @@ void TestPlatform::guardReportsAndStops() {
     errors.guard([&] {
         ++runs;
         if (kind == 0)
-            throw quorvel::ZeroMeanFitness(true);
+            throw ActionStopped(u"what happened, in numbers");
         if (kind == 1)
             throw std::runtime_error("something odd");
         throw 42;

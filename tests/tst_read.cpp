@@ -1,12 +1,12 @@
 // Reading the curves: the numbers kept for each curve, the point nearest the
 // pointer, the copied table and picture, the sound, and reading mode's keys.
 #include "cases.h"
-#include "curve_sound.h"
 #include "fitness.h"
-#include "help_text.h"
 #include "helpers.h"
-#include "readout.h"
-#include "values_table.h"
+#include "reading/curve_sound.h"
+#include "reading/readout.h"
+#include "reading/values_table.h"
+#include "words/help_text.h"
 
 #include <QClipboard>
 #include <QTest>

@@ -1,4 +1,5 @@
 #include "cases.h"
+#include "fitness.h"
 #include "helpers.h"
 
 #include <QTest>
@@ -196,6 +197,14 @@ void TestRun::zeroMeanFitnessStopsTheRunOnly() {
     QCOMPARE(Native(t.window.Textp100)->text(), QString("0.980"));
     QCOMPARE(Native(t.window.surface)->pixelAt(96, static_cast<int>(y)), t.drawingColour());
     QCOMPARE(t.reports.size(), 1);
+
+    // Wherever else the model meets a mean fitness of 0, the user reads the
+    // window's words for it, not the model's.
+    t.window.guarded([] { throw quorvel::ZeroMeanFitness(true); })();
+    QCOMPARE(t.reports.size(), 2);
+    QVERIFY2(t.reports[1].startsWith("The mean fitness of the population is 0, so the frequency "
+                                     "of the next generation is undefined."),
+             qPrintable(t.reports[1]));
 }
 
 QUORVEL_TEST_MAIN(TestRun)

@@ -1,7 +1,9 @@
 #include "quorvelcode.h"
 
-#include "accessibility.h"
-#include "layout.h"
+#include "fitness.h"
+#include "layout/layout.h"
+#include "words/control_names.h"
+#include "words/zero_mean_fitness_message.h"
 
 #include <stdexcept>
 #include <string>
@@ -76,9 +78,19 @@ void Quorvelcode::buildFromLayout() {
     }
 }
 
+std::function<void()> Quorvelcode::guarded(std::function<void()> handler) {
+    return errors.guarded([handler = std::move(handler)] {
+        try {
+            handler();
+        } catch (const ZeroMeanFitness &) {
+            throw platform::ActionStopped(ZeroMeanFitnessAnywhere());
+        }
+    });
+}
+
 void Quorvelcode::connectHandlers() {
     const auto handle = [this](void (Quorvelcode::*handler)()) {
-        return errors.guarded([this, handler] { (this->*handler)(); });
+        return guarded([this, handler] { (this->*handler)(); });
     };
     HScrollw1->onChange(handle(&Quorvelcode::HScrollw1_Change));
     HScrollw2->onChange(handle(&Quorvelcode::HScrollw2_Change));
@@ -90,7 +102,7 @@ void Quorvelcode::connectHandlers() {
 
     platform::ToolEvents tools;
     tools.tool = [this](platform::Tool tool) {
-        errors.guard([this, tool] {
+        guarded([this, tool] {
             switch (tool) {
             case platform::Tool::ReadValues:
                 return ReadValues_Click();
@@ -105,18 +117,18 @@ void Quorvelcode::connectHandlers() {
             default:
                 return; // zoom is the backend's own
             }
-        });
+        })();
     };
     tools.readingKey = [this](platform::ReadingKey key) {
         bool taken = false;
-        errors.guard([&] { taken = Reading_KeyDown(key); });
+        guarded([&] { taken = Reading_KeyDown(key); })();
         return taken;
     };
     tools.pointerMoved = [this](double x, double y) {
-        errors.guard([this, x, y] { Drawing_MouseMove(x, y); });
+        guarded([this, x, y] { Drawing_MouseMove(x, y); })();
     };
-    tools.pointerLeft = [this] { errors.guard([this] { Drawing_MouseLeave(); }); };
-    tools.rescaled = [this] { errors.guard([this] { Drawing_Rescaled(); }); };
+    tools.pointerLeft = [this] { guarded([this] { Drawing_MouseLeave(); })(); };
+    tools.rescaled = [this] { guarded([this] { Drawing_Rescaled(); })(); };
     form_->onTools(std::move(tools));
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "control_array.h"
-#include "drawn_curves.h"
+#include "curves/drawn_curves.h"
 #include "error_report.h"
 #include "form.h"
+#include "layout/control_array.h"
 #include "parameter.h"
-#include "reading_mode.h"
+#include "reading/reading_mode.h"
 
 #include <cstdint>
 #include <deque>
@@ -95,6 +95,10 @@ public:
     void PSet(float x, float y, platform::Colour colour) { surface->PSet(x, y, colour); }
     void Line(float x, float y) { surface->Line(x, y); }
     void Cls();
+
+    // handler as the window's events run it: to its end or its first error,
+    // which the user is told of in the words of the window, never the model's.
+    std::function<void()> guarded(std::function<void()> handler);
 
     // Adds a sentence to what the drawing's description says has been drawn.
     void Describe(const platform::Text &sentence);

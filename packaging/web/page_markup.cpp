@@ -1,6 +1,6 @@
 // Prints the window's HTML for the page's shell at build time, so that the
 // browser paints the whole window while the program is still compiling.
-#include "layout.h"
+#include "layout/layout.h"
 #include "markup.h"
 
 #include <cstdio>

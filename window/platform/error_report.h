@@ -8,6 +8,10 @@
 
 namespace quorvel::platform {
 
+// What the user reads when something the program did not foresee stopped an
+// action, in every backend's last line of defence too.
+inline const Text UnexpectedError = u"The action stopped because of an unexpected error";
+
 // An action that could not go on, with the words the user reads for it: the
 // handler that raises it knows what happened and with which numbers.
 class ActionStopped : public std::runtime_error {

@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "words/control_names.h"
 
 #include "quorvelcode.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawn_curves.h"
-#include "readout.h"
+#include "curves/drawn_curves.h"
+#include "reading/readout.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "quorvelcode.h"
 
-#include "readout.h"
-#include "values_table.h"
+#include "reading/readout.h"
+#include "reading/values_table.h"
 
 namespace quorvel {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fitness.h"
+
 #include <exception>
 #include <functional>
 #include <string>
@@ -10,11 +12,6 @@
 namespace quorvel {
 
 class Quorvelcode;
-
-// The fitnesses an action drew with, as its sentence names them.
-struct Fitnesses {
-    double wAA, wAa, waa;
-};
 
 // A RUN: from p0 to p100, or where a zero mean fitness stopped it (the
 // generation it was computing and the frequency it came from).

@@ -1,4 +1,4 @@
-#include "zero_mean_fitness_message.h"
+#include "words/zero_mean_fitness_message.h"
 
 #include "number_text.h"
 
@@ -46,6 +46,12 @@ Text ZeroMeanFitnessInRun(const Fitnesses &w, int generation, double p) {
         return at + Equals(u"p", p) + u", " + Equals(u"w(AA)", w.wAA) + so +
                u" Raise w(AA) above\u00A00, or start with p0 below\u00A01.";
     return at + Equals(u"p", p) + u", " + AllFitnesses(w) + so;
+}
+
+Text ZeroMeanFitnessAnywhere() {
+    return u"The mean fitness of the population is 0, so the frequency of the next "
+           u"generation is undefined.\n\n"
+           u"The fitnesses of the genotypes present must be above\u00A00.";
 }
 
 Text ZeroMeanFitnessEverywhere(const Fitnesses &w) {

@@ -1,6 +1,6 @@
 #include "quorvelcode.h"
 
-#include "curve_sound.h"
+#include "reading/curve_sound.h"
 
 namespace quorvel {
 

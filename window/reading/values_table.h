@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawn_curves.h"
+#include "curves/drawn_curves.h"
 #include "text.h"
 
 namespace quorvel {

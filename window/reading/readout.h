@@ -1,6 +1,7 @@
 #pragma once
 
-#include "drawn_curves.h"
+#include "curves/drawn_curves.h"
+#include "curves/plot.h"
 #include "text.h"
 
 #include <cstddef>
@@ -28,6 +29,9 @@ struct PointRef {
                a.index == b.index;
     }
 };
+
+// The frame a series is drawn in.
+const plot::Frame &FrameOf(const Series &series);
 
 // Every series, oldest first; a W Mean gives its mean fitness, then its change.
 std::vector<Series> AllSeries(const DrawnCurves &drawn);

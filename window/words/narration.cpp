@@ -1,5 +1,6 @@
-#include "narration.h"
+#include "words/narration.h"
 
+#include "curves/sweep.h"
 #include "number_text.h"
 #include "quorvelcode.h"
 
@@ -15,7 +16,7 @@ std::u16string Named(const Fitnesses &w) {
            NumberToText(w.waa);
 }
 
-// Smaller changes than this are rounding, not selection.
+// A mean fitness that varies by no more than this is constant.
 constexpr double Tiny = 1e-12;
 
 } // namespace
@@ -44,7 +45,7 @@ void CurveSummary::addMeanFitness(double p, double meanFitness) {
 }
 
 void CurveSummary::addChange(double p, double change) {
-    const int sign = change > Tiny ? 1 : change < -Tiny ? -1 : 0;
+    const int sign = SignOfChange(change);
     if (sign == 0)
         ++zeros_;
     else if (runs_.empty() || runs_.back().sign != sign)

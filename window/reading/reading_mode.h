@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readout.h"
+#include "reading/readout.h"
 #include "tools.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "quorvelcode.h"
 
-#include "help_text.h"
+#include "words/help_text.h"
 
 namespace quorvel {
 

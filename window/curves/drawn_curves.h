@@ -1,6 +1,7 @@
 #pragma once
 
-#include "narration.h"
+#include "curves/sweep.h"
+#include "fitness.h"
 
 #include <cstddef>
 #include <deque>
@@ -17,13 +18,6 @@ struct TrajectoryCurve {
     Fitnesses w;
     double p0 = 0.0;
     std::vector<double> p;
-};
-
-// One pass of a W Mean sweep; the change is drawn only where the mean
-// fitness is not 0.
-struct SweepPass {
-    double p, meanFitness, change;
-    bool changeDrawn;
 };
 
 // A W Mean. Its two curves follow from the fitnesses alone, so only these

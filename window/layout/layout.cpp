@@ -1,4 +1,6 @@
-#include "layout.h"
+#include "layout/layout.h"
+
+#include "curves/plot.h"
 
 namespace quorvel::layout {
 
@@ -51,15 +53,15 @@ constexpr Row Text(const char *name, int index, const char *text, int left, int 
             .font = font};
 }
 
-constexpr Row Frame(const char *name, int index, int left, int top, int width, int height,
-                    std::uint32_t fill) {
+// The three frames lie where the drawing's coordinate systems put them.
+constexpr Row Frame(const char *name, int index, const plot::Frame &frame, std::uint32_t fill) {
     return {.name = name,
             .index = index,
             .kind = Kind::Rectangle,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
+            .left = frame.left,
+            .top = frame.top,
+            .width = frame.width,
+            .height = frame.height,
             .fill = fill};
 }
 
@@ -124,17 +126,22 @@ constexpr Row Rows[] = {
     Text("Label3", 1, AxisCaption, 256, 424, 153, 17, 20, Sans975),
     Text("Label8", 0, "1.0", 64, 320, 25, 17, 19),
     // From (256, 365) to (406, 365): the zero line of the change frame.
-    {.name = "Line2", .kind = Kind::Line, .left = 256, .top = 365, .width = 150, .height = 0},
+    {.name = "Line2",
+     .kind = Kind::Line,
+     .left = plot::ChangeFrame.left,
+     .top = plot::ChangeZeroY,
+     .width = plot::ChangeFrame.width,
+     .height = 0},
     Text("Label3", 0, AxisCaption, 96, 424, 153, 17, 18, Sans975),
-    Frame("Deltap", 1, 256, 320, 150, 100, ScrollBarColour),
-    Frame("Shape2", 0, 96, 320, 150, 100, ScrollBarColour),
+    Frame("Deltap", 1, plot::ChangeFrame, ScrollBarColour),
+    Frame("Shape2", 0, plot::MeanFitnessFrame, ScrollBarColour),
     Text("Label1", 2, "Fitness w(aa)", 24, 80, 81, 25, 17),
     Text("Label1", 1, "Fitness w(Aa)", 24, 48, 81, 25, 16),
     Text("Label2", -1, "Frequency A  p100", 520, 88, 97, 17, 15),
     Text("Label1", 0, "Fitness w(AA)", 24, 16, 73, 25, 0),
     Text("Label6", -1, "100 generations", 528, 288, 81, 17, 13),
     Text("Label5", -1, "p0", 16, 152, 33, 17, 8),
-    Frame("Shape1", -1, 96, 136, 500, 151, 0x00E0E0E0u),
+    Frame("Shape1", -1, plot::TrajectoryFrame, 0x00E0E0E0u),
     Text("Label4", -1, "Frequency A", 0, 128, 81, 25, 4),
 };
 

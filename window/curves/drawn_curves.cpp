@@ -1,23 +1,13 @@
-#include "drawn_curves.h"
-
-#include "fitness.h"
+#include "curves/drawn_curves.h"
 
 namespace quorvel {
 
 namespace {
 
-// The W Mean sweep's arithmetic: p from 0 in steps of 0.001 added up, the
-// mean fitness at every p, the change where the mean fitness is not 0.
-std::vector<SweepPass> Sweep(const Fitnesses &w) {
+std::vector<SweepPass> Passes(const Fitnesses &w) {
     std::vector<SweepPass> passes;
     passes.reserve(1000);
-    for (double p = 0.0; p <= 1.0; p = p + 0.001) {
-        const double wbar = MeanFitness(p, w.wAA, w.wAa, w.waa);
-        if (wbar != 0.0)
-            passes.push_back({p, wbar, NextFrequency(p, wbar, w.wAA, w.wAa) - p, true});
-        else
-            passes.push_back({p, wbar, 0.0, false});
-    }
+    Sweep(w, [&passes](const SweepPass &pass) { passes.push_back(pass); });
     return passes;
 }
 
@@ -45,7 +35,7 @@ const std::vector<SweepPass> &DrawnCurves::passes(const SweepCurves &sweep) cons
             return cache_.front().passes;
         }
     constexpr std::size_t CachedSweeps = 4;
-    cache_.push_front({sweep.w, Sweep(sweep.w)});
+    cache_.push_front({sweep.w, Passes(sweep.w)});
     if (cache_.size() > CachedSweeps)
         cache_.pop_back();
     return cache_.front().passes;

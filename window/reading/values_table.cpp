@@ -1,7 +1,7 @@
-#include "values_table.h"
+#include "reading/values_table.h"
 
 #include "number_text.h"
-#include "readout.h"
+#include "reading/readout.h"
 
 #include <algorithm>
 

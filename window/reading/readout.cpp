@@ -1,7 +1,7 @@
-#include "readout.h"
+#include "reading/readout.h"
 
+#include "curves/plot.h"
 #include "number_text.h"
-#include "plot.h"
 
 #include <cmath>
 #include <limits>
@@ -15,17 +15,6 @@ using platform::FormatThreeDecimals;
 using platform::NumberToText;
 using platform::Text;
 
-// The frames the points lie in, edges included: left, top, right, bottom.
-struct Frame {
-    double left, top, right, bottom;
-    bool contains(double x, double y) const {
-        return x >= left && x <= right && y >= top && y <= bottom;
-    }
-};
-constexpr Frame TrajectoryFrame{96, 136, 596, 287};
-constexpr Frame MeanFitnessFrame{96, 320, 246, 420};
-constexpr Frame ChangeFrame{256, 320, 406, 420};
-
 const TrajectoryCurve &Trajectory(const DrawnCurves &drawn, const Series &series) {
     return std::get<TrajectoryCurve>(drawn.all()[series.curve]);
 }
@@ -34,6 +23,12 @@ const std::vector<SweepPass> &Passes(const DrawnCurves &drawn, const Series &ser
 }
 
 } // namespace
+
+const plot::Frame &FrameOf(const Series &series) {
+    return series.kind == Series::Trajectory    ? plot::TrajectoryFrame
+           : series.kind == Series::MeanFitness ? plot::MeanFitnessFrame
+                                                : plot::ChangeFrame;
+}
 
 std::vector<Series> AllSeries(const DrawnCurves &drawn) {
     std::vector<Series> all;
@@ -77,10 +72,7 @@ std::optional<PointRef> NearestPoint(const DrawnCurves &drawn, double x, double 
     std::optional<PointRef> nearest;
     double best = std::numeric_limits<double>::infinity();
     for (const Series &series : AllSeries(drawn)) {
-        const Frame &frame = series.kind == Series::Trajectory    ? TrajectoryFrame
-                             : series.kind == Series::MeanFitness ? MeanFitnessFrame
-                                                                  : ChangeFrame;
-        if (!frame.contains(x, y))
+        if (!FrameOf(series).contains(x, y))
             continue;
         for (std::size_t i : DrawnIndices(drawn, series)) {
             const PointRef point{series, i};

@@ -1,4 +1,4 @@
-#include "help_text.h"
+#include "words/help_text.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "narration.h"
+#include "fitness.h"
 #include "text.h"
 
 // What the user reads when a mean fitness of 0 leaves the next frequency
@@ -14,5 +14,8 @@ platform::Text ZeroMeanFitnessInRun(const Fitnesses &w, int generation, double p
 
 // A W Mean that found the mean fitness 0 at every p it swept.
 platform::Text ZeroMeanFitnessEverywhere(const Fitnesses &w);
+
+// Any other action that met a mean fitness of 0, where it has no numbers to show.
+platform::Text ZeroMeanFitnessAnywhere();
 
 } // namespace quorvel

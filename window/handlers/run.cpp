@@ -1,23 +1,11 @@
 #include "quorvelcode.h"
 
-#include "fitness.h"
-#include "narration.h"
+#include "curves/plot.h"
 #include "number_text.h"
-#include "plot.h"
-#include "zero_mean_fitness_message.h"
+#include "words/narration.h"
+#include "words/zero_mean_fitness_message.h"
 
 namespace quorvel {
-
-namespace {
-
-float GenerationX(int generation) {
-    return static_cast<float>(plot::GenerationX(generation));
-}
-float FrequencyY(double frequency) {
-    return static_cast<float>(plot::FrequencyY(frequency));
-}
-
-} // namespace
 
 // Follows the frequency of A for 100 generations and draws its trajectory over
 // whatever is already drawn. A zero mean fitness stops it where it is: what is
@@ -36,12 +24,12 @@ void Quorvelcode::RUN_Click() {
     try {
         while (gen <= 100) {
             if (gen == 1) {
-                PSet(GenerationX(gen - 1), FrequencyY(p)); // generation 0, and the current point
+                plot::Generation(*surface, gen - 1, p); // a dot, and the current point
                 kept->p.push_back(p);
             }
             wbar = MeanFitness(p, wAA, wAa, waa);
             pnext = NextFrequency(p, wbar, wAA, wAa);
-            Line(GenerationX(gen), FrequencyY(pnext));
+            plot::Generation(*surface, gen, pnext); // a segment from the current point
             kept->p.push_back(pnext);
             p = pnext;
             gen = static_cast<std::int16_t>(gen + 1);

@@ -1,4 +1,4 @@
-#include "reading_mode.h"
+#include "reading/reading_mode.h"
 
 #include <algorithm>
 

@@ -1,4 +1,6 @@
-#include "curve_sound.h"
+#include "reading/curve_sound.h"
+
+#include "curves/sweep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,9 +16,8 @@ constexpr double Pi = 3.14159265358979323846;
 // The height of a point in its frame, 0 at the bottom and 1 at the top.
 double Height(const DrawnCurves &drawn, const PointRef &point) {
     const double y = PositionOf(drawn, point).y;
-    const double top = point.series.kind == Series::Trajectory ? 136.0 : 320.0;
-    const double bottom = point.series.kind == Series::Trajectory ? 287.0 : 420.0;
-    return std::clamp((bottom - y) / (bottom - top), 0.0, 1.0);
+    const plot::Frame &frame = FrameOf(point.series);
+    return std::clamp((frame.bottom() - y) / frame.height, 0.0, 1.0);
 }
 
 } // namespace
@@ -40,7 +41,7 @@ std::vector<std::int16_t> CurveSound(const DrawnCurves &drawn, const Series &ser
         if (series.kind == Series::Change) {
             const double change =
                 drawn.passes(std::get<SweepCurves>(drawn.all()[series.curve]))[indices[k]].change;
-            const int sign = change > 1e-12 ? 1 : change < -1e-12 ? -1 : 0;
+            const int sign = SignOfChange(change);
             if (sign != 0 && lastSign != 0 && sign != lastSign)
                 click = SoundRate / 200;
             if (sign != 0)

@@ -1,0 +1,68 @@
+#pragma once
+
+// Where RUN and W Mean put their points, in the window's pixels: the three
+// frames as the layout places them and the coordinate systems they carry,
+// written once for the layout, the actions, redrawing, the readouts and the
+// sound.
+#include "colours.h"
+#include "drawing_surface.h"
+
+namespace quorvel {
+struct SweepPass;
+}
+
+namespace quorvel::plot {
+
+// A frame: left, top, width and height in pixels. Its right and bottom edges
+// are left + width and top + height, and belong to it.
+struct Frame {
+    int left, top, width, height;
+    constexpr int right() const { return left + width; }
+    constexpr int bottom() const { return top + height; }
+    constexpr bool contains(double x, double y) const {
+        return x >= left && x <= right() && y >= top && y <= bottom();
+    }
+};
+
+// Shape1: generation 0 at its left edge to 100 at its right, five pixels a
+// generation; p = 0 on its bottom edge to 1 on its top, 151 pixels a unit.
+inline constexpr Frame TrajectoryFrame{96, 136, 500, 151};
+// Shape2: p from 0 to 1 across, 150 pixels a unit; the mean fitness from 0
+// on its bottom edge to 1 on its top.
+inline constexpr Frame MeanFitnessFrame{96, 320, 150, 100};
+// Deltap: p across as in Shape2; the change of p around its zero line,
+// Line2, 150 pixels a unit, so +0.3 on its top edge.
+inline constexpr Frame ChangeFrame{256, 320, 150, 100};
+inline constexpr int ChangeZeroY = 365;
+inline constexpr double ChangeScale = 150.0;
+
+// The change curve's colour: near-black, apart from the trajectories' blue.
+inline constexpr platform::Colour ChangeColour = platform::Colour::FromRgb(2, 3, 4);
+
+inline double GenerationX(int generation) {
+    return TrajectoryFrame.left + 5 * generation;
+}
+inline double FrequencyY(double frequency) {
+    return TrajectoryFrame.bottom() - TrajectoryFrame.height * frequency;
+}
+inline double MeanFitnessX(double p) {
+    return MeanFitnessFrame.left + MeanFitnessFrame.width * p;
+}
+inline double MeanFitnessY(double meanFitness) {
+    return MeanFitnessFrame.bottom() - MeanFitnessFrame.height * meanFitness;
+}
+inline double ChangeX(double p) {
+    return ChangeFrame.left + ChangeFrame.width * p;
+}
+inline double ChangeY(double change) {
+    return ChangeZeroY - ChangeScale * change;
+}
+
+// What RUN draws for a generation: a dot at generation 0, which becomes the
+// current point, and a segment to each later one.
+void Generation(platform::DrawingSurface &surface, int generation, double frequency);
+// What W Mean draws for a pass: its mean fitness, and its change where that
+// is defined.
+void Pass(platform::DrawingSurface &surface, const SweepPass &pass);
+
+} // namespace quorvel::plot
