@@ -2,9 +2,13 @@
 
 #include "text.h"
 
-// Numbers as the user reads and writes them, always in the user's locale.
-// Each backend reads the locale from its own system.
+// Numbers as the user reads and writes them, always with the user's decimal
+// separator, whatever the C library's locale: written once for every backend.
 namespace quorvel::platform {
+
+// The user's decimal separator, one character: each backend reads it from its
+// own system's regional setting (a separator of several characters gives the dot).
+char16_t DecimalSeparator();
 
 // The shortest fixed-notation text that reads back to the same double,
 // without group separators: 0.57, 1, 0, 0.005.

@@ -11,7 +11,7 @@ target_sources(window PRIVATE
     platform/qt/fonts.cpp platform/qt/fonts.h
     platform/qt/form_widget.cpp platform/qt/form_widget.h
     platform/qt/native.h
-    platform/qt/number_text.cpp
+    platform/qt/locale.cpp
     platform/qt/qt_colour.h
     platform/qt/reading_tools.cpp platform/qt/reading_tools.h
     platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h

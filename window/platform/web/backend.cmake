@@ -5,7 +5,7 @@ target_sources(window PRIVATE
     platform/web/canvas_surface.cpp platform/web/canvas_surface.h
     platform/web/dom.cpp platform/web/dom.h
     platform/web/markup.cpp platform/web/markup.h
-    platform/web/number_text.cpp
+    platform/web/locale.cpp
     platform/web/page_controls.cpp platform/web/page_controls.h
     platform/web/page_form.cpp platform/web/page_form.h
 )

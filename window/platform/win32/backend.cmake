@@ -8,7 +8,7 @@ target_sources(window PRIVATE
     platform/win32/handles.h
     platform/win32/native.h
     platform/win32/native_controls.cpp platform/win32/native_controls.h
-    platform/win32/number_text.cpp
+    platform/win32/locale.cpp
     platform/win32/surface.h
 )
 # Tests reach the native windows through native.h.
