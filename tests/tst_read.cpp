@@ -5,6 +5,7 @@
 #include "helpers.h"
 #include "reading/curve_sound.h"
 #include "reading/readout.h"
+#include "reading/tool_bindings.h"
 #include "reading/values_table.h"
 #include "words/help_text.h"
 
@@ -17,6 +18,8 @@ using testing::DrawnAt;
 using testing::LocaleScope;
 using testing::SetBars;
 using testing::WindowUnderTest;
+
+Q_DECLARE_METATYPE(quorvel::platform::KeyPress)
 
 class TestRead : public QObject {
     Q_OBJECT
@@ -36,6 +39,11 @@ private slots:
     void soundHasTheCurvesPitch();
     void readingModeKeys();
     void readingModeMovesBetweenCurves();
+    void keysStartTheirTools_data();
+    void keysStartTheirTools();
+    void menuListsEveryToolWithItsKey();
+    void zoomGoesByItsSteps();
+    void noteShowsBesideThePointer();
     void helpGivesTheModel_data();
     void helpGivesTheModel();
     void redrawnDrawingIsTheSame();
@@ -346,6 +354,125 @@ void TestRead::readingModeMovesBetweenCurves() {
     }
 }
 
+namespace {
+
+quorvel::platform::KeyPress Press(quorvel::platform::Key key, char character = 0,
+                                  const char *modifiers = "") {
+    quorvel::platform::KeyPress press;
+    press.key = key;
+    press.character = character;
+    const QString m(modifiers);
+    press.control = m.contains('c');
+    press.shift = m.contains('s');
+    press.alt = m.contains('a');
+    press.meta = m.contains('m');
+    return press;
+}
+
+} // namespace
+
+// Which key starts which tool on a desktop and in a browser, which the
+// browser leaves alone, and which only reading mode takes.
+void TestRead::keysStartTheirTools_data() {
+    using quorvel::platform::Key;
+    QTest::addColumn<int>("keys");
+    QTest::addColumn<quorvel::platform::KeyPress>("press");
+    QTest::addColumn<int>("tool"); // -1: none
+    const int desktop = int(quorvel::platform::ToolKeys::Desktop);
+    const int browser = int(quorvel::platform::ToolKeys::Browser);
+    using T = quorvel::platform::Tool;
+    QTest::newRow("F6") << desktop << Press(Key::F6) << int(T::ReadValues);
+    QTest::newRow("F6 in a browser") << browser << Press(Key::F6) << int(T::ReadValues);
+    QTest::newRow("Ctrl+F6") << desktop << Press(Key::F6, 0, "c") << -1;
+    QTest::newRow("F1") << desktop << Press(Key::F1) << int(T::Help);
+    QTest::newRow("F1 is the browser's") << browser << Press(Key::F1) << -1;
+    QTest::newRow("Alt+Shift+H") << browser << Press(Key::Letter, 'H', "as") << int(T::Help);
+    QTest::newRow("Ctrl+Shift+T") << desktop << Press(Key::Letter, 'T', "cs") << int(T::CopyValues);
+    QTest::newRow("Ctrl+T") << desktop << Press(Key::Letter, 'T', "c") << -1;
+    QTest::newRow("Alt+Shift+T") << browser << Press(Key::Letter, 'T', "as") << int(T::CopyValues);
+    QTest::newRow("Ctrl+Shift+C") << desktop << Press(Key::Letter, 'C', "cs")
+                                  << int(T::CopyPicture);
+    QTest::newRow("Alt+Shift+C") << browser << Press(Key::Letter, 'C', "as") << int(T::CopyPicture);
+    QTest::newRow("Meta+Alt+Shift+C") << browser << Press(Key::Letter, 'C', "asm") << -1;
+    QTest::newRow("Ctrl+Plus") << desktop << Press(Key::Plus, 0, "c") << int(T::ZoomIn);
+    QTest::newRow("Ctrl+Shift+Plus") << desktop << Press(Key::Plus, 0, "cs") << int(T::ZoomIn);
+    QTest::newRow("Ctrl+=") << desktop << Press(Key::Equals, 0, "c") << int(T::ZoomIn);
+    QTest::newRow("Ctrl+Minus") << desktop << Press(Key::Minus, 0, "c") << int(T::ZoomOut);
+    QTest::newRow("Ctrl+0") << desktop << Press(Key::Digit, '0', "c") << int(T::ActualSize);
+    QTest::newRow("Ctrl+Plus is the browser's") << browser << Press(Key::Plus, 0, "c") << -1;
+    QTest::newRow("Space presses a button") << desktop << Press(Key::Space) << -1;
+}
+
+void TestRead::keysStartTheirTools() {
+    QFETCH(int, keys);
+    QFETCH(quorvel::platform::KeyPress, press);
+    QFETCH(int, tool);
+    const auto found = quorvel::ToolForKey(press, quorvel::platform::ToolKeys(keys));
+    QCOMPARE(found ? int(*found) : -1, tool);
+}
+
+void TestRead::menuListsEveryToolWithItsKey() {
+    using quorvel::platform::Key;
+    const auto words = [](quorvel::platform::ToolKeys keys) {
+        QStringList entries;
+        for (const auto &entry : quorvel::ToolMenu(keys))
+            entries << QString::fromStdU16String(entry.label + u" " + entry.keys);
+        return entries;
+    };
+    QCOMPARE(words(quorvel::platform::ToolKeys::Desktop),
+             QStringList({"Read values F6", "Listen Space", "Copy values Ctrl+Shift+T",
+                          "Copy picture Ctrl+Shift+C", "Help F1", "Zoom in Ctrl+Plus",
+                          "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
+    QCOMPARE(words(quorvel::platform::ToolKeys::Browser),
+             QStringList({"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
+                          "Copy picture Alt+Shift+C", "Help Alt+Shift+H"}));
+    QVERIFY(quorvel::OpensMenu(Press(Key::F10, 0, "s")));
+    QVERIFY(quorvel::OpensMenu(Press(Key::Menu)));
+    QVERIFY(!quorvel::OpensMenu(Press(Key::F10)));
+    // Reading mode takes only keys without modifiers.
+    QCOMPARE(quorvel::ReadingKeyFor(Press(Key::Space)), quorvel::ReadingKey::Listen);
+    QVERIFY(!quorvel::ReadingKeyFor(Press(Key::Left, 0, "s")));
+}
+
+void TestRead::zoomGoesByItsSteps() {
+    using quorvel::platform::Tool;
+    double zoom = 1.0;
+    QList<double> steps;
+    for (int i = 0; i < 7; ++i)
+        steps << (zoom = quorvel::NextZoom(zoom, Tool::ZoomIn));
+    QCOMPARE(steps, QList<double>({1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.0}));
+    QCOMPARE(quorvel::NextZoom(2.5, Tool::ZoomOut), 2.0);
+    QCOMPARE(quorvel::NextZoom(1.0, Tool::ZoomOut), 1.0);
+    QCOMPARE(quorvel::NextZoom(2.5, Tool::ActualSize), 1.0);
+}
+
+// Over a frame the note shows beside the pointer, pale yellow, with the
+// point's value; past the frame it goes.
+void TestRead::noteShowsBesideThePointer() {
+    WindowUnderTest t;
+    t.widget().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.widget()));
+    SetBars(t.window, 50, 50, 50, 500);
+    Click(t.window.RUN);
+    QTest::mouseMove(&t.widget(), QPoint(301, 212));
+    const auto note = [&t]() -> QWidget * {
+        for (QWidget *child : t.widget().findChildren<QWidget *>())
+            if (child->isVisible() && t.screen().pixelColor(child->geometry().topLeft() +
+                                                            QPoint(2, 2)) == QColor(255, 255, 225))
+                return child;
+        return nullptr;
+    };
+    QWidget *shown = note();
+    QVERIFY(shown);
+    // 14 pixels right of and below the pointer, which a display scale may put
+    // on the middle of a device pixel.
+    const QPoint offset = shown->geometry().topLeft() - QPoint(315, 226);
+    QVERIFY2(offset.x() >= 0 && offset.x() <= 1 && offset.y() >= 0 && offset.y() <= 1,
+             qPrintable(QString("%1, %2").arg(offset.x()).arg(offset.y())));
+    QTest::mouseMove(&t.widget(), QPoint(50, 50));
+    QVERIFY(!shown->isVisible());
+}
+
 void TestRead::helpGivesTheModel_data() {
     QTest::addColumn<int>("keys");
     QTest::addColumn<QString>("copyValues");
@@ -401,8 +528,8 @@ void TestRead::drawnAgainSharpAtANewScale() {
     }
     SetBars(drawnThenZoomed.window, -1, -1, -1, 250);
     Click(drawnThenZoomed.window.RUN);
-    first.zoom(quorvel::platform::Tool::ZoomIn);
-    second.zoom(quorvel::platform::Tool::ZoomIn);
+    first.setZoom(1.25);
+    second.setZoom(1.25);
     SetBars(zoomedThenDrawn.window, 100, 100, 50, 250);
     Click(zoomedThenDrawn.window.RUN);
     const QImage expected = Native(zoomedThenDrawn.window.surface)->image();

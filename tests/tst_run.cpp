@@ -200,7 +200,7 @@ void TestRun::zeroMeanFitnessStopsTheRunOnly() {
 
     // Wherever else the model meets a mean fitness of 0, the user reads the
     // window's words for it, not the model's.
-    t.window.guarded([] { throw quorvel::ZeroMeanFitness(true); })();
+    t.window.run([] { throw quorvel::ZeroMeanFitness(true); });
     QCOMPARE(t.reports.size(), 2);
     QVERIFY2(t.reports[1].startsWith("The mean fitness of the population is 0, so the frequency "
                                      "of the next generation is undefined."),

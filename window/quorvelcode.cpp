@@ -78,8 +78,8 @@ void Quorvelcode::buildFromLayout() {
     }
 }
 
-std::function<void()> Quorvelcode::guarded(std::function<void()> handler) {
-    return errors.guarded([handler = std::move(handler)] {
+void Quorvelcode::run(const std::function<void()> &handler) noexcept {
+    errors.guard([&handler] {
         try {
             handler();
         } catch (const ZeroMeanFitness &) {
@@ -90,7 +90,7 @@ std::function<void()> Quorvelcode::guarded(std::function<void()> handler) {
 
 void Quorvelcode::connectHandlers() {
     const auto handle = [this](void (Quorvelcode::*handler)()) {
-        return guarded([this, handler] { (this->*handler)(); });
+        return [this, handler] { run([this, handler] { (this->*handler)(); }); };
     };
     HScrollw1->onChange(handle(&Quorvelcode::HScrollw1_Change));
     HScrollw2->onChange(handle(&Quorvelcode::HScrollw2_Change));
@@ -101,34 +101,16 @@ void Quorvelcode::connectHandlers() {
     CLS->onClick(handle(&Quorvelcode::CLS_Click));
 
     platform::ToolEvents tools;
-    tools.tool = [this](platform::Tool tool) {
-        guarded([this, tool] {
-            switch (tool) {
-            case platform::Tool::ReadValues:
-                return ReadValues_Click();
-            case platform::Tool::Listen:
-                return Listen_Click();
-            case platform::Tool::CopyValues:
-                return CopyValues_Click();
-            case platform::Tool::CopyPicture:
-                return CopyPicture_Click();
-            case platform::Tool::Help:
-                return Help_Click();
-            default:
-                return; // zoom is the backend's own
-            }
-        })();
-    };
-    tools.readingKey = [this](platform::ReadingKey key) {
+    tools.key = [this](const platform::KeyPress &press) {
         bool taken = false;
-        guarded([&] { taken = Reading_KeyDown(key); })();
+        run([&] { taken = Form_KeyDown(press); });
         return taken;
     };
-    tools.pointerMoved = [this](double x, double y) {
-        guarded([this, x, y] { Drawing_MouseMove(x, y); })();
-    };
-    tools.pointerLeft = [this] { guarded([this] { Drawing_MouseLeave(); })(); };
-    tools.rescaled = [this] { guarded([this] { Drawing_Rescaled(); })(); };
+    tools.tool = [this](platform::Tool tool) { run([&] { Menu_Click(tool); }); };
+    tools.menu = [this](std::optional<platform::Point> at) { run([&] { Form_ContextMenu(at); }); };
+    tools.pointerMoved = [this](double x, double y) { run([&] { Drawing_MouseMove(x, y); }); };
+    tools.pointerLeft = [this] { run([this] { Drawing_MouseLeave(); }); };
+    tools.rescaled = [this] { run([this] { Drawing_Rescaled(); }); };
     form_->onTools(std::move(tools));
 }
 

@@ -79,11 +79,14 @@ public:
     void Wmean_Click();
     void CLS_Click();
 
-    // The tools to read the curves.
+    // The tools to read the curves: keys, the context menu and the pointer.
+    bool Form_KeyDown(const platform::KeyPress &press);
+    void Form_ContextMenu(std::optional<platform::Point> at);
+    void Menu_Click(platform::Tool tool);
     void Drawing_MouseMove(double x, double y);
     void Drawing_MouseLeave();
     void ReadValues_Click();
-    bool Reading_KeyDown(platform::ReadingKey key);
+    bool Reading_KeyDown(ReadingKey key);
     void Listen_Click();
     void CopyValues_Click();
     void CopyPicture_Click();
@@ -96,9 +99,9 @@ public:
     void Line(float x, float y) { surface->Line(x, y); }
     void Cls();
 
-    // handler as the window's events run it: to its end or its first error,
-    // which the user is told of in the words of the window, never the model's.
-    std::function<void()> guarded(std::function<void()> handler);
+    // Runs handler as the window's events run it: to its end or its first
+    // error, which the user is told of in the window's words, never the model's.
+    void run(const std::function<void()> &handler) noexcept;
 
     // Adds a sentence to what the drawing's description says has been drawn.
     void Describe(const platform::Text &sentence);

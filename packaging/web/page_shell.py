@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Writes the page's shell: the window's HTML, which the browser paints before
-the program is compiled, and the layout's faces embedded as small subsets of
+the program is compiled, the tools' style, and the layout's faces embedded as small subsets of
 the Liberation 2 faces (metric twins of the faces the layout names), renamed
 as the SIL Open Font License asks of a modified font, with their licence
-notice. Usage: page_shell.py TEMPLATE WINDOW_HTML OUTPUT"""
+notice. Usage: page_shell.py TEMPLATE WINDOW_HTML TOOLS_CSS OUTPUT"""
 import base64
 import io
 import logging
@@ -70,7 +70,7 @@ def licence_notice():
 
 def main():
     logging.getLogger("fontTools").setLevel(logging.ERROR)  # tables it drops, by design
-    template, window, output = sys.argv[1:4]
+    template, window, tools, output = sys.argv[1:5]
     kind = flavour()
     rules = ["/*\n" + licence_notice() + "*/"]
     for family, weight, name, text in FACES:
@@ -80,6 +80,7 @@ def main():
                      % (family, weight, kind, data, kind))
     page = open(template, encoding="utf-8").read()
     page = page.replace("/* @QUORVEL_FONTS@ */", "\n".join(rules))
+    page = page.replace("/* @QUORVEL_TOOLS@ */", open(tools, encoding="utf-8").read())
     page = page.replace("<!-- @QUORVEL_WINDOW@ -->", open(window, encoding="utf-8").read())
     open(output, "w", encoding="utf-8").write(page)
 

@@ -62,7 +62,7 @@ class Page:
         """Ends a thumb drag at value, as the page reports one."""
         along = value / 100 if i < 3 else (1000 - value) / 1000  # VScrollp: 1 at the top
         self.driver.execute_script(
-            "Quorvel.send(Quorvel.elements.indexOf(arguments[0]), Quorvel.bar.DragEnded, "
+            "Quorvel.send(Quorvel.elements.indexOf(arguments[0]), QuorvelConstants.bar.DragEnded, "
             "arguments[1])", self.bar(i), round(along * 1e6))
 
     def set_bars(self, values):
@@ -253,10 +253,12 @@ def reading_tools(driver):
         "var m = document.getElementById('q-marker');"
         "return m && m.style.display !== 'none' ? [m.style.left, m.style.top] : null")
     run = page.element("RUN")
+    # The ring's 13-pixel square, centred on the pixel the point (96, 211.5)
+    # lights: (96.5, 212.5).
     run.send_keys(Keys.F6)
-    assert marker() == ["90px", "205.5px"], marker()
+    assert marker() == ["90px", "206px"], marker()
     run.send_keys(Keys.ARROW_RIGHT)
-    assert marker() == ["95px", "205.5px"], marker()
+    assert marker() == ["95px", "206px"], marker()
     spoken = driver.find_element(By.ID, "q-announce").get_attribute("textContent")
     assert spoken == "generation 1: p = 0.500; w = 0.5, 0.5, 0.5; p0 = 0.5", spoken
     run.send_keys(Keys.ESCAPE)
@@ -270,7 +272,7 @@ def reading_tools(driver):
     ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("c").key_up(
         Keys.SHIFT).key_up(Keys.ALT).perform()
     width, pixel = driver.execute_script(
-        "var c = Quorvel.tools.lastPicture;"
+        "var c = Quorvel.clipboard.lastPicture;"
         "return [c.width, Array.from(c.getContext('2d').getImageData(301, 212, 1, 1).data)]")
     assert width > 628 + 100 and pixel == BLUE, (width, pixel)
     ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("h").key_up(

@@ -5,8 +5,7 @@
 namespace quorvel {
 
 void Quorvelcode::Help_Click() {
-    form_->showHelp(HelpText(form_->leavesKeysToTheBrowser() ? platform::ToolKeys::Browser
-                                                             : platform::ToolKeys::Desktop));
+    form_->showHelp(HelpTitle(), HelpText(form_->toolKeys()));
 }
 
 } // namespace quorvel

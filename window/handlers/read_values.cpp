@@ -29,10 +29,10 @@ void Quorvelcode::ReadValues_Click() {
     ShowReadingPoint();
 }
 
-bool Quorvelcode::Reading_KeyDown(platform::ReadingKey key) {
+bool Quorvelcode::Reading_KeyDown(ReadingKey key) {
     if (!reading_.active())
         return false;
-    if (key == platform::ReadingKey::Listen) {
+    if (key == ReadingKey::Listen) {
         Listen_Click();
         return true;
     }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -33,25 +34,34 @@ public:
     virtual void show() = 0;
     // A modal message box over the form, captioned like it.
     virtual void showError(const Text &message) = 0;
+    // A modal box with a longer text and its own title.
+    virtual void showHelp(const Text &title, const Text &text) = 0;
+    // The row of the control that has focus, if one of the form's has.
+    virtual std::optional<std::size_t> focusedRow() const = 0;
 
-    // The tools to read the curves: where their events go, and what a backend
-    // shows, copies and plays for them. Positions are the layout's pixels.
+    // The tools to read the curves: where a backend's events for them go,
+    // and what it shows, copies and plays. Positions are the layout's pixels.
     virtual void onTools(ToolEvents events) = 0;
-    // A note by the pointer with a point's value and its curve's settings.
+    virtual ToolKeys toolKeys() const { return ToolKeys::Desktop; }
+    // The context menu at (x, y), until an entry is chosen or it is dismissed.
+    virtual void showMenu(const std::vector<MenuEntry> &entries, double x, double y) = 0;
+    // A note by the point (x, y) with a point's value and its curve's settings,
+    // placed by look::PlaceNote.
     virtual void showNote(double x, double y, const Text &value, const Text &settings) = 0;
     virtual void hideNote() = 0;
-    // The mark on the point reading mode is at.
+    // The ring on the point (x, y) that reading mode is at, look::RingAt.
     virtual void showMarker(double x, double y) = 0;
     virtual void hideMarker() = 0;
     virtual void copyText(const Text &text) = 0;
-    // The window as a picture at the screen's resolution, with these lines
-    // beside the drawing.
+    // The window as a picture at the screen's resolution, without the note
+    // and the ring, with these lines beside the drawing (look::PlaceLegend).
     virtual void copyPicture(const std::vector<Text> &legend) = 0;
     // A WAV file in memory; nothing plays without a sound device.
     virtual void play(const std::vector<std::uint8_t> &wav) = 0;
-    virtual void showHelp(const Text &text) = 0;
-    // In a browser, F1, Ctrl+Shift+T and C and the zoom keys are the browser's.
-    virtual bool leavesKeysToTheBrowser() const { return false; }
+    // How many times the layout's size the whole window is drawn, for a
+    // projector; a browser zooms a page itself, and keeps 1 here.
+    virtual double zoom() const { return 1.0; }
+    virtual void setZoom(double) {}
 
 protected:
     // The control made from row i, whatever its kind.

@@ -22,14 +22,34 @@ int StackingLayer(Kind kind) {
     }
 }
 
+// Both orders are stable sorts of a few dozen rows, done as insertion sorts:
+// the page carries its code as text, and these are smaller than std::stable_sort.
+std::vector<int> StackingOrder(std::span<const Row> rows) {
+    const auto layer = [rows](int entry) {
+        return entry == DrawingInStack ? DrawingStackingLayer
+                                       : StackingLayer(rows[static_cast<std::size_t>(entry)].kind);
+    };
+    std::vector<int> order;
+    for (int entry = 0; entry <= static_cast<int>(rows.size()); ++entry) {
+        const int adding = entry == static_cast<int>(rows.size()) ? DrawingInStack : entry;
+        auto at = order.end();
+        while (at != order.begin() && layer(*(at - 1)) > layer(adding))
+            --at;
+        order.insert(at, adding);
+    }
+    return order;
+}
+
 std::vector<std::size_t> FocusOrder(std::span<const Row> rows) {
     std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (TakesFocus(rows[i].kind))
-            order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [rows](std::size_t a, std::size_t b) {
-        return rows[a].tabIndex < rows[b].tabIndex;
-    });
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!TakesFocus(rows[i].kind))
+            continue;
+        auto at = order.end();
+        while (at != order.begin() && rows[*(at - 1)].tabIndex > rows[i].tabIndex)
+            --at;
+        order.insert(at, i);
+    }
     return order;
 }
 

@@ -50,6 +50,11 @@ bool TakesFocus(Kind kind);
 int StackingLayer(Kind kind);
 inline constexpr int DrawingStackingLayer = 3;
 
+// Every row and the drawing, back to front: by layer, and within a layer in
+// table order; the drawing is the entry DrawingInStack.
+inline constexpr int DrawingInStack = -1;
+std::vector<int> StackingOrder(std::span<const Row> rows);
+
 // The rows that take focus, by tab index.
 std::vector<std::size_t> FocusOrder(std::span<const Row> rows);
 

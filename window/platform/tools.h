@@ -1,44 +1,50 @@
 #pragma once
 
-#include <functional>
+#include "keys.h"
+#include "text.h"
 
-// The tools to read the curves, as the window hears of them from a backend:
-// a menu item or its shortcut, the keys of reading mode, the pointer over the
-// window.
+#include <functional>
+#include <optional>
+
+// The tools to read the curves, as the window and a backend speak of them:
+// what a backend hears from the user and hands on, and what the window asks
+// it to show.
 namespace quorvel::platform {
 
 enum class Tool { ReadValues, Listen, CopyValues, CopyPicture, Help, ZoomIn, ZoomOut, ActualSize };
 
-// Which keys open the tools: the desktop's, or those a browser leaves to a page.
+// Which keys a platform leaves to the program: a desktop all of them; a
+// browser keeps F1, Ctrl+Shift+T and C and its zoom keys, and zooms a page
+// itself.
 enum class ToolKeys { Desktop, Browser };
 
-// The keys of each tool, as the menu and the help show them.
-struct ToolShortcuts {
-    const char16_t *readValues, *listen, *copyValues, *copyPicture, *help, *zoomIn, *zoomOut,
-        *actualSize;
+// A point in the window's logical pixels, the layout's.
+struct Point {
+    double x, y;
 };
-ToolShortcuts Shortcuts(ToolKeys keys);
 
-// Zoom is a backend's own: the window never hears of these tools.
-inline bool IsZoom(Tool tool) {
-    return tool == Tool::ZoomIn || tool == Tool::ZoomOut || tool == Tool::ActualSize;
-}
-// The zoom a zoom tool leads to from the current one: 1 to 3, by the steps
-// 1.25, 1.5, 1.75, 2, 2.5 and 3.
-double NextZoom(double current, Tool tool);
-
-enum class ReadingKey { Left, Right, PageUp, PageDown, Home, End, Up, Down, Escape, Listen };
+// One entry of the context menu: its words, its key as the user presses it,
+// and the tool it starts.
+struct MenuEntry {
+    Text label;
+    Text keys;
+    Tool tool;
+};
 
 struct ToolEvents {
+    // A key on its way to the focused control, or to the window itself; true
+    // when the window took it, and then no control sees it.
+    std::function<bool(const KeyPress &)> key;
+    // An entry of the context menu was chosen.
     std::function<void(Tool)> tool;
-    // While reading mode is on, these keys go here instead of to the focused
-    // control; the answer says whether reading mode took it.
-    std::function<bool(ReadingKey)> readingKey;
-    // The pointer moved to (x, y) in the window's logical pixels, or left it.
+    // The context menu was asked for: at the pointer, or from the keyboard
+    // (no point), by whatever has focus.
+    std::function<void(std::optional<Point>)> menu;
+    // The pointer moved to (x, y), or left the window.
     std::function<void(double x, double y)> pointerMoved;
     std::function<void()> pointerLeft;
-    // The drawing's scale changed (zoom, or another monitor): what is drawn
-    // was resampled, and may be drawn again sharp.
+    // The drawing's scale changed (zoom, another monitor, browser zoom): what
+    // is drawn was resampled, and may be drawn again sharp.
     std::function<void()> rescaled;
 };
 

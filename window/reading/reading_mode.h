@@ -1,11 +1,13 @@
 #pragma once
 
 #include "reading/readout.h"
-#include "tools.h"
 
 #include <optional>
 
 namespace quorvel {
+
+// What a key does in reading mode.
+enum class ReadingKey { Left, Right, PageUp, PageDown, Home, End, Up, Down, Escape, Listen };
 
 // Stepping through the kept curves point by point with the keyboard: Left and
 // Right a point, Page Up and Page Down ten, Home and End to the ends, Up and
@@ -13,7 +15,7 @@ namespace quorvel {
 // curve's first point.
 class ReadingMode {
 public:
-    using Key = platform::ReadingKey;
+    using Key = ReadingKey;
 
     // False when nothing is drawn to read.
     bool enter(const DrawnCurves &drawn);

@@ -1,10 +1,20 @@
 #include "words/help_text.h"
 
+#include "layout/layout.h"
+#include "reading/tool_bindings.h"
+
 namespace quorvel {
 
+platform::Text HelpTitle() {
+    return platform::FromUtf8(layout::MainWindow().caption) + u": help";
+}
+
 platform::Text HelpText(platform::ToolKeys keys) {
-    const platform::ToolShortcuts k = platform::Shortcuts(keys);
+    using platform::Tool;
     using T = platform::Text;
+    const auto key = [keys](Tool tool) { return KeyLabel(tool, keys); };
+    // A browser zooms by the same keys itself.
+    const auto zoomKey = [](Tool tool) { return KeyLabel(tool, platform::ToolKeys::Desktop); };
     return T(u"Quorvel shows how natural selection moves the frequency p of allele A at one "
              u"locus with two alleles, A and a (q = 1 \u2212 p), in a large randomly mating "
              u"population with separate generations.\n\n"
@@ -29,13 +39,13 @@ platform::Text HelpText(platform::ToolKeys keys) {
              u"Keys\n"
              u"Tab and Shift+Tab move between the controls; the arrow keys, Page Up, Page Down, "
              u"Home and End move a bar; Space or Return presses a button.\n") +
-           k.readValues +
+           key(Tool::ReadValues) +
            u": read values: Left and Right step along the latest curve, Page Up "
            u"and Page Down ten points, Home and End to its ends, Up and Down to another curve, " +
-           k.listen + u" plays it, Escape leaves.\n" + k.copyValues +
-           u": copy the values of every curve as a table. " + k.copyPicture +
-           u": copy the picture. " + k.help + u": this help. " + k.zoomIn + u", " + k.zoomOut +
-           u" and " + k.actualSize +
+           key(Tool::Listen) + u" plays it, Escape leaves.\n" + key(Tool::CopyValues) +
+           u": copy the values of every curve as a table. " + key(Tool::CopyPicture) +
+           u": copy the picture. " + key(Tool::Help) + u": this help. " + zoomKey(Tool::ZoomIn) +
+           u", " + zoomKey(Tool::ZoomOut) + u" and " + zoomKey(Tool::ActualSize) +
            u": zoom.\nThe context menu (right click, Shift+F10) lists "
            u"them all.\n\nQuorvel 1.0.0. Free software under the MIT licence.";
 }

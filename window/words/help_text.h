@@ -9,4 +9,7 @@ namespace quorvel {
 // to try, the keys, the version and the licence.
 platform::Text HelpText(platform::ToolKeys keys);
 
+// Its title: the window's caption and ": help".
+platform::Text HelpTitle();
+
 } // namespace quorvel

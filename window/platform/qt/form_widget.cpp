@@ -9,6 +9,7 @@
 #include "reading_tools.h"
 #include "scroll_bar.h"
 #include "sound.h"
+#include "tool_look.h"
 #include "widgets.h"
 #include "zoom.h"
 
@@ -18,7 +19,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
-#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -153,10 +153,9 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design
         if (!TakesFocus(row.kind))
             control->setFocusPolicy(Qt::NoFocus);
     }
-    stack(rows);
+    stack();
     orderFocus(rows);
     tools_ = new ReadingTools(this);
-    tools_->onZoom([this](Tool tool) { zoom(tool); });
 }
 
 // Every control, font, frame and the drawing at a zoom, as at a screen of
@@ -184,36 +183,25 @@ void Form::layOut(double zoom) {
     surface_->refit();
     hideNote();
     tools_->hideMarker();
-    if (events_.rescaled)
-        events_.rescaled();
+    if (tools_->events().rescaled)
+        tools_->events().rescaled();
     update();
 }
 
-void Form::zoom(Tool tool) {
-    const double now = ZoomOf(this), next = NextZoom(now, tool);
-    if (next != now)
-        layOut(next);
+double Form::zoom() const {
+    return ZoomOf(this);
 }
 
-// Back to front by layer, and within a layer in table order; the drawing lies
-// between the labels and the controls.
-void Form::stack(std::span<const Row> rows) {
-    std::vector<std::size_t> order(rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [rows](std::size_t a, std::size_t b) {
-        return StackingLayer(rows[a].kind) < StackingLayer(rows[b].kind);
-    });
-    bool drawingRaised = false;
-    for (std::size_t i : order) {
-        if (!drawingRaised && StackingLayer(rows[i].kind) > platform::DrawingStackingLayer) {
-            surface_->raise();
-            drawingRaised = true;
-        }
-        controls_[i]->raise();
-    }
-    if (!drawingRaised)
-        surface_->raise();
+void Form::setZoom(double zoom) {
+    if (zoom != ZoomOf(this))
+        layOut(zoom);
+}
+
+void Form::stack() {
+    for (int entry : StackingOrder(rows_))
+        (entry == DrawingInStack ? static_cast<QWidget *>(surface_)
+                                 : controls_[static_cast<std::size_t>(entry)])
+            ->raise();
 }
 
 void Form::orderFocus(std::span<const Row> rows) {
@@ -232,23 +220,32 @@ void Form::showError(const Text &message) {
     QMessageBox::warning(this, windowTitle(), ToQString(message));
 }
 
+std::optional<std::size_t> Form::focusedRow() const {
+    const QWidget *focused = focusWidget();
+    for (std::size_t i = 0; focused && i < controls_.size(); ++i)
+        if (controls_[i] == focused)
+            return i;
+    return std::nullopt;
+}
+
 void Form::onTools(ToolEvents events) {
-    events_ = events;
     tools_->setEvents(std::move(events));
 }
 
+void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
+    tools_->showMenu(entries, QPointF(x, y));
+}
+
 void Form::showNote(double x, double y, const Text &value, const Text &settings) {
-    const double zoom = ZoomOf(this); // beside the pointer, not under it
-    const QPoint at(int(x * zoom) + 14, int(y * zoom) + 14);
-    QToolTip::showText(mapToGlobal(at), ToQString(value) + u'\n' + ToQString(settings), this);
+    tools_->showNote(QPointF(x, y), ToQString(value) + u'\n' + ToQString(settings));
 }
 
 void Form::hideNote() {
-    QToolTip::hideText();
+    tools_->hideNote();
 }
 
 void Form::showMarker(double x, double y) {
-    tools_->showMarker(QPointF(x, y) * ZoomOf(this));
+    tools_->showMarker(QPointF(x, y));
 }
 
 void Form::hideMarker() {
@@ -259,50 +256,50 @@ void Form::copyText(const Text &text) {
     QGuiApplication::clipboard()->setText(ToQString(text));
 }
 
-// The client area at device resolution, the marker left out, with the legend
-// in a column to the right of the window.
+// The client area at device resolution, without the note and the ring, the
+// legend in a column to its right.
 QImage Form::picture(const std::vector<Text> &legend) {
+    const double zoom = ZoomOf(this);
     const QImage window = grab().toImage();
     const qreal ratio = window.devicePixelRatio();
-    const QFont font = MakeFont("MS Sans Serif", 8.25, false, Glyphs::Any);
-    const QFontMetrics metrics(font);
-    int legendWidth = 0;
+    const QFont font = MakeFont(look::LegendFont.family, look::LegendFont.pointSize * zoom,
+                                look::LegendFont.bold, Glyphs::Any);
+    const QFontMetricsF metrics(font);
+    std::vector<double> widths;
     for (const Text &line : legend)
-        legendWidth = std::max(legendWidth, metrics.horizontalAdvance(ToQString(line)));
-    const int margin = legend.empty() ? 0 : 16;
-    const QSize logical(
-        width() + (legend.empty() ? 0 : legendWidth + 2 * margin),
-        std::max(height(), int(legend.size()) * metrics.lineSpacing() + 2 * margin));
-    QImage picture((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+        widths.push_back(metrics.horizontalAdvance(ToQString(line)) / zoom);
+    const look::Legend placed =
+        look::PlaceLegend(width() / zoom, height() / zoom, widths, metrics.lineSpacing() / zoom);
+    QImage picture((QSizeF(placed.width, placed.height) * zoom * ratio).toSize(),
+                   QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
     picture.fill(palette().color(QPalette::Window));
     QPainter painter(&picture);
     painter.drawImage(QPointF(0, 0), window);
     painter.setFont(font);
-    painter.setPen(Qt::black);
-    int y = margin + metrics.ascent();
-    for (const Text &line : legend) {
-        painter.drawText(width() + margin, y, ToQString(line));
-        y += metrics.lineSpacing();
+    painter.setPen(QColor(look::LegendInk.red, look::LegendInk.green, look::LegendInk.blue));
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        const look::Box &line = placed.lines[i];
+        painter.drawText(
+            QRectF(line.left * zoom, line.top * zoom, line.width * zoom, line.height * zoom),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, ToQString(legend[i]));
     }
     return picture;
 }
 
 void Form::copyPicture(const std::vector<Text> &legend) {
-    const bool markerShown = tools_->markerVisible();
-    tools_->hideMarker();
+    tools_->hideForPicture();
     QGuiApplication::clipboard()->setImage(picture(legend));
-    if (markerShown)
-        tools_->showMarkerAgain();
+    tools_->showAfterPicture();
 }
 
 void Form::play(const std::vector<std::uint8_t> &wav) {
     PlayWav(wav);
 }
 
-void Form::showHelp(const Text &text) {
-    QMessageBox help(QMessageBox::Information, windowTitle() + QStringLiteral(": help"),
-                     ToQString(text), QMessageBox::Close, this);
+void Form::showHelp(const Text &title, const Text &text) {
+    QMessageBox help(QMessageBox::Information, ToQString(title), ToQString(text),
+                     QMessageBox::Close, this);
     help.exec();
 }
 

@@ -18,8 +18,11 @@ public:
 
     void show() override { QWidget::show(); }
     void showError(const Text &message) override;
+    void showHelp(const Text &title, const Text &text) override;
+    std::optional<std::size_t> focusedRow() const override;
 
     void onTools(ToolEvents events) override;
+    void showMenu(const std::vector<MenuEntry> &entries, double x, double y) override;
     void showNote(double x, double y, const Text &value, const Text &settings) override;
     void hideNote() override;
     void showMarker(double x, double y) override;
@@ -27,11 +30,11 @@ public:
     void copyText(const Text &text) override;
     void copyPicture(const std::vector<Text> &legend) override;
     void play(const std::vector<std::uint8_t> &wav) override;
-    void showHelp(const Text &text) override;
+    // The whole window larger or smaller, laid out as at a screen of that scale.
+    double zoom() const override;
+    void setZoom(double zoom) override;
     // The window as copyPicture puts it on the clipboard.
     QImage picture(const std::vector<Text> &legend);
-    // The whole window larger or smaller, from 100 to 300 per cent by steps.
-    void zoom(Tool tool);
 
     DrawingLayer &drawingLayer() { return *surface_; }
     // The controls that take focus, in the order Tab visits them.
@@ -41,7 +44,7 @@ protected:
     platform::Control &control(std::size_t i) override;
 
 private:
-    void stack(std::span<const Row> rows);
+    void stack();
     void layOut(double zoom);
     void orderFocus(std::span<const Row> rows);
 
@@ -51,7 +54,6 @@ private:
     std::vector<QWidget *> focusOrder_;
     DrawingLayer *surface_ = nullptr;
     class ReadingTools *tools_ = nullptr;
-    ToolEvents events_;
 };
 
 } // namespace quorvel::platform::qt

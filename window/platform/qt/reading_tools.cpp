@@ -1,124 +1,144 @@
 #include "reading_tools.h"
 
+#include "fonts.h"
+#include "tool_look.h"
+#include "zoom.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <QWidget>
-
-#include "zoom.h"
 
 namespace quorvel::platform::qt {
 
 namespace {
 
-// A ring on the point being read, black with a white halo, so it shows on any
-// curve and any fill.
+QColor ToQColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QFont LookFont(const Font &font, double zoom) {
+    return MakeFont(font.family, font.pointSize * zoom, font.bold, Glyphs::Any);
+}
+
+// A decoration over the window that takes no input.
+void MakeOverlay(QWidget *widget) {
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->hide();
+}
+
+} // namespace
+
+// The ring, drawn at the window's zoom: it fits a square of look::Ring::Extent.
 class Marker : public QWidget {
 public:
-    static constexpr int Size = 13;
-    explicit Marker(QWidget *parent) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        resize(Size, Size);
-        hide();
-    }
+    explicit Marker(QWidget *parent) : QWidget(parent) { MakeOverlay(this); }
 
 protected:
     void paintEvent(QPaintEvent *) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(Qt::NoBrush);
-        painter.scale(width() / double(Size), height() / double(Size)); // as large as the zoom
-        painter.setPen(QPen(Qt::white, 4));
-        painter.drawEllipse(QRectF(2.5, 2.5, Size - 5, Size - 5));
-        painter.setPen(QPen(Qt::black, 2));
-        painter.drawEllipse(QRectF(2.5, 2.5, Size - 5, Size - 5));
+        painter.scale(ZoomOf(this), ZoomOf(this));
+        constexpr double Middle = look::Ring::Extent / 2;
+        const QRectF circle(Middle - look::Ring::Radius, Middle - look::Ring::Radius,
+                            2 * look::Ring::Radius, 2 * look::Ring::Radius);
+        painter.setPen(QPen(ToQColor(look::RingHalo), look::Ring::HaloWidth));
+        painter.drawEllipse(circle);
+        painter.setPen(QPen(ToQColor(look::RingInk), look::Ring::Width));
+        painter.drawEllipse(circle);
     }
 };
 
-struct Item {
-    const char *text;
-    Tool tool;
-    const char16_t *ToolShortcuts::*key;
-};
-constexpr Item Items[] = {
-    {"Read values", Tool::ReadValues, &ToolShortcuts::readValues},
-    {"Listen", Tool::Listen, &ToolShortcuts::listen},
-    {"Copy values", Tool::CopyValues, &ToolShortcuts::copyValues},
-    {"Copy picture", Tool::CopyPicture, &ToolShortcuts::copyPicture},
-    {"Help", Tool::Help, &ToolShortcuts::help},
-    {"Zoom in", Tool::ZoomIn, &ToolShortcuts::zoomIn},
-    {"Zoom out", Tool::ZoomOut, &ToolShortcuts::zoomOut},
-    {"Actual size", Tool::ActualSize, &ToolShortcuts::actualSize},
+// The note: the point's value over its curve's settings.
+class Note : public QWidget {
+public:
+    explicit Note(QWidget *parent) : QWidget(parent) { MakeOverlay(this); }
+
+    // Sized to its text at the window's zoom; placed by the caller.
+    void setText(const QString &text) {
+        text_ = text;
+        const double zoom = ZoomOf(this);
+        setFont(LookFont(look::NoteFont, zoom));
+        const QSize size =
+            fontMetrics().size(0, text_) +
+            QSize(1, 1) * static_cast<int>(std::lround(2 * look::NotePadding * zoom + 2));
+        resize(size);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), ToQColor(look::NoteFill));
+        painter.setPen(ToQColor(look::NoteOutline));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(ToQColor(look::NoteInk));
+        const int padding = static_cast<int>(std::lround(look::NotePadding * ZoomOf(this))) + 1;
+        painter.drawText(rect().adjusted(padding, padding, -padding, -padding),
+                         Qt::AlignLeft | Qt::AlignTop, text_);
+    }
+
+private:
+    QString text_;
 };
 
-// The key of an item: the help's own text, but for the zoom keys, which Qt
-// spells with the character rather than its name.
-QKeySequence SequenceOf(const Item &item, const ToolShortcuts &keys) {
-    switch (item.tool) {
-    case Tool::ZoomIn:
-        return QKeySequence(Qt::CTRL | Qt::Key_Plus);
-    case Tool::ZoomOut:
-        return QKeySequence(Qt::CTRL | Qt::Key_Minus);
-    case Tool::ActualSize:
-        return QKeySequence(Qt::CTRL | Qt::Key_0);
-    default:
-        return QKeySequence(QString::fromUtf16(keys.*item.key));
-    }
-}
+namespace {
 
-std::optional<ReadingKey> ReadingKeyOf(int key) {
-    switch (key) {
-    case Qt::Key_Left:
-        return ReadingKey::Left;
-    case Qt::Key_Right:
-        return ReadingKey::Right;
-    case Qt::Key_PageUp:
-        return ReadingKey::PageUp;
-    case Qt::Key_PageDown:
-        return ReadingKey::PageDown;
-    case Qt::Key_Home:
-        return ReadingKey::Home;
-    case Qt::Key_End:
-        return ReadingKey::End;
-    case Qt::Key_Up:
-        return ReadingKey::Up;
-    case Qt::Key_Down:
-        return ReadingKey::Down;
-    case Qt::Key_Escape:
-        return ReadingKey::Escape;
-    case Qt::Key_Space:
-        return ReadingKey::Listen;
-    default:
-        return std::nullopt;
+// Qt's key, as the window knows keys.
+KeyPress Translate(const QKeyEvent &event) {
+    KeyPress press;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    press.control = modifiers & Qt::ControlModifier;
+    press.shift = modifiers & Qt::ShiftModifier;
+    press.alt = modifiers & Qt::AltModifier;
+    press.meta = modifiers & Qt::MetaModifier;
+    const int key = event.key();
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        press.key = Key::Letter;
+        press.character = static_cast<char>('A' + (key - Qt::Key_A));
+        return press;
     }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        press.key = Key::Digit;
+        press.character = static_cast<char>('0' + (key - Qt::Key_0));
+        return press;
+    }
+    static constexpr std::pair<int, Key> Keys[] = {
+        {Qt::Key_F1, Key::F1},
+        {Qt::Key_F6, Key::F6},
+        {Qt::Key_F10, Key::F10},
+        {Qt::Key_Left, Key::Left},
+        {Qt::Key_Right, Key::Right},
+        {Qt::Key_Up, Key::Up},
+        {Qt::Key_Down, Key::Down},
+        {Qt::Key_PageUp, Key::PageUp},
+        {Qt::Key_PageDown, Key::PageDown},
+        {Qt::Key_Home, Key::Home},
+        {Qt::Key_End, Key::End},
+        {Qt::Key_Escape, Key::Escape},
+        {Qt::Key_Space, Key::Space},
+        {Qt::Key_Return, Key::Return},
+        {Qt::Key_Enter, Key::Return},
+        {Qt::Key_Tab, Key::Tab},
+        {Qt::Key_Backtab, Key::Tab},
+        {Qt::Key_Menu, Key::Menu},
+        {Qt::Key_Plus, Key::Plus},
+        {Qt::Key_Minus, Key::Minus},
+        {Qt::Key_Equal, Key::Equals},
+    };
+    for (const auto &[qtKey, ours] : Keys)
+        if (key == qtKey)
+            press.key = ours;
+    return press;
 }
 
 } // namespace
 
 ReadingTools::ReadingTools(QWidget *form) : QObject(form), form_(form) {
-    const ToolShortcuts keys = Shortcuts(ToolKeys::Desktop);
-    for (const Item &item : Items) {
-        if (item.tool == Tool::Listen)
-            continue; // Space, only while reading
-        auto *shortcut = new QShortcut(SequenceOf(item, keys), form);
-        const Tool tool = item.tool;
-        connect(shortcut, &QShortcut::activated, this, [this, tool] { run(tool); });
-    }
-    // Ctrl+= as well, where Plus needs Shift.
-    auto *zoomIn = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), form);
-    connect(zoomIn, &QShortcut::activated, this, [this] { run(Tool::ZoomIn); });
-    for (const QKeySequence &menuKey :
-         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
-        auto *shortcut = new QShortcut(menuKey, form);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            QWidget *focused = form_->focusWidget();
-            showMenu(focused ? focused->mapTo(form_, focused->rect().center()) : QPoint(20, 20));
-        });
-    }
     form->setContextMenuPolicy(Qt::DefaultContextMenu);
     watch(form);
     for (QObject *child : form->children())
@@ -131,23 +151,50 @@ void ReadingTools::watch(QWidget *widget) {
     widget->installEventFilter(this);
 }
 
-void ReadingTools::run(Tool tool) const {
-    if (IsZoom(tool)) {
-        if (zoom_)
-            zoom_(tool);
-    } else if (events_.tool) {
-        events_.tool(tool);
+void ReadingTools::showMenu(const std::vector<MenuEntry> &entries, QPointF at) {
+    QMenu menu(form_);
+    for (const MenuEntry &entry : entries) {
+        // What follows a tab Qt shows as the entry's key.
+        QAction *action =
+            menu.addAction(QString::fromStdU16String(entry.label + u"\t" + entry.keys));
+        const Tool tool = entry.tool;
+        connect(action, &QAction::triggered, this, [this, tool] {
+            if (events_.tool)
+                events_.tool(tool);
+        });
     }
+    menu.exec(form_->mapToGlobal((at * ZoomOf(form_)).toPoint()));
 }
 
 // Made when first shown: most sessions never read values.
+void ReadingTools::showNote(QPointF at, const QString &text) {
+    if (!note_)
+        note_ = new Note(form_);
+    note_->setText(text);
+    const double zoom = ZoomOf(form_);
+    const look::Box box =
+        look::PlaceNote(at.x(), at.y(), note_->width() / zoom, note_->height() / zoom,
+                        form_->width() / zoom, form_->height() / zoom);
+    note_->move(QPointF(box.left * zoom, box.top * zoom).toPoint());
+    note_->raise();
+    note_->show();
+}
+
+void ReadingTools::hideNote() {
+    if (note_)
+        note_->hide();
+}
+
 void ReadingTools::showMarker(QPointF at) {
     if (!marker_)
         marker_ = new Marker(form_);
-    const int size = Zoomed(Marker::Size, ZoomOf(form_)) | 1; // odd: centred on a pixel
-    marker_->resize(size, size);
-    marker_->move(int(std::floor(at.x() + 0.5)) - size / 2,
-                  int(std::floor(at.y() + 0.5)) - size / 2);
+    const double zoom = ZoomOf(form_);
+    const look::Ring ring = look::RingAt(at.x(), at.y());
+    const double half = look::Ring::Extent / 2;
+    const QPoint topLeft(static_cast<int>(std::lround((ring.centreX - half) * zoom)),
+                         static_cast<int>(std::lround((ring.centreY - half) * zoom)));
+    marker_->setGeometry(
+        QRect(topLeft, QSize(1, 1) * static_cast<int>(std::lround(look::Ring::Extent * zoom))));
     marker_->raise();
     marker_->show();
 }
@@ -157,37 +204,25 @@ void ReadingTools::hideMarker() {
         marker_->hide();
 }
 
-bool ReadingTools::markerVisible() const {
-    return marker_ && marker_->isVisible();
+void ReadingTools::hideForPicture() {
+    noteWasShown_ = note_ && note_->isVisible();
+    markerWasShown_ = marker_ && marker_->isVisible();
+    hideNote();
+    hideMarker();
 }
 
-void ReadingTools::showMarkerAgain() {
-    if (marker_)
+void ReadingTools::showAfterPicture() {
+    if (noteWasShown_)
+        note_->show();
+    if (markerWasShown_)
         marker_->show();
-}
-
-void ReadingTools::showMenu(QPoint at) {
-    QMenu menu(form_);
-    const ToolShortcuts keys = Shortcuts(ToolKeys::Desktop);
-    for (const Item &item : Items) {
-        QAction *action = menu.addAction(QString::fromUtf8(item.text));
-        action->setShortcut(SequenceOf(item, keys));
-        const Tool tool = item.tool;
-        connect(action, &QAction::triggered, this, [this, tool] { run(tool); });
-    }
-    menu.exec(form_->mapToGlobal(at));
 }
 
 bool ReadingTools::eventFilter(QObject *watched, QEvent *event) {
     auto *widget = static_cast<QWidget *>(watched);
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() & ~Qt::KeypadModifier)
-            return false;
-        const std::optional<ReadingKey> reading = ReadingKeyOf(key->key());
-        return reading && events_.readingKey && events_.readingKey(*reading);
-    }
+    case QEvent::KeyPress:
+        return events_.key && events_.key(Translate(*static_cast<QKeyEvent *>(event)));
     case QEvent::MouseMove:
         if (events_.pointerMoved) {
             const QPointF at =
@@ -199,12 +234,18 @@ bool ReadingTools::eventFilter(QObject *watched, QEvent *event) {
         if (watched == form_ && events_.pointerLeft)
             events_.pointerLeft();
         return false;
-    case QEvent::ContextMenu:
-        if (watched == form_) {
-            showMenu(static_cast<QContextMenuEvent *>(event)->pos());
-            return true;
-        }
-        return false;
+    case QEvent::ContextMenu: {
+        // A box keeps its own menu, to copy its text.
+        if (watched != form_ || !events_.menu)
+            return false;
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() == QContextMenuEvent::Keyboard)
+            events_.menu(std::nullopt);
+        else
+            events_.menu(
+                Point{request->pos().x() / ZoomOf(form_), request->pos().y() / ZoomOf(form_)});
+        return true;
+    }
     default:
         return false;
     }

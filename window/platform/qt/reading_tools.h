@@ -4,40 +4,44 @@
 
 #include <QObject>
 #include <QPointF>
+#include <vector>
 
-class QMenu;
 class QWidget;
 
 namespace quorvel::platform::qt {
 
-// The tools to read the curves on the Qt window: their shortcuts and context
-// menu, the keys of reading mode (taken from whichever control has focus),
-// the pointer over the window, and the marker on the point being read.
+// The tools to read the curves on the Qt window, translated both ways: keys
+// (whichever control has focus), the context menu and the pointer go to the
+// window as neutral events; the menu, the note and the ring it asks for are
+// shown as it describes them.
 class ReadingTools : public QObject {
 public:
     explicit ReadingTools(QWidget *form);
 
     void setEvents(ToolEvents events) { events_ = std::move(events); }
-    // Zoom is the window's own, not the program's.
-    void onZoom(std::function<void(Tool)> zoom) { zoom_ = std::move(zoom); }
+    const ToolEvents &events() const { return events_; }
+    // In the layout's pixels; the form's zoom is applied here.
+    void showMenu(const std::vector<MenuEntry> &entries, QPointF at);
+    void showNote(QPointF at, const QString &text);
+    void hideNote();
     void showMarker(QPointF at);
     void hideMarker();
-    bool markerVisible() const;
-    void showMarkerAgain();
-    // The context menu, at a point of the form.
-    void showMenu(QPoint at);
+    // Hidden while the window is copied as a picture, then shown as they were.
+    void hideForPicture();
+    void showAfterPicture();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void run(Tool tool) const;
     void watch(QWidget *widget);
 
     QWidget *form_;
-    QWidget *marker_ = nullptr;
+    class Note *note_ = nullptr;
+    class Marker *marker_ = nullptr;
+    QPointF markerAt_;
+    bool noteWasShown_ = false, markerWasShown_ = false;
     ToolEvents events_;
-    std::function<void(Tool)> zoom_;
 };
 
 } // namespace quorvel::platform::qt

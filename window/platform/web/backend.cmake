@@ -3,12 +3,22 @@
 target_sources(window PRIVATE
     platform/web/application.cpp
     platform/web/canvas_surface.cpp platform/web/canvas_surface.h
+    platform/web/clipboard.cpp
     platform/web/dom.cpp platform/web/dom.h
     platform/web/markup.cpp platform/web/markup.h
     platform/web/locale.cpp
+    platform/web/page_constants.cpp platform/web/page_constants.h
     platform/web/page_controls.cpp platform/web/page_controls.h
     platform/web/page_form.cpp platform/web/page_form.h
+    platform/web/reading_tools.cpp
+    platform/web/sound.cpp
 )
+# The page's scripts, in the order they join into the page, after the
+# constants the build writes from the program.
+set(QUORVEL_PAGE_SCRIPTS page scroll_bar message_box canvas tools clipboard audio)
+list(TRANSFORM QUORVEL_PAGE_SCRIPTS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/js/)
+list(TRANSFORM QUORVEL_PAGE_SCRIPTS APPEND .js)
+set(QUORVEL_PAGE_SCRIPTS ${QUORVEL_PAGE_SCRIPTS} CACHE INTERNAL "")
 target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/web)
 # Exceptions as WebAssembly's own, which every current browser runs, rather
 # than emulated in JavaScript: smaller and faster.

@@ -33,7 +33,7 @@ EM_JS(void, JsShowBar, (int id, double fraction, double value, const char16_t *t
     bar.quorvel.fraction = fraction;
     bar.setAttribute('aria-valuenow', String(value));
     bar.setAttribute('aria-valuetext', Quorvel.text(text, length));
-    Quorvel.showBar(bar);
+    Quorvel.scrollBar.show(bar);
 });
 
 EM_JS(void, JsDescribe, (int id, const char16_t *name, int nameLength, const char16_t *text,
@@ -70,48 +70,29 @@ EM_JS(void, JsSizeCanvas, (int id, int width, int height), {
 });
 
 EM_JS(void, JsPaintCanvas, (int id, const void *pixels, int width, int x, int y, int w, int h), {
-    Quorvel.paint(Quorvel.elements[id], pixels, width, x, y, w, h);
+    Quorvel.canvas.paint(Quorvel.elements[id], pixels, width, x, y, w, h);
 });
 
 EM_JS(void, JsFlushSoon, (), {
     queueMicrotask(function() { Module._quorvel_flush(); });
 });
 
-EM_JS(void, JsWatchPixelRatio, (), { Quorvel.watchRatio(); });
+EM_JS(void, JsWatchPixelRatio, (), { Quorvel.canvas.watchRatio(); });
 
-EM_JS(void, JsStartTools, (), { Quorvel.tools.start(); });
-
-EM_JS(void, JsShowNote, (double x, double y, const char16_t *value, int valueLength,
-                         const char16_t *settings, int settingsLength), {
-    Quorvel.tools.showNote(x, y, Quorvel.text(value, valueLength),
-                           Quorvel.text(settings, settingsLength));
+EM_JS(int, JsFocusedId, (), {
+    var focused = document.activeElement;
+    return focused && focused.dataset && focused.dataset.id !== undefined &&
+                   Quorvel.root.contains(focused)
+               ? Number(focused.dataset.id)
+               : -1;
 });
-
-EM_JS(void, JsHide, (const char *id), { Quorvel.tools.hide(UTF8ToString(id)); });
-
-EM_JS(void, JsShowMarker, (double x, double y), { Quorvel.tools.showMarker(x, y); });
-
-EM_JS(void, JsCopyText, (const char16_t *text, int length), {
-    Quorvel.tools.copyText(Quorvel.text(text, length));
-});
-
-// The legend's lines, each after the last, separated by newlines.
-EM_JS(void, JsCopyPicture, (const char16_t *lines, int length), {
-    var text = Quorvel.text(lines, length);
-    Quorvel.tools.copyPicture(text ? text.split('\n') : []);
-});
-
-EM_JS(void, JsPlay, (const void *wav, int length), { Quorvel.tools.play(wav, length); });
 
 EM_JS(void, JsShowHelp, (const char16_t *title, int titleLength, const char16_t *text,
                          int length), {
-    Quorvel.tools.showHelp(Quorvel.text(title, titleLength), Quorvel.text(text, length));
+    Quorvel.showMessage(Quorvel.text(title, titleLength), Quorvel.text(text, length), 'Close',
+                        'q-help');
 });
 // clang-format on
-
-int Length(const Text &text) {
-    return static_cast<int>(text.size());
-}
 
 } // namespace
 
@@ -125,6 +106,10 @@ void SetText(int id, const Text &text) {
 
 void Focus(int id) {
     JsFocus(id);
+}
+
+int FocusedId() {
+    return JsFocusedId();
 }
 
 void ShowBar(int id, double fraction, double value, const Text &valueText) {
@@ -165,41 +150,6 @@ void FlushSoon() {
 
 void WatchPixelRatio() {
     JsWatchPixelRatio();
-}
-
-void StartTools() {
-    JsStartTools();
-}
-
-void ShowNote(double x, double y, const Text &value, const Text &settings) {
-    JsShowNote(x, y, value.c_str(), Length(value), settings.c_str(), Length(settings));
-}
-
-void HideNote() {
-    JsHide("q-note");
-}
-
-void ShowMarker(double x, double y) {
-    JsShowMarker(x, y);
-}
-
-void HideMarker() {
-    JsHide("q-marker");
-}
-
-void CopyText(const Text &text) {
-    JsCopyText(text.c_str(), Length(text));
-}
-
-void CopyPicture(const std::vector<Text> &legend) {
-    Text lines;
-    for (const Text &line : legend)
-        lines += (lines.empty() ? u"" : u"\n") + line;
-    JsCopyPicture(lines.c_str(), Length(lines));
-}
-
-void Play(const std::vector<std::uint8_t> &wav) {
-    JsPlay(wav.data(), static_cast<int>(wav.size()));
 }
 
 void ShowHelp(const Text &title, const Text &text) {

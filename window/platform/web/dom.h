@@ -2,6 +2,8 @@
 
 #include "form_layout.h"
 #include "text.h"
+#include "tool_look.h"
+#include "tools.h"
 
 #include <cstdint>
 #include <string>
@@ -12,7 +14,12 @@
 // live in page.js.
 namespace quorvel::platform::web::dom {
 
-// Events the page sends for an element, as Module._quorvel_event(id, kind, argument).
+inline int Length(const Text &text) {
+    return static_cast<int>(text.size());
+}
+
+// Events the page sends for an element, as Module._quorvel_event(id, kind,
+// argument); the page has these numbers from page_constants.cpp.
 enum Event {
     Click = 0,
     LineToStart = 1,
@@ -30,6 +37,8 @@ void Start(const std::string &markup, const Text &caption);
 
 void SetText(int id, const Text &text);
 void Focus(int id);
+// The data-id of the element that has focus, or -1.
+int FocusedId();
 // A bar's thumb at fraction 0 (start end) to 1 (far end), and what a screen
 // reader hears for it.
 void ShowBar(int id, double fraction, double value, const Text &valueText);
@@ -44,14 +53,25 @@ void SizeCanvas(int id, int deviceWidth, int deviceHeight);
 // Copies (x, y, w, h) of the raster at pixels (deviceWidth wide) into the
 // canvas; pixels == nullptr clears that area.
 void PaintCanvas(int id, const std::uint32_t *pixels, int deviceWidth, int x, int y, int w, int h);
-// The tools to read the curves.
+// The tools to read the curves: the page's keys, pointer and menu requests
+// go to the program from now on.
 void StartTools();
-void ShowNote(double x, double y, const Text &value, const Text &settings);
+// The note with this text, hidden, and its size in CSS pixels; then where it shows.
+look::Box MeasureNote(const Text &text);
+void ShowNoteAt(double left, double top);
 void HideNote();
-void ShowMarker(double x, double y);
+// The ring's square at (left, top).
+void ShowMarkerAt(double left, double top);
 void HideMarker();
+// The context menu at (x, y), kept inside the window.
+void ShowMenu(const std::vector<MenuEntry> &entries, double x, double y);
 void CopyText(const Text &text);
-void CopyPicture(const std::vector<Text> &legend);
+// Width of text in a CSS font, and the height of its lines.
+double TextWidth(const std::string &font, const Text &text);
+double LineHeight(const std::string &font);
+// The window drawn into a picture of the legend's size, its lines where it says.
+void CopyPicture(const std::vector<Text> &legend, const look::Legend &placed,
+                 const std::string &font);
 void Play(const std::vector<std::uint8_t> &wav);
 void ShowHelp(const Text &title, const Text &text);
 

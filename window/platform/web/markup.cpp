@@ -51,14 +51,8 @@ std::string Css(Rgb rgb) {
 std::string Style(int left, int top, int width, int height, int layer, const Font *font) {
     std::string style = Format("left:%dpx;top:%dpx;width:%dpx;height:%dpx;z-index:%d", left, top,
                                width, height, layer);
-    if (font && font->family) {
-        const bool serif = std::strncmp(font->family, "Times", 5) == 0;
-        // Points at 96 pixels an inch, as the layout was drawn.
-        style += Format(";font:%s %gpx %s", font->bold ? "bold" : "normal",
-                        font->pointSize * 96.0 / 72.0,
-                        serif ? "'Quorvel Serif','Liberation Serif','Times New Roman',serif"
-                              : "'Quorvel Sans','Liberation Sans',Arial,sans-serif");
-    }
+    if (font && font->family)
+        style += ";font:" + CssFont(*font);
     return style;
 }
 
@@ -86,8 +80,7 @@ std::string Bar(const Row &row, const std::string &attributes, const std::string
            part("q-thumb", arrow + fraction * (track - thumb), thumb) + "</div>";
 }
 
-std::string Element(const Row &row, std::size_t id, const Font &windowFont) {
-    const int layer = StackingLayer(row.kind) * 1000 + static_cast<int>(id);
+std::string Element(const Row &row, std::size_t id, int layer, const Font &windowFont) {
     const Font *font = row.font.family ? &row.font : &windowFont;
     const std::string attributes =
         Format(" data-id=\"%zu\" data-name=\"%s\"", id, Escaped(row.name).c_str());
@@ -118,6 +111,14 @@ std::string Element(const Row &row, std::size_t id, const Font &windowFont) {
 
 } // namespace
 
+std::string CssFont(const Font &font) {
+    const bool serif = std::strncmp(font.family, "Times", 5) == 0;
+    // Points at 96 pixels an inch, as the layout was drawn.
+    return Format("%s %gpx %s", font.bold ? "bold" : "normal", font.pointSize * 96.0 / 72.0,
+                  serif ? "'Quorvel Serif','Liberation Serif','Times New Roman',serif"
+                        : "'Quorvel Sans','Liberation Sans',Arial,sans-serif");
+}
+
 std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
     std::string html =
         "<div id=\"quorvel\" role=\"application\" aria-label=\"" + Escaped(design.caption) +
@@ -129,13 +130,19 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (!TakesFocus(rows[i].kind))
             order.push_back(i);
+    // Stacked by z-index, from the one order every backend stacks by.
+    const std::vector<int> stacking = StackingOrder(rows);
+    const auto layerOf = [&stacking](int entry) {
+        return static_cast<int>(std::find(stacking.begin(), stacking.end(), entry) -
+                                stacking.begin());
+    };
     for (std::size_t i : order)
-        html += Element(rows[i], i, design.font);
+        html += Element(rows[i], i, layerOf(static_cast<int>(i)), design.font);
     html += Format(
         "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"Drawing\" "
         "data-id=\"%d\" style=\"%s\"></canvas>",
         CanvasId(rows),
-        Style(0, 0, design.clientWidth, design.clientHeight, DrawingStackingLayer * 1000, nullptr)
+        Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack), nullptr)
             .c_str());
     html += "<div id=\"q-announce\" class=\"q-hidden\" aria-live=\"polite\"></div></div>";
     return html;

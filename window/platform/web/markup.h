@@ -15,6 +15,10 @@ namespace quorvel::platform::web {
 // the program then takes the elements over by their data-id, the row's number.
 std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows);
 
+// A layout font as CSS's font shorthand: weight, size in pixels at 96 to the
+// inch, and the embedded face with its installed twins.
+std::string CssFont(const Font &font);
+
 // The data-id of the drawing's canvas.
 inline int CanvasId(std::span<const Row> rows) {
     return static_cast<int>(rows.size());

@@ -1,5 +1,6 @@
 #include "page_form.h"
 
+#include "error_report.h"
 #include "markup.h"
 #include "page_controls.h"
 
@@ -60,8 +61,41 @@ void Form::showError(const Text &message) {
     dom::ShowMessage(FromUtf8(design_.caption), message);
 }
 
-void Form::showHelp(const Text &text) {
-    dom::ShowHelp(FromUtf8(design_.caption) + u": help", text);
+std::optional<std::size_t> Form::focusedRow() const {
+    const int id = dom::FocusedId();
+    if (id < 0 || static_cast<std::size_t>(id) >= controls_.size())
+        return std::nullopt;
+    return static_cast<std::size_t>(id);
+}
+
+void Form::showNote(double x, double y, const Text &value, const Text &settings) {
+    const look::Box size = dom::MeasureNote(value + u"\n" + settings);
+    const look::Box box =
+        look::PlaceNote(x, y, size.width, size.height, design_.clientWidth, design_.clientHeight);
+    dom::ShowNoteAt(box.left, box.top);
+}
+
+void Form::showMarker(double x, double y) {
+    const look::Ring ring = look::RingAt(x, y);
+    const double half = look::Ring::Extent / 2;
+    dom::ShowMarkerAt(ring.centreX - half, ring.centreY - half);
+}
+
+void Form::copyPicture(const std::vector<Text> &legend) {
+    const std::string font = CssFont(look::LegendFont);
+    std::vector<double> widths;
+    for (const Text &line : legend)
+        widths.push_back(dom::TextWidth(font, line));
+    dom::CopyPicture(
+        legend,
+        look::PlaceLegend(design_.clientWidth, design_.clientHeight, widths, dom::LineHeight(font)),
+        font);
+}
+
+void Form::ratioChanged() {
+    surface_->refit();
+    if (tools_.rescaled)
+        tools_.rescaled();
 }
 
 Form *Form::OnPage() {
@@ -104,7 +138,7 @@ template <class Action> auto OnPage(Action action) {
             return action(*form);
     } catch (...) {
         if (Form *form = Form::OnPage())
-            form->showError(u"The action stopped because of an unexpected error.");
+            form->showError(quorvel::platform::UnexpectedError + u".");
     }
     if constexpr (!std::is_void_v<Result>)
         return Result{};
@@ -127,9 +161,10 @@ EMSCRIPTEN_KEEPALIVE void quorvel_flush() {
 }
 
 EMSCRIPTEN_KEEPALIVE void quorvel_ratio_changed() {
-    OnPage([](Form &form) { form.canvas().refit(); });
+    OnPage([](Form &form) { form.ratioChanged(); });
 }
 
+// A menu entry chosen: the tool the program named when it showed the menu.
 EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
     using quorvel::platform::Tool;
     OnPage([=](Form &form) {
@@ -138,14 +173,31 @@ EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
     });
 }
 
-// 1 when reading mode took the key, so that the page keeps it from the control.
-EMSCRIPTEN_KEEPALIVE int quorvel_reading_key(int key) {
-    using quorvel::platform::ReadingKey;
+// A key on its way to an element: 1 when the program took it, so that the
+// page keeps it from the element and the browser. flags: Ctrl 1, Shift 2,
+// Alt 4, Meta 8.
+EMSCRIPTEN_KEEPALIVE int quorvel_key(int key, int character, int flags) {
+    using quorvel::platform::Key;
     return OnPage([=](Form &form) {
-        return form.tools().readingKey && InRange(key, ReadingKey::Listen) &&
-                       form.tools().readingKey(static_cast<ReadingKey>(key))
-                   ? 1
-                   : 0;
+        if (!form.tools().key || !InRange(key, Key::Equals))
+            return 0;
+        quorvel::platform::KeyPress press;
+        press.key = static_cast<Key>(key);
+        press.character = static_cast<char>(character);
+        press.control = flags & 1;
+        press.shift = flags & 2;
+        press.alt = flags & 4;
+        press.meta = flags & 8;
+        return form.tools().key(press) ? 1 : 0;
+    });
+}
+
+// The context menu asked for: at (x, y) by the pointer, or from the keyboard.
+EMSCRIPTEN_KEEPALIVE void quorvel_menu(double x, double y, int fromKeyboard) {
+    using quorvel::platform::Point;
+    OnPage([=](Form &form) {
+        if (form.tools().menu)
+            form.tools().menu(fromKeyboard ? std::nullopt : std::optional<Point>(Point{x, y}));
     });
 }
 

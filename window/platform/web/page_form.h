@@ -21,24 +21,28 @@ public:
     DrawingSurface &surface() override { return *surface_; }
     void show() override;
     void showError(const Text &message) override;
+    void showHelp(const Text &title, const Text &text) override { dom::ShowHelp(title, text); }
+    std::optional<std::size_t> focusedRow() const override;
 
     void onTools(ToolEvents events) override { tools_ = std::move(events); }
-    void showNote(double x, double y, const Text &value, const Text &settings) override {
-        dom::ShowNote(x, y, value, settings);
+    ToolKeys toolKeys() const override { return ToolKeys::Browser; }
+    void showMenu(const std::vector<MenuEntry> &entries, double x, double y) override {
+        dom::ShowMenu(entries, x, y);
     }
+    void showNote(double x, double y, const Text &value, const Text &settings) override;
     void hideNote() override { dom::HideNote(); }
-    void showMarker(double x, double y) override { dom::ShowMarker(x, y); }
+    void showMarker(double x, double y) override;
     void hideMarker() override { dom::HideMarker(); }
     void copyText(const Text &text) override { dom::CopyText(text); }
-    void copyPicture(const std::vector<Text> &legend) override { dom::CopyPicture(legend); }
+    void copyPicture(const std::vector<Text> &legend) override;
     void play(const std::vector<std::uint8_t> &wav) override { dom::Play(wav); }
-    void showHelp(const Text &text) override;
-    bool leavesKeysToTheBrowser() const override { return true; }
     const ToolEvents &tools() const { return tools_; }
 
     // The page's events reach the form that is on it.
     static Form *OnPage();
     void event(int id, int kind, int argument);
+    // The page's pixel ratio changed: the canvas is fitted to it again.
+    void ratioChanged();
     CanvasSurface &canvas() { return *surface_; }
 
 protected:

@@ -4,6 +4,7 @@
 #include "form_window.h"
 
 #include "png.h"
+#include "tool_look.h"
 
 #include <mmsystem.h>
 
@@ -19,22 +20,9 @@ std::wstring Wide(const Text &text) {
     return std::wstring(text.begin(), text.end());
 }
 
-constexpr COLORREF NoteColour = RGB(255, 255, 225);
-
-struct Item {
-    const wchar_t *text;
-    Tool tool;
-};
-constexpr Item Items[] = {
-    {L"Read values\tF6", Tool::ReadValues},
-    {L"Listen\tSpace", Tool::Listen},
-    {L"Copy values\tCtrl+Shift+T", Tool::CopyValues},
-    {L"Copy picture\tCtrl+Shift+C", Tool::CopyPicture},
-    {L"Help\tF1", Tool::Help},
-    {L"Zoom in\tCtrl+Plus", Tool::ZoomIn},
-    {L"Zoom out\tCtrl+Minus", Tool::ZoomOut},
-    {L"Actual size\tCtrl+0", Tool::ActualSize},
-};
+COLORREF Gdi(Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
 
 bool PutOnClipboard(UINT format, const void *data, std::size_t size) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
@@ -49,78 +37,83 @@ bool PutOnClipboard(UINT format, const void *data, std::size_t size) {
     return true;
 }
 
+// A virtual key, as the window knows keys.
+KeyPress Translate(WPARAM key) {
+    KeyPress press;
+    press.control = GetKeyState(VK_CONTROL) < 0;
+    press.shift = GetKeyState(VK_SHIFT) < 0;
+    press.alt = GetKeyState(VK_MENU) < 0;
+    press.meta = GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0;
+    if (key >= 'A' && key <= 'Z') {
+        press.key = Key::Letter;
+        press.character = static_cast<char>(key);
+        return press;
+    }
+    if ((key >= '0' && key <= '9') || (key >= VK_NUMPAD0 && key <= VK_NUMPAD9)) {
+        press.key = Key::Digit;
+        press.character =
+            static_cast<char>('0' + (key >= VK_NUMPAD0 ? key - VK_NUMPAD0 : key - '0'));
+        return press;
+    }
+    static constexpr std::pair<WPARAM, Key> Keys[] = {
+        {VK_F1, Key::F1},
+        {VK_F6, Key::F6},
+        {VK_F10, Key::F10},
+        {VK_LEFT, Key::Left},
+        {VK_RIGHT, Key::Right},
+        {VK_UP, Key::Up},
+        {VK_DOWN, Key::Down},
+        {VK_PRIOR, Key::PageUp},
+        {VK_NEXT, Key::PageDown},
+        {VK_HOME, Key::Home},
+        {VK_END, Key::End},
+        {VK_ESCAPE, Key::Escape},
+        {VK_SPACE, Key::Space},
+        {VK_RETURN, Key::Return},
+        {VK_TAB, Key::Tab},
+        {VK_APPS, Key::Menu},
+        {VK_ADD, Key::Plus},
+        {VK_SUBTRACT, Key::Minus},
+        {VK_OEM_MINUS, Key::Minus},
+        // The key right of 0 on most layouts: = on its own, + with Shift.
+        {VK_OEM_PLUS, Key::Plus},
+    };
+    for (const auto &[virtualKey, ours] : Keys)
+        if (key == virtualKey)
+            press.key = ours;
+    return press;
+}
+
 } // namespace
 
 bool Form::toolKey(const MSG &message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
-    const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
-    const bool alt = GetKeyState(VK_MENU) < 0, plain = !control && !shift && !alt;
-    const auto run = [this](Tool tool) {
-        if (IsZoom(tool))
-            zoom(tool);
-        else if (tools_.tool)
-            tools_.tool(tool);
-        return true;
-    };
-    switch (message.wParam) {
-    case VK_F6:
-        return plain && run(Tool::ReadValues);
-    case VK_F1:
-        return plain && run(Tool::Help);
-    case 'T':
-        return control && shift && !alt && run(Tool::CopyValues);
-    case 'C':
-        return control && shift && !alt && run(Tool::CopyPicture);
-    case VK_OEM_PLUS:
-    case VK_ADD:
-        return control && !alt && run(Tool::ZoomIn);
-    case VK_OEM_MINUS:
-    case VK_SUBTRACT:
-        return control && !alt && run(Tool::ZoomOut);
-    case '0':
-    case VK_NUMPAD0:
-        return control && !shift && !alt && run(Tool::ActualSize);
-    default:
-        break;
-    }
-    static constexpr std::pair<WPARAM, ReadingKey> Reading[] = {
-        {VK_LEFT, ReadingKey::Left},     {VK_RIGHT, ReadingKey::Right},
-        {VK_PRIOR, ReadingKey::PageUp},  {VK_NEXT, ReadingKey::PageDown},
-        {VK_HOME, ReadingKey::Home},     {VK_END, ReadingKey::End},
-        {VK_UP, ReadingKey::Up},         {VK_DOWN, ReadingKey::Down},
-        {VK_ESCAPE, ReadingKey::Escape}, {VK_SPACE, ReadingKey::Listen}};
-    for (const auto &[key, reading] : Reading)
-        if (plain && message.wParam == key)
-            return tools_.readingKey && tools_.readingKey(reading);
-    return false;
+    return tools_.key && tools_.key(Translate(message.wParam));
 }
 
-void Form::showMenu(POINT client) {
+void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
     HMENU menu = CreatePopupMenu();
-    for (std::size_t i = 0; i < std::size(Items); ++i)
-        AppendMenuW(menu, MF_STRING, i + 1, Items[i].text);
-    POINT screen = client;
+    for (std::size_t i = 0; i < entries.size(); ++i) // the key after a tab, as menus show it
+        AppendMenuW(menu, MF_STRING, i + 1,
+                    Wide(entries[i].label + u"\t" + entries[i].keys).c_str());
+    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+    POINT screen{static_cast<LONG>(std::lround(x * ratio)),
+                 static_cast<LONG>(std::lround(y * ratio))};
     ClientToScreen(window_, &screen);
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
                                       window_, nullptr);
     DestroyMenu(menu);
-    if (chosen <= 0)
-        return;
-    const Tool tool = Items[chosen - 1].tool;
-    if (IsZoom(tool))
-        zoom(tool);
-    else if (tools_.tool)
-        tools_.tool(tool);
+    if (chosen > 0 && tools_.tool)
+        tools_.tool(entries[static_cast<std::size_t>(chosen - 1)].tool);
 }
 
 // The whole window larger or smaller, laid out as at a monitor of that scale,
 // and the drawing made again at it.
-void Form::zoom(Tool tool) {
-    const double next = NextZoom(zoom_, tool);
-    if (next == zoom_)
+void Form::setZoom(double zoom) {
+    if (zoom == zoom_)
         return;
-    zoom_ = next;
+    zoom_ = zoom;
     dpi_ = static_cast<UINT>(std::lround(monitorDpi_ * zoom_));
     note_.shown = false;
     layOut();
@@ -128,23 +121,31 @@ void Form::zoom(Tool tool) {
         tools_.rescaled();
 }
 
-// The note's box and the ring's, in client pixels, with room to spare.
+// Where the note and the ring are painted, in client pixels, or were until now.
 void Form::invalidateNote() {
-    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
-    const auto box = [&](double x, double y, double w, double h) {
-        RECT r{static_cast<LONG>((x - 8) * ratio), static_cast<LONG>((y - 60) * ratio),
-               static_cast<LONG>((x + w) * ratio), static_cast<LONG>((y + h) * ratio)};
-        InvalidateRect(window_, &r, FALSE);
-    };
     if (note_.shown)
-        box(note_.x - 320, note_.y, 640, 80);
+        InvalidateRect(window_, &note_.box, FALSE);
     if (markerShown_)
-        box(markerX_, markerY_ + 52, 16, 16);
+        InvalidateRect(window_, &markerBox_, FALSE);
 }
 
 void Form::showNote(double x, double y, const Text &value, const Text &settings) {
     invalidateNote();
-    note_ = {true, x, y, value, settings};
+    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+    const std::wstring text = Wide(value + u"\n" + settings);
+    RECT measured{0, 0, 0, 0};
+    {
+        WindowDc screen(window_);
+        Selected withFont(screen.get(), font(look::NoteFont));
+        DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &measured,
+                  DT_CALCRECT | DT_NOPREFIX);
+    }
+    // Padding on each side and the outline, in the layout's pixels.
+    const double frame = look::NotePadding + 1;
+    const look::Box box = look::PlaceNote(x, y, measured.right / ratio + 2 * frame,
+                                          measured.bottom / ratio + 2 * frame, design_.clientWidth,
+                                          design_.clientHeight);
+    note_ = {true, text, scaledBox(box)};
     invalidateNote();
 }
 
@@ -157,9 +158,11 @@ void Form::hideNote() {
 
 void Form::showMarker(double x, double y) {
     invalidateNote();
+    const look::Ring ring = look::RingAt(x, y);
+    const double half = look::Ring::Extent / 2;
     markerShown_ = true;
-    markerX_ = x;
-    markerY_ = y;
+    markerBox_ = scaledBox(
+        {ring.centreX - half, ring.centreY - half, look::Ring::Extent, look::Ring::Extent});
     invalidateNote();
 }
 
@@ -168,41 +171,45 @@ void Form::hideMarker() {
     markerShown_ = false;
 }
 
-// The ring, black with a white halo, and the note beside the pointer, kept
-// inside the window.
+RECT Form::scaledBox(const look::Box &box) const {
+    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+    const auto at = [ratio](double v) { return static_cast<LONG>(std::lround(v * ratio)); };
+    return {at(box.left), at(box.top), at(box.left + box.width), at(box.top + box.height)};
+}
+
+// The ring and the note, over the drawing.
 void Form::paintTools(HDC dc) {
     const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
-    const auto at = [ratio](double v) { return static_cast<int>(std::lround((v + 0.5) * ratio)); };
+    const auto scaled = [ratio](double v) { return static_cast<int>(std::lround(v * ratio)); };
     if (markerShown_) {
-        const int x = at(markerX_), y = at(markerY_), r = static_cast<int>(std::lround(5 * ratio));
+        const RECT &box = markerBox_;
+        // The circle through the middle of the line, inside the ring's square.
+        const double inset = (look::Ring::Extent / 2 - look::Ring::Radius) * ratio;
+        const RECT circle{static_cast<LONG>(std::lround(box.left + inset)),
+                          static_cast<LONG>(std::lround(box.top + inset)),
+                          static_cast<LONG>(std::lround(box.right - inset)),
+                          static_cast<LONG>(std::lround(box.bottom - inset))};
         SelectObject(dc, GetStockObject(NULL_BRUSH));
-        Pen halo(CreatePen(PS_SOLID, static_cast<int>(std::lround(4 * ratio)), RGB(255, 255, 255)));
+        Pen halo(CreatePen(PS_SOLID, scaled(look::Ring::HaloWidth), Gdi(look::RingHalo)));
         Selected withHalo(dc, halo.get());
-        Ellipse(dc, x - r, y - r, x + r + 1, y + r + 1);
-        Pen ring(CreatePen(PS_SOLID, static_cast<int>(std::lround(2 * ratio)), RGB(0, 0, 0)));
+        Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
+        Pen ring(CreatePen(PS_SOLID, scaled(look::Ring::Width), Gdi(look::RingInk)));
         Selected withRing(dc, ring.get());
-        Ellipse(dc, x - r, y - r, x + r + 1, y + r + 1);
+        Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
     }
     if (note_.shown) {
-        Selected withFont(dc, font({"MS Sans Serif", 8.25, false}));
-        const std::wstring text = Wide(note_.value + u"\n" + note_.settings);
-        RECT box{0, 0, 0, 0};
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CALCRECT | DT_NOPREFIX);
-        const int pad = static_cast<int>(std::lround(4 * ratio));
-        const int width = box.right + 2 * pad, height = box.bottom + 2 * pad;
-        int left = at(note_.x + 14), top = at(note_.y + 14);
-        if (left + width > canvasSize_.cx)
-            left = std::max(0, static_cast<int>(canvasSize_.cx) - width - 1);
-        if (top + height > canvasSize_.cy)
-            top = std::max(0, at(note_.y - 14) - height);
-        RECT frame{left, top, left + width, top + height};
-        Brush fill(CreateSolidBrush(NoteColour));
+        const RECT &frame = note_.box;
+        Brush fill(CreateSolidBrush(Gdi(look::NoteFill)));
         FillRect(dc, &frame, fill.get());
-        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        RECT inside{left + pad, top + pad, left + width - pad, top + height - pad};
+        Brush outline(CreateSolidBrush(Gdi(look::NoteOutline)));
+        FrameRect(dc, &frame, outline.get());
+        const int pad = scaled(look::NotePadding) + 1;
+        RECT inside{frame.left + pad, frame.top + pad, frame.right - pad, frame.bottom - pad};
+        Selected withFont(dc, font(look::NoteFont));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(0, 0, 0));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inside, DT_NOPREFIX);
+        SetTextColor(dc, Gdi(look::NoteInk));
+        DrawTextW(dc, note_.text.c_str(), static_cast<int>(note_.text.size()), &inside,
+                  DT_NOPREFIX);
     }
 }
 
@@ -226,19 +233,22 @@ void Form::copyPicture(const std::vector<Text> &legend) {
     const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
     WindowDc screen(window_);
     MemoryDc dc(CreateCompatibleDC(screen.get()));
-    Selected withFont(dc.get(), font({"MS Sans Serif", 8.25, false}));
-    int legendWidth = 0, lineHeight = 0;
+    Selected withFont(dc.get(), font(look::LegendFont));
+    std::vector<double> widths;
+    double lineHeight = 0;
     for (const Text &line : legend) {
         const std::wstring wide = Wide(line);
         SIZE extent{};
         GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
-        legendWidth = std::max<int>(legendWidth, extent.cx);
-        lineHeight = std::max<int>(lineHeight, extent.cy);
+        widths.push_back(extent.cx / ratio);
+        lineHeight = std::max(lineHeight, extent.cy / ratio);
     }
-    const int margin = legend.empty() ? 0 : static_cast<int>(std::lround(16 * ratio));
-    const int width = canvasSize_.cx + (legend.empty() ? 0 : legendWidth + 2 * margin);
+    const look::Legend placed =
+        look::PlaceLegend(canvasSize_.cx / ratio, canvasSize_.cy / ratio, widths, lineHeight);
+    const int width =
+        std::max<int>(canvasSize_.cx, static_cast<int>(std::lround(placed.width * ratio)));
     const int height =
-        std::max<int>(canvasSize_.cy, static_cast<int>(legend.size()) * lineHeight + 2 * margin);
+        std::max<int>(canvasSize_.cy, static_cast<int>(std::lround(placed.height * ratio)));
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void *bits = nullptr;
@@ -250,11 +260,12 @@ void Form::copyPicture(const std::vector<Text> &legend) {
     FillRect(dc.get(), &all, background_.get());
     BitBlt(dc.get(), 0, 0, canvasSize_.cx, canvasSize_.cy, canvasDc_.get(), 0, 0, SRCCOPY);
     SetBkMode(dc.get(), TRANSPARENT);
-    SetTextColor(dc.get(), RGB(0, 0, 0));
+    SetTextColor(dc.get(), Gdi(look::LegendInk));
     for (std::size_t i = 0; i < legend.size(); ++i) {
         const std::wstring wide = Wide(legend[i]);
-        TextOutW(dc.get(), canvasSize_.cx + margin, margin + static_cast<int>(i) * lineHeight,
-                 wide.c_str(), static_cast<int>(wide.size()));
+        TextOutW(dc.get(), static_cast<int>(std::lround(placed.lines[i].left * ratio)),
+                 static_cast<int>(std::lround(placed.lines[i].top * ratio)), wide.c_str(),
+                 static_cast<int>(wide.size()));
     }
     GdiFlush();
     const auto *pixels = static_cast<const std::uint32_t *>(bits);
@@ -285,9 +296,8 @@ void Form::play(const std::vector<std::uint8_t> &wav) {
                SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
 }
 
-void Form::showHelp(const Text &text) {
-    const Text caption = FromUtf8(design_.caption) + u": help";
-    MessageBoxW(window_, Wide(text).c_str(), Wide(caption).c_str(), MB_OK | MB_ICONINFORMATION);
+void Form::showHelp(const Text &title, const Text &text) {
+    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace quorvel::platform::win32

@@ -1,5 +1,6 @@
 #include "form_window.h"
 
+#include "error_report.h"
 #include "fonts.h"
 #include "surface.h"
 
@@ -194,6 +195,15 @@ void Form::show() {
         SetFocus(initialFocus_);
 }
 
+std::optional<std::size_t> Form::focusedRow() const {
+    const HWND focused = GetFocus();
+    for (std::size_t i = 0; focused && i < controls_.size(); ++i)
+        if (auto *child = dynamic_cast<const ChildControl *>(controls_[i].get());
+            child && child->hwnd() == focused)
+            return i;
+    return std::nullopt;
+}
+
 void Form::focus(HWND control) {
     if (IsWindowVisible(window_))
         SetFocus(control);
@@ -268,8 +278,8 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
         return form->handle(message, wParam, lParam);
     } catch (...) {
         const Text caption = FromUtf8(form->design_.caption);
-        MessageBoxW(window, L"The action stopped because of an unexpected error.",
-                    Wide(caption).c_str(), MB_OK | MB_ICONWARNING);
+        MessageBoxW(window, Wide(UnexpectedError + u".").c_str(), Wide(caption).c_str(),
+                    MB_OK | MB_ICONWARNING);
         return 0;
     }
 }
@@ -325,18 +335,16 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             tools_.pointerLeft();
         return 0;
     case WM_CONTEXTMENU: {
+        if (!tools_.menu)
+            return 0;
         POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (at.x == -1 && at.y == -1) { // from the keyboard: by the focused control
-            RECT focused{16, 16, 16, 16};
-            if (const HWND control = GetFocus(); control && IsChild(window_, control)) {
-                GetWindowRect(control, &focused);
-                MapWindowPoints(nullptr, window_, reinterpret_cast<POINT *>(&focused), 2);
-            }
-            at = {(focused.left + focused.right) / 2, (focused.top + focused.bottom) / 2};
-        } else {
-            ScreenToClient(window_, &at);
+        if (at.x == -1 && at.y == -1) { // from the keyboard
+            tools_.menu(std::nullopt);
+            return 0;
         }
-        showMenu(at);
+        ScreenToClient(window_, &at);
+        const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+        tools_.menu(Point{at.x / ratio, at.y / ratio});
         return 0;
     }
     case WM_ERASEBKGND:
@@ -447,19 +455,15 @@ std::uint32_t Form::composedPixel(int x, int y) const {
 void Form::paintDecorations(HDC dc) {
     const RECT all{0, 0, canvasSize_.cx, canvasSize_.cy};
     FillRect(dc, &all, background_.get());
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (StackingLayer(rows_[i].kind) < DrawingStackingLayer)
-            order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return StackingLayer(rows_[a].kind) < StackingLayer(rows_[b].kind);
-    });
     const auto fill = [dc](const RECT &rect, COLORREF colour) {
         Brush brush(CreateSolidBrush(colour));
         FillRect(dc, &rect, brush.get());
     };
     const COLORREF black = Gdi(SystemColour::WindowText);
-    for (std::size_t i : order) {
+    for (int entry : StackingOrder(rows_)) {
+        if (entry == DrawingInStack)
+            break; // the drawing, and the native controls, lie above
+        const auto i = static_cast<std::size_t>(entry);
         const Row &row = rows_[i];
         switch (row.kind) {
         case Kind::Rectangle: {

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "handles.h"
 #include "native_controls.h"
+#include "tool_look.h"
 
 #include <windows.h>
 
@@ -31,8 +32,11 @@ public:
 
     void show() override;
     void showError(const Text &message) override;
+    void showHelp(const Text &title, const Text &text) override;
+    std::optional<std::size_t> focusedRow() const override;
 
     void onTools(ToolEvents events) override { tools_ = std::move(events); }
+    void showMenu(const std::vector<MenuEntry> &entries, double x, double y) override;
     void showNote(double x, double y, const Text &value, const Text &settings) override;
     void hideNote() override;
     void showMarker(double x, double y) override;
@@ -40,12 +44,14 @@ public:
     void copyText(const Text &text) override;
     void copyPicture(const std::vector<Text> &legend) override;
     void play(const std::vector<std::uint8_t> &wav) override;
-    void showHelp(const Text &text) override;
-    // A key on its way to a control: the tools' shortcuts, and reading mode's
-    // keys while it is on. True when a tool took it.
+    double zoom() const override { return zoom_; }
+    void setZoom(double zoom) override;
+    // A key on its way to a control, handed to the window; true when it took it.
     bool toolKey(const MSG &message);
     // The note's words as shown now, empty when hidden. For tests.
-    Text noteText() const { return note_.shown ? note_.value + u"\n" + note_.settings : Text(); }
+    Text noteText() const {
+        return note_.shown ? Text(note_.text.begin(), note_.text.end()) : Text();
+    }
 
     HWND hwnd() const { return window_; }
     UINT dpi() const { return dpi_; }
@@ -80,12 +86,11 @@ private:
     bool compose(const RECT &area);
     void paintDecorations(HDC dc);
     void paintTools(HDC dc);
-    void showMenu(POINT client);
-    void zoom(Tool tool);
     void invalidateNote();
     void composeDrawing(const RECT &area);
     HFONT font(const Font &font);
     RECT scaled(int left, int top, int width, int height) const;
+    RECT scaledBox(const look::Box &box) const;
 
     const FormDesign &design_;
     std::span<const Row> rows_;
@@ -115,11 +120,11 @@ private:
     ToolEvents tools_;
     struct Note {
         bool shown = false;
-        double x = 0, y = 0;
-        Text value, settings;
+        std::wstring text;
+        RECT box{}; // client pixels
     } note_;
     bool markerShown_ = false;
-    double markerX_ = 0, markerY_ = 0;
+    RECT markerBox_{};
     std::vector<std::uint8_t> sound_; // kept while it plays
     bool trackingMouse_ = false;
     std::map<HWND, Text> names_;

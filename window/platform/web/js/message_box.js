@@ -1,0 +1,42 @@
+// A modal message box in the page: focus on its button, Return and Escape
+// close it, and focus goes back to the control that had it.
+Quorvel.showMessage = function (title, message, close, className) {
+  var before = document.activeElement;
+  var box = document.createElement('dialog');
+  box.className = 'q-message' + (className ? ' ' + className : '');
+  box.setAttribute('role', 'alertdialog');
+  box.setAttribute('aria-modal', 'true');
+  var heading = document.createElement('h2'), text = document.createElement('p');
+  var ok = document.createElement('button');
+  heading.id = 'q-message-title';
+  text.id = 'q-message-text';
+  heading.textContent = title;
+  text.textContent = message;
+  ok.textContent = close || 'OK';
+  box.setAttribute('aria-labelledby', heading.id);
+  box.setAttribute('aria-describedby', text.id);
+  box.appendChild(heading);
+  box.appendChild(text);
+  box.appendChild(ok);
+  document.body.appendChild(box);
+  var closeBox = function () {
+    if (box.open)
+      box.close();
+    box.remove();
+    if (before && before.focus)
+      before.focus();
+  };
+  ok.addEventListener('click', closeBox);
+  box.addEventListener('cancel', function (event) {
+    event.preventDefault();
+    closeBox();
+  });
+  box.addEventListener('keydown', function (event) {
+    if (event.key === 'Enter' || event.key === 'Escape') {
+      event.preventDefault();
+      closeBox();
+    }
+  });
+  box.showModal();
+  ok.focus();
+};

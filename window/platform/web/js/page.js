@@ -1,0 +1,50 @@
+// The browser side of the window, in plain DOM. This file takes over the
+// window the page was built with and hands its elements' events to the
+// program; scroll_bar.js, message_box.js, canvas.js, tools.js, clipboard.js
+// and audio.js do the rest, each for one kind of element. The program calls
+// them through the EM_JS glue and decides everything a user sees; the numbers
+// both sides use come from QuorvelConstants, which the build writes from the
+// program's own code.
+var Quorvel = {
+  elements: [],
+  root: null,
+  readyAt: 0, // performance.now() when the window could first take a click
+
+  // A UTF-16 string from the program's memory.
+  text: function (pointer, length) {
+    var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
+    var text = '';
+    for (var i = 0; i < units.length; i += 4096)
+      text += String.fromCharCode.apply(null, units.subarray(i, i + 4096));
+    return text;
+  },
+
+  send: function (id, kind, argument) {
+    Module._quorvel_event(id, kind, argument || 0);
+  },
+
+  // Takes over the window the page was built with (or builds it, where the
+  // page came without it): each element by its data-id.
+  start: function (markup) {
+    var root = document.getElementById('quorvel');
+    if (!root || !root.firstChild) {
+      if (root)
+        root.remove();
+      document.body.insertAdjacentHTML('afterbegin', markup);
+      root = document.getElementById('quorvel');
+    }
+    Quorvel.root = root;
+    root.querySelectorAll('[data-id]').forEach(function (element) {
+      var id = Number(element.dataset.id);
+      Quorvel.elements[id] = element;
+      if (element.tagName === 'BUTTON')
+        element.addEventListener('click', function () {
+          Quorvel.send(id, QuorvelConstants.bar.Click);
+        });
+      else if (element.getAttribute('role') === 'scrollbar')
+        Quorvel.scrollBar.wire(id, element);
+    });
+  },
+};
+
+Module.postRun = [function () { Quorvel.readyAt = performance.now(); }];

@@ -1,0 +1,145 @@
+// The tools to read the curves in the page: keys, the pointer and menu
+// requests go to the program, which decides what they do; the note, the ring
+// and the context menu show where and what it says.
+Quorvel.tools = {
+  // A keydown as the program knows keys: letters and digits by where they
+  // are on the keyboard, which Alt and Shift leave alone, the rest by name.
+  key: function (event) {
+    var k = QuorvelConstants.key, code = event.code || '';
+    var key = QuorvelConstants.keys[event.key], character = 0;
+    if (/^Key[A-Z]$/.test(code)) {
+      key = k.Letter;
+      character = code.charCodeAt(3);
+    } else if (/^(Digit|Numpad)[0-9]$/.test(code)) {
+      key = k.Digit;
+      character = code.charCodeAt(code.length - 1);
+    } else if (code === 'NumpadAdd' || code === 'NumpadSubtract') {
+      key = code === 'NumpadAdd' ? k.Plus : k.Minus;
+    }
+    var flags = (event.ctrlKey ? 1 : 0) | (event.shiftKey ? 2 : 0) | (event.altKey ? 4 : 0) |
+                (event.metaKey ? 8 : 0);
+    return Module._quorvel_key(key === undefined ? k.Other : key, character, flags);
+  },
+
+  start: function () {
+    var root = Quorvel.root;
+    document.addEventListener('keydown', function (event) {
+      if (document.querySelector('dialog[open]'))
+        return; // a message or the help has the keys
+      if (Quorvel.tools.key(event)) {
+        event.preventDefault();
+        event.stopPropagation();
+      }
+    }, true);
+    var position = function (event) {
+      var box = root.getBoundingClientRect();
+      return [event.clientX - box.left, event.clientY - box.top];
+    };
+    root.addEventListener('mousemove', function (event) {
+      var at = position(event);
+      Module._quorvel_pointer(at[0], at[1]);
+    });
+    root.addEventListener('mouseleave', function () { Module._quorvel_pointer_left(); });
+    root.addEventListener('contextmenu', function (event) {
+      if (event.target.tagName === 'INPUT')
+        return; // a box keeps its own menu, to copy its text
+      event.preventDefault();
+      var at = position(event);
+      Module._quorvel_menu(at[0], at[1], 0);
+    });
+  },
+
+  element: function (id) {
+    var element = document.getElementById(id);
+    if (!element) {
+      element = document.createElement('div');
+      element.id = id;
+      element.className = id;
+      element.setAttribute('aria-hidden', 'true'); // a screen reader hears the same words
+      Quorvel.root.appendChild(element);
+    }
+    return element;
+  },
+
+  // The note with its text, not yet where it goes: its size, packed.
+  measureNote: function (text) {
+    var note = Quorvel.tools.element('q-note');
+    note.textContent = text;
+    note.style.visibility = 'hidden';
+    note.style.display = 'block';
+    return Math.ceil(note.offsetWidth) * 65536 + Math.ceil(note.offsetHeight);
+  },
+
+  showNoteAt: function (left, top) {
+    var note = Quorvel.tools.element('q-note');
+    note.style.left = left + 'px';
+    note.style.top = top + 'px';
+    note.style.visibility = 'visible';
+  },
+
+  showMarkerAt: function (left, top) {
+    var marker = Quorvel.tools.element('q-marker');
+    marker.style.left = left + 'px';
+    marker.style.top = top + 'px';
+    marker.style.display = 'block';
+  },
+
+  hide: function (id) {
+    var element = document.getElementById(id);
+    if (element)
+      element.style.display = 'none';
+  },
+
+  // entries: [words, key, tool] each. Up and Down go round, Return or a
+  // click chooses, Escape and Tab close it; focus then goes back.
+  menu: function (entries, x, y) {
+    var old = document.getElementById('q-menu');
+    if (old)
+      old.remove();
+    var before = document.activeElement;
+    var menu = document.createElement('div');
+    menu.id = 'q-menu';
+    menu.className = 'q-menu';
+    menu.setAttribute('role', 'menu');
+    var close = function () {
+      menu.remove();
+      if (before && before.focus)
+        before.focus();
+    };
+    entries.forEach(function (entry) {
+      var item = document.createElement('button');
+      item.setAttribute('role', 'menuitem');
+      item.tabIndex = -1;
+      item.innerHTML = '<span></span><span class="q-key"></span>';
+      item.firstChild.textContent = entry[0];
+      item.lastChild.textContent = entry[1];
+      item.addEventListener('click', function () {
+        close();
+        Module._quorvel_tool(Number(entry[2]));
+      });
+      menu.appendChild(item);
+    });
+    menu.addEventListener('keydown', function (event) {
+      var items = Array.from(menu.children), at = items.indexOf(document.activeElement);
+      if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+        var step = event.key === 'ArrowDown' ? 1 : items.length - 1;
+        items[(at + step) % items.length].focus();
+      } else if (event.key === 'Escape' || event.key === 'Tab') {
+        close();
+      } else {
+        return;
+      }
+      event.preventDefault();
+      event.stopPropagation();
+    });
+    menu.addEventListener('focusout', function (event) {
+      if (!menu.contains(event.relatedTarget))
+        setTimeout(function () { if (menu.isConnected) menu.remove(); }, 0);
+    });
+    Quorvel.root.appendChild(menu);
+    // Inside the window, as a desktop keeps a menu on its screen.
+    menu.style.left = Math.max(0, Math.min(x, Quorvel.root.clientWidth - menu.offsetWidth - 1)) + 'px';
+    menu.style.top = Math.max(0, Math.min(y, Quorvel.root.clientHeight - menu.offsetHeight - 1)) + 'px';
+    menu.firstChild.focus();
+  },
+};

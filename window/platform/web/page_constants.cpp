@@ -1,0 +1,102 @@
+#include "page_constants.h"
+
+#include "dom.h"
+#include "keys.h"
+#include "markup.h"
+#include "tool_look.h"
+
+#include <cstdio>
+
+namespace quorvel::platform::web {
+
+namespace {
+
+// A browser's KeyboardEvent.key for each key the program knows; letters and
+// digits go by KeyboardEvent.code, which Alt and Shift leave alone.
+constexpr struct {
+    const char *name;
+    Key key;
+} DomKeys[] = {
+    {"F1", Key::F1},
+    {"F6", Key::F6},
+    {"F10", Key::F10},
+    {"ArrowLeft", Key::Left},
+    {"ArrowRight", Key::Right},
+    {"ArrowUp", Key::Up},
+    {"ArrowDown", Key::Down},
+    {"PageUp", Key::PageUp},
+    {"PageDown", Key::PageDown},
+    {"Home", Key::Home},
+    {"End", Key::End},
+    {"Escape", Key::Escape},
+    {" ", Key::Space},
+    {"Enter", Key::Return},
+    {"Tab", Key::Tab},
+    {"ContextMenu", Key::Menu},
+    {"+", Key::Plus},
+    {"-", Key::Minus},
+    {"=", Key::Equals},
+};
+
+constexpr struct {
+    const char *name;
+    dom::Event event;
+} BarEvents[] = {
+    {"Click", dom::Click},         {"LineToStart", dom::LineToStart},
+    {"LineToEnd", dom::LineToEnd}, {"PageToStart", dom::PageToStart},
+    {"PageToEnd", dom::PageToEnd}, {"ToStart", dom::ToStart},
+    {"ToEnd", dom::ToEnd},         {"DragEnded", dom::DragEnded},
+};
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+std::string Css(Rgb rgb) {
+    return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
+           std::to_string(rgb.blue) + ")";
+}
+
+} // namespace
+
+std::string PageConstants() {
+    std::string js = "var QuorvelConstants = {\n  keys: {";
+    for (const auto &entry : DomKeys)
+        js += "'" + std::string(entry.name) + "': " + std::to_string(static_cast<int>(entry.key)) +
+              ", ";
+    js += "},\n  key: {Other: " + std::to_string(static_cast<int>(Key::Other)) +
+          ", Letter: " + std::to_string(static_cast<int>(Key::Letter)) +
+          ", Digit: " + std::to_string(static_cast<int>(Key::Digit)) +
+          ", Plus: " + std::to_string(static_cast<int>(Key::Plus)) +
+          ", Minus: " + std::to_string(static_cast<int>(Key::Minus)) + "},\n  bar: {";
+    for (const auto &entry : BarEvents)
+        js += std::string(entry.name) + ": " + std::to_string(static_cast<int>(entry.event)) + ", ";
+    js += "},\n  legendFont: \"" + CssFont(look::LegendFont) + "\",\n};\n";
+    return js;
+}
+
+std::string ToolsStyle() {
+    using look::Ring;
+    // The ring as a bordered circle whose border runs along its radius, with
+    // the halo as shadows on both sides, in a square of Ring::Extent.
+    const double outer = 2 * Ring::Radius + Ring::Width;
+    const double halo = (Ring::HaloWidth - Ring::Width) / 2;
+    const double inset = (Ring::Extent - outer) / 2;
+    return ".q-note { position: absolute; z-index: 9000; display: none; white-space: pre; "
+           "box-sizing: border-box; padding: " +
+           Number(look::NotePadding) + "px; background: " + Css(look::NoteFill) +
+           "; border: 1px solid " + Css(look::NoteOutline) + "; color: " + Css(look::NoteInk) +
+           "; font: " + CssFont(look::NoteFont) +
+           "; line-height: 1.15; pointer-events: none; }\n"
+           ".q-marker { position: absolute; z-index: 8999; display: none; box-sizing: border-box; "
+           "width: " +
+           Number(outer) + "px; height: " + Number(outer) + "px; margin: " + Number(inset) +
+           "px; border: " + Number(Ring::Width) + "px solid " + Css(look::RingInk) +
+           "; border-radius: 50%; box-shadow: 0 0 0 " + Number(halo) + "px " + Css(look::RingHalo) +
+           ", inset 0 0 0 " + Number(halo) + "px " + Css(look::RingHalo) +
+           "; pointer-events: none; }\n";
+}
+
+} // namespace quorvel::platform::web

@@ -1,0 +1,71 @@
+// The page's side of the tools to read the curves: the note, the ring and the
+// context menu, as the program places them, and the start of the page's keys,
+// pointer and menu requests (tools.js).
+#include "dom.h"
+
+#include <emscripten.h>
+
+namespace quorvel::platform::web::dom {
+
+namespace {
+
+// clang-format off
+EM_JS(void, JsStartTools, (), { Quorvel.tools.start(); });
+
+// The note's size, packed as width * 65536 + height, in whole CSS pixels.
+EM_JS(int, JsMeasureNote, (const char16_t *text, int length), {
+    return Quorvel.tools.measureNote(Quorvel.text(text, length));
+});
+
+EM_JS(void, JsShowNoteAt, (double left, double top), { Quorvel.tools.showNoteAt(left, top); });
+
+EM_JS(void, JsShowMarkerAt, (double left, double top), {
+    Quorvel.tools.showMarkerAt(left, top);
+});
+
+EM_JS(void, JsHide, (const char *id), { Quorvel.tools.hide(UTF8ToString(id)); });
+
+// The entries a line each: its words, a tab, its key, a tab, its tool.
+EM_JS(void, JsShowMenu, (const char16_t *entries, int length, double x, double y), {
+    Quorvel.tools.menu(Quorvel.text(entries, length).split('\n').map(function (line) {
+        return line.split('\t');
+    }), x, y);
+});
+// clang-format on
+
+} // namespace
+
+void StartTools() {
+    JsStartTools();
+}
+
+look::Box MeasureNote(const Text &text) {
+    const int packed = JsMeasureNote(text.c_str(), Length(text));
+    return {0, 0, static_cast<double>(packed >> 16), static_cast<double>(packed & 0xFFFF)};
+}
+
+void ShowNoteAt(double left, double top) {
+    JsShowNoteAt(left, top);
+}
+
+void HideNote() {
+    JsHide("q-note");
+}
+
+void ShowMarkerAt(double left, double top) {
+    JsShowMarkerAt(left, top);
+}
+
+void HideMarker() {
+    JsHide("q-marker");
+}
+
+void ShowMenu(const std::vector<MenuEntry> &entries, double x, double y) {
+    Text lines;
+    for (const MenuEntry &entry : entries)
+        lines += (lines.empty() ? u"" : u"\n") + entry.label + u"\t" + entry.keys + u"\t" +
+                 Text(1, static_cast<char16_t>(u'0' + static_cast<int>(entry.tool)));
+    JsShowMenu(lines.c_str(), Length(lines), x, y);
+}
+
+} // namespace quorvel::platform::web::dom
