@@ -62,7 +62,7 @@ class Page:
         """Ends a thumb drag at value, as the page reports one."""
         along = value / 100 if i < 3 else (1000 - value) / 1000  # VScrollp: 1 at the top
         self.driver.execute_script(
-            "Quorvel.send(Quorvel.elements.indexOf(arguments[0]), QuorvelConstants.bar.DragEnded, "
+            "Quorvel.send(Quorvel.elements.indexOf(arguments[0]), QuorvelConstants.event.DragEnded, "
             "arguments[1])", self.bar(i), round(along * 1e6))
 
     def set_bars(self, values):

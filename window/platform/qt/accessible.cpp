@@ -29,37 +29,33 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
-            return ToQString(NumberToText(shown()));
+            return ToQString(NumberToText(bar()->shownValue()));
         return QAccessibleWidget::text(kind);
     }
 
-    QVariant currentValue() const override { return shown(); }
+    QVariant currentValue() const override { return bar()->shownValue(); }
     void setCurrentValue(const QVariant &value) override {
         bool ok = false;
         const double wanted = value.toDouble(&ok);
-        if (!ok || !std::isfinite(wanted))
-            return;
-        const double steps = std::clamp(wanted, 0.0, 1.0) * bar()->FullScale();
-        bar()->StepBy(static_cast<int>(std::lround(steps)) - bar()->Value());
+        if (ok && std::isfinite(wanted))
+            bar()->showValue(wanted);
     }
     QVariant maximumValue() const override { return 1.0; }
     QVariant minimumValue() const override { return 0.0; }
-    QVariant minimumStepSize() const override {
-        return bar()->singleStep() / static_cast<double>(bar()->FullScale());
-    }
+    QVariant minimumStepSize() const override { return bar()->shownStep(); }
 
+    // Increase and decrease raise and lower the value a step, whichever way the bar runs.
     QStringList actionNames() const override { return {increaseAction(), decreaseAction()}; }
     void doAction(const QString &name) override {
         if (name == increaseAction())
-            bar()->StepBy(bar()->singleStep());
+            bar()->step(true);
         else if (name == decreaseAction())
-            bar()->StepBy(-bar()->singleStep());
+            bar()->step(false);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
     ScrollBar *bar() const { return static_cast<ScrollBar *>(widget()); }
-    double shown() const { return bar()->Value() / static_cast<double>(bar()->FullScale()); }
 };
 
 // A box as text to read, never to edit: its value is what it shows, and a

@@ -9,6 +9,7 @@ target_sources(window PRIVATE
     platform/qt/first_frame.cpp platform/qt/first_frame.h
     platform/qt/font_warmup.cpp platform/qt/font_warmup.h
     platform/qt/fonts.cpp platform/qt/fonts.h
+    platform/qt/key_events.cpp platform/qt/key_events.h
     platform/qt/form_widget.cpp platform/qt/form_widget.h
     platform/qt/native.h
     platform/qt/locale.cpp

@@ -34,15 +34,8 @@ QWidget *MakeWidget(const Row &row, QWidget *form) {
     case Kind::TextBox:
         return new TextBox(form);
     case Kind::HorizontalBar:
-    case Kind::VerticalBar: {
-        auto *bar =
-            new ScrollBar(form, row.kind == Kind::HorizontalBar ? Qt::Horizontal : Qt::Vertical,
-                          row.startValue, row.endValue);
-        bar->setSingleStep(row.smallChange);
-        bar->setPageStep(row.largeChange);
-        bar->SetValue(row.value);
-        return bar;
-    }
+    case Kind::VerticalBar:
+        return new ScrollBar(form, row);
     case Kind::Label:
         return new Label(form);
     case Kind::Line:

@@ -1,58 +1,60 @@
 #include "scroll_bar.h"
 
 #include "classic_style.h"
+#include "key_events.h"
+#include "scroll_bar_model.h"
 
 #include <QKeyEvent>
 #include <algorithm>
-#include <cstdlib>
 
 namespace quorvel::platform::qt {
 
-ScrollBar::ScrollBar(QWidget *parent, Qt::Orientation orientation, int startValue, int endValue)
-    : Control(orientation, parent), start_(startValue), end_(endValue) {
-    setRange(std::min(start_, end_), std::max(start_, end_));
+ScrollBar::ScrollBar(QWidget *parent, const Row &row)
+    : Control(row.kind == Kind::HorizontalBar ? Qt::Horizontal : Qt::Vertical, parent), row_(row) {
+    setRange(std::min(row.startValue, row.endValue), std::max(row.startValue, row.endValue));
+    setSingleStep(row.smallChange);
+    setPageStep(row.largeChange);
     setTracking(false);
     // Qt's scroll bars skip the focus chain by default; these are controls of their own.
     setFocusPolicy(Qt::StrongFocus);
     setStyle(ClassicStyle::Shared());
+    SetValue(row.value);
 }
 
 // Mirrors a value between the bar's own scale and Qt's; its own inverse.
 int ScrollBar::toQt(int value) const {
-    return start_ <= end_ ? value : minimum() + maximum() - value;
+    return row_.startValue <= row_.endValue ? value : minimum() + maximum() - value;
 }
 
-// Keys move the thumb the way they point, on either orientation: Qt's own
-// mapping sends Right the wrong way on a horizontal bar. The left or top end is
-// Qt's minimum on both bars here, whichever way their values run.
+// The keys every backend's bar takes, the way they point on either
+// orientation (Qt's own mapping sends Right the wrong way on a horizontal
+// bar). The start end is Qt's minimum on both bars here.
 void ScrollBar::keyPressEvent(QKeyEvent *event) {
-    SliderAction action = SliderNoAction;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        action = SliderSingleStepSub;
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        action = SliderSingleStepAdd;
-        break;
-    case Qt::Key_PageUp:
-        action = SliderPageStepSub;
-        break;
-    case Qt::Key_PageDown:
-        action = SliderPageStepAdd;
-        break;
-    case Qt::Key_Home:
-        action = SliderToMinimum;
-        break;
-    case Qt::Key_End:
-        action = SliderToMaximum;
-        break;
-    default:
+    const std::optional<BarRequest> request = BarRequestForKey(TranslateKey(*event));
+    if (!request) {
         QScrollBar::keyPressEvent(event);
         return;
     }
-    triggerAction(action);
+    switch (*request) {
+    case BarRequest::LineToStart:
+        triggerAction(SliderSingleStepSub);
+        break;
+    case BarRequest::LineToEnd:
+        triggerAction(SliderSingleStepAdd);
+        break;
+    case BarRequest::PageToStart:
+        triggerAction(SliderPageStepSub);
+        break;
+    case BarRequest::PageToEnd:
+        triggerAction(SliderPageStepAdd);
+        break;
+    case BarRequest::ToStart:
+        triggerAction(SliderToMinimum);
+        break;
+    case BarRequest::ToEnd:
+        triggerAction(SliderToMaximum);
+        break;
+    }
     event->accept();
 }
 
@@ -68,13 +70,22 @@ void ScrollBar::onChange(Handler handler) {
     connect(this, &QScrollBar::valueChanged, this, [handler = std::move(handler)] { handler(); });
 }
 
-void ScrollBar::StepBy(int delta) {
-    const int low = std::min(start_, end_), high = std::max(start_, end_);
-    SetValue(std::clamp(Value() + delta, low, high));
+double ScrollBar::shownValue() const {
+    return ShownValue(row_, Value());
 }
 
-int ScrollBar::FullScale() const {
-    return std::max(std::abs(start_), std::abs(end_));
+void ScrollBar::showValue(double shown) {
+    SetValue(ValueShowing(row_, shown));
+}
+
+double ScrollBar::shownStep() const {
+    return ShownValue(row_, row_.smallChange);
+}
+
+void ScrollBar::step(bool up) {
+    const int value = Value() + (up ? row_.smallChange : -row_.smallChange);
+    SetValue(std::clamp(value, std::min(row_.startValue, row_.endValue),
+                        std::max(row_.startValue, row_.endValue)));
 }
 
 } // namespace quorvel::platform::qt

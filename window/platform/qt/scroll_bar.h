@@ -1,30 +1,33 @@
 #pragma once
 
 #include "control.h"
+#include "form_layout.h"
 
 #include <QScrollBar>
 #include <cstdint>
 
 namespace quorvel::platform::qt {
 
-// A scroll bar whose values run from startValue at its left or top end to
-// endValue at its right or bottom end, in either direction. Qt wants the
-// smaller value first, so a bar that runs downwards is held inverted inside.
-// Tracking is off: the value changes at the end of a thumb drag, not during.
+// A scroll bar made from a layout row: its values run from the row's start
+// value at its left or top end to its end value at the other, in either
+// direction. Qt wants the smaller value first, so a bar that runs downwards is
+// held inverted inside. Tracking is off: the value changes at the end of a
+// thumb drag, not during.
 class ScrollBar : public Control<QScrollBar, platform::ScrollBar> {
 public:
-    ScrollBar(QWidget *parent, Qt::Orientation orientation, int startValue, int endValue);
+    ScrollBar(QWidget *parent, const Row &row);
 
     std::int16_t Value() const override;
     void SetValue(int value) override;
     void onChange(Handler handler) override;
-    // Moves the value by delta on the bar's own scale, stopping at its ends,
-    // as an arrow key does.
-    void StepBy(int delta);
-    // The value at the bar's far end from 0: its box shows Value() / FullScale().
-    int FullScale() const;
-    int startValue() const { return start_; }
-    int endValue() const { return end_; }
+    // The value as the bar's box shows it, 0 to 1, and the value nearest a
+    // number of that kind, as a screen reader reads and sets it.
+    double shownValue() const;
+    void showValue(double shown);
+    // A step of the arrows, as a fraction of the full scale.
+    double shownStep() const;
+    // Raises or lowers the value by the arrows' step, within the ends.
+    void step(bool up);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -32,8 +35,7 @@ protected:
 private:
     int toQt(int value) const;
 
-    int start_;
-    int end_;
+    const Row &row_;
 };
 
 } // namespace quorvel::platform::qt

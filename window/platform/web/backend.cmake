@@ -11,6 +11,7 @@ target_sources(window PRIVATE
     platform/web/page_controls.cpp platform/web/page_controls.h
     platform/web/page_form.cpp platform/web/page_form.h
     platform/web/reading_tools.cpp
+    platform/web/scroll_bar.cpp platform/web/scroll_bar.h
     platform/web/sound.cpp
 )
 # The page's scripts, in the order they join into the page, after the

@@ -28,12 +28,15 @@ EM_JS(void, JsSetText, (int id, const char16_t *text, int length), {
 
 EM_JS(void, JsFocus, (int id), { Quorvel.elements[id].focus(); });
 
-EM_JS(void, JsShowBar, (int id, double fraction, double value, const char16_t *text, int length), {
+EM_JS(void, JsShowBar, (int id, double thumbAt, double value, const char16_t *text, int length), {
     var bar = Quorvel.elements[id];
-    bar.quorvel.fraction = fraction;
     bar.setAttribute('aria-valuenow', String(value));
     bar.setAttribute('aria-valuetext', Quorvel.text(text, length));
-    Quorvel.scrollBar.show(bar);
+    Quorvel.scrollBar.show(bar, thumbAt);
+});
+
+EM_JS(void, JsShowThumb, (int id, double thumbAt), {
+    Quorvel.scrollBar.show(Quorvel.elements[id], thumbAt);
 });
 
 EM_JS(void, JsDescribe, (int id, const char16_t *name, int nameLength, const char16_t *text,
@@ -112,8 +115,12 @@ int FocusedId() {
     return JsFocusedId();
 }
 
-void ShowBar(int id, double fraction, double value, const Text &valueText) {
-    JsShowBar(id, fraction, value, valueText.c_str(), Length(valueText));
+void ShowBar(int id, double thumbAt, double value, const Text &valueText) {
+    JsShowBar(id, thumbAt, value, valueText.c_str(), Length(valueText));
+}
+
+void ShowThumb(int id, double thumbAt) {
+    JsShowThumb(id, thumbAt);
 }
 
 void Describe(int id, const Text &name, const Text &description) {

@@ -22,13 +22,8 @@ inline int Length(const Text &text) {
 // argument); the page has these numbers from page_constants.cpp.
 enum Event {
     Click = 0,
-    LineToStart = 1,
-    LineToEnd,
-    PageToStart,
-    PageToEnd,
-    ToStart,
-    ToEnd,
-    DragEnded
+    // A drag on a bar ended: argument, how far from the start end, in millionths.
+    DragEnded = 1,
 };
 
 // Takes over the window the page was built with, or builds it from markup
@@ -39,9 +34,10 @@ void SetText(int id, const Text &text);
 void Focus(int id);
 // The data-id of the element that has focus, or -1.
 int FocusedId();
-// A bar's thumb at fraction 0 (start end) to 1 (far end), and what a screen
-// reader hears for it.
-void ShowBar(int id, double fraction, double value, const Text &valueText);
+// A bar's thumb thumbAt pixels from its start end, and what a screen reader
+// hears for its value; or the thumb alone, during a drag.
+void ShowBar(int id, double thumbAt, double value, const Text &valueText);
+void ShowThumb(int id, double thumbAt);
 void Describe(int id, const Text &name, const Text &description);
 void SetCanvasDescription(int id, const Text &text);
 void Announce(const Text &sentence);

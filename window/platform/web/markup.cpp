@@ -1,6 +1,7 @@
 #include "markup.h"
 
 #include "colours.h"
+#include "scroll_bar_model.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -59,12 +60,7 @@ std::string Style(int left, int top, int width, int height, int layer, const Fon
 // The classic bar: arrows at both ends, the square thumb on the track between.
 std::string Bar(const Row &row, const std::string &attributes, const std::string &style) {
     const bool horizontal = row.kind == Kind::HorizontalBar;
-    const int length = horizontal ? row.width : row.height;
-    const int thickness = horizontal ? row.height : row.width;
-    const int arrow = std::min(17, length / 2);
-    const int track = length - 2 * arrow, thumb = std::min(thickness, track);
-    const int range = std::abs(row.endValue - row.startValue);
-    const double fraction = range ? std::abs(row.value - row.startValue) / double(range) : 0.0;
+    const BarGeometry bar = BarGeometry::Of(row);
     const char *along = horizontal ? "left" : "top", *size = horizontal ? "width" : "height";
     const auto part = [&](const char *kind, double at, int extent) {
         return Format("<div class=\"%s\" aria-hidden=\"true\" style=\"%s:%gpx;%s:%dpx\"></div>",
@@ -73,11 +69,9 @@ std::string Bar(const Row &row, const std::string &attributes, const std::string
     return "<div role=\"scrollbar\" tabindex=\"0\" class=\"q-bar " +
            std::string(horizontal ? "q-h" : "q-v") + "\" aria-orientation=\"" +
            (horizontal ? "horizontal" : "vertical") + "\" aria-valuemin=\"0\" aria-valuemax=\"1\"" +
-           attributes +
-           Format(" data-arrow=\"%d\" data-track=\"%d\" data-thumb=\"%d\"", arrow, track, thumb) +
-           " style=\"" + style + "\">" + part("q-arrow q-start", 0, arrow) +
-           part("q-arrow q-end", length - arrow, arrow) +
-           part("q-thumb", arrow + fraction * (track - thumb), thumb) + "</div>";
+           attributes + " style=\"" + style + "\">" + part("q-arrow q-start", 0, bar.arrow) +
+           part("q-arrow q-end", bar.length - bar.arrow, bar.arrow) +
+           part("q-thumb", bar.thumbAt(BarModel(row).fraction()), bar.thumb) + "</div>";
 }
 
 std::string Element(const Row &row, std::size_t id, int layer, const Font &windowFont) {

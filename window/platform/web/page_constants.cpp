@@ -3,6 +3,7 @@
 #include "dom.h"
 #include "keys.h"
 #include "markup.h"
+#include "scroll_bar.h"
 #include "tool_look.h"
 
 #include <cstdio>
@@ -38,16 +39,6 @@ constexpr struct {
     {"=", Key::Equals},
 };
 
-constexpr struct {
-    const char *name;
-    dom::Event event;
-} BarEvents[] = {
-    {"Click", dom::Click},         {"LineToStart", dom::LineToStart},
-    {"LineToEnd", dom::LineToEnd}, {"PageToStart", dom::PageToStart},
-    {"PageToEnd", dom::PageToEnd}, {"ToStart", dom::ToStart},
-    {"ToEnd", dom::ToEnd},         {"DragEnded", dom::DragEnded},
-};
-
 std::string Number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
@@ -70,10 +61,14 @@ std::string PageConstants() {
           ", Letter: " + std::to_string(static_cast<int>(Key::Letter)) +
           ", Digit: " + std::to_string(static_cast<int>(Key::Digit)) +
           ", Plus: " + std::to_string(static_cast<int>(Key::Plus)) +
-          ", Minus: " + std::to_string(static_cast<int>(Key::Minus)) + "},\n  bar: {";
-    for (const auto &entry : BarEvents)
-        js += std::string(entry.name) + ": " + std::to_string(static_cast<int>(entry.event)) + ", ";
-    js += "},\n  legendFont: \"" + CssFont(look::LegendFont) + "\",\n};\n";
+          ", Minus: " + std::to_string(static_cast<int>(Key::Minus)) + "},\n" +
+          "  event: {Click: " + std::to_string(dom::Click) +
+          ", DragEnded: " + std::to_string(dom::DragEnded) + "},\n" +
+          "  press: {Repeat: " + std::to_string(static_cast<int>(ScrollBar::Press::Repeat)) +
+          ", Drag: " + std::to_string(static_cast<int>(ScrollBar::Press::Drag)) + "},\n" +
+          "  repeat: {pause: " + std::to_string(RepeatPauseMs) +
+          ", interval: " + std::to_string(RepeatIntervalMs) + "},\n" + "  legendFont: \"" +
+          CssFont(look::LegendFont) + "\",\n};\n";
     return js;
 }
 

@@ -46,26 +46,6 @@ private:
     Text text_;
 };
 
-// A bar whose values run from the row's start value at its left or top end to
-// its end value at the other, stepping as the desktop bars step.
-class ScrollBar final : public Element, public platform::ScrollBar {
-public:
-    ScrollBar(int id, const Row &row);
-    std::int16_t Value() const override { return static_cast<std::int16_t>(value_); }
-    void SetValue(int value) override { moveTo(value); }
-    void onChange(Handler handler) override { handler_ = std::move(handler); }
-    // An event from the page: an arrow, the track, a key, the end of a drag
-    // (argument: where it ended, in millionths of the way from the start end).
-    void request(dom::Event event, int argument);
-
-private:
-    void moveTo(int value);
-    void show() const;
-
-    int start_, end_, value_, smallChange_, largeChange_;
-    Handler handler_;
-};
-
 class Label final : public Element, public platform::Label {
 public:
     Label(int id, Text text) : Element(id), text_(std::move(text)) {}

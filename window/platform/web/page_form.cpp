@@ -3,6 +3,7 @@
 #include "error_report.h"
 #include "markup.h"
 #include "page_controls.h"
+#include "scroll_bar.h"
 
 #include <emscripten.h>
 
@@ -98,6 +99,12 @@ void Form::ratioChanged() {
         tools_.rescaled();
 }
 
+ScrollBar *Form::scrollBarAt(int id) {
+    if (id < 0 || static_cast<std::size_t>(id) >= controls_.size())
+        return nullptr;
+    return dynamic_cast<ScrollBar *>(controls_[static_cast<std::size_t>(id)].get());
+}
+
 Form *Form::OnPage() {
     return onPage;
 }
@@ -109,8 +116,8 @@ void Form::event(int id, int kind, int argument) {
     if (kind == dom::Click) {
         if (auto *button = dynamic_cast<Button *>(target))
             button->clicked();
-    } else if (auto *bar = dynamic_cast<ScrollBar *>(target)) {
-        bar->request(static_cast<dom::Event>(kind), argument);
+    } else if (auto *bar = dynamic_cast<ScrollBar *>(target); bar && kind == dom::DragEnded) {
+        bar->dragEnded(argument / 1e6);
     }
 }
 
@@ -148,6 +155,26 @@ template <class Enum> bool InRange(int value, Enum last) {
     return value >= 0 && value <= static_cast<int>(last);
 }
 
+// A key as the page reports it: flags Ctrl 1, Shift 2, Alt 4, Meta 8.
+std::optional<quorvel::platform::KeyPress> KeyPressOf(int key, int character, int flags) {
+    using quorvel::platform::Key;
+    if (!InRange(key, Key::Equals))
+        return std::nullopt;
+    quorvel::platform::KeyPress press;
+    press.key = static_cast<Key>(key);
+    press.character = static_cast<char>(character);
+    press.control = flags & 1;
+    press.shift = flags & 2;
+    press.alt = flags & 4;
+    press.meta = flags & 8;
+    return press;
+}
+
+// The bar of an element id, if it is one.
+quorvel::platform::web::ScrollBar *BarOf(Form &form, int id) {
+    return form.scrollBarAt(id);
+}
+
 } // namespace
 
 extern "C" {
@@ -174,21 +201,49 @@ EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
 }
 
 // A key on its way to an element: 1 when the program took it, so that the
-// page keeps it from the element and the browser. flags: Ctrl 1, Shift 2,
-// Alt 4, Meta 8.
+// page keeps it from the element and the browser.
 EMSCRIPTEN_KEEPALIVE int quorvel_key(int key, int character, int flags) {
-    using quorvel::platform::Key;
     return OnPage([=](Form &form) {
-        if (!form.tools().key || !InRange(key, Key::Equals))
-            return 0;
-        quorvel::platform::KeyPress press;
-        press.key = static_cast<Key>(key);
-        press.character = static_cast<char>(character);
-        press.control = flags & 1;
-        press.shift = flags & 2;
-        press.alt = flags & 4;
-        press.meta = flags & 8;
-        return form.tools().key(press) ? 1 : 0;
+        const auto press = KeyPressOf(key, character, flags);
+        return press && form.tools().key && form.tools().key(*press) ? 1 : 0;
+    });
+}
+
+// A bar's parts, pressed, held, dragged and let go; `along` is in pixels from
+// the bar's start end. The answers are ScrollBar::Press and whether to go on.
+EMSCRIPTEN_KEEPALIVE int quorvel_bar_press(int id, double along) {
+    return OnPage([=](Form &form) {
+        auto *bar = BarOf(form, id);
+        return bar ? static_cast<int>(bar->press(along)) : 0;
+    });
+}
+
+EMSCRIPTEN_KEEPALIVE int quorvel_bar_repeat(int id) {
+    return OnPage([=](Form &form) {
+        auto *bar = BarOf(form, id);
+        return bar && bar->repeat() ? 1 : 0;
+    });
+}
+
+EMSCRIPTEN_KEEPALIVE void quorvel_bar_drag(int id, double along) {
+    OnPage([=](Form &form) {
+        if (auto *bar = BarOf(form, id))
+            bar->drag(along);
+    });
+}
+
+EMSCRIPTEN_KEEPALIVE void quorvel_bar_release(int id) {
+    OnPage([=](Form &form) {
+        if (auto *bar = BarOf(form, id))
+            bar->release();
+    });
+}
+
+EMSCRIPTEN_KEEPALIVE int quorvel_bar_key(int id, int key, int character, int flags) {
+    return OnPage([=](Form &form) {
+        auto *bar = BarOf(form, id);
+        const auto press = KeyPressOf(key, character, flags);
+        return bar && press && bar->key(*press) ? 1 : 0;
     });
 }
 

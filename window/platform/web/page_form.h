@@ -9,6 +9,8 @@
 
 namespace quorvel::platform::web {
 
+class ScrollBar;
+
 // The window as a box of page elements at the page's top left: controls
 // placed from the layout at one CSS pixel a layout pixel, stacked by the
 // layout's layers, and added to the page in focus order, so that Tab and a
@@ -41,6 +43,8 @@ public:
     // The page's events reach the form that is on it.
     static Form *OnPage();
     void event(int id, int kind, int argument);
+    // The bar made from row id, if that row is one.
+    ScrollBar *scrollBarAt(int id);
     // The page's pixel ratio changed: the canvas is fitted to it again.
     void ratioChanged();
     CanvasSurface &canvas() { return *surface_; }

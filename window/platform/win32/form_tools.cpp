@@ -86,10 +86,19 @@ KeyPress Translate(WPARAM key) {
 
 } // namespace
 
+// The window's keys first, then a focused bar's own, as every backend's bar
+// takes them; the rest go to the control.
 bool Form::toolKey(const MSG &message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
-    return tools_.key && tools_.key(Translate(message.wParam));
+    const KeyPress press = Translate(message.wParam);
+    if (tools_.key && tools_.key(press))
+        return true;
+    if (message.hwnd != GetFocus() || !IsChild(window_, message.hwnd))
+        return false;
+    auto *bar = dynamic_cast<ScrollBar *>(
+        reinterpret_cast<platform::Control *>(GetWindowLongPtrW(message.hwnd, GWLP_USERDATA)));
+    return bar && bar->key(press);
 }
 
 void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {

@@ -3,6 +3,7 @@
 #include "form_window.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace quorvel::platform::win32 {
 
@@ -39,55 +40,51 @@ void TextBox::setText(const Text &text) {
 }
 
 ScrollBar::ScrollBar(Form &form, HWND window, const Row &row)
-    : ChildControl(form, window), low_(std::min(row.startValue, row.endValue)),
-      high_(std::max(row.startValue, row.endValue)), downwards_(row.startValue > row.endValue),
-      smallChange_(row.smallChange), largeChange_(row.largeChange) {
-    SCROLLINFO info{
-        sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, low_, high_, 0, mirrored(row.value), 0};
+    : ChildControl(form, window), model_(row) {
+    SCROLLINFO info{sizeof info,
+                    SIF_RANGE | SIF_POS | SIF_PAGE,
+                    0,
+                    std::abs(row.endValue - row.startValue),
+                    0,
+                    model_.distance(),
+                    0};
     SetScrollInfo(window_, SB_CTL, &info, FALSE);
 }
 
-int ScrollBar::mirrored(int value) const {
-    return downwards_ ? low_ + high_ - value : value;
-}
-
-std::int16_t ScrollBar::Value() const {
-    return static_cast<std::int16_t>(mirrored(GetScrollPos(window_, SB_CTL)));
-}
-
-void ScrollBar::SetValue(int value) {
-    moveTo(mirrored(value));
-}
-
-void ScrollBar::moveTo(int position) {
-    position = std::clamp(position, low_, high_);
-    if (position == GetScrollPos(window_, SB_CTL))
+void ScrollBar::moveTo(int value) {
+    if (!model_.set(value))
         return; // the value stays: no change, no handler
-    SetScrollPos(window_, SB_CTL, position, TRUE);
+    SetScrollPos(window_, SB_CTL, model_.distance(), TRUE);
     if (handler_)
         handler_();
 }
 
 void ScrollBar::scrolled(int request, int thumbPosition) {
-    const int position = GetScrollPos(window_, SB_CTL);
     switch (request) {
     case SB_LINEUP:
-        return moveTo(position - smallChange_);
+        return moveTo(model_.after(BarRequest::LineToStart));
     case SB_LINEDOWN:
-        return moveTo(position + smallChange_);
+        return moveTo(model_.after(BarRequest::LineToEnd));
     case SB_PAGEUP:
-        return moveTo(position - largeChange_);
+        return moveTo(model_.after(BarRequest::PageToStart));
     case SB_PAGEDOWN:
-        return moveTo(position + largeChange_);
+        return moveTo(model_.after(BarRequest::PageToEnd));
     case SB_TOP:
-        return moveTo(low_);
+        return moveTo(model_.after(BarRequest::ToStart));
     case SB_BOTTOM:
-        return moveTo(high_);
+        return moveTo(model_.after(BarRequest::ToEnd));
     case SB_THUMBPOSITION:
-        return moveTo(thumbPosition);
+        return moveTo(model_.atDistance(thumbPosition));
     default:
         return; // SB_THUMBTRACK during a drag, SB_ENDSCROLL after any request
     }
+}
+
+bool ScrollBar::key(const KeyPress &press) {
+    const std::optional<BarRequest> request = BarRequestForKey(press);
+    if (request)
+        moveTo(model_.after(*request));
+    return request.has_value();
 }
 
 } // namespace quorvel::platform::win32

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "form_layout.h"
+#include "scroll_bar_model.h"
 
 #include <windows.h>
 
@@ -44,29 +45,28 @@ public:
     void setText(const Text &text) override;
 };
 
-// A bar whose values run from the row's start value at its left or top end to
-// its end value at the other. The native control wants the smaller value
-// first, so a bar that runs downwards is held mirrored inside.
+// A native bar that steps as BarModel says. The control's position counts
+// the steps from the bar's start end (its left or top), whichever way the
+// bar's own values run.
 class ScrollBar final : public ChildControl, public platform::ScrollBar {
 public:
     ScrollBar(Form &form, HWND window, const Row &row);
-    std::int16_t Value() const override;
-    void SetValue(int value) override;
+    std::int16_t Value() const override { return static_cast<std::int16_t>(model_.value()); }
+    void SetValue(int value) override { moveTo(value); }
     void onChange(Handler handler) override { handler_ = std::move(handler); }
 
-    // A scroll request from the control (an arrow, the trough, a key, the end
-    // of a thumb drag): moves the thumb and runs the handler once if the value
-    // changed. Requests during a drag change nothing.
-    // thumbPosition is where a drag ended, on the control's scale.
+    // A scroll request from the control (an arrow, the trough, the end of a
+    // thumb drag): moves the thumb and runs the handler once if the value
+    // changed. Requests during a drag change nothing. thumbPosition is where
+    // a drag ended, on the control's scale.
     void scrolled(int request, int thumbPosition);
+    // A key while the bar has focus; true when it is one of the bar's keys.
+    bool key(const KeyPress &press);
 
 private:
-    int mirrored(int value) const; // between the bar's own scale and the control's
-    void moveTo(int position);
+    void moveTo(int value);
 
-    int low_, high_;
-    bool downwards_;
-    int smallChange_, largeChange_;
+    BarModel model_;
     Handler handler_;
 };
 

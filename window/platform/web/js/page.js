@@ -39,7 +39,7 @@ var Quorvel = {
       Quorvel.elements[id] = element;
       if (element.tagName === 'BUTTON')
         element.addEventListener('click', function () {
-          Quorvel.send(id, QuorvelConstants.bar.Click);
+          Quorvel.send(id, QuorvelConstants.event.Click);
         });
       else if (element.getAttribute('role') === 'scrollbar')
         Quorvel.scrollBar.wire(id, element);

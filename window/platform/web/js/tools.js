@@ -2,9 +2,10 @@
 // requests go to the program, which decides what they do; the note, the ring
 // and the context menu show where and what it says.
 Quorvel.tools = {
-  // A keydown as the program knows keys: letters and digits by where they
-  // are on the keyboard, which Alt and Shift leave alone, the rest by name.
-  key: function (event) {
+  // A keydown as the program knows keys: [key, character, flags]; letters
+  // and digits by where they are on the keyboard, which Alt and Shift leave
+  // alone, the rest by name.
+  press: function (event) {
     var k = QuorvelConstants.key, code = event.code || '';
     var key = QuorvelConstants.keys[event.key], character = 0;
     if (/^Key[A-Z]$/.test(code)) {
@@ -18,7 +19,7 @@ Quorvel.tools = {
     }
     var flags = (event.ctrlKey ? 1 : 0) | (event.shiftKey ? 2 : 0) | (event.altKey ? 4 : 0) |
                 (event.metaKey ? 8 : 0);
-    return Module._quorvel_key(key === undefined ? k.Other : key, character, flags);
+    return [key === undefined ? k.Other : key, character, flags];
   },
 
   start: function () {
@@ -26,7 +27,8 @@ Quorvel.tools = {
     document.addEventListener('keydown', function (event) {
       if (document.querySelector('dialog[open]'))
         return; // a message or the help has the keys
-      if (Quorvel.tools.key(event)) {
+      var press = Quorvel.tools.press(event);
+      if (Module._quorvel_key(press[0], press[1], press[2])) {
         event.preventDefault();
         event.stopPropagation();
       }
