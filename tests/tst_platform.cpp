@@ -1,6 +1,5 @@
 #include "cases.h"
 #include "colours.h"
-#include "drawing_layer.h"
 #include "error_report.h"
 #include "fitness.h"
 #include "helpers.h"
@@ -9,6 +8,7 @@
 #include "png.h"
 #include "raster.h"
 #include "scroll_bar_model.h"
+#include "surface.h"
 #include "tool_look.h"
 
 #include <QTest>

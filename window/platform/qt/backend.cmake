@@ -1,23 +1,25 @@
-# The Qt 6 Widgets backend of the platform layer (Linux, macOS).
+# The Qt 6 Widgets backend of the platform layer (Linux, macOS). README.md
+# lists what each file does.
 target_sources(window PRIVATE
-    platform/qt/accessible.cpp platform/qt/accessible.h
+    platform/qt/accessibility.cpp platform/qt/accessibility.h
     platform/qt/app_icon.cpp platform/qt/app_icon.h
     platform/qt/application.cpp
     platform/qt/classic_style.cpp platform/qt/classic_style.h
+    platform/qt/clipboard.cpp
     platform/qt/control.h
-    platform/qt/drawing_layer.cpp platform/qt/drawing_layer.h
     platform/qt/first_frame.cpp platform/qt/first_frame.h
     platform/qt/font_warmup.cpp platform/qt/font_warmup.h
     platform/qt/fonts.cpp platform/qt/fonts.h
     platform/qt/key_events.cpp platform/qt/key_events.h
-    platform/qt/form_widget.cpp platform/qt/form_widget.h
-    platform/qt/native.h
     platform/qt/locale.cpp
+    platform/qt/native.h
+    platform/qt/native_controls.cpp platform/qt/native_controls.h
+    platform/qt/native_form.cpp platform/qt/native_form.h
     platform/qt/qt_colour.h
     platform/qt/reading_tools.cpp platform/qt/reading_tools.h
     platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h
     platform/qt/sound.cpp platform/qt/sound.h
-    platform/qt/widgets.cpp platform/qt/widgets.h
+    platform/qt/surface.cpp platform/qt/surface.h
     platform/qt/zoom.h
 )
 # Tests and measurements reach the Qt widgets through native.h.

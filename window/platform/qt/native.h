@@ -1,9 +1,9 @@
 #pragma once
 
-#include "drawing_layer.h"
-#include "form_widget.h"
+#include "native_controls.h"
+#include "native_form.h"
 #include "scroll_bar.h"
-#include "widgets.h"
+#include "surface.h"
 
 // The Qt widget behind each of the window's controls, for tests and
 // measurements that drive or inspect them as Qt objects.

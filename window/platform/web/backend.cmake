@@ -1,18 +1,19 @@
 # The browser backend of the platform layer: page elements and a canvas, built
-# with Emscripten into one self-contained page.
+# with Emscripten into one self-contained page. README.md lists what each file does.
 target_sources(window PRIVATE
+    platform/web/accessibility.cpp
     platform/web/application.cpp
-    platform/web/canvas_surface.cpp platform/web/canvas_surface.h
     platform/web/clipboard.cpp
     platform/web/dom.cpp platform/web/dom.h
-    platform/web/markup.cpp platform/web/markup.h
     platform/web/locale.cpp
+    platform/web/markup.cpp platform/web/markup.h
+    platform/web/native_controls.cpp platform/web/native_controls.h
+    platform/web/native_form.cpp platform/web/native_form.h
     platform/web/page_constants.cpp platform/web/page_constants.h
-    platform/web/page_controls.cpp platform/web/page_controls.h
-    platform/web/page_form.cpp platform/web/page_form.h
     platform/web/reading_tools.cpp
     platform/web/scroll_bar.cpp platform/web/scroll_bar.h
     platform/web/sound.cpp
+    platform/web/surface.cpp platform/web/surface.h
 )
 # The page's scripts, in the order they join into the page, after the
 # constants the build writes from the program.

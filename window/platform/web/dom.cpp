@@ -39,26 +39,6 @@ EM_JS(void, JsShowThumb, (int id, double thumbAt), {
     Quorvel.scrollBar.show(Quorvel.elements[id], thumbAt);
 });
 
-EM_JS(void, JsDescribe, (int id, const char16_t *name, int nameLength, const char16_t *text,
-                         int length), {
-    var element = Quorvel.elements[id];
-    element.setAttribute('aria-label', Quorvel.text(name, nameLength));
-    if (length)
-        element.setAttribute('aria-description', Quorvel.text(text, length));
-});
-
-EM_JS(void, JsSetCanvasDescription, (int id, const char16_t *text, int length), {
-    var description = Quorvel.text(text, length);
-    Quorvel.elements[id].setAttribute('aria-label',
-                                      description ? 'Drawing: ' + description : 'Drawing');
-});
-
-EM_JS(void, JsAnnounce, (const char16_t *text, int length), {
-    var live = document.getElementById('q-announce');
-    if (live)
-        live.textContent = Quorvel.text(text, length);
-});
-
 EM_JS(void, JsShowMessage, (const char16_t *title, int titleLength, const char16_t *text,
                             int length), {
     Quorvel.showMessage(Quorvel.text(title, titleLength), Quorvel.text(text, length));
@@ -121,18 +101,6 @@ void ShowBar(int id, double thumbAt, double value, const Text &valueText) {
 
 void ShowThumb(int id, double thumbAt) {
     JsShowThumb(id, thumbAt);
-}
-
-void Describe(int id, const Text &name, const Text &description) {
-    JsDescribe(id, name.c_str(), Length(name), description.c_str(), Length(description));
-}
-
-void SetCanvasDescription(int id, const Text &text) {
-    JsSetCanvasDescription(id, text.c_str(), Length(text));
-}
-
-void Announce(const Text &sentence) {
-    JsAnnounce(sentence.c_str(), Length(sentence));
 }
 
 void ShowMessage(const Text &title, const Text &message) {

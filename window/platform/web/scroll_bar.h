@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dom.h"
-#include "page_controls.h"
+#include "native_controls.h"
 #include "scroll_bar_model.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "startup.h"
 
 #include "dispatch.h"
-#include "form_window.h"
+#include "native_form.h"
 
 #include <commctrl.h>
 #include <objbase.h>

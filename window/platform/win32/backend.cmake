@@ -1,15 +1,24 @@
 # The Win32 backend of the platform layer (Windows): native controls and GDI.
+# README.md lists what each file does.
 target_sources(window PRIVATE
+    platform/win32/accessibility.cpp
     platform/win32/application.cpp
+    platform/win32/clipboard.cpp
+    platform/win32/compositing.cpp
+    platform/win32/conversions.h
     platform/win32/dispatch.cpp platform/win32/dispatch.h
     platform/win32/fonts.cpp platform/win32/fonts.h
-    platform/win32/form_tools.cpp
-    platform/win32/form_window.cpp platform/win32/form_window.h
     platform/win32/handles.h
+    platform/win32/key_events.cpp platform/win32/key_events.h
+    platform/win32/locale.cpp
     platform/win32/native.h
     platform/win32/native_controls.cpp platform/win32/native_controls.h
-    platform/win32/locale.cpp
-    platform/win32/surface.h
+    platform/win32/native_form.cpp platform/win32/native_form.h
+    platform/win32/reading_tools.cpp
+    platform/win32/scroll_bar.cpp platform/win32/scroll_bar.h
+    platform/win32/sound.cpp
+    platform/win32/surface.cpp platform/win32/surface.h
+    platform/win32/window_procedure.cpp
 )
 # Tests reach the native windows through native.h.
 target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32)

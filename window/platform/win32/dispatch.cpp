@@ -1,6 +1,6 @@
 #include "dispatch.h"
 
-#include "form_window.h"
+#include "native_form.h"
 
 #include <cwchar>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dispatch.h"
-#include "form_window.h"
 #include "native_controls.h"
+#include "native_form.h"
 
 // The Win32 window behind each of the window's controls, for tests that
 // drive them with messages as a user's clicks and keys would.

@@ -1,4 +1,4 @@
-#include "drawing_layer.h"
+#include "surface.h"
 
 #include "zoom.h"
 

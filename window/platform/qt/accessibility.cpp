@@ -1,10 +1,10 @@
-#include "accessible.h"
+#include "accessibility.h"
 
-#include "drawing_layer.h"
-#include "form_widget.h"
+#include "native_controls.h"
+#include "native_form.h"
 #include "number_text.h"
 #include "scroll_bar.h"
-#include "widgets.h"
+#include "surface.h"
 
 #include <QAccessibleTextInterface>
 #include <QAccessibleValueInterface>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawing_layer.h"
 #include "form.h"
+#include "surface.h"
 
 #include <QWidget>
 #include <vector>

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "handles.h"
 #include "native_controls.h"
+#include "scroll_bar.h"
 #include "tool_look.h"
 
 #include <windows.h>
@@ -78,6 +79,9 @@ protected:
     platform::Control &control(std::size_t i) override { return *controls_.at(i); }
 
 private:
+    // Posted to show what a handler drew once it has returned.
+    static constexpr UINT ShowDrawing = WM_APP + 1;
+
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();

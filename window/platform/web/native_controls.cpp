@@ -1,4 +1,4 @@
-#include "page_controls.h"
+#include "native_controls.h"
 
 namespace quorvel::platform::web {
 

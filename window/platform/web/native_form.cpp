@@ -1,8 +1,8 @@
-#include "page_form.h"
+#include "native_form.h"
 
 #include "error_report.h"
 #include "markup.h"
-#include "page_controls.h"
+#include "native_controls.h"
 #include "scroll_bar.h"
 
 #include <emscripten.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "canvas_surface.h"
 #include "dom.h"
 #include "form.h"
+#include "surface.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "widgets.h"
+#include "native_controls.h"
 
 #include "classic_style.h"
 #include "qt_colour.h"

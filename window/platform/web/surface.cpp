@@ -1,4 +1,4 @@
-#include "canvas_surface.h"
+#include "surface.h"
 
 #include "dom.h"
 

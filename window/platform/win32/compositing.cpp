@@ -1,0 +1,154 @@
+#include "native_form.h"
+
+#include "conversions.h"
+#include "surface.h"
+
+#include <algorithm>
+#include <vector>
+
+// What the window paints: its decorations (frames, the zero line and the
+// labels) in stacking order, the drawing's raster over them and the tools'
+// note and ring on top, composed off screen for the whole client area.
+namespace quorvel::platform::win32 {
+
+// Shows what was drawn once the running handler has returned: W Mean draws
+// 2000 dots in one click.
+void Form::scheduleRepaint() {
+    if (repaintPending_)
+        return;
+    repaintPending_ = true;
+    PostMessageW(window_, ShowDrawing, 0, 0);
+}
+
+// Composes the client area off screen, then copies the part asked for.
+void Form::paint(HDC target, const RECT &area) {
+    if (!compose(area)) {
+        FillRect(target, &area, background_.get());
+        return;
+    }
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top,
+           canvasDc_.get(), area.left, area.top, SRCCOPY);
+}
+
+bool Form::compose(const RECT &area) {
+    RECT client;
+    GetClientRect(window_, &client);
+    if (!canvas_ || canvasSize_.cx != client.right || canvasSize_.cy != client.bottom) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = client.right;
+        info.bmiHeader.biHeight = -client.bottom; // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void *bits = nullptr;
+        WindowDc screen(window_);
+        canvasDc_.reset(CreateCompatibleDC(screen.get()));
+        canvas_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        canvasPixels_ = static_cast<std::uint32_t *>(bits);
+        canvasSize_ = {client.right, client.bottom};
+        if (!canvas_ || !canvasDc_)
+            return false;
+        SelectObject(canvasDc_.get(), canvas_.get());
+    }
+    HDC dc = canvasDc_.get();
+    SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    paintDecorations(dc);
+    RestoreDC(dc, -1);
+    GdiFlush();
+    composeDrawing(area);
+    SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    paintTools(dc);
+    RestoreDC(dc, -1);
+    GdiFlush();
+    return true;
+}
+
+void Form::render() {
+    RECT client;
+    GetClientRect(window_, &client);
+    compose(client);
+}
+
+std::uint32_t Form::composedPixel(int x, int y) const {
+    if (!canvasPixels_ || x < 0 || y < 0 || x >= canvasSize_.cx || y >= canvasSize_.cy)
+        return 0;
+    return canvasPixels_[static_cast<std::size_t>(y) * canvasSize_.cx + x] & 0x00FFFFFFu;
+}
+
+// Frames at the back, then the zero line, then the labels, each in stored
+// order: the form's own decorations, below the drawing.
+void Form::paintDecorations(HDC dc) {
+    const RECT all{0, 0, canvasSize_.cx, canvasSize_.cy};
+    FillRect(dc, &all, background_.get());
+    const auto fill = [dc](const RECT &rect, COLORREF colour) {
+        Brush brush(CreateSolidBrush(colour));
+        FillRect(dc, &rect, brush.get());
+    };
+    const COLORREF black = Gdi(SystemColour::WindowText);
+    for (int entry : StackingOrder(rows_)) {
+        if (entry == DrawingInStack)
+            break; // the drawing, and the native controls, lie above
+        const auto i = static_cast<std::size_t>(entry);
+        const Row &row = rows_[i];
+        switch (row.kind) {
+        case Kind::Rectangle: {
+            const RECT rect = scaled(row.left, row.top, row.width, row.height);
+            fill(rect, Gdi(Colour::FromCode(row.fill)));
+            // A one-pixel outline inside the bounds, one logical pixel wide at any DPI.
+            const RECT inner = scaled(row.left + 1, row.top + 1, row.width - 2, row.height - 2);
+            fill({rect.left, rect.top, rect.right, inner.top}, black);
+            fill({rect.left, inner.bottom, rect.right, rect.bottom}, black);
+            fill({rect.left, rect.top, inner.left, rect.bottom}, black);
+            fill({inner.right, rect.top, rect.right, rect.bottom}, black);
+            break;
+        }
+        case Kind::Line: // both end pixels included
+            fill(scaled(row.left, row.top, row.width + 1, row.height + 1), black);
+            break;
+        default: { // a label: opaque in the window's colour, text at its top left
+            RECT rect = scaled(row.left, row.top, widths_[i], row.height);
+            FillRect(dc, &rect, background_.get());
+            Selected selected(dc, font(row.font));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, black);
+            const std::wstring text = Wide(FromUtf8(row.text));
+            // Every character where the layout put it at 96 DPI, scaled: an
+            // outline face does not widen exactly in step with its height,
+            // and the axis captions' "0" and "1" must stay under the ends of
+            // their frames.
+            const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+            const std::vector<int> &ends = characterEnds_[i];
+            std::vector<INT> advances(ends.size());
+            for (std::size_t k = 0; k < ends.size(); ++k)
+                advances[k] = static_cast<INT>(std::lround(ends[k] * ratio)) -
+                              (k ? static_cast<INT>(std::lround(ends[k - 1] * ratio)) : 0);
+            ExtTextOutW(dc, rect.left, rect.top, ETO_CLIPPED, &rect, text.c_str(),
+                        static_cast<UINT>(text.size()), advances.data());
+            break;
+        }
+        }
+    }
+}
+
+// The raster's opaque pixels over the decorations; its pixels are
+// 0xAARRGGBB, the canvas's 0x00RRGGBB, so a drawn pixel copies as it is.
+void Form::composeDrawing(const RECT &area) {
+    const Raster &raster = surface_->raster();
+    if (raster.isEmpty() || !canvasPixels_)
+        return;
+    const int right = std::min<int>({area.right, raster.deviceWidth(), canvasSize_.cx});
+    const int bottom = std::min<int>({area.bottom, raster.deviceHeight(), canvasSize_.cy});
+    for (int y = std::max<int>(area.top, 0); y < bottom; ++y) {
+        const std::uint32_t *from =
+            raster.pixels() + static_cast<std::size_t>(y) * raster.deviceWidth();
+        std::uint32_t *to = canvasPixels_ + static_cast<std::size_t>(y) * canvasSize_.cx;
+        for (int x = std::max<int>(area.left, 0); x < right; ++x)
+            if (from[x] >> 24)
+                to[x] = from[x] & 0x00FFFFFFu;
+    }
+}
+
+} // namespace quorvel::platform::win32

@@ -1,0 +1,231 @@
+#include "native_form.h"
+
+#include "conversions.h"
+#include "error_report.h"
+#include "fonts.h"
+#include "surface.h"
+
+#include <initguid.h>
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+// The window itself: its class, its controls made from the layout's rows,
+// and their places at the monitor's DPI and the window's zoom.
+namespace quorvel::platform::win32 {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"QuorvelForm";
+constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+void RegisterClassOnce() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = DefWindowProcW; // replaced per window below
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+        windowClass.lpszClassName = ClassName;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    if (!registered)
+        throw std::runtime_error("the window class could not be registered");
+}
+
+} // namespace
+
+Form::Form(const FormDesign &design, std::span<const Row> rows)
+    : design_(design), rows_(rows),
+      background_(CreateSolidBrush(Gdi(Colour::FromCode(design.background)))),
+      boxBackground_(CreateSolidBrush(RGB(255, 255, 255))) {
+    RegisterClassOnce();
+    const Text caption = FromUtf8(design.caption);
+    window_ = CreateWindowExW(0, ClassName, Wide(caption).c_str(), Style, CW_USEDEFAULT,
+                              CW_USEDEFAULT, design.clientWidth, design.clientHeight, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!window_)
+        throw std::runtime_error("the window could not be created");
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::Procedure));
+    dpi_ = GetDpiForWindow(window_);
+    if (dpi_ == 0)
+        dpi_ = USER_DEFAULT_SCREEN_DPI;
+    monitorDpi_ = dpi_;
+    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                     reinterpret_cast<void **>(&accessibility_));
+    surface_ = std::make_unique<Surface>(*this, Colour::FromCode(design.drawingColour));
+    createControls();
+    layOut();
+}
+
+Form::~Form() {
+    if (accessibility_)
+        accessibility_->Release();
+    if (window_) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+// Native controls are made in focus order, which is the order Tab follows;
+// labels grow into free room where the stand-in font is wider than the
+// layout's, so that no caption is cut off.
+void Form::createControls() {
+    controls_.resize(rows_.size());
+    widths_.resize(rows_.size());
+    characterEnds_.resize(rows_.size());
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (std::size_t i : FocusOrder(rows_)) {
+        const Row &row = rows_[i];
+        const std::wstring text = Wide(FromUtf8(row.text));
+        HWND child = nullptr;
+        switch (row.kind) {
+        case Kind::Button:
+            child = CreateWindowExW(0, L"BUTTON", text.c_str(),
+                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
+                                    window_, nullptr, instance, nullptr);
+            controls_[i] = std::make_unique<Button>(*this, child);
+            break;
+        case Kind::TextBox:
+            child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
+                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY |
+                                        ES_AUTOHSCROLL | ES_LEFT,
+                                    0, 0, 0, 0, window_, nullptr, instance, nullptr);
+            controls_[i] = std::make_unique<TextBox>(*this, child);
+            break;
+        default:
+            child = CreateWindowExW(0, L"SCROLLBAR", nullptr,
+                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP |
+                                        (row.kind == Kind::HorizontalBar ? SBS_HORZ : SBS_VERT),
+                                    0, 0, 0, 0, window_, nullptr, instance, nullptr);
+            controls_[i] = std::make_unique<ScrollBar>(*this, child, row);
+            break;
+        }
+        if (!child)
+            throw std::runtime_error("a control could not be created");
+        SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(controls_[i].get()));
+        widths_[i] = row.width;
+    }
+    WindowDc screen(nullptr);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const Row &row = rows_[i];
+        if (row.kind == Kind::Label) {
+            controls_[i] = std::make_unique<Label>(FromUtf8(row.text));
+            // Measured at 96 DPI, in the layout's own pixels.
+            FontHandle measure = CreateLayoutFont(row.font, USER_DEFAULT_SCREEN_DPI);
+            Selected selected(screen.get(), measure.get());
+            const std::wstring text = Wide(FromUtf8(row.text));
+            SIZE extent{};
+            std::vector<int> &ends = characterEnds_[i];
+            ends.assign(text.size(), 0);
+            GetTextExtentExPointW(screen.get(), text.c_str(), static_cast<int>(text.size()), 0,
+                                  nullptr, ends.data(), &extent);
+            widths_[i] = std::clamp(static_cast<int>(extent.cx) + 1, row.width,
+                                    row.width + RoomToTheRight(rows_, i, design_.clientWidth));
+        } else if (row.kind == Kind::Line || row.kind == Kind::Rectangle) {
+            controls_[i] = std::make_unique<Shape>();
+            widths_[i] = row.width;
+        }
+    }
+}
+
+HFONT Form::font(const Font &wanted) {
+    const Font &font = wanted.family ? wanted : design_.font;
+    const auto key = std::make_tuple(std::string(font.family), font.pointSize, font.bold);
+    auto found = fonts_.find(key);
+    if (found == fonts_.end())
+        found = fonts_.emplace(key, CreateLayoutFont(font, dpi_)).first;
+    return found->second.get();
+}
+
+RECT Form::scaled(int left, int top, int width, int height) const {
+    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+    return {Edge(left, ratio), Edge(top, ratio), Edge(left + width, ratio),
+            Edge(top + height, ratio)};
+}
+
+// Places the window and its controls at the current DPI, in its fonts.
+void Form::layOut() {
+    fonts_.clear();
+    RECT frame = scaled(0, 0, design_.clientWidth, design_.clientHeight);
+    AdjustWindowRectExForDpi(&frame, Style, FALSE, 0, monitorDpi_); // the frame does not zoom
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        auto *child = dynamic_cast<ChildControl *>(controls_[i].get());
+        if (!child)
+            continue;
+        const Row &row = rows_[i];
+        const RECT place = scaled(row.left, row.top, row.width, row.height);
+        SetWindowPos(child->hwnd(), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(row.font)), TRUE);
+    }
+    surface_->refit();
+    canvas_.reset();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+DrawingSurface &Form::surface() {
+    return *surface_;
+}
+
+void Form::show() {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+    if (initialFocus_)
+        SetFocus(initialFocus_);
+}
+
+std::optional<std::size_t> Form::focusedRow() const {
+    const HWND focused = GetFocus();
+    for (std::size_t i = 0; focused && i < controls_.size(); ++i)
+        if (auto *child = dynamic_cast<const ChildControl *>(controls_[i].get());
+            child && child->hwnd() == focused)
+            return i;
+    return std::nullopt;
+}
+
+void Form::focus(HWND control) {
+    if (IsWindowVisible(window_))
+        SetFocus(control);
+    else
+        initialFocus_ = control;
+}
+
+void Form::showError(const Text &message) {
+    const Text caption = FromUtf8(design_.caption);
+    MessageBoxW(window_, Wide(message).c_str(), Wide(caption).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void Form::showHelp(const Text &title, const Text &text) {
+    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+// The whole window larger or smaller, laid out as at a monitor of that scale,
+// and the drawing made again at it.
+void Form::setZoom(double zoom) {
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    dpi_ = static_cast<UINT>(std::lround(monitorDpi_ * zoom_));
+    note_.shown = false;
+    layOut();
+    if (tools_.rescaled)
+        tools_.rescaled();
+}
+
+} // namespace quorvel::platform::win32
+
+namespace quorvel::platform {
+
+std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows) {
+    return std::make_unique<win32::Form>(design, rows);
+}
+
+} // namespace quorvel::platform

@@ -1,0 +1,137 @@
+// The tools to read the curves on the Win32 window: keys to the window (and
+// a focused bar's to the bar), the context menu it asks for, and the note and
+// the ring, painted over the drawing where the neutral look places them.
+#include "native_form.h"
+
+#include "conversions.h"
+#include "key_events.h"
+#include "tool_look.h"
+
+#include <cmath>
+
+namespace quorvel::platform::win32 {
+
+// The window's keys first, then a focused bar's own, as every backend's bar
+// takes them; the rest go to the control.
+bool Form::toolKey(const MSG &message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
+        return false;
+    const KeyPress press = TranslateKey(message.wParam);
+    if (tools_.key && tools_.key(press))
+        return true;
+    if (message.hwnd != GetFocus() || !IsChild(window_, message.hwnd))
+        return false;
+    auto *bar = dynamic_cast<ScrollBar *>(
+        reinterpret_cast<platform::Control *>(GetWindowLongPtrW(message.hwnd, GWLP_USERDATA)));
+    return bar && bar->key(press);
+}
+
+void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < entries.size(); ++i) // the key after a tab, as menus show it
+        AppendMenuW(menu, MF_STRING, i + 1,
+                    Wide(entries[i].label + u"\t" + entries[i].keys).c_str());
+    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+    POINT screen{static_cast<LONG>(std::lround(x * ratio)),
+                 static_cast<LONG>(std::lround(y * ratio))};
+    ClientToScreen(window_, &screen);
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                                      window_, nullptr);
+    DestroyMenu(menu);
+    if (chosen > 0 && tools_.tool)
+        tools_.tool(entries[static_cast<std::size_t>(chosen - 1)].tool);
+}
+
+// Where the note and the ring are painted, in client pixels, or were until now.
+void Form::invalidateNote() {
+    if (note_.shown)
+        InvalidateRect(window_, &note_.box, FALSE);
+    if (markerShown_)
+        InvalidateRect(window_, &markerBox_, FALSE);
+}
+
+void Form::showNote(double x, double y, const Text &value, const Text &settings) {
+    invalidateNote();
+    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+    const std::wstring text = Wide(value + u"\n" + settings);
+    RECT measured{0, 0, 0, 0};
+    {
+        WindowDc screen(window_);
+        Selected withFont(screen.get(), font(look::NoteFont));
+        DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &measured,
+                  DT_CALCRECT | DT_NOPREFIX);
+    }
+    // Padding on each side and the outline, in the layout's pixels.
+    const double frame = look::NotePadding + 1;
+    const look::Box box = look::PlaceNote(x, y, measured.right / ratio + 2 * frame,
+                                          measured.bottom / ratio + 2 * frame, design_.clientWidth,
+                                          design_.clientHeight);
+    note_ = {true, text, scaledBox(box)};
+    invalidateNote();
+}
+
+void Form::hideNote() {
+    if (!note_.shown)
+        return;
+    invalidateNote();
+    note_.shown = false;
+}
+
+void Form::showMarker(double x, double y) {
+    invalidateNote();
+    const look::Ring ring = look::RingAt(x, y);
+    const double half = look::Ring::Extent / 2;
+    markerShown_ = true;
+    markerBox_ = scaledBox(
+        {ring.centreX - half, ring.centreY - half, look::Ring::Extent, look::Ring::Extent});
+    invalidateNote();
+}
+
+void Form::hideMarker() {
+    invalidateNote();
+    markerShown_ = false;
+}
+
+RECT Form::scaledBox(const look::Box &box) const {
+    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+    const auto at = [ratio](double v) { return static_cast<LONG>(std::lround(v * ratio)); };
+    return {at(box.left), at(box.top), at(box.left + box.width), at(box.top + box.height)};
+}
+
+// The ring and the note, over the drawing.
+void Form::paintTools(HDC dc) {
+    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+    const auto scaled = [ratio](double v) { return static_cast<int>(std::lround(v * ratio)); };
+    if (markerShown_) {
+        const RECT &box = markerBox_;
+        // The circle through the middle of the line, inside the ring's square.
+        const double inset = (look::Ring::Extent / 2 - look::Ring::Radius) * ratio;
+        const RECT circle{static_cast<LONG>(std::lround(box.left + inset)),
+                          static_cast<LONG>(std::lround(box.top + inset)),
+                          static_cast<LONG>(std::lround(box.right - inset)),
+                          static_cast<LONG>(std::lround(box.bottom - inset))};
+        SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Pen halo(CreatePen(PS_SOLID, scaled(look::Ring::HaloWidth), Gdi(look::RingHalo)));
+        Selected withHalo(dc, halo.get());
+        Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
+        Pen ring(CreatePen(PS_SOLID, scaled(look::Ring::Width), Gdi(look::RingInk)));
+        Selected withRing(dc, ring.get());
+        Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
+    }
+    if (note_.shown) {
+        const RECT &frame = note_.box;
+        Brush fill(CreateSolidBrush(Gdi(look::NoteFill)));
+        FillRect(dc, &frame, fill.get());
+        Brush outline(CreateSolidBrush(Gdi(look::NoteOutline)));
+        FrameRect(dc, &frame, outline.get());
+        const int pad = scaled(look::NotePadding) + 1;
+        RECT inside{frame.left + pad, frame.top + pad, frame.right - pad, frame.bottom - pad};
+        Selected withFont(dc, font(look::NoteFont));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, Gdi(look::NoteInk));
+        DrawTextW(dc, note_.text.c_str(), static_cast<int>(note_.text.size()), &inside,
+                  DT_NOPREFIX);
+    }
+}
+
+} // namespace quorvel::platform::win32
