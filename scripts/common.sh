@@ -5,7 +5,8 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages needed to build and run; extra ones come as arguments.
-quorvel_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation)
+quorvel_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libpulse-dev
+    fonts-liberation)
 
 missing_packages() {
     local wanted=("$@") missing=()
@@ -36,7 +37,7 @@ install_exactly() {
     missing=$(missing_packages "$@")
     [ -z "$missing" ] && return 0
     if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
-        echo "Not a Debian system: install CMake, Ninja, a C++20 compiler and Qt 6 Widgets, then run again." >&2
+        echo "Not a Debian system: install CMake, Ninja, a C++20 compiler, Qt 6 Widgets, Fontconfig and the PulseAudio headers, then run again." >&2
         exit 1
     fi
     local sudo=""

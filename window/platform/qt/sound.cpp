@@ -1,5 +1,7 @@
 #include "sound.h"
 
+#include <pulse/simple.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstring>
@@ -9,31 +11,22 @@
 // The desktop's sound server through its simple playback API, opened only
 // when a curve is first played: the program neither links nor loads any audio
 // library at start-up, which keeps its first frame as quick as a bare
-// window's, and needs none to run.
+// window's, and needs none to run. The library's own header gives the types,
+// the constants and the functions' signatures.
 namespace quorvel::platform::qt {
 
 namespace {
 
-struct SampleSpec { // pa_sample_spec
-    int format;
-    std::uint32_t rate;
-    std::uint8_t channels;
-};
-constexpr int SampleS16LE = 3;    // PA_SAMPLE_S16LE
-constexpr int StreamPlayback = 1; // PA_STREAM_PLAYBACK
-
-using New = void *(*)(const char *, const char *, int, const char *, const char *,
-                      const SampleSpec *, const void *, const void *, int *);
-using Write = int (*)(void *, const void *, std::size_t, int *);
-using Drain = int (*)(void *, int *);
-using Free = void (*)(void *);
-
 struct Library {
-    New open = nullptr;
-    Write write = nullptr;
-    Drain drain = nullptr;
-    Free close = nullptr;
+    decltype(&pa_simple_new) open = nullptr;
+    decltype(&pa_simple_write) write = nullptr;
+    decltype(&pa_simple_drain) drain = nullptr;
+    decltype(&pa_simple_free) close = nullptr;
 };
+
+template <class Function> void Find(void *library, const char *name, Function &function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+}
 
 const Library &Pulse() {
     static const Library library = [] {
@@ -41,10 +34,10 @@ const Library &Pulse() {
         void *handle = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
         if (!handle)
             return found;
-        found.open = reinterpret_cast<New>(dlsym(handle, "pa_simple_new"));
-        found.write = reinterpret_cast<Write>(dlsym(handle, "pa_simple_write"));
-        found.drain = reinterpret_cast<Drain>(dlsym(handle, "pa_simple_drain"));
-        found.close = reinterpret_cast<Free>(dlsym(handle, "pa_simple_free"));
+        Find(handle, "pa_simple_new", found.open);
+        Find(handle, "pa_simple_write", found.write);
+        Find(handle, "pa_simple_drain", found.drain);
+        Find(handle, "pa_simple_free", found.close);
         if (!found.open || !found.write || !found.drain || !found.close)
             found = {};
         return found;
@@ -67,10 +60,10 @@ void PlayWav(const std::vector<std::uint8_t> &wav) {
         const Library &pulse = Pulse();
         if (!pulse.open)
             return;
-        const SampleSpec format{SampleS16LE, rate, 1};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, rate, 1};
         int error = 0;
-        void *stream = pulse.open(nullptr, "Quorvel", StreamPlayback, nullptr, "curve", &format,
-                                  nullptr, nullptr, &error);
+        pa_simple *stream = pulse.open(nullptr, "Quorvel", PA_STREAM_PLAYBACK, nullptr, "curve",
+                                       &format, nullptr, nullptr, &error);
         if (!stream)
             return;
         // A tenth of a second at a time, so that a newer sound cuts this one short.
