@@ -24,7 +24,7 @@ try:
     def set_bar(name, millionths):
         driver.execute_script(
             "Quorvel.send(Quorvel.elements.indexOf(document.querySelector("
-            "'[data-name=\"' + arguments[0] + '\"]')), Quorvel.bar.DragEnded, arguments[1])",
+            "'[data-name=\"' + arguments[0] + '\"]')), QuorvelConstants.event.DragEnded, arguments[1])",
             name, millionths)
 
     def click(name):
