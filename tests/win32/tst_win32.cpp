@@ -509,6 +509,7 @@ void ZoomScalesTheWindowAndItsDrawing() {
 
 int main(int argc, char **argv) {
     platform::Application application(argc, argv);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // as a screen reader's own process does
     return check::Run({
         {"bars show their value", BarsShowTheirValues},
         {"arrows point the right way and stop at the ends", ArrowsPointTheRightWayAndStopAtTheEnds},

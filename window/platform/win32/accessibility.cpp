@@ -2,15 +2,51 @@
 
 #include "conversions.h"
 
+#include <initguid.h>
+
 #include <oleacc.h>
 
 // What screen readers hear of the window: the controls' names and
 // descriptions, the drawing's description, and the newest sentence.
 namespace quorvel::platform::win32 {
 
+// The property service is made once the window has shown its first frame,
+// which needs none of the libraries it loads, COM's among them; what was
+// described before then is handed to it now.
+void Form::connectAccessibility() {
+    if (accessibility_ || accessibilityTried_)
+        return;
+    accessibilityTried_ = true;
+    com_ = LoadLibraryW(L"ole32.dll");
+    if (!com_)
+        return;
+    const auto initialize = reinterpret_cast<decltype(&CoInitializeEx)>(
+        reinterpret_cast<void *>(GetProcAddress(com_, "CoInitializeEx")));
+    const auto create = reinterpret_cast<decltype(&CoCreateInstance)>(
+        reinterpret_cast<void *>(GetProcAddress(com_, "CoCreateInstance")));
+    if (!initialize || !create)
+        return;
+    comStarted_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+           reinterpret_cast<void **>(&accessibility_));
+    if (!accessibility_)
+        return;
+    for (const auto &[control, name] : names_) {
+        if (!control) { // the drawing, which is the window's own description
+            accessibility_->SetHwndPropStr(window_, OBJID_CLIENT, CHILDID_SELF,
+                                           PROPID_ACC_DESCRIPTION, Wide(name).c_str());
+            continue;
+        }
+        accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                       Wide(name).c_str());
+        accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                       Wide(descriptions_[control]).c_str());
+    }
+}
+
 // Screen readers take a control's name from the caption beside it. Where the
-// system has no accessibility property service (Wine has none), the name is
-// still kept, and the control stays reachable by its own role.
+// system has no accessibility property service, the name is still kept, and
+// the control stays reachable by its own role.
 void Form::describe(HWND control, const Text &name, const Text &description) {
     names_[control] = name;
     descriptions_[control] = description;

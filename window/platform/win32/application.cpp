@@ -4,26 +4,21 @@
 #include "native_form.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 namespace quorvel::platform {
 
-struct Application::Toolkit {
-    bool com = false;
-};
+// COM, which only the accessibility property service needs, starts with it,
+// after the first frame (see accessibility.cpp).
+struct Application::Toolkit {};
 
 Application::Application(int &, char **) : toolkit_(std::make_unique<Toolkit>()) {
     // The manifest says the same; this covers a build run without it.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    toolkit_->com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 }
 
-Application::~Application() {
-    if (toolkit_->com)
-        CoUninitialize();
-}
+Application::~Application() = default;
 
 int Application::run(Form &form, const std::function<void(Form &)> &shown) {
     auto &window = dynamic_cast<win32::Form &>(form);

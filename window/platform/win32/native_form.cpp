@@ -5,13 +5,14 @@
 #include "fonts.h"
 #include "surface.h"
 
-#include <initguid.h>
-
 #include <oleacc.h>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <stdexcept>
+#include <string>
+#include <tuple>
 
 // The window itself: its class, its controls made from the layout's rows,
 // and their places at the monitor's DPI and the window's zoom.
@@ -20,7 +21,10 @@ namespace quorvel::platform::win32 {
 namespace {
 
 constexpr wchar_t ClassName[] = L"QuorvelForm";
-constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// The controls are clipped out of the window's own paints only after its
+// first frame (see show()): clipping them costs the window system a region for
+// each, and nothing is drawn under them before then.
+constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 void RegisterClassOnce() {
     static const bool registered = [] {
@@ -44,28 +48,43 @@ Form::Form(const FormDesign &design, std::span<const Row> rows)
       background_(CreateSolidBrush(Gdi(Colour::FromCode(design.background)))),
       boxBackground_(CreateSolidBrush(RGB(255, 255, 255))) {
     RegisterClassOnce();
+    // Everything is made at its size and place for the main screen's DPI at
+    // once, which is where a new window opens: each later move is another
+    // round trip to the window system before the first frame.
+    dpi_ = monitorDpi_ = GetDpiForSystem();
+    const RECT frame = windowFrame();
     const Text caption = FromUtf8(design.caption);
     window_ = CreateWindowExW(0, ClassName, Wide(caption).c_str(), Style, CW_USEDEFAULT,
-                              CW_USEDEFAULT, design.clientWidth, design.clientHeight, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window_)
         throw std::runtime_error("the window could not be created");
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::Procedure));
-    dpi_ = GetDpiForWindow(window_);
-    if (dpi_ == 0)
-        dpi_ = USER_DEFAULT_SCREEN_DPI;
-    monitorDpi_ = dpi_;
-    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                     reinterpret_cast<void **>(&accessibility_));
     surface_ = std::make_unique<Surface>(*this, Colour::FromCode(design.drawingColour));
     createControls();
-    layOut();
+    // Elsewhere, as at another screen's DPI.
+    if (const UINT dpi = GetDpiForWindow(window_); dpi && dpi != dpi_) {
+        dpi_ = monitorDpi_ = dpi;
+        layOut();
+    }
+}
+
+// The window's outer size for its client area at the current DPI and zoom;
+// the frame itself keeps the monitor's.
+RECT Form::windowFrame() const {
+    RECT frame = scaled(0, 0, design_.clientWidth, design_.clientHeight);
+    AdjustWindowRectExForDpi(&frame, Style, FALSE, 0, monitorDpi_);
+    return frame;
 }
 
 Form::~Form() {
     if (accessibility_)
         accessibility_->Release();
+    if (comStarted_)
+        if (const auto uninitialize = reinterpret_cast<decltype(&CoUninitialize)>(
+                reinterpret_cast<void *>(GetProcAddress(com_, "CoUninitialize"))))
+            uninitialize();
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
@@ -83,42 +102,57 @@ void Form::createControls() {
     for (std::size_t i : FocusOrder(rows_)) {
         const Row &row = rows_[i];
         const std::wstring text = Wide(FromUtf8(row.text));
+        const RECT place = scaled(row.left, row.top, row.width, row.height);
+        const auto make = [&](DWORD extendedStyle, const wchar_t *windowClass, const wchar_t *words,
+                              DWORD style) {
+            return CreateWindowExW(extendedStyle, windowClass, words,
+                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, place.left,
+                                   place.top, place.right - place.left, place.bottom - place.top,
+                                   window_, nullptr, instance, nullptr);
+        };
         HWND child = nullptr;
         switch (row.kind) {
         case Kind::Button:
-            child = CreateWindowExW(0, L"BUTTON", text.c_str(),
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
-                                    window_, nullptr, instance, nullptr);
+            child = make(0, L"BUTTON", text.c_str(), BS_PUSHBUTTON);
             controls_[i] = std::make_unique<Button>(*this, child);
             break;
         case Kind::TextBox:
-            child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY |
-                                        ES_AUTOHSCROLL | ES_LEFT,
-                                    0, 0, 0, 0, window_, nullptr, instance, nullptr);
+            child = make(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
+                         ES_READONLY | ES_AUTOHSCROLL | ES_LEFT);
             controls_[i] = std::make_unique<TextBox>(*this, child);
             break;
         default:
-            child = CreateWindowExW(0, L"SCROLLBAR", nullptr,
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP |
-                                        (row.kind == Kind::HorizontalBar ? SBS_HORZ : SBS_VERT),
-                                    0, 0, 0, 0, window_, nullptr, instance, nullptr);
+            child = make(0, L"SCROLLBAR", nullptr,
+                         row.kind == Kind::HorizontalBar ? SBS_HORZ : SBS_VERT);
             controls_[i] = std::make_unique<ScrollBar>(*this, child, row);
             break;
         }
         if (!child)
             throw std::runtime_error("a control could not be created");
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.font)), FALSE);
         SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(controls_[i].get()));
         widths_[i] = row.width;
     }
     WindowDc screen(nullptr);
+    // Labels are measured at 96 DPI in the layout's own pixels, in the window's
+    // own fonts where it is at 96 DPI; most share one.
+    std::map<std::tuple<std::string, double, bool>, FontHandle> measuring;
+    const auto measuringFont = [&](const Font &face) {
+        if (dpi_ == USER_DEFAULT_SCREEN_DPI)
+            return font(face);
+        const auto key = std::make_tuple(std::string(face.family), face.pointSize, face.bold);
+        auto found = measuring.find(key);
+        if (found == measuring.end())
+            found = measuring.emplace(key, CreateLayoutFont(face, USER_DEFAULT_SCREEN_DPI)).first;
+        return found->second.get();
+    };
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
         if (row.kind == Kind::Label) {
             controls_[i] = std::make_unique<Label>(FromUtf8(row.text));
             // Measured at 96 DPI, in the layout's own pixels.
-            FontHandle measure = CreateLayoutFont(row.font, USER_DEFAULT_SCREEN_DPI);
-            Selected selected(screen.get(), measure.get());
+            Selected selected(screen.get(),
+                              measuringFont(row.font.family ? row.font : design_.font));
             const std::wstring text = Wide(FromUtf8(row.text));
             SIZE extent{};
             std::vector<int> &ends = characterEnds_[i];
@@ -135,6 +169,10 @@ void Form::createControls() {
 }
 
 HFONT Form::font(const Font &wanted) {
+    if (fontsDpi_ != dpi_) {
+        fonts_.clear();
+        fontsDpi_ = dpi_;
+    }
     const Font &font = wanted.family ? wanted : design_.font;
     const auto key = std::make_tuple(std::string(font.family), font.pointSize, font.bold);
     auto found = fonts_.find(key);
@@ -151,9 +189,7 @@ RECT Form::scaled(int left, int top, int width, int height) const {
 
 // Places the window and its controls at the current DPI, in its fonts.
 void Form::layOut() {
-    fonts_.clear();
-    RECT frame = scaled(0, 0, design_.clientWidth, design_.clientHeight);
-    AdjustWindowRectExForDpi(&frame, Style, FALSE, 0, monitorDpi_); // the frame does not zoom
+    const RECT frame = windowFrame();
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
@@ -178,8 +214,16 @@ DrawingSurface &Form::surface() {
 void Form::show() {
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
+    // A timer's message comes only once the queue is empty: after the first
+    // frame is out.
+    SetTimer(window_, FirstFrameShown, USER_TIMER_MINIMUM, nullptr);
     if (initialFocus_)
         SetFocus(initialFocus_);
+}
+
+void Form::afterFirstFrame() {
+    SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPCHILDREN);
+    connectAccessibility();
 }
 
 std::optional<std::size_t> Form::focusedRow() const {

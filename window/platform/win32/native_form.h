@@ -81,6 +81,11 @@ protected:
 private:
     // Posted to show what a handler drew once it has returned.
     static constexpr UINT ShowDrawing = WM_APP + 1;
+    // What waits until the first frame is out: clipping the controls out of
+    // the window's paints, and the accessibility property service.
+    static constexpr UINT_PTR FirstFrameShown = 1;
+    void afterFirstFrame();
+    void connectAccessibility();
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -94,6 +99,7 @@ private:
     void composeDrawing(const RECT &area);
     HFONT font(const Font &font);
     RECT scaled(int left, int top, int width, int height) const;
+    RECT windowFrame() const;
     RECT scaledBox(const look::Box &box) const;
 
     const FormDesign &design_;
@@ -112,7 +118,8 @@ private:
     // Where each character of a label ends at 96 DPI, in the layout's own font.
     std::vector<std::vector<int>> characterEnds_;
     std::unique_ptr<Surface> surface_;
-    std::map<std::tuple<std::string, double, bool>, FontHandle> fonts_; // at dpi_
+    std::map<std::tuple<std::string, double, bool>, FontHandle> fonts_; // at fontsDpi_
+    UINT fontsDpi_ = 0;
     Brush background_;
     Brush boxBackground_;
     // The client area as last composed: decorations with the drawing over them.
@@ -121,6 +128,9 @@ private:
     std::uint32_t *canvasPixels_ = nullptr;
     SIZE canvasSize_{0, 0};
     IAccPropServices *accessibility_ = nullptr;
+    bool accessibilityTried_ = false;
+    HMODULE com_ = nullptr; // ole32, loaded with the service
+    bool comStarted_ = false;
     ToolEvents tools_;
     struct Note {
         bool shown = false;

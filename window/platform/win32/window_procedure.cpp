@@ -119,6 +119,12 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             tools_.rescaled();
         return 0;
     }
+    case WM_TIMER:
+        if (wParam == FirstFrameShown) {
+            KillTimer(window_, FirstFrameShown);
+            afterFirstFrame();
+        }
+        return 0;
     case WM_DESTROY:
         if (quitOnClose_)
             PostQuitMessage(0);
