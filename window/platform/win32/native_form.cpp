@@ -130,7 +130,6 @@ void Form::createControls() {
         if (!child)
             throw std::runtime_error("a control could not be created");
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.font)), FALSE);
-        SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(controls_[i].get()));
         widths_[i] = row.width;
     }
     WindowDc screen(nullptr);
@@ -224,6 +223,16 @@ void Form::show() {
 void Form::afterFirstFrame() {
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPCHILDREN);
     connectAccessibility();
+}
+
+// A dozen controls: looked up here, not stored on each child window, which
+// would cost a round trip to the window system apiece before the first frame.
+platform::Control *Form::controlOf(HWND child) const {
+    for (const auto &control : controls_)
+        if (const auto *native = dynamic_cast<const ChildControl *>(control.get());
+            native && child && native->hwnd() == child)
+            return control.get();
+    return nullptr;
 }
 
 std::optional<std::size_t> Form::focusedRow() const {

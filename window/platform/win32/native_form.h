@@ -55,6 +55,8 @@ public:
     }
 
     HWND hwnd() const { return window_; }
+    // The control behind a child window, or nullptr.
+    platform::Control *controlOf(HWND child) const;
     UINT dpi() const { return dpi_; }
     const FormDesign &design() const { return design_; }
     // Whether closing this form ends the event loop (the program's own window).

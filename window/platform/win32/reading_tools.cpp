@@ -21,8 +21,7 @@ bool Form::toolKey(const MSG &message) {
         return true;
     if (message.hwnd != GetFocus() || !IsChild(window_, message.hwnd))
         return false;
-    auto *bar = dynamic_cast<ScrollBar *>(
-        reinterpret_cast<platform::Control *>(GetWindowLongPtrW(message.hwnd, GWLP_USERDATA)));
+    auto *bar = dynamic_cast<ScrollBar *>(controlOf(message.hwnd));
     return bar && bar->key(press);
 }
 

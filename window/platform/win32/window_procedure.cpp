@@ -30,15 +30,13 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED && lParam)
-            if (auto *pressed = dynamic_cast<Button *>(reinterpret_cast<platform::Control *>(
-                    GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA))))
+            if (auto *pressed = dynamic_cast<Button *>(controlOf(reinterpret_cast<HWND>(lParam))))
                 pressed->clicked();
         return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (lParam)
-            if (auto *bar = dynamic_cast<ScrollBar *>(reinterpret_cast<platform::Control *>(
-                    GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA))))
+            if (auto *bar = dynamic_cast<ScrollBar *>(controlOf(reinterpret_cast<HWND>(lParam))))
                 bar->scrolled(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC: // read-only boxes, white like any box
