@@ -63,7 +63,10 @@ public:
     void setText(const QString &text) {
         text_ = text;
         const double zoom = ZoomOf(this);
-        setFont(LookFont(look::NoteFont, zoom));
+        if (zoom != fontZoom_) { // the pointer moves often, the zoom seldom
+            setFont(LookFont(look::NoteFont, zoom));
+            fontZoom_ = zoom;
+        }
         const QSize size =
             fontMetrics().size(0, text_) +
             QSize(1, 1) * static_cast<int>(std::lround(2 * look::NotePadding * zoom + 2));
@@ -85,6 +88,7 @@ protected:
 
 private:
     QString text_;
+    double fontZoom_ = 0;
 };
 
 ReadingTools::ReadingTools(QWidget *form) : QObject(form), form_(form) {
