@@ -34,8 +34,8 @@ int main(int argc, char **argv) {
         QTimer::singleShot(0, shown, &QWidget::close);
     });
     // Qt names the window's class after the application.
-    const bool rightClass = !StartupWMClass().isEmpty() &&
-                            QApplication::applicationName() == StartupWMClass();
+    const bool rightClass =
+        !StartupWMClass().isEmpty() && QApplication::applicationName() == StartupWMClass();
     std::printf("window shown: %s, class as the launcher's: %s, exit status %d\n",
                 rightWindow ? "yes" : "no", rightClass ? "yes" : "no", status);
     return rightWindow && rightClass && status == 0 ? 0 : 1;
