@@ -61,4 +61,14 @@ struct Legend {
 Legend PlaceLegend(double windowWidth, double windowHeight, const std::vector<double> &lineWidths,
                    double lineHeight);
 
+// The classic scroll bar, for a backend that draws its own (Qt's style, the
+// page): the trough, and every part on it, outlined in a dark grey that
+// stands out at least 3:1 against the trough, the parts' face and the window;
+// a part held down is darker; the arrows are black triangles.
+inline constexpr Rgb BarTrough{220, 220, 220};
+inline constexpr Rgb BarFace{240, 240, 240};
+inline constexpr Rgb BarPressed{192, 192, 192};
+inline constexpr Rgb BarOutline{64, 64, 64};
+inline constexpr Rgb BarArrow{0, 0, 0};
+
 } // namespace quorvel::platform::look

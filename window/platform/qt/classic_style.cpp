@@ -1,5 +1,7 @@
 #include "classic_style.h"
 
+#include "tool_look.h"
+
 #include "zoom.h"
 
 #include <QApplication>
@@ -83,9 +85,9 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
         return QProxyStyle::drawComplexControl(control, option, painter, widget);
     painter->save();
     const double zoom = ZoomOf(widget);
-    // The trough, and every part on it, outlined in a dark grey that stands
-    // out at least 3:1 against the trough, the parts' face and the window.
-    const QColor outline(0x40, 0x40, 0x40), trough(0xDC, 0xDC, 0xDC), face(0xF0, 0xF0, 0xF0);
+    const auto colour = [](Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
+    const QColor outline = colour(look::BarOutline), trough = colour(look::BarTrough),
+                 face = colour(look::BarFace);
     const auto framed = [&](const QRect &rect, const QColor &fill) {
         painter->fillRect(rect, outline);
         painter->fillRect(rect.adjusted(1, 1, -1, -1), fill);
@@ -93,7 +95,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     framed(bar->rect, trough);
     const bool enabled = bar->state & State_Enabled;
     const bool horizontal = bar->orientation == Qt::Horizontal;
-    const QColor pressed(0xC0, 0xC0, 0xC0);
+    const QColor pressed = colour(look::BarPressed);
     for (SubControl arrow : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
         const QRect rect = ScrollBarPart(*bar, arrow, zoom);
         framed(rect, bar->activeSubControls & arrow && bar->state & State_Sunken ? pressed : face);
@@ -108,7 +110,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
         const QPointF b = horizontal ? QPointF(c.x() - toward * r, c.y() + 1.6 * r)
                                      : QPointF(c.x() + 1.6 * r, c.y() - toward * r);
         painter->setPen(Qt::NoPen);
-        painter->setBrush(enabled ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
+        painter->setBrush(enabled ? colour(look::BarArrow) : QColor(0x80, 0x80, 0x80));
         painter->drawPolygon(QPolygonF{tip, a, b});
     }
     if (enabled && bar->maximum > bar->minimum)

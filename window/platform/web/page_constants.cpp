@@ -91,7 +91,17 @@ std::string ToolsStyle() {
            "px; border: " + Number(Ring::Width) + "px solid " + Css(look::RingInk) +
            "; border-radius: 50%; box-shadow: 0 0 0 " + Number(halo) + "px " + Css(look::RingHalo) +
            ", inset 0 0 0 " + Number(halo) + "px " + Css(look::RingHalo) +
-           "; pointer-events: none; }\n";
+           "; pointer-events: none; }\n"
+           ".q-bar { background: " +
+           Css(look::BarTrough) + "; box-shadow: inset 0 0 0 1px " + Css(look::BarOutline) +
+           "; }\n"
+           ".q-arrow, .q-thumb { background: " +
+           Css(look::BarFace) + "; border: 1px solid " + Css(look::BarOutline) + "; }\n" +
+           ".q-arrow:active { background: " + Css(look::BarPressed) + "; }\n" +
+           ".q-h .q-start::after { border-right-color: " + Css(look::BarArrow) + "; }\n" +
+           ".q-h .q-end::after { border-left-color: " + Css(look::BarArrow) + "; }\n" +
+           ".q-v .q-start::after { border-bottom-color: " + Css(look::BarArrow) + "; }\n" +
+           ".q-v .q-end::after { border-top-color: " + Css(look::BarArrow) + "; }\n";
 }
 
 } // namespace quorvel::platform::web

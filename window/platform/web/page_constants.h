@@ -11,7 +11,7 @@ namespace quorvel::platform::web {
 // A script that defines QuorvelConstants.
 std::string PageConstants();
 
-// Style rules for the note and the ring.
+// Style rules for the note, the ring and the classic bar's colours.
 std::string ToolsStyle();
 
 } // namespace quorvel::platform::web

@@ -45,10 +45,10 @@ Quorvel.clipboard = {
       }
       if (e.classList.contains('q-bar'))
         Array.from(e.children).forEach(function (part) {
-          var p = part.getBoundingClientRect();
-          c.fillStyle = '#f0f0f0';
+          var p = part.getBoundingClientRect(), look = getComputedStyle(part);
+          c.fillStyle = look.backgroundColor;
           c.fillRect(p.left - box.left, p.top - box.top, p.width, p.height);
-          c.strokeStyle = '#404040';
+          c.strokeStyle = look.borderTopColor;
           c.strokeRect(p.left - box.left + 0.5, p.top - box.top + 0.5, p.width - 1, p.height - 1);
         });
       var text = e.tagName === 'INPUT' ? e.value : e.classList.contains('q-bar') ? '' : e.textContent;
