@@ -129,8 +129,9 @@ void TestWindow::windowItself() {
     QCOMPARE(window.Label8.count(), 5);
     QCOMPARE(Native(window.Label8[4])->text(), QString("_"));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, Native(window.Deltap[0]));
-    // The children are the 31 controls and the drawing layer, nothing else.
-    QCOMPARE(Native(window.form())->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 32);
+    // The children are the 31 controls, the drawing layer and the screen
+    // reader's announcer, nothing else.
+    QCOMPARE(Native(window.form())->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 33);
 }
 
 void TestWindow::fonts_data() {

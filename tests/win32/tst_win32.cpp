@@ -11,6 +11,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -415,6 +416,12 @@ void ControlsAreNamedForScreenReaders() {
         box->get_accValue(self, &value);
         CHECK_TEXT(value ? Text(value, value + SysStringLen(value)) : Text(), Expected("0.667"));
         SysFreeString(value);
+        // A read-only entry, as a screen reader names it.
+        VARIANT role{}, state{};
+        CHECK(box->get_accRole(self, &role) == S_OK && role.vt == VT_I4 &&
+              role.lVal == ROLE_SYSTEM_TEXT);
+        CHECK(box->get_accState(self, &state) == S_OK && state.vt == VT_I4 &&
+              (state.lVal & STATE_SYSTEM_READONLY) && (state.lVal & STATE_SYSTEM_FOCUSABLE));
         box->Release();
     }
 }
@@ -430,6 +437,38 @@ Text ClipboardText(HWND owner) {
     }
     CloseClipboard();
     return text;
+}
+
+std::vector<HWND> describedAgain; // windows whose description changed, as a screen reader hears
+
+void CALLBACK HeardDescriptionChange(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD,
+                                     DWORD) {
+    if (event == EVENT_OBJECT_DESCRIPTIONCHANGE)
+        describedAgain.push_back(window);
+}
+
+// What RUN drew is said through the focused button: a screen reader hears its
+// description change. (The words themselves go through the accessibility
+// property service, which Wine only stubs.)
+void RunSaysWhatItDrew() {
+    Window t;
+    for (int i = 0; i < 50; ++i) { // the service starts once the first frame is out
+        Sleep(20);
+        t.pump();
+    }
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                        HeardDescriptionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    t.setBars(80, 100, 60, 100);
+    SetFocus(Native(t.window.RUN));
+    describedAgain.clear();
+    t.click(t.window.RUN);
+    for (int i = 0; i < 10; ++i) {
+        Sleep(10);
+        t.pump();
+    }
+    UnhookWinEvent(hook);
+    CHECK(std::count(describedAgain.begin(), describedAgain.end(), Native(t.window.RUN)) >= 1);
 }
 
 // On a flat curve at p = 0.5: the note by the pointer, reading mode's keys
@@ -527,6 +566,7 @@ int main(int argc, char **argv) {
          DrawingLinesUpWithTheFramesAtEveryScale},
         {"captions stay where the layout puts them", CaptionsStayWhereTheLayoutPutsThem},
         {"controls are named for screen readers", ControlsAreNamedForScreenReaders},
+        {"RUN says what it drew", RunSaysWhatItDrew},
         {"tools read the curves", ToolsReadTheCurves},
         {"zoom scales the window and its drawing", ZoomScalesTheWindowAndItsDrawing},
     });

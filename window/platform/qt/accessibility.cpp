@@ -62,7 +62,9 @@ private:
 // screen reader reads it, by word or by character, through its text.
 class BoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit BoxAccessible(TextBox *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+    // An entry that reads, never edits: as a browser's read-only box, which
+    // a screen reader reads as "read only entry" and its number.
+    explicit BoxAccessible(TextBox *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface)
@@ -162,6 +164,18 @@ private:
     }
 };
 
+// The announcer: a notification whose name is the sentence it says.
+class AnnouncerAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name)
+            return static_cast<Announcer *>(widget())->sentence();
+        return {};
+    }
+};
+
 QAccessibleInterface *Factory(const QString &, QObject *object) {
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
@@ -174,10 +188,29 @@ QAccessibleInterface *Factory(const QString &, QObject *object) {
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (dynamic_cast<Form *>(widget))
         return new FormAccessible(widget);
+    if (auto *announcer = dynamic_cast<Announcer *>(widget))
+        return new AnnouncerAccessible(announcer);
     return nullptr;
 }
 
 } // namespace
+
+Announcer::Announcer(QWidget *form) : QWidget(form) {
+    setGeometry(0, 0, 1, 1);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+// Hidden and shown again, so that a sentence said twice is spoken twice.
+void Announcer::say(const QString &sentence) {
+    sentence_ = sentence;
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
 
 void InstallAccessibility() {
     static const bool installed = [] {

@@ -4,6 +4,7 @@
 #include "qt_colour.h"
 #include "zoom.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 
 namespace quorvel::platform::qt {
@@ -30,6 +31,18 @@ void Button::onClick(Handler handler) {
 
 TextBox::TextBox(QWidget *parent) : Control(parent) {
     setReadOnly(true);
+}
+
+// QLineEdit selects all of its text when Tab brings focus; told of another
+// reason, it leaves the text alone and sends a screen reader no selection or
+// caret change ahead of the focus itself, which would keep the focus unspoken.
+void TextBox::focusInEvent(QFocusEvent *event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        QFocusEvent leaveTheTextAlone(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&leaveTheTextAlone);
+        return;
+    }
+    QLineEdit::focusInEvent(event);
 }
 
 void TextBox::setText(const Text &text) {

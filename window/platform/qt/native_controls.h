@@ -26,6 +26,11 @@ public:
     explicit TextBox(QWidget *parent);
     Text text() const override { return FromQString(QLineEdit::text()); }
     void setText(const Text &text) override;
+
+protected:
+    // Tab leaves the text as it was, unselected, as a read-only box in a
+    // browser does: a screen reader then reads the number, not "selected".
+    void focusInEvent(QFocusEvent *event) override;
 };
 
 class Label : public Control<QLabel, platform::Label> {

@@ -101,6 +101,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design
                                 design.clientHeight);
     surface_->setGeometry(0, 0, design.clientWidth, design.clientHeight);
     surface_->setAccessibleName(QStringLiteral("Drawing"));
+    surface_->setAnnouncer(new Announcer(this));
     // The icon is decoded and handed to the window system only once the first
     // frame is up; the first picture does not need it.
     new AfterFirstFrame(*this, [this] { setWindowIcon(AppIcon()); });

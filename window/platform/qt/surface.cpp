@@ -1,9 +1,9 @@
 #include "surface.h"
 
+#include "accessibility.h"
 #include "zoom.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -42,32 +42,9 @@ void DrawingLayer::setDescription(const Text &text) {
     QAccessible::updateAccessibility(&event);
 }
 
-// Orca speaks a change of the focused control's description; Qt 6.4 has no
-// announcement of its own. The control the user just pressed (RUN or W Mean)
-// has focus, and says what it drew until focus moves on.
 void DrawingLayer::announce(const Text &sentence) {
-    QWidget *focused = QApplication::focusWidget();
-    if (!focused || focused->window() != window()) {
-        restoreAnnounced();
-        return;
-    }
-    if (focused != announcedOn_) {
-        restoreAnnounced();
-        announcedOn_ = focused;
-        announcedOnDescription_ = focused->accessibleDescription();
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *) {
-            if (old && old == announcedOn_)
-                restoreAnnounced();
-        });
-    }
-    focused->setAccessibleDescription(ToQString(sentence));
-}
-
-void DrawingLayer::restoreAnnounced() {
-    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
-    if (announcedOn_)
-        announcedOn_->setAccessibleDescription(announcedOnDescription_);
-    announcedOn_ = nullptr;
+    if (announcer_)
+        announcer_->say(ToQString(sentence));
 }
 
 QImage DrawingLayer::image() const {

@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <QPointF>
-#include <QPointer>
 #include <QWidget>
 
 namespace quorvel::platform::qt {
@@ -21,7 +20,9 @@ public:
     void setDescription(const Text &text) override;
     // Fits the raster to the window's scale and zoom again, keeping the drawing.
     void refit() { fitRaster(); }
+    // Spoken by the window's announcer.
     void announce(const Text &sentence) override;
+    void setAnnouncer(class Announcer *announcer) { announcer_ = announcer; }
 
     QPointF currentPoint() const { return {raster().currentX(), raster().currentY()}; }
     // A copy of the raster in device pixels; a null image until something is drawn.
@@ -36,15 +37,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void restoreAnnounced();
-
     int layoutWidth_, layoutHeight_;
 
     bool repaintPending_ = false;
-    // The focused control that speaks the newest sentence as its description,
-    // and the description it had, back once focus leaves it.
-    QPointer<QWidget> announcedOn_;
-    QString announcedOnDescription_;
+    class Announcer *announcer_ = nullptr;
 };
 
 } // namespace quorvel::platform::qt

@@ -25,9 +25,7 @@ EM_JS(void, JsSetCanvasDescription, (int id, const char16_t *text, int length), 
 });
 
 EM_JS(void, JsAnnounce, (const char16_t *text, int length), {
-    var live = document.getElementById('q-announce');
-    if (live)
-        live.textContent = Quorvel.text(text, length);
+    Quorvel.announce(Quorvel.text(text, length));
 });
 
 // clang-format on

@@ -47,4 +47,23 @@ var Quorvel = {
   },
 };
 
+// Has a screen reader speak a sentence through the live region, once: the
+// region is emptied soon after, and before a dialog opens, since a browser
+// tells of its text again when the page behind a dialog comes back.
+Quorvel.announce = function (sentence) {
+  var live = document.getElementById('q-announce');
+  if (!live)
+    return;
+  clearTimeout(Quorvel.quietTimer);
+  live.textContent = sentence;
+  Quorvel.quietTimer = setTimeout(Quorvel.quiet, 1000);
+};
+
+Quorvel.quiet = function () {
+  clearTimeout(Quorvel.quietTimer);
+  var live = document.getElementById('q-announce');
+  if (live)
+    live.textContent = '';
+};
+
 Module.postRun = [function () { Quorvel.readyAt = performance.now(); }];
