@@ -26,6 +26,9 @@ wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth)
 # Debian's Chromium.
 web_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fonttools python3-brotli)
 browser_packages=(chromium chromium-driver python3-selenium)
+# A real screen reader, heard through its log: Orca on its own X server and
+# session bus, its speech going nowhere.
+screen_reader_packages=(orca speech-dispatcher at-spi2-core dbus-x11 xvfb xdotool)
 
 install_packages() {
     install_exactly "${quorvel_packages[@]}" "$@"

@@ -123,8 +123,11 @@ public:
         return -1;
     }
     void scrollToSubstring(int, int) override {} // always shown whole
-    QString attributes(int offset, int *startOffset, int *endOffset) const override {
-        *startOffset = *endOffset = offset;
+    // No attributes, in one run over the whole text: a run of no length at
+    // each offset has a screen reader lose the last character of a line.
+    QString attributes(int, int *startOffset, int *endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
         return {};
     }
 

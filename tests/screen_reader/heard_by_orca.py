@@ -1,0 +1,206 @@
+#!/usr/bin/python3
+"""What a blind student hears: the Linux program or the page, driven with real
+keys beside a real Orca (run inside with_orca.sh), and every step checked
+against what Orca said, from its log. Usage:
+    heard_by_orca.py OUTDIR program PROGRAM
+    heard_by_orca.py OUTDIR page PAGE.html"""
+import datetime
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+OUT, TARGET, PATH = sys.argv[1:4]
+PAUSE = 1.2  # Orca speaks a step within a second
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+
+
+def focus_window(name):
+    """Gives the window the keyboard, as a window manager would (there is none)."""
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", name,
+                    "windowfocus", "--sync"], check=True, timeout=30,
+                   stdout=subprocess.DEVNULL)
+
+
+def spoken():
+    """Every utterance so far: (time of day in seconds, text)."""
+    said = []
+    with open(os.path.join(OUT, "debug.out"), encoding="utf-8", errors="replace") as log:
+        for line in log:
+            found = re.match(r"(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'", line)
+            if found:
+                h, m, s, text = found.groups()
+                said.append((int(h) * 3600 + int(m) * 60 + float(s), text))
+    return said
+
+
+def now():
+    t = datetime.datetime.now()
+    return t.hour * 3600 + t.minute * 60 + t.second + t.microsecond / 1e6
+
+
+class Steps:
+    def __init__(self):
+        self.done = []  # (name, start, end)
+
+    def __call__(self, name, *keys, pause=PAUSE, since=None):
+        start = now() if since is None else since
+        if keys:
+            key(*keys)
+        time.sleep(pause)
+        self.done.append((name, start, now()))
+
+    def heard(self, name):
+        """What Orca said during a step."""
+        for step, start, end in self.done:
+            if step == name:
+                return [text for at, text in spoken() if start <= at < end]
+        raise KeyError(name)
+
+
+def check(steps, expectations):
+    """expectations: (step, [words heard once at least], [words not heard]),
+    words as regular expressions over what was said in that step, joined."""
+    failures = []
+    for step, wanted, unwanted in expectations:
+        said = " | ".join(steps.heard(step))
+        for words in wanted:
+            if not re.search(words, said):
+                failures.append("%s: did not hear %r in: %s" % (step, words, said))
+        for words in unwanted:
+            if re.search(words, said):
+                failures.append("%s: heard %r in: %s" % (step, words, said))
+    for failure in failures:
+        print("FAIL: " + failure)
+    print("%d steps, %d failures" % (len(steps.done), len(failures)))
+    return 1 if failures else 0
+
+
+def once(words):
+    """A pattern that matches words said once, and not twice."""
+    return r"^(?!.*%s.*%s).*%s" % ((re.escape(words),) * 3)
+
+
+def program(path):
+    """The Linux program: boxes and bars as their boxes show them, a message
+    box, RUN and W Mean's sentences, reading mode's steps."""
+    started = now()
+    window = subprocess.Popen([path], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+    try:
+        focus_window("Quorvel, deterministic")
+        step = Steps()
+        step("first box", pause=2.0, since=started)
+        step("next box", "Tab")
+        step("p bar", "Tab", "Tab", "Tab")
+        step("p up", "Up")
+        step("RUN", "Tab")
+        step("nothing set", "space")
+        step("message closed", "Return", pause=0.3)
+        focus_window("Quorvel, deterministic")  # back from the message, as a desktop does
+        step("after the message", pause=0.8)
+        step("w(AA) to 1", "Tab", "End")
+        step("w(Aa) to 1", "Tab", "End")
+        step("w(aa) up", "Tab", "Right")
+        step("back to RUN", "shift+Tab", "shift+Tab", "shift+Tab")
+        step("run", "space")
+        step("W Mean", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab")
+        step("sweep", "space")
+        step("read values", "F6")
+        step("next point", "Right")
+        step("reading ends", "Escape")
+        step("w(AA) box", "Tab")
+    finally:
+        window.terminate()
+        window.wait(10)
+    return check(step, [
+        ("first box", [r"Fitness w\(AA\) read only text", r"w\(AA"], []),
+        ("next box", [r"Fitness w\(Aa\) read only text"], ["selected", "unselected"]),
+        ("p bar", [r"p0 scroll bar"], []),
+        ("p up", [r"0\.001"], []),
+        ("nothing set", [once("Every fitness is 0"), r"OK push button"], []),
+        ("after the message", [], [r"Trajectory", r"Every fitness"]),
+        ("w(AA) to 1", [r"Fitness w\(AA\) scroll bar", r"1\.00"], []),
+        ("run", [once("Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0.01, from p0 0.001 to p100 "
+                      "0.990.")], []),
+        ("sweep", [once("Mean fitness and change curves: w(AA) 1, w(Aa) 1, w(aa) 0.01; mean "
+                        "fitness rising from 0.010 to 1.000")], []),
+        ("read values", [once("p = 0.000: mean fitness 0.010; w = 1, 1, 0.01")], []),
+        ("next point", [once("p = 0.001: mean fitness")], []),
+        ("reading ends", [once("Reading values ended.")], []),
+        ("w(AA) box", [r"Fitness w\(AA\) read only text", r"\| 1\b"], ["Trajectory", "Mean fitness"]),
+    ])
+
+
+def page(path):
+    """The page in Chromium: the same, and the help, which must leave the
+    screen reader handing the page its keys, and the context menu."""
+    profile = tempfile.mkdtemp()
+    started = now()
+    browser = subprocess.Popen(
+        ["chromium", "--no-sandbox", "--disable-gpu", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--disable-quic", "--force-renderer-accessibility", "--test-type",
+         "--user-data-dir=" + profile, "--window-size=900,700", "--lang=en-US",
+         "file://" + os.path.abspath(path)],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        focus_window("Quorvel, deterministic")
+        step = Steps()
+        step("first box", pause=3.0, since=started)
+        step("p bar", "Tab", "Tab", "Tab", "Tab")
+        step("p up", "Up")
+        step("RUN", "Tab")
+        step("nothing set", "space")
+        step("message closed", "Return")
+        step("w(AA) to 1", "Tab", "End")
+        step("w(Aa) to 1", "Tab", "End")
+        step("w(aa) up", "Tab", "Right")
+        step("back to RUN", "shift+Tab", "shift+Tab", "shift+Tab")
+        step("run", "space")
+        step("help", "alt+shift+h")
+        step("help closed", "Escape")
+        step("help again", "alt+shift+h")
+        step("help closed again", "Escape")
+        step("read values", "F6")
+        step("next point", "Right")
+        step("reading ends", "Escape")
+        step("menu", "shift+F10")
+        step("menu closed", "Escape")
+        # Where the reader reads the page as a document, the menu still opens.
+        step("browse mode", "Insert+a")
+        step("menu in browse mode", "shift+F10")
+        step("help from the menu", "Up", "Return")
+        step("help from the menu closed", "Escape")
+    finally:
+        browser.terminate()
+        browser.wait(10)
+    return check(step, [
+        ("first box", [r"Fitness w\(AA\) read only entry"], []),
+        ("p bar", [r"p0 vertical scroll bar"], []),
+        ("p up", [r"0\.001"], []),
+        ("nothing set", [once("Every fitness is 0"), r"OK push button"], ["Browse mode"]),
+        ("message closed", [r"RUN push button"], [r"Trajectory", r"Every fitness"]),
+        ("w(AA) to 1", [r"Fitness w\(AA\) horizontal scroll bar", r"\| 1\b"], []),
+        ("run", [once("Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0.01, from p0 0.001 to p100 "
+                      "0.990.")], []),
+        ("help", [once("Quorvel, deterministic: help"), r"Close push button"], ["Headings"]),
+        ("help closed", [r"RUN push button"], [r"Trajectory", r"Browse mode"]),
+        ("help again", [once("Quorvel, deterministic: help")], ["Headings"]),
+        ("read values", [once("generation 0: p = 0.001; w = 1, 1, 0.01; p0 = 0.001")], []),
+        ("next point", [once("generation 1: p = ")], []),
+        ("reading ends", [once("Reading values ended.")], []),
+        ("menu", [r"menu", r"Read values F6"], []),
+        ("menu closed", [r"RUN push button"], ["Reading values ended", "Trajectory"]),
+        ("browse mode", [r"Browse mode"], []),
+        ("menu in browse mode", [r"Help Alt\+Shift\+H"], []),
+        ("help from the menu", [once("Quorvel, deterministic: help")], []),
+    ])
+
+
+if __name__ == "__main__":
+    sys.exit(program(PATH) if TARGET == "program" else page(PATH))
