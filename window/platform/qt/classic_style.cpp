@@ -1,5 +1,6 @@
 #include "classic_style.h"
 
+#include "qt_colour.h"
 #include "tool_look.h"
 
 #include "zoom.h"
@@ -85,9 +86,8 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
         return QProxyStyle::drawComplexControl(control, option, painter, widget);
     painter->save();
     const double zoom = ZoomOf(widget);
-    const auto colour = [](Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
-    const QColor outline = colour(look::BarOutline), trough = colour(look::BarTrough),
-                 face = colour(look::BarFace);
+    const QColor outline = ToQColor(look::BarOutline), trough = ToQColor(look::BarTrough),
+                 face = ToQColor(look::BarFace);
     const auto framed = [&](const QRect &rect, const QColor &fill) {
         painter->fillRect(rect, outline);
         painter->fillRect(rect.adjusted(1, 1, -1, -1), fill);
@@ -95,7 +95,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     framed(bar->rect, trough);
     const bool enabled = bar->state & State_Enabled;
     const bool horizontal = bar->orientation == Qt::Horizontal;
-    const QColor pressed = colour(look::BarPressed);
+    const QColor pressed = ToQColor(look::BarPressed);
     for (SubControl arrow : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
         const QRect rect = ScrollBarPart(*bar, arrow, zoom);
         framed(rect, bar->activeSubControls & arrow && bar->state & State_Sunken ? pressed : face);
@@ -110,7 +110,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
         const QPointF b = horizontal ? QPointF(c.x() - toward * r, c.y() + 1.6 * r)
                                      : QPointF(c.x() + 1.6 * r, c.y() - toward * r);
         painter->setPen(Qt::NoPen);
-        painter->setBrush(enabled ? colour(look::BarArrow) : QColor(0x80, 0x80, 0x80));
+        painter->setBrush(enabled ? ToQColor(look::BarArrow) : QColor(0x80, 0x80, 0x80));
         painter->drawPolygon(QPolygonF{tip, a, b});
     }
     if (enabled && bar->maximum > bar->minimum)

@@ -4,6 +4,7 @@
 
 #include "control.h"
 #include "fonts.h"
+#include "qt_colour.h"
 #include "reading_tools.h"
 #include "tool_look.h"
 #include "zoom.h"
@@ -40,7 +41,7 @@ QImage Form::picture(const std::vector<Text> &legend) {
     QPainter painter(&picture);
     painter.drawImage(QPointF(0, 0), window);
     painter.setFont(font);
-    painter.setPen(QColor(look::LegendInk.red, look::LegendInk.green, look::LegendInk.blue));
+    painter.setPen(ToQColor(look::LegendInk));
     for (std::size_t i = 0; i < legend.size(); ++i) {
         const look::Box &line = placed.lines[i];
         painter.drawText(

@@ -6,9 +6,11 @@
 
 namespace quorvel::platform::qt {
 
-inline QColor ToQColor(Colour colour) {
-    const Rgb rgb = colour.resolve();
+inline QColor ToQColor(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
+}
+inline QColor ToQColor(Colour colour) {
+    return ToQColor(colour.resolve());
 }
 
 } // namespace quorvel::platform::qt

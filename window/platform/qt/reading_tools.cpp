@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "key_events.h"
+#include "qt_colour.h"
 #include "tool_look.h"
 #include "zoom.h"
 
@@ -15,10 +16,6 @@
 namespace quorvel::platform::qt {
 
 namespace {
-
-QColor ToQColor(Rgb rgb) {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 QFont LookFont(const Font &font, double zoom) {
     return MakeFont(font.family, font.pointSize * zoom, font.bold, Glyphs::Any);

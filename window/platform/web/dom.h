@@ -18,6 +18,9 @@ inline int Length(const Text &text) {
     return static_cast<int>(text.size());
 }
 
+// The modifiers of a key as the page reports them, bits of one number.
+enum KeyFlag { ControlHeld = 1, ShiftHeld = 2, AltHeld = 4, MetaHeld = 8 };
+
 // Events the page sends for an element, as Module._quorvel_event(id, kind,
 // argument); the page has these numbers from page_constants.cpp.
 enum Event {

@@ -44,10 +44,6 @@ std::string Format(const char *format, ...) {
     return buffer;
 }
 
-std::string Css(Rgb rgb) {
-    return Format("rgb(%d,%d,%d)", rgb.red, rgb.green, rgb.blue);
-}
-
 // Position, stacking and font, as an element's style attribute.
 std::string Style(int left, int top, int width, int height, int layer, const Font *font) {
     std::string style = Format("left:%dpx;top:%dpx;width:%dpx;height:%dpx;z-index:%d", left, top,
@@ -98,12 +94,16 @@ std::string Element(const Row &row, std::size_t id, int layer, const Font &windo
                "\"></div>";
     case Kind::Rectangle:
         return "<div class=\"q-frame\" role=\"img\"" + attributes + " style=\"" + style +
-               ";background:" + Css(Colour::FromCode(row.fill).resolve()) + "\"></div>";
+               ";background:" + CssColour(Colour::FromCode(row.fill).resolve()) + "\"></div>";
     }
     return {};
 }
 
 } // namespace
+
+std::string CssColour(Rgb rgb) {
+    return Format("rgb(%d,%d,%d)", rgb.red, rgb.green, rgb.blue);
+}
 
 std::string CssFont(const Font &font) {
     const bool serif = std::strncmp(font.family, "Times", 5) == 0;
@@ -118,7 +118,7 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
         "<div id=\"quorvel\" role=\"application\" aria-label=\"" + Escaped(design.caption) +
         "\" style=\"" +
         Format("width:%dpx;height:%dpx;background:%s", design.clientWidth, design.clientHeight,
-               Css(Colour::FromCode(design.background).resolve()).c_str()) +
+               CssColour(Colour::FromCode(design.background).resolve()).c_str()) +
         "\">";
     std::vector<std::size_t> order = FocusOrder(rows);
     for (std::size_t i = 0; i < rows.size(); ++i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colours.h"
 #include "form_layout.h"
 
 #include <span>
@@ -14,6 +15,9 @@ namespace quorvel::platform::web {
 // browser paints the whole window before the program has even been compiled;
 // the program then takes the elements over by their data-id, the row's number.
 std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows);
+
+// A colour as CSS writes it.
+std::string CssColour(Rgb rgb);
 
 // A layout font as CSS's font shorthand: weight, size in pixels at 96 to the
 // inch, and the embedded face with its installed twins.

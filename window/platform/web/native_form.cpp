@@ -155,7 +155,7 @@ template <class Enum> bool InRange(int value, Enum last) {
     return value >= 0 && value <= static_cast<int>(last);
 }
 
-// A key as the page reports it: flags Ctrl 1, Shift 2, Alt 4, Meta 8.
+// A key as the page reports it, its modifiers as dom::KeyFlag bits.
 std::optional<quorvel::platform::KeyPress> KeyPressOf(int key, int character, int flags) {
     using quorvel::platform::Key;
     if (!InRange(key, Key::Equals))
@@ -163,16 +163,12 @@ std::optional<quorvel::platform::KeyPress> KeyPressOf(int key, int character, in
     quorvel::platform::KeyPress press;
     press.key = static_cast<Key>(key);
     press.character = static_cast<char>(character);
-    press.control = flags & 1;
-    press.shift = flags & 2;
-    press.alt = flags & 4;
-    press.meta = flags & 8;
+    using namespace quorvel::platform::web::dom;
+    press.control = flags & ControlHeld;
+    press.shift = flags & ShiftHeld;
+    press.alt = flags & AltHeld;
+    press.meta = flags & MetaHeld;
     return press;
-}
-
-// The bar of an element id, if it is one.
-quorvel::platform::web::ScrollBar *BarOf(Form &form, int id) {
-    return form.scrollBarAt(id);
 }
 
 } // namespace
@@ -213,35 +209,35 @@ EMSCRIPTEN_KEEPALIVE int quorvel_key(int key, int character, int flags) {
 // the bar's start end. The answers are ScrollBar::Press and whether to go on.
 EMSCRIPTEN_KEEPALIVE int quorvel_bar_press(int id, double along) {
     return OnPage([=](Form &form) {
-        auto *bar = BarOf(form, id);
+        auto *bar = form.scrollBarAt(id);
         return bar ? static_cast<int>(bar->press(along)) : 0;
     });
 }
 
 EMSCRIPTEN_KEEPALIVE int quorvel_bar_repeat(int id) {
     return OnPage([=](Form &form) {
-        auto *bar = BarOf(form, id);
+        auto *bar = form.scrollBarAt(id);
         return bar && bar->repeat() ? 1 : 0;
     });
 }
 
 EMSCRIPTEN_KEEPALIVE void quorvel_bar_drag(int id, double along) {
     OnPage([=](Form &form) {
-        if (auto *bar = BarOf(form, id))
+        if (auto *bar = form.scrollBarAt(id))
             bar->drag(along);
     });
 }
 
 EMSCRIPTEN_KEEPALIVE void quorvel_bar_release(int id) {
     OnPage([=](Form &form) {
-        if (auto *bar = BarOf(form, id))
+        if (auto *bar = form.scrollBarAt(id))
             bar->release();
     });
 }
 
 EMSCRIPTEN_KEEPALIVE int quorvel_bar_key(int id, int key, int character, int flags) {
     return OnPage([=](Form &form) {
-        auto *bar = BarOf(form, id);
+        auto *bar = form.scrollBarAt(id);
         const auto press = KeyPressOf(key, character, flags);
         return bar && press && bar->key(*press) ? 1 : 0;
     });

@@ -45,11 +45,6 @@ std::string Number(double value) {
     return text;
 }
 
-std::string Css(Rgb rgb) {
-    return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
-           std::to_string(rgb.blue) + ")";
-}
-
 } // namespace
 
 std::string PageConstants() {
@@ -62,6 +57,9 @@ std::string PageConstants() {
           ", Digit: " + std::to_string(static_cast<int>(Key::Digit)) +
           ", Plus: " + std::to_string(static_cast<int>(Key::Plus)) +
           ", Minus: " + std::to_string(static_cast<int>(Key::Minus)) + "},\n" +
+          "  flags: {control: " + std::to_string(dom::ControlHeld) +
+          ", shift: " + std::to_string(dom::ShiftHeld) + ", alt: " + std::to_string(dom::AltHeld) +
+          ", meta: " + std::to_string(dom::MetaHeld) + "},\n" +
           "  event: {Click: " + std::to_string(dom::Click) +
           ", DragEnded: " + std::to_string(dom::DragEnded) + "},\n" +
           "  press: {Repeat: " + std::to_string(static_cast<int>(ScrollBar::Press::Repeat)) +
@@ -81,27 +79,29 @@ std::string ToolsStyle() {
     const double inset = (Ring::Extent - outer) / 2;
     return ".q-note { position: absolute; z-index: 9000; display: none; white-space: pre; "
            "box-sizing: border-box; padding: " +
-           Number(look::NotePadding) + "px; background: " + Css(look::NoteFill) +
-           "; border: 1px solid " + Css(look::NoteOutline) + "; color: " + Css(look::NoteInk) +
-           "; font: " + CssFont(look::NoteFont) +
+           Number(look::NotePadding) + "px; background: " + CssColour(look::NoteFill) +
+           "; border: 1px solid " + CssColour(look::NoteOutline) +
+           "; color: " + CssColour(look::NoteInk) + "; font: " + CssFont(look::NoteFont) +
            "; line-height: 1.15; pointer-events: none; }\n"
            ".q-marker { position: absolute; z-index: 8999; display: none; box-sizing: border-box; "
            "width: " +
            Number(outer) + "px; height: " + Number(outer) + "px; margin: " + Number(inset) +
-           "px; border: " + Number(Ring::Width) + "px solid " + Css(look::RingInk) +
-           "; border-radius: 50%; box-shadow: 0 0 0 " + Number(halo) + "px " + Css(look::RingHalo) +
-           ", inset 0 0 0 " + Number(halo) + "px " + Css(look::RingHalo) +
+           "px; border: " + Number(Ring::Width) + "px solid " + CssColour(look::RingInk) +
+           "; border-radius: 50%; box-shadow: 0 0 0 " + Number(halo) + "px " +
+           CssColour(look::RingHalo) + ", inset 0 0 0 " + Number(halo) + "px " +
+           CssColour(look::RingHalo) +
            "; pointer-events: none; }\n"
            ".q-bar { background: " +
-           Css(look::BarTrough) + "; box-shadow: inset 0 0 0 1px " + Css(look::BarOutline) +
+           CssColour(look::BarTrough) + "; box-shadow: inset 0 0 0 1px " +
+           CssColour(look::BarOutline) +
            "; }\n"
            ".q-arrow, .q-thumb { background: " +
-           Css(look::BarFace) + "; border: 1px solid " + Css(look::BarOutline) + "; }\n" +
-           ".q-arrow:active { background: " + Css(look::BarPressed) + "; }\n" +
-           ".q-h .q-start::after { border-right-color: " + Css(look::BarArrow) + "; }\n" +
-           ".q-h .q-end::after { border-left-color: " + Css(look::BarArrow) + "; }\n" +
-           ".q-v .q-start::after { border-bottom-color: " + Css(look::BarArrow) + "; }\n" +
-           ".q-v .q-end::after { border-top-color: " + Css(look::BarArrow) + "; }\n";
+           CssColour(look::BarFace) + "; border: 1px solid " + CssColour(look::BarOutline) +
+           "; }\n" + ".q-arrow:active { background: " + CssColour(look::BarPressed) + "; }\n" +
+           ".q-h .q-start::after { border-right-color: " + CssColour(look::BarArrow) + "; }\n" +
+           ".q-h .q-end::after { border-left-color: " + CssColour(look::BarArrow) + "; }\n" +
+           ".q-v .q-start::after { border-bottom-color: " + CssColour(look::BarArrow) + "; }\n" +
+           ".q-v .q-end::after { border-top-color: " + CssColour(look::BarArrow) + "; }\n";
 }
 
 } // namespace quorvel::platform::web

@@ -17,8 +17,9 @@ Quorvel.tools = {
     } else if (code === 'NumpadAdd' || code === 'NumpadSubtract') {
       key = code === 'NumpadAdd' ? k.Plus : k.Minus;
     }
-    var flags = (event.ctrlKey ? 1 : 0) | (event.shiftKey ? 2 : 0) | (event.altKey ? 4 : 0) |
-                (event.metaKey ? 8 : 0);
+    var f = QuorvelConstants.flags;
+    var flags = (event.ctrlKey ? f.control : 0) | (event.shiftKey ? f.shift : 0) |
+                (event.altKey ? f.alt : 0) | (event.metaKey ? f.meta : 0);
     return [key === undefined ? k.Other : key, character, flags];
   },
 
