@@ -62,6 +62,7 @@ private slots:
     void barPartsAlongTheBar();
     void notePlacement_data();
     void notePlacement();
+    void noteAboveAFinger();
     void ringSitsOnThePixelAPointLights();
     void legendStandsRightOfTheWindow();
 };
@@ -517,6 +518,19 @@ void TestPlatform::notePlacement() {
     QCOMPARE(box.height, 40.0);
     // A note taller than the window stays on it from the top.
     QCOMPARE(look::PlaceNote(x, y, 200, 500, 628, 474).top, 0.0);
+}
+
+// Read by a finger: centred 36 pixels above the point, clear of the
+// fingertip; still inside the window at its edges.
+void TestPlatform::noteAboveAFinger() {
+    const auto place = [](double x, double y) {
+        const look::Box box = look::PlaceNote(x, y, 200, 40, 628, 474, true);
+        return std::pair(box.left, box.top);
+    };
+    QCOMPARE(place(301, 212), std::pair(201.0, 136.0)); // 212 - 36 - 40
+    QCOMPARE(place(50, 212), std::pair(0.0, 136.0));
+    QCOMPARE(place(600, 212), std::pair(427.0, 136.0));
+    QCOMPARE(place(301, 60), std::pair(201.0, 0.0));
 }
 
 // At ratio 1 the point (96, 211.5) lights pixel (96, 212): the ring's centre

@@ -29,7 +29,7 @@ def open_browser(language="en-US", scale=None):
     options = webdriver.ChromeOptions()
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
                      "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--window-size=800,600",
+                     "--disable-component-update", "--disable-sync", "--window-size=1024,768",
                      "--lang=" + language):
         options.add_argument(argument)
     if scale:
@@ -365,6 +365,132 @@ def drawn_at_the_screens_resolution(driver, scale):
     assert page.drawn(96, 370) == BLUE  # the mean fitness at p = 0: w(aa) = 0.5
 
 
+def touch(driver, kind, x=None, y=None):
+    """A finger down, moving or up at (x, y), CSS pixels of the viewport."""
+    driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
+        "type": kind, "touchPoints": [] if kind == "touchEnd" else [{"x": x, "y": y}]})
+
+
+def on_screen(driver, name, x=None, y=None):
+    """Where a point of an element is on screen: its middle, or (x, y) of the
+    window's layout pixels from the element's top left."""
+    return driver.execute_script(
+        "var r = document.querySelector(arguments[0]).getBoundingClientRect(),"
+        "    s = Quorvel.fit.scale;"
+        "return arguments[1] === null ? [r.left + r.width / 2, r.top + r.height / 2]"
+        "     : [r.left + arguments[1] * s, r.top + arguments[2] * s];",
+        name if name.startswith(("#", ".", "[")) else '[data-name="%s"]' % name, x, y)
+
+
+def with_touch(driver, width, height):
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True,
+                                                                   "maxTouchPoints": 5})
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+
+
+def without_touch(driver):
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+
+def fingers_work_the_bars(driver):
+    """On a phone on its side: a tap steps once, with no second step from a
+    late click; a hold repeats; a thumb drag sets the value only when it ends."""
+    with_touch(driver, 844, 390)
+    try:
+        page = Page(driver)
+        page.set_bars([50, -1, -1, -1])
+        end = '[data-name="HScrollw1"] .q-end'
+        x, y = on_screen(driver, end)
+        touch(driver, "touchStart", x, y)
+        touch(driver, "touchEnd")
+        time.sleep(0.5)
+        assert page.box("Textw1") == "0.51", page.box("Textw1")
+        # A fingertip 3 layout pixels past the arrow's far end, beyond the
+        # bar, still hits the arrow.
+        x, y = on_screen(driver, end, 20, 8)
+        touch(driver, "touchStart", x, y)
+        time.sleep(1.5)
+        touch(driver, "touchEnd")
+        held = page.box("Textw1")
+        time.sleep(0.3)
+        assert page.box("Textw1") == held
+        assert float(held) >= 0.52 + 0.09, held  # at least 10 steps in 1.5 s
+        page.set_bars([0, -1, -1, -1])
+        x, y = on_screen(driver, '[data-name="HScrollw1"] .q-thumb')
+        touch(driver, "touchStart", x, y)
+        x2, _ = on_screen(driver, '[data-name="HScrollw1"] .q-thumb', 17 / 2 + 11, 0)
+        touch(driver, "touchMove", x2, y)
+        assert page.box("Textw1") == "0"  # nothing yet, during the drag
+        assert driver.execute_script("return scrollX + scrollY") == 0  # nor did the page move
+        touch(driver, "touchEnd")
+        assert page.box("Textw1") == "0.5", page.box("Textw1")
+    finally:
+        without_touch(driver)
+
+
+def a_finger_reads_the_curves_and_holds_for_the_menu(driver):
+    with_touch(driver, 768, 1024)  # a tablet held upright
+    try:
+        page = Page(driver)
+        page.set_bars([50, 50, 50, 500])
+        page.element("RUN").click()
+        x, y = on_screen(driver, "#quorvel", 301, 212)
+        touch(driver, "touchStart", x, y)
+        touch(driver, "touchEnd")
+        note = driver.execute_script(
+            "var n = document.getElementById('q-note');"
+            "return [n.textContent, n.style.visibility, parseFloat(n.style.left),"
+            "        parseFloat(n.style.top) + n.offsetHeight, n.offsetWidth]")
+        assert note[:2] == ["generation 41: p = 0.500\nw = 0.5, 0.5, 0.5; p0 = 0.5",
+                            "visible"], note
+        # Centred above the point read, (301, 211.5), clear of the fingertip.
+        assert abs(note[3] - (211.5 - 36)) <= 1 and abs(note[2] + note[4] / 2 - 301) <= 1, note
+        assert not driver.find_elements(By.ID, "q-menu")  # a tap is no long press
+        touch(driver, "touchStart", x, y + 40)
+        time.sleep(0.8)
+        touch(driver, "touchEnd")
+        items = driver.find_elements(By.CSS_SELECTOR, "#q-menu [role=menuitem]")
+        assert [i.text.split("\n")[0] for i in items][:2] == ["Read values", "Listen"], items
+    finally:
+        without_touch(driver)
+
+
+def window_fits_every_screen(driver):
+    """Phones, a tablet and a laptop: the scale, every control on screen (or
+    reached by scrolling, on a phone held upright) and a sharp canvas."""
+    for width, height, coarse, scale, hint in (
+            (844, 390, True, 390 / 474, False), (390, 844, True, 390 / 628, False),
+            (768, 1024, True, 768 / 628, False), (1366, 768, False, 1, False),
+            (2560, 1600, True, 3, False), (320, 640, True, 0.6, True)):
+        if coarse:
+            with_touch(driver, width, height)
+        else:
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": 2, "mobile": False})
+        try:
+            page = Page(driver)
+            shown = driver.execute_script(
+                "var t = document.getElementById('q-turn');"
+                "return [Quorvel.fit.scale, !t.hidden && t.offsetHeight > 0,"
+                "        document.querySelector('canvas').width,"
+                "        document.documentElement.scrollWidth, document.documentElement.scrollHeight,"
+                "        Array.from(document.querySelectorAll('#quorvel [data-id]')).map("
+                "          function (e) { var r = e.getBoundingClientRect();"
+                "            return [e.dataset.name, r.left, r.top, r.right, r.bottom]; })]")
+            assert abs(shown[0] - scale) < 1e-9 and shown[1] == hint, (width, height, shown[:2])
+            assert shown[2] == math.ceil(628 * scale * 2), (width, height, shown[2])
+            reach = (shown[3], shown[4]) if hint else (width, height)
+            for name, left, top, right, bottom in shown[5]:
+                assert left >= 0 and top >= 0 and right <= reach[0] + 0.01 and \
+                    bottom <= reach[1] + 0.01, (width, height, name, right, bottom, reach)
+            if hint:
+                assert shown[3] > width  # the page scrolls to what is past the edge
+        finally:
+            without_touch(driver)
+
+
 def main():
     suites = [
         ("en-US", None, [runs_show_p100, bars_show_their_values, keyboard_works_everything,
@@ -374,7 +500,9 @@ def main():
                          screen_readers_get_names_and_values, works_with_the_network_off,
                          site_works_offline_after_a_first_visit, reading_tools,
                          canvas_follows_every_change_of_pixel_ratio,
-                         page_carries_its_faces_and_its_zero_line,
+                         page_carries_its_faces_and_its_zero_line, fingers_work_the_bars,
+                         a_finger_reads_the_curves_and_holds_for_the_menu,
+                         window_fits_every_screen,
                          functools.partial(drawn_at_the_screens_resolution, scale=1)]),
         ("de-DE", None, [german_writes_a_decimal_comma]),
         ("en-US", 1.5, [functools.partial(drawn_at_the_screens_resolution, scale=1.5)]),

@@ -6,10 +6,12 @@
 namespace quorvel::platform::look {
 
 Box PlaceNote(double x, double y, double width, double height, double clientWidth,
-              double clientHeight) {
-    constexpr double Offset = 14;
-    double left = std::min(x + Offset, clientWidth - width - 1);
-    double top = y + Offset + height > clientHeight ? y - Offset - height : y + Offset;
+              double clientHeight, bool aboveFinger) {
+    constexpr double Offset = 14, FingerOffset = 36;
+    double left = std::min(aboveFinger ? x - width / 2 : x + Offset, clientWidth - width - 1);
+    double top = aboveFinger                          ? y - FingerOffset - height
+                 : y + Offset + height > clientHeight ? y - Offset - height
+                                                      : y + Offset;
     return {std::max(0.0, left), std::max(0.0, top), width, height};
 }
 

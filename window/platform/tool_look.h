@@ -27,9 +27,10 @@ inline constexpr double NotePadding = 4;
 // Where a note of this size (padding and outline included) goes for a point
 // at (x, y): 14 pixels right of and below it, so that the pointer does not
 // cover it; where the window has no room there, above the point and pulled
-// left, but never past the window's top or left edge.
+// left, but never past the window's top or left edge. Read by a finger, the
+// note goes centred above the point, clear of the fingertip that covers it.
 Box PlaceNote(double x, double y, double width, double height, double clientWidth,
-              double clientHeight);
+              double clientHeight, bool aboveFinger = false);
 
 // The ring on the point being read: a black circle with a white halo on both
 // sides, so that it shows on any curve and any fill. Centred on the pixel the

@@ -13,6 +13,11 @@ namespace {
 EM_JS(void, JsDescribe, (int id, const char16_t *name, int nameLength, const char16_t *text,
                          int length), {
     var element = Quorvel.elements[id];
+    // A named label or line is a picture to a screen reader: "minus" for the
+    // "_" that shows it; a plain box with a name is none of the roles a
+    // name may be given to.
+    if (element.tagName === 'DIV' && !element.getAttribute('role'))
+        element.setAttribute('role', 'img');
     element.setAttribute('aria-label', Quorvel.text(name, nameLength));
     if (length)
         element.setAttribute('aria-description', Quorvel.text(text, length));

@@ -10,6 +10,7 @@ target_sources(window PRIVATE
     platform/web/native_controls.cpp platform/web/native_controls.h
     platform/web/native_form.cpp platform/web/native_form.h
     platform/web/page_constants.cpp platform/web/page_constants.h
+    platform/web/page_fit.cpp platform/web/page_fit.h
     platform/web/reading_tools.cpp
     platform/web/scroll_bar.cpp platform/web/scroll_bar.h
     platform/web/sound.cpp
@@ -17,7 +18,7 @@ target_sources(window PRIVATE
 )
 # The page's scripts, in the order they join into the page, after the
 # constants the build writes from the program.
-set(QUORVEL_PAGE_SCRIPTS page scroll_bar message_box canvas tools clipboard audio)
+set(QUORVEL_PAGE_SCRIPTS page fit scroll_bar message_box canvas tools clipboard audio)
 list(TRANSFORM QUORVEL_PAGE_SCRIPTS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/js/)
 list(TRANSFORM QUORVEL_PAGE_SCRIPTS APPEND .js)
 set(QUORVEL_PAGE_SCRIPTS ${QUORVEL_PAGE_SCRIPTS} CACHE INTERNAL "")

@@ -9,9 +9,9 @@ namespace quorvel::platform::web::dom {
 namespace {
 
 // clang-format off
-EM_JS(void, JsStart, (const char *markup, const char16_t *caption, int length), {
+EM_JS(void, JsStart, (const char16_t *caption, int length), {
     document.title = Quorvel.text(caption, length);
-    Quorvel.start(UTF8ToString(markup));
+    Quorvel.start();
 });
 
 EM_JS(void, JsSetText, (int id, const char16_t *text, int length), {
@@ -44,7 +44,10 @@ EM_JS(void, JsShowMessage, (const char16_t *title, int titleLength, const char16
     Quorvel.showMessage(Quorvel.text(title, titleLength), Quorvel.text(text, length));
 });
 
-EM_JS(double, JsPixelRatio, (), { return window.devicePixelRatio || 1; });
+// Device pixels a layout pixel: the browser's, times the window's fit.
+EM_JS(double, JsPixelRatio, (), { return (window.devicePixelRatio || 1) * Quorvel.fit.scale; });
+
+EM_JS(void, JsShowFit, (double scale, int turnHint), { Quorvel.fit.show(scale, turnHint); });
 
 EM_JS(void, JsSizeCanvas, (int id, int width, int height), {
     var canvas = Quorvel.elements[id];
@@ -79,8 +82,8 @@ EM_JS(void, JsShowHelp, (const char16_t *title, int titleLength, const char16_t 
 
 } // namespace
 
-void Start(const std::string &markup, const Text &caption) {
-    JsStart(markup.c_str(), caption.c_str(), Length(caption));
+void Start(const Text &caption) {
+    JsStart(caption.c_str(), Length(caption));
 }
 
 void SetText(int id, const Text &text) {
@@ -109,6 +112,10 @@ void ShowMessage(const Text &title, const Text &message) {
 
 double PixelRatio() {
     return JsPixelRatio();
+}
+
+void ShowFit(double scale, bool turnHint) {
+    JsShowFit(scale, turnHint);
 }
 
 void SizeCanvas(int id, int deviceWidth, int deviceHeight) {

@@ -29,9 +29,8 @@ enum Event {
     DragEnded = 1,
 };
 
-// Takes over the window the page was built with, or builds it from markup
-// where the page came without it, and titles the page with caption.
-void Start(const std::string &markup, const Text &caption);
+// Takes over the window the page was built with, and titles the page with caption.
+void Start(const Text &caption);
 
 void SetText(int id, const Text &text);
 void Focus(int id);
@@ -46,8 +45,10 @@ void SetCanvasDescription(int id, const Text &text);
 void Announce(const Text &sentence);
 void ShowMessage(const Text &title, const Text &message);
 
-// The canvas in device pixels; ratio: device pixels a CSS pixel.
+// The canvas in device pixels; ratio: device pixels a layout pixel.
 double PixelRatio();
+// Shows the window at scale, with or without the line that asks to turn the device.
+void ShowFit(double scale, bool turnHint);
 void SizeCanvas(int id, int deviceWidth, int deviceHeight);
 // Copies (x, y, w, h) of the raster at pixels (deviceWidth wide) into the
 // canvas; pixels == nullptr clears that area.

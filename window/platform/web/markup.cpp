@@ -114,9 +114,13 @@ std::string CssFont(const Font &font) {
 }
 
 std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
+    // The page's one landmark and heading, the line that asks a phone held
+    // upright to be turned, and the box the window is scaled in.
     std::string html =
-        "<div id=\"quorvel\" role=\"application\" aria-label=\"" + Escaped(design.caption) +
-        "\" style=\"" +
+        "<main><h1 class=\"q-hidden\">" + Escaped(design.caption) +
+        "</h1><p id=\"q-turn\" hidden>Turn the device sideways to see the window larger.</p>"
+        "<div id=\"q-fit\"><div id=\"quorvel\" role=\"application\" aria-label=\"" +
+        Escaped(design.caption) + "\" style=\"" +
         Format("width:%dpx;height:%dpx;background:%s", design.clientWidth, design.clientHeight,
                CssColour(Colour::FromCode(design.background).resolve()).c_str()) +
         "\">";
@@ -138,7 +142,10 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
         CanvasId(rows),
         Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack), nullptr)
             .c_str());
-    html += "<div id=\"q-announce\" class=\"q-hidden\" aria-live=\"polite\"></div></div>";
+    // The sentences' live region, outside the landmark: Orca 43 does not
+    // speak a live region inside a main landmark in Chromium.
+    html += "</div></div></main><div id=\"q-announce\" class=\"q-hidden\" "
+            "aria-live=\"polite\"></div>";
     return html;
 }
 

@@ -3,6 +3,7 @@
 #include "error_report.h"
 #include "markup.h"
 #include "native_controls.h"
+#include "page_fit.h"
 #include "scroll_bar.h"
 
 #include <emscripten.h>
@@ -20,7 +21,7 @@ Form *onPage = nullptr;
 } // namespace
 
 Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design) {
-    dom::Start(WindowMarkup(design, rows), FromUtf8(design.caption));
+    dom::Start(FromUtf8(design.caption));
     controls_.resize(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row &row = rows[i];
@@ -71,9 +72,16 @@ std::optional<std::size_t> Form::focusedRow() const {
 
 void Form::showNote(double x, double y, const Text &value, const Text &settings) {
     const look::Box size = dom::MeasureNote(value + u"\n" + settings);
-    const look::Box box =
-        look::PlaceNote(x, y, size.width, size.height, design_.clientWidth, design_.clientHeight);
+    const look::Box box = look::PlaceNote(x, y, size.width, size.height, design_.clientWidth,
+                                          design_.clientHeight, byFinger_);
     dom::ShowNoteAt(box.left, box.top);
+}
+
+void Form::fit(double across, double down, bool coarsePointer) {
+    const PageFit fit =
+        FitToViewport(across, down, design_.clientWidth, design_.clientHeight, coarsePointer);
+    dom::ShowFit(fit.scale, fit.turnHint);
+    ratioChanged(); // the canvas keeps one pixel a device pixel at the new scale
 }
 
 void Form::showMarker(double x, double y) {
@@ -187,6 +195,11 @@ EMSCRIPTEN_KEEPALIVE void quorvel_ratio_changed() {
     OnPage([](Form &form) { form.ratioChanged(); });
 }
 
+// The viewport's size in CSS pixels, and whether its pointer is coarse.
+EMSCRIPTEN_KEEPALIVE void quorvel_fit(double across, double down, int coarsePointer) {
+    OnPage([=](Form &form) { form.fit(across, down, coarsePointer != 0); });
+}
+
 // A menu entry chosen: the tool the program named when it showed the menu.
 EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
     using quorvel::platform::Tool;
@@ -252,8 +265,10 @@ EMSCRIPTEN_KEEPALIVE void quorvel_menu(double x, double y, int fromKeyboard) {
     });
 }
 
-EMSCRIPTEN_KEEPALIVE void quorvel_pointer(double x, double y) {
+// finger: a touch or a pen, whose readout shows above it and stays.
+EMSCRIPTEN_KEEPALIVE void quorvel_pointer(double x, double y, int finger) {
     OnPage([=](Form &form) {
+        form.pointerIsFinger(finger != 0);
         if (form.tools().pointerMoved)
             form.tools().pointerMoved(x, y);
     });

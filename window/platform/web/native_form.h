@@ -48,6 +48,9 @@ public:
     // The page's pixel ratio changed: the canvas is fitted to it again.
     void ratioChanged();
     CanvasSurface &canvas() { return *surface_; }
+    // Scales the window to the viewport, across × down CSS pixels.
+    void fit(double across, double down, bool coarsePointer);
+    void pointerIsFinger(bool finger) { byFinger_ = finger; }
 
 protected:
     platform::Control &control(std::size_t i) override { return *controls_.at(i); }
@@ -57,6 +60,7 @@ private:
     std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
     std::unique_ptr<CanvasSurface> surface_;
     ToolEvents tools_;
+    bool byFinger_ = false;
 };
 
 } // namespace quorvel::platform::web

@@ -39,6 +39,9 @@ constexpr struct {
     {"=", Key::Equals},
 };
 
+// A finger held this long on the drawing opens the menu, as on a phone.
+constexpr int LongPressMs = 600;
+
 std::string Number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
@@ -65,7 +68,8 @@ std::string PageConstants() {
           "  press: {Repeat: " + std::to_string(static_cast<int>(ScrollBar::Press::Repeat)) +
           ", Drag: " + std::to_string(static_cast<int>(ScrollBar::Press::Drag)) + "},\n" +
           "  repeat: {pause: " + std::to_string(RepeatPauseMs) +
-          ", interval: " + std::to_string(RepeatIntervalMs) + "},\n" + "  legendFont: \"" +
+          ", interval: " + std::to_string(RepeatIntervalMs) + "},\n" +
+          "  longPress: " + std::to_string(LongPressMs) + ",\n  legendFont: \"" +
           CssFont(look::LegendFont) + "\",\n};\n";
     return js;
 }

@@ -20,16 +20,21 @@ Quorvel.clipboard = {
     return Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
   },
 
-  // Each element as the page shows it, back to front.
+  // Each element as the page shows it, back to front, in layout pixels
+  // whatever the window's fit.
   drawWindow: function (c) {
-    var root = Quorvel.root, box = root.getBoundingClientRect();
+    var root = Quorvel.root, box = root.getBoundingClientRect(), scale = Quorvel.fit.scale;
+    var place = function (r) {
+      return {x: (r.left - box.left) / scale, y: (r.top - box.top) / scale,
+              width: r.width / scale, height: r.height / scale};
+    };
     c.fillStyle = getComputedStyle(root).backgroundColor;
     c.fillRect(0, 0, root.clientWidth, root.clientHeight);
     var elements = Array.from(root.children).filter(function (e) {
       return e.dataset.id !== undefined;
     }).sort(function (a, b) { return Number(a.style.zIndex) - Number(b.style.zIndex); });
     elements.forEach(function (e) {
-      var r = e.getBoundingClientRect(), x = r.left - box.left, y = r.top - box.top;
+      var r = place(e.getBoundingClientRect()), x = r.x, y = r.y;
       var style = getComputedStyle(e);
       if (e.tagName === 'CANVAS') {
         c.drawImage(e, x, y, r.width, r.height);
@@ -45,11 +50,11 @@ Quorvel.clipboard = {
       }
       if (e.classList.contains('q-bar'))
         Array.from(e.children).forEach(function (part) {
-          var p = part.getBoundingClientRect(), look = getComputedStyle(part);
+          var p = place(part.getBoundingClientRect()), look = getComputedStyle(part);
           c.fillStyle = look.backgroundColor;
-          c.fillRect(p.left - box.left, p.top - box.top, p.width, p.height);
+          c.fillRect(p.x, p.y, p.width, p.height);
           c.strokeStyle = look.borderTopColor;
-          c.strokeRect(p.left - box.left + 0.5, p.top - box.top + 0.5, p.width - 1, p.height - 1);
+          c.strokeRect(p.x + 0.5, p.y + 0.5, p.width - 1, p.height - 1);
         });
       var text = e.tagName === 'INPUT' ? e.value : e.classList.contains('q-bar') ? '' : e.textContent;
       if (text) {
@@ -60,7 +65,15 @@ Quorvel.clipboard = {
         var tx = e.tagName === 'BUTTON' ? x + r.width / 2 : x + (e.tagName === 'INPUT' ? 4 : 0);
         var ty = e.tagName === 'BUTTON' ? y + (r.height - parseFloat(style.fontSize)) / 2
                : y + (e.tagName === 'INPUT' ? 3 : 0);
-        c.fillText(text, tx, ty);
+        if (e.classList.contains('q-label'))
+          // Each part where the page set it: a caption pins its parts apart.
+          e.childNodes.forEach(function (part) {
+            var range = document.createRange();
+            range.selectNodeContents(part);
+            c.fillText(part.textContent, place(range.getBoundingClientRect()).x, ty);
+          });
+        else
+          c.fillText(text, tx, ty);
         c.textAlign = 'left';
       }
     });

@@ -23,23 +23,24 @@ var Quorvel = {
     Module._quorvel_event(id, kind, argument || 0);
   },
 
-  // Takes over the window the page was built with (or builds it, where the
-  // page came without it): each element by its data-id.
-  start: function (markup) {
-    var root = document.getElementById('quorvel');
-    if (!root || !root.firstChild) {
-      if (root)
-        root.remove();
-      document.body.insertAdjacentHTML('afterbegin', markup);
-      root = document.getElementById('quorvel');
-    }
-    Quorvel.root = root;
+  // Takes over the window the page was built with: each element by its data-id.
+  start: function () {
+    var root = Quorvel.root = document.getElementById('quorvel');
     root.querySelectorAll('[data-id]').forEach(function (element) {
       var id = Number(element.dataset.id);
       Quorvel.elements[id] = element;
       if (element.tagName === 'BUTTON')
         element.addEventListener('click', function () {
           Quorvel.send(id, QuorvelConstants.event.Click);
+        });
+      else if (element.tagName === 'INPUT')
+        // Select all stays in the box: a browser may otherwise select the
+        // whole page when the read-only box holds no selection of its own.
+        element.addEventListener('keydown', function (event) {
+          if ((event.ctrlKey || event.metaKey) && !event.altKey && event.code === 'KeyA') {
+            element.select();
+            event.preventDefault();
+          }
         });
       else if (element.getAttribute('role') === 'scrollbar')
         Quorvel.scrollBar.wire(id, element);

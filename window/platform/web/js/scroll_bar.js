@@ -1,27 +1,36 @@
 // The classic scroll bar, drawn by the page and run by the program: this
-// tells it where along the bar a button went down, where the pointer went
-// during a drag and which keys came, and keeps the time of a held button;
-// the program decides what each does and where the thumb goes.
+// tells it where along the bar a button, a finger or a pen went down, where
+// it went during a drag and which keys came, and keeps the time of a held
+// press; the program decides what each does and where the thumb goes. Pointer
+// events serve the mouse, touch and pens alike.
 Quorvel.scrollBar = {
   wire: function (id, bar) {
     var c = QuorvelConstants;
     var horizontal = bar.classList.contains('q-h');
-    var timer = null;
+    var timer = null, dragging = false, offset = 0;
     var stop = function () {
       clearTimeout(timer);
       timer = null;
     };
     var along = function (event) {
-      var box = bar.getBoundingClientRect();
-      return horizontal ? event.clientX - box.left : event.clientY - box.top;
+      return Quorvel.at(event, bar)[horizontal ? 0 : 1];
     };
-    bar.addEventListener('mousedown', function (event) {
+    bar.addEventListener('pointerdown', function (event) {
       if (event.button !== 0)
         return;
       event.preventDefault();
       bar.focus();
       stop();
-      var answer = Module._quorvel_bar_press(id, along(event));
+      // A finger's hit area reaches past an arrow or the thumb: the press
+      // counts where it is on the part it hit.
+      var at = along(event), part = event.target;
+      offset = 0;
+      if (part !== bar) {
+        var start = horizontal ? part.offsetLeft : part.offsetTop;
+        var size = horizontal ? part.offsetWidth : part.offsetHeight;
+        offset = Math.min(Math.max(at, start), start + size - 1) - at;
+      }
+      var answer = Module._quorvel_bar_press(id, at + offset);
       if (answer === c.press.Repeat) {
         var again = function () {
           if (Module._quorvel_bar_repeat(id))
@@ -29,18 +38,25 @@ Quorvel.scrollBar = {
         };
         timer = setTimeout(again, c.repeat.pause);
       } else if (answer === c.press.Drag) {
-        var move = function (e) { Module._quorvel_bar_drag(id, along(e)); };
-        var up = function () {
-          document.removeEventListener('mousemove', move);
-          document.removeEventListener('mouseup', up);
-          Module._quorvel_bar_release(id);
-        };
-        document.addEventListener('mousemove', move);
-        document.addEventListener('mouseup', up);
+        dragging = true;
+        bar.setPointerCapture(event.pointerId);
       }
     });
-    document.addEventListener('mouseup', stop);
-    bar.addEventListener('mouseleave', stop);
+    bar.addEventListener('pointermove', function (event) {
+      if (dragging)
+        Module._quorvel_bar_drag(id, along(event) + offset);
+    });
+    var end = function () {
+      stop();
+      if (dragging) {
+        dragging = false;
+        Module._quorvel_bar_release(id);
+      }
+    };
+    document.addEventListener('pointerup', end);
+    document.addEventListener('pointercancel', end);
+    bar.addEventListener('lostpointercapture', end);
+    bar.addEventListener('pointerleave', stop);
     bar.addEventListener('keydown', function (event) {
       var press = Quorvel.tools.press(event);
       if (Module._quorvel_bar_key(id, press[0], press[1], press[2]))

@@ -34,20 +34,61 @@ Quorvel.tools = {
         event.stopPropagation();
       }
     }, true);
-    var position = function (event) {
-      var box = root.getBoundingClientRect();
-      return [event.clientX - box.left, event.clientY - box.top];
+    // A mouse reads where it hovers; a finger or a pen where it is down,
+    // and its reading stays until it goes down elsewhere. Held still on the
+    // drawing, it opens the menu, as a right click does.
+    var held = null, heldAt, openedByHold = 0, holding = false;
+    var point = function (event) {
+      var at = Quorvel.at(event);
+      Module._quorvel_pointer(at[0], at[1], event.pointerType === 'mouse' ? 0 : 1);
+      return at;
     };
-    root.addEventListener('mousemove', function (event) {
-      var at = position(event);
-      Module._quorvel_pointer(at[0], at[1]);
+    var release = function () {
+      clearTimeout(held);
+      held = null;
+    };
+    root.addEventListener('pointerdown', function (event) {
+      if (event.pointerType === 'mouse')
+        return;
+      var at = point(event);
+      release();
+      holding = false;
+      if (!event.target.closest('.q-bar, input, button, .q-menu'))
+        held = setTimeout(function () {
+          held = null;
+          holding = true;
+          openedByHold = performance.now();
+          Module._quorvel_menu(at[0], at[1], 0);
+        }, QuorvelConstants.longPress);
+      heldAt = [event.clientX, event.clientY];
     });
-    root.addEventListener('mouseleave', function () { Module._quorvel_pointer_left(); });
+    root.addEventListener('pointermove', function (event) {
+      if (event.pointerType !== 'mouse' && !event.buttons)
+        return;
+      point(event);
+      if (held && Math.hypot(event.clientX - heldAt[0], event.clientY - heldAt[1]) > 8)
+        release();
+    });
+    // The finger coming up after the menu opened is no click on the menu.
+    root.addEventListener('touchend', function (event) {
+      if (holding)
+        event.preventDefault();
+    });
+    root.addEventListener('pointerup', release);
+    root.addEventListener('pointercancel', release);
+    root.addEventListener('pointerleave', function (event) {
+      if (event.pointerType === 'mouse')
+        Module._quorvel_pointer_left();
+    });
     root.addEventListener('contextmenu', function (event) {
       if (event.target.tagName === 'INPUT')
         return; // a box keeps its own menu, to copy its text
       event.preventDefault();
-      var at = position(event);
+      // A browser may tell of a long touch too: one menu.
+      release();
+      if (performance.now() - openedByHold < 1000)
+        return;
+      var at = Quorvel.at(event);
       Module._quorvel_menu(at[0], at[1], 0);
     });
   },
