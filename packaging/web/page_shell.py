@@ -58,6 +58,32 @@ def subset_face(family, path, text):
     return out.getvalue()
 
 
+def advance(font, text, size):
+    """The width of text set in font at size pixels, from the face's own advances."""
+    widths, glyphs = font["hmtx"].metrics, font.getBestCmap()
+    return sum(widths[glyphs[ord(c)]][0] for c in text) * size / font["head"].unitsPerEm
+
+
+def pinned_runs(window_html):
+    """Labels that space their parts apart with runs of spaces, as the axis
+    captions do, with each part but the last in a box as wide as the face sets
+    it: engines round a face's advances differently (WebKit to whole pixels),
+    which over a long run of spaces moved the last part onto the next caption."""
+    font = TTFont(FONTS + FACES[0][2])
+
+    def pin(match):
+        size, text = float(match.group(2)), match.group(3)
+        if "  " not in text:
+            return match.group(0)
+        parts = re.findall(r".*? {2,}|.+$", text)
+        boxed = "".join('<span style="display:inline-block;width:%.2fpx">%s</span>'
+                        % (advance(font, part, size), part) for part in parts[:-1])
+        return match.group(1) + boxed + parts[-1] + "</div>"
+
+    label = r"(<div class=\"q-label\"[^>]*font:normal ([0-9.]+)px 'Quorvel Sans'[^>]*>)([^<]*)</div>"
+    return re.sub(label, pin, window_html)
+
+
 def licence_notice():
     text = open(COPYRIGHT, encoding="utf-8").read()
     copyright = re.search(r"^Copyright:\n((?: .*\n)+)", text, re.M).group(1)
@@ -81,7 +107,7 @@ def main():
     page = open(template, encoding="utf-8").read()
     page = page.replace("/* @QUORVEL_FONTS@ */", "\n".join(rules))
     page = page.replace("/* @QUORVEL_TOOLS@ */", open(tools, encoding="utf-8").read())
-    page = page.replace("<!-- @QUORVEL_WINDOW@ -->", open(window, encoding="utf-8").read())
+    page = page.replace("<!-- @QUORVEL_WINDOW@ -->", pinned_runs(open(window, encoding="utf-8").read()))
     open(output, "w", encoding="utf-8").write(page)
 
 
