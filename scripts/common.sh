@@ -23,9 +23,13 @@ windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64 binutil
 wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth)
 
 # The browser page needs Emscripten and the fonts it embeds; its tests drive
-# Debian's Chromium.
+# Debian's Chromium, Firefox (over WebDriver BiDi) and WebKitGTK's MiniBrowser,
+# and audit it with axe-core from npm.
 web_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fonttools python3-brotli)
-browser_packages=(chromium chromium-driver python3-selenium)
+browser_packages=(chromium chromium-driver python3-selenium firefox-esr python3-websocket
+                  webkit2gtk-driver xvfb)
+# The version of axe-core the page's audit runs.
+axe_core_version=4.14.1
 # A real screen reader, heard through its log: Orca on its own X server and
 # session bus, its speech going nowhere.
 screen_reader_packages=(orca speech-dispatcher at-spi2-core dbus-x11 xvfb xdotool)
@@ -125,3 +129,16 @@ build_web() {
     cmake --build "$dir" --parallel
 }
 
+
+# install_axe_core DIR: installs the pinned axe-core from npm into DIR, once,
+# and npm itself from Debian where node came without it.
+install_axe_core() {
+    local dir=$1
+    [ -f "$dir/node_modules/axe-core/package.json" ] &&
+        grep -q "\"version\": \"$axe_core_version\"" "$dir/node_modules/axe-core/package.json" &&
+        return 0
+    command -v npm >/dev/null 2>&1 || install_exactly npm
+    mkdir -p "$dir"
+    npm install --prefix "$dir" --no-save --no-package-lock --no-audit --no-fund \
+        "axe-core@$axe_core_version" >/dev/null
+}

@@ -1,0 +1,197 @@
+"""The three engines the page is tested in, behind one small interface: open
+a page, run a script, press keys, click at a point. Chromium and WebKit come
+through Selenium; Firefox through WebDriver BiDi, its own remote protocol,
+since Debian has no geckodriver. Each starts headless (WebKit on an Xvfb of
+its own) with the language given, and talks to 127.0.0.1 only."""
+import json
+import os
+import shutil
+import socket
+import subprocess
+import tempfile
+import time
+
+# Keys as WebDriver numbers them.
+KEYS = {"Tab": "\ue004", "Enter": "\ue007", "Escape": "\ue00c", "Space": " ",
+        "PageUp": "\ue00e", "PageDown": "\ue00f", "End": "\ue010", "Home": "\ue011",
+        "ArrowLeft": "\ue012", "ArrowUp": "\ue013", "ArrowRight": "\ue014",
+        "ArrowDown": "\ue015", "Shift": "\ue008", "Control": "\ue009", "Alt": "\ue00a",
+        "F1": "\ue031", "F6": "\ue036", "F10": "\ue03a"}
+
+
+def key_actions(presses):
+    """W3C key actions for presses: each a key name or character, or a tuple
+    of modifiers and a key, held while the key goes down and up."""
+    actions = []
+    for press in presses:
+        held, key = (press[:-1], press[-1]) if isinstance(press, tuple) else ((), press)
+        value = KEYS.get(key, key)
+        actions += [{"type": "keyDown", "value": KEYS[name]} for name in held]
+        actions += [{"type": "keyDown", "value": value}, {"type": "keyUp", "value": value}]
+        actions += [{"type": "keyUp", "value": KEYS[name]} for name in reversed(held)]
+    return actions
+
+
+def click_actions(x, y):
+    return [{"type": "pointerMove", "x": int(x), "y": int(y)},
+            {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+class Browser:
+    name = ""
+
+    def evaluate(self, body, *arguments):
+        """What the function body returns, through JSON."""
+        return json.loads(self.script(
+            "return JSON.stringify((function () { %s }).apply(null, %s) ?? null);"
+            % (body, json.dumps(arguments))))
+
+    def keys(self, *presses):
+        self.perform([{"type": "key", "id": "keyboard", "actions": key_actions(presses)}])
+
+    def click(self, x, y):
+        self.perform([{"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+                       "actions": click_actions(x, y)}])
+
+
+class Selenium(Browser):
+    def __init__(self, driver, name, cleanup=None):
+        self.driver, self.name, self.cleanup = driver, name, cleanup
+
+    def get(self, address):
+        self.driver.get(address)
+
+    def script(self, text):
+        return self.driver.execute_script(text)
+
+    def perform(self, sources):
+        from selenium.webdriver.remote.command import Command
+        self.driver.execute(Command.W3C_ACTIONS, {"actions": sources})
+        self.driver.execute(Command.W3C_CLEAR_ACTIONS, {})
+
+    def quit(self):
+        try:
+            self.driver.quit()
+        finally:
+            if self.cleanup:
+                self.cleanup()
+
+
+def chromium(language):
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    options = webdriver.ChromeOptions()
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync", "--window-size=1024,768", "--lang=" + language):
+        options.add_argument(argument)
+    options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    return Selenium(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options),
+                    "chromium")
+
+
+WEBKIT = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+
+
+def webkit(language):
+    """MiniBrowser, WebKitGTK's own, under automation on a private Xvfb, in
+    the language of the C library's locale."""
+    from selenium import webdriver
+    from selenium.webdriver.webkitgtk.options import Options
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+    os.close(write)
+    display = os.read(read, 16).decode().strip()
+    os.close(read)
+    os.environ["DISPLAY"] = ":" + display
+    options = Options()
+    options.binary_location = WEBKIT
+    options.add_argument("--automation")
+    try:
+        driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+    except Exception:
+        xvfb.terminate()
+        raise
+    return Selenium(driver, "webkit", xvfb.terminate)
+
+
+class Firefox(Browser):
+    name = "firefox"
+
+    def __init__(self, language):
+        import websocket
+        self.profile = tempfile.mkdtemp(prefix="quorvel-firefox-")
+        with open(os.path.join(self.profile, "user.js"), "w") as prefs:
+            for name, value in (("intl.accept_languages", language),
+                                ("browser.shell.checkDefaultBrowser", False),
+                                ("datareporting.policy.dataSubmissionEnabled", False),
+                                ("browser.startup.homepage_override.mstone", "ignore"),
+                                ("app.update.disabledForTesting", True),
+                                ("remote.prefs.recommended", True)):
+                prefs.write("user_pref(%s, %s);\n" % (json.dumps(name), json.dumps(value)))
+        port = free_port()
+        self.process = subprocess.Popen(
+            ["firefox-esr", "--headless", "--no-remote", "--profile", self.profile,
+             "--remote-debugging-port", str(port), "--remote-allow-hosts", "127.0.0.1",
+             "--width", "1024", "--height", "768", "about:blank"],
+            env=dict(os.environ, MOZ_HEADLESS="1"), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        deadline = time.time() + 30
+        while True:
+            try:
+                self.socket = websocket.create_connection(
+                    "ws://127.0.0.1:%d/session" % port, suppress_origin=True, timeout=30)
+                break
+            except OSError:
+                if time.time() > deadline or self.process.poll() is not None:
+                    self.quit()
+                    raise RuntimeError("Firefox did not open its remote port")
+                time.sleep(0.1)
+        self.sent = 0
+        self.command("session.new", {"capabilities": {}})
+        self.context = self.command("browsingContext.getTree", {})["contexts"][0]["context"]
+
+    def command(self, method, params):
+        self.sent += 1
+        self.socket.send(json.dumps({"id": self.sent, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.socket.recv())
+            if message.get("id") == self.sent:  # not an event
+                if message.get("type") == "error":
+                    raise RuntimeError("%s: %s" % (method, message.get("message")))
+                return message["result"]
+
+    def get(self, address):
+        self.command("browsingContext.navigate",
+                     {"context": self.context, "url": address, "wait": "complete"})
+
+    def script(self, text):
+        result = self.command("script.evaluate", {
+            "expression": "(function () { %s })()" % text, "target": {"context": self.context},
+            "awaitPromise": False})
+        if result["type"] == "exception":
+            raise RuntimeError(result["exceptionDetails"]["text"])
+        return result["result"].get("value")
+
+    def perform(self, sources):
+        self.command("input.performActions", {"context": self.context, "actions": sources})
+        self.command("input.releaseActions", {"context": self.context})
+
+    def quit(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+ENGINES = {"chromium": chromium, "firefox": Firefox, "webkit": webkit}

@@ -1,0 +1,224 @@
+#!/usr/bin/python3
+"""The core of the page's suite, the same in Chromium, Firefox and WebKit:
+the shared cases' box texts and p100, the keyboard, the message box and
+focus, a box's own text copied after each button, the axis captions apart,
+and the decimal comma under a German language list. Expected values come
+from the cases the desktop suites use.
+An accessibility audit by axe-core runs on the page after RUN and W Mean
+and with the message box open, and any violation fails.
+Usage: core_page.py ENGINE PAGE CASES_JS AXE_JS"""
+import json
+import subprocess
+import sys
+import time
+import traceback
+
+from browsers import ENGINES
+
+ENGINE, PAGE, CASES = sys.argv[1], "file://" + sys.argv[2], sys.argv[3]
+CASES = json.loads(subprocess.check_output(["node", CASES], text=True))
+AXE = sys.argv[4]
+BARS = ["HScrollw1", "HScrollw2", "HScrollw3", "VScrollp"]
+
+
+class Page:
+    """The window in a freshly loaded page."""
+
+    def __init__(self, browser):
+        self.browser = browser
+        browser.get(PAGE)
+        deadline = time.time() + 15
+        while not browser.evaluate("return !!(window.Quorvel && Quorvel.elements.length)"):
+            assert time.time() < deadline, "the window never appeared"
+            time.sleep(0.05)
+
+    def box(self, name):
+        return self.browser.evaluate(
+            "return document.querySelector('[data-name=\"' + arguments[0] + '\"]').value", name)
+
+    def shows(self, name, text):
+        """Whether the box shows text within 2 s: some engines press a button
+        from the keyboard a moment after the key comes up."""
+        deadline = time.time() + 2
+        while self.box(name) != text and time.time() < deadline:
+            time.sleep(0.02)
+        return self.box(name) == text
+
+    def click(self, name):
+        x, y = self.browser.evaluate(
+            "var r = document.querySelector('[data-name=\"' + arguments[0] + '\"]')"
+            ".getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2];",
+            name)
+        self.browser.click(x, y)
+
+    def focused(self):
+        return self.browser.evaluate(
+            "var e = document.activeElement; return e.dataset.name || e.textContent")
+
+    def set_bars(self, values):
+        """Ends a thumb drag at each value, as the page reports one."""
+        for i, value in enumerate(values):
+            if value >= 0:
+                along = value / 100 if i < 3 else (1000 - value) / 1000  # p: 1 at the top
+                self.browser.evaluate(
+                    "Quorvel.send(Number(document.querySelector('[data-name=\"' + arguments[0]"
+                    " + '\"]').dataset.id), QuorvelConstants.event.DragEnded, arguments[1]);",
+                    BARS[i], round(along * 1e6))
+
+
+def runs_and_bars_show_the_shared_cases(browser):
+    for case in CASES["runs"]:
+        page = Page(browser)  # a bar never moved is one the page starts with
+        page.set_bars(case["bars"])
+        page.click("RUN")
+        assert page.box("Textp100") == case["p100"], (case["name"], page.box("Textp100"))
+    for case in CASES["bars"]:
+        page.set_bars([case["value"] if i == case["bar"] else -1 for i in range(4)])
+        box = ["Textw1", "Textw2", "Textw3", "TextInitp"][case["bar"]]
+        assert page.box(box) == case["text"], (case, page.box(box))
+
+
+def keyboard_works_everything(browser):
+    page = Page(browser)
+    order = ["Textw1", "Textw2", "Textw3", "TextInitp", "VScrollp", "RUN", "HScrollw1",
+             "HScrollw2", "HScrollw3", "CLS", "Textp100", "Wmean"]
+    page.click("Textw1")
+    for name in order[1:5]:
+        browser.keys("Tab")
+        assert page.focused() == name, (name, page.focused())
+    for key, shown in (("ArrowUp", "0.001"), ("Home", "1"), ("ArrowDown", "0.999"),
+                       ("PageDown", "0.998"), ("End", "0")):
+        browser.keys(key)
+        assert page.box("TextInitp") == shown, (key, page.box("TextInitp"))
+    browser.keys("Tab", "Tab")
+    assert page.focused() == "HScrollw1", page.focused()
+    for key, shown in (("ArrowRight", "0.01"), ("PageDown", "1"), ("ArrowLeft", "0.99")):
+        browser.keys(key)
+        assert page.box("Textw1") == shown, (key, page.box("Textw1"))
+    page.set_bars([100, 100, 50, 500])
+    browser.keys(("Shift", "Tab"))  # from the first fitness bar
+    assert page.focused() == "RUN", page.focused()
+    # Firefox under remote control does not press a focused button on Space
+    # or Return (a plain page's neither); the full Chromium suite does.
+    if browser.name == "firefox":
+        page.click("RUN")
+    else:
+        browser.keys("Space")
+    assert page.shows("Textp100", "0.980"), page.box("Textp100")
+
+
+def message_box_takes_and_gives_back_focus(browser):
+    page = Page(browser)
+    page.click("RUN")  # nothing set: every fitness is 0
+    shown = browser.evaluate(
+        "var d = document.querySelector('dialog[open]');"
+        "return d && [d.getAttribute('role'), d.textContent, document.activeElement.textContent];")
+    assert shown and shown[0] == "dialog", shown
+    assert shown[1].startswith("Quorvel, deterministicEvery fitness is 0"), shown[1]
+    assert shown[2] == "OK", shown[2]
+    browser.keys("Enter")
+    assert browser.evaluate("return !document.querySelector('dialog[open]')")
+    assert page.focused() == "RUN", page.focused()
+    assert page.box("Textp100") == "p100"
+
+
+def each_box_copies_its_own_text(browser):
+    """Select all and copy in a box, after RUN, W Mean and CLS: what a copy
+    takes is the box's text, never the page's."""
+    page = Page(browser)
+    browser.evaluate("document.addEventListener('copy', function () {"
+                     "  window.copied = String(document.getSelection()); });")
+    page.set_bars([80, 100, 60, 500])
+    expected = {"Textw1": "0.8", "Textw2": "1", "Textw3": "0.6", "TextInitp": "0.5",
+                "Textp100": "0.667"}
+    for button in ("RUN", "Wmean", "CLS", "RUN", "CLS"):
+        page.click(button)
+        for box, text in expected.items():
+            page.click(box)
+            browser.keys(("Control", "a"), ("Control", "c"))
+            copied = browser.evaluate("var c = window.copied; window.copied = null; return c;")
+            assert copied == text, (button, box, copied)
+
+
+def axis_captions_stay_apart(browser):
+    """The left caption's last digit ends before the right caption begins, in
+    every engine, however it rounds the face's advances."""
+    page = Page(browser)
+    first, second = browser.evaluate(
+        "var captions = Array.from(document.querySelectorAll('[data-name=Label3]'))"
+        "  .filter(function (e) { return /Frequency A=/.test(e.textContent); })"
+        "  .sort(function (a, b) { return a.offsetLeft - b.offsetLeft; });"
+        "return captions.map(function (e) {"
+        "  var range = document.createRange(); range.selectNodeContents(e.lastChild);"
+        "  var text = range.getBoundingClientRect();"
+        "  return [e.getBoundingClientRect().left, text.right]; });")
+    assert first[0] == 96 and second[0] == 256, (first, second)
+    assert first[1] <= second[0] - 1, (first, second)
+
+
+def audit(browser):
+    """axe-core's violations on the page as it is now: rule, impact, elements."""
+    browser.script(open(AXE, encoding="utf-8").read() + "; window.audited = null;"
+                   "axe.run(document).then(function (r) { window.audited = r.violations.map("
+                   "  function (v) { return [v.id, v.impact, v.nodes.map(function (n) {"
+                   "    return n.target.join(' '); })]; }); });")
+    deadline = time.time() + 30
+    while (found := browser.evaluate("return window.audited")) is None:
+        assert time.time() < deadline, "axe-core never finished"
+        time.sleep(0.05)
+    return found
+
+
+def passes_an_accessibility_audit(browser):
+    page = Page(browser)
+    assert audit(browser) == []
+    page.set_bars([80, 100, 60, 500])
+    page.click("RUN")
+    page.click("Wmean")
+    assert audit(browser) == []
+    page = Page(browser)
+    page.click("RUN")  # every fitness 0: the message box
+    assert browser.evaluate("return !!document.querySelector('dialog[open]')")
+    assert audit(browser) == []
+
+
+def german_writes_a_decimal_comma(browser):
+    page = Page(browser)
+    page.set_bars([57, -1, -1, -1])
+    assert page.box("Textw1") == "0,57", page.box("Textw1")
+    page.set_bars([100, 100, 50, 500])
+    page.click("RUN")
+    assert page.box("Textp100") == "0,980", page.box("Textp100")
+
+
+def main():
+    suites = [("en-US", [runs_and_bars_show_the_shared_cases, keyboard_works_everything,
+                         message_box_takes_and_gives_back_focus, each_box_copies_its_own_text,
+                         axis_captions_stay_apart, passes_an_accessibility_audit]),
+              ("de-DE", [german_writes_a_decimal_comma])]
+    if ENGINE == "webkit":
+        # WebKitGTK takes its languages from the C library's locale, which a
+        # fresh machine has only in English.
+        suites.pop()
+    passed = failed = 0
+    for language, tests in suites:
+        browser = ENGINES[ENGINE](language)
+        try:
+            for test in tests:
+                name = "%s (%s, %s)" % (test.__name__, ENGINE, language)
+                start = time.time()
+                try:
+                    test(browser)
+                    passed += 1
+                    print("PASS: %s (%d ms)" % (name, (time.time() - start) * 1000))
+                except Exception:
+                    failed += 1
+                    print("FAIL: %s\n%s" % (name, traceback.format_exc()))
+        finally:
+            browser.quit()
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
