@@ -65,6 +65,8 @@ EM_JS(void, JsFlushSoon, (), {
 
 EM_JS(void, JsWatchPixelRatio, (), { Quorvel.canvas.watchRatio(); });
 
+EM_JS(void, JsWatchViewport, (), { Quorvel.fit.start(); });
+
 EM_JS(int, JsFocusedId, (), {
     var focused = document.activeElement;
     return focused && focused.dataset && focused.dataset.id !== undefined &&
@@ -132,6 +134,10 @@ void FlushSoon() {
 
 void WatchPixelRatio() {
     JsWatchPixelRatio();
+}
+
+void WatchViewport() {
+    JsWatchViewport();
 }
 
 void ShowHelp(const Text &title, const Text &text) {

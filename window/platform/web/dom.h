@@ -78,5 +78,7 @@ void ShowHelp(const Text &title, const Text &text);
 // Runs Module._quorvel_flush once the running event has returned.
 void FlushSoon();
 void WatchPixelRatio();
+// Fits the window to the viewport now, and again whenever the viewport changes.
+void WatchViewport();
 
 } // namespace quorvel::platform::web::dom

@@ -44,10 +44,12 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design
             controls_[i] = std::make_unique<Shape>(id);
         }
     }
+    onPage = this;
+    // Fitted first, so that the canvas is made once, at the fitted resolution.
+    dom::WatchViewport();
     surface_ =
         std::make_unique<CanvasSurface>(CanvasId(rows), design.clientWidth, design.clientHeight,
                                         Colour::FromCode(design.drawingColour));
-    onPage = this;
     dom::WatchPixelRatio();
     dom::StartTools();
 }
@@ -81,7 +83,8 @@ void Form::fit(double across, double down, bool coarsePointer) {
     const PageFit fit =
         FitToViewport(across, down, design_.clientWidth, design_.clientHeight, coarsePointer);
     dom::ShowFit(fit.scale, fit.turnHint);
-    ratioChanged(); // the canvas keeps one pixel a device pixel at the new scale
+    if (surface_)
+        ratioChanged(); // the canvas keeps one pixel a device pixel at the new scale
 }
 
 void Form::showMarker(double x, double y) {

@@ -10,10 +10,7 @@ namespace quorvel::platform::web::dom {
 namespace {
 
 // clang-format off
-EM_JS(void, JsStartTools, (), {
-    Quorvel.tools.start();
-    Quorvel.fit.start();
-});
+EM_JS(void, JsStartTools, (), { Quorvel.tools.start(); });
 
 // The note's size, packed as width * 65536 + height, in whole CSS pixels.
 EM_JS(int, JsMeasureNote, (const char16_t *text, int length), {
