@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """Renders the page in headless Chromium after the same session as the desktop
 screenshots, into the PNG named; with --readout, reading the trajectory from
-p0 = 0.02 at generation 20 as well. Usage: screenshot_web.py PAGE OUTPUT [--readout]"""
+p0 = 0.02 at generation 20 as well; with --phone, the whole screen of a phone
+on its side (844 x 390 CSS pixels, two device pixels each), read by a finger.
+Usage: screenshot_web.py PAGE OUTPUT [--readout | --phone]"""
 import sys
 import time
 
@@ -16,7 +18,12 @@ for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-
                  "--window-size=900,800", "--hide-scrollbars"):
     options.add_argument(argument)
 driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+phone = sys.argv[3:] == ["--phone"]
 try:
+    if phone:
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 844, "height": 390, "deviceScaleFactor": 2, "mobile": True})
     driver.get("file://" + sys.argv[1])
     while not driver.execute_script("return !!(window.Quorvel && Quorvel.readyAt)"):
         time.sleep(0.02)
@@ -43,7 +50,18 @@ try:
         keys.send_keys(Keys.F6)
         for key in [Keys.ARROW_UP] * 4 + [Keys.ARROW_RIGHT] * 20:
             keys.send_keys(key)
+    if phone:
+        # A finger on the second trajectory at generation 20.
+        x, y = driver.execute_script(
+            "var r = Quorvel.root.getBoundingClientRect(), s = Quorvel.fit.scale;"
+            "return [r.left + 119 * s, r.top + 240 * s];")
+        for kind in ("touchStart", "touchEnd"):
+            driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
+                "type": kind, "touchPoints": [] if kind == "touchEnd" else [{"x": x, "y": y}]})
     time.sleep(0.2)
-    driver.find_element(By.ID, "quorvel").screenshot(sys.argv[2])
+    if phone:
+        driver.save_screenshot(sys.argv[2])
+    else:
+        driver.find_element(By.ID, "quorvel").screenshot(sys.argv[2])
 finally:
     driver.quit()
