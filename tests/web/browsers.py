@@ -100,26 +100,46 @@ WEBKIT = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 
 
 def webkit(language):
-    """MiniBrowser, WebKitGTK's own, under automation on a private Xvfb, in
-    the language of the C library's locale."""
+    """MiniBrowser, WebKitGTK's own, under automation: on the X server the
+    suite runs on, or else on a private Xvfb; in the language of the C
+    library's locale."""
+    import signal
     from selenium import webdriver
     from selenium.webdriver.webkitgtk.options import Options
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
-    os.close(write)
-    display = os.read(read, 16).decode().strip()
-    os.close(read)
-    os.environ["DISPLAY"] = ":" + display
+    xvfb = None
+    if not os.environ.get("DISPLAY"):
+        read, write = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
+                                 "1024x768x24", "-nolisten", "tcp"], pass_fds=(write,),
+                                stderr=subprocess.DEVNULL)
+        os.close(write)
+        display = os.read(read, 16).decode().strip()
+        os.close(read)
+        if not display or xvfb.poll() is not None:
+            raise RuntimeError("Xvfb did not start")
+        os.environ["DISPLAY"] = ":" + display
+
+    def stop_xvfb():
+        if xvfb:
+            xvfb.terminate()
+            xvfb.wait(10)
+
+    def too_slow(*_):
+        raise TimeoutError("WebKitWebDriver did not start MiniBrowser within 60 s")
+
     options = Options()
     options.binary_location = WEBKIT
     options.add_argument("--automation")
+    signal.signal(signal.SIGALRM, too_slow)
+    signal.alarm(60)
     try:
         driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
-    except Exception:
-        xvfb.terminate()
+    except BaseException:
+        stop_xvfb()
         raise
-    return Selenium(driver, "webkit", xvfb.terminate)
+    finally:
+        signal.alarm(0)
+    return Selenium(driver, "webkit", stop_xvfb)
 
 
 class Firefox(Browser):
