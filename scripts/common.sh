@@ -27,7 +27,7 @@ wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth)
 # and audit it with axe-core from npm.
 web_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fonttools python3-brotli)
 browser_packages=(chromium chromium-driver python3-selenium firefox-esr python3-websocket
-                  webkit2gtk-driver xvfb)
+                  webkit2gtk-driver xvfb dbus-daemon)
 # The version of axe-core the page's audit runs.
 axe_core_version=4.14.1
 # A real screen reader, heard through its log: Orca on its own X server and

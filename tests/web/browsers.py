@@ -101,13 +101,14 @@ WEBKIT = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 
 def webkit(language):
     """MiniBrowser, WebKitGTK's own, under automation: on the X server the
-    suite runs on, or else on a private Xvfb; in the language of the C
-    library's locale."""
+    suite runs on, or else (none, or one that is gone) on a private Xvfb; in
+    the language of the C library's locale."""
     import signal
     from selenium import webdriver
     from selenium.webdriver.webkitgtk.options import Options
     xvfb = None
-    if not os.environ.get("DISPLAY"):
+    display = os.environ.get("DISPLAY", "")
+    if not os.path.exists("/tmp/.X11-unix/X" + display.lstrip(":").split(".")[0]):
         read, write = os.pipe()
         xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
                                  "1024x768x24", "-nolisten", "tcp"], pass_fds=(write,),
@@ -119,10 +120,25 @@ def webkit(language):
             raise RuntimeError("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + display
 
+    # A session bus of its own: without one GTK starts one for the display and
+    # records it in ~/.dbus, and the next MiniBrowser on a display of that
+    # number waits for the bus, long gone, for ever. No accessibility bus.
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE, text=True)
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+    os.environ["NO_AT_BRIDGE"] = "1"
+    # And folders of its own for its sockets, caches and data.
+    private = tempfile.mkdtemp(prefix="quorvel-webkit-")
+    for name in ("XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"):
+        os.environ[name] = os.path.join(private, name.lower())
+        os.makedirs(os.environ[name], mode=0o700)
+
     def stop_xvfb():
-        if xvfb:
-            xvfb.terminate()
-            xvfb.wait(10)
+        for process in (bus, xvfb):
+            if process:
+                process.terminate()
+                process.wait(10)
+        shutil.rmtree(private, ignore_errors=True)
 
     def too_slow(*_):
         raise TimeoutError("WebKitWebDriver did not start MiniBrowser within 60 s")

@@ -114,12 +114,15 @@ std::string CssFont(const Font &font) {
 }
 
 std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
-    // The page's one landmark and heading, the line that asks a phone held
-    // upright to be turned, and the box the window is scaled in.
+    // The page's one landmark with its heading and the line that asks a phone
+    // held upright to be turned; then the box the window is scaled in. The
+    // window stays out of the landmark: inside one, Orca 43 in Chromium now
+    // and then takes the window's live region for no part of the page, and
+    // stays silent.
     std::string html =
         "<main><h1 class=\"q-hidden\">" + Escaped(design.caption) +
         "</h1><p id=\"q-turn\" hidden>Turn the device sideways to see the window larger.</p>"
-        "<div id=\"q-fit\"><div id=\"quorvel\" role=\"application\" aria-label=\"" +
+        "</main><div id=\"q-fit\"><div id=\"quorvel\" role=\"application\" aria-label=\"" +
         Escaped(design.caption) + "\" style=\"" +
         Format("width:%dpx;height:%dpx;background:%s", design.clientWidth, design.clientHeight,
                CssColour(Colour::FromCode(design.background).resolve()).c_str()) +
@@ -142,10 +145,8 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
         CanvasId(rows),
         Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack), nullptr)
             .c_str());
-    // The sentences' live region, outside the landmark: Orca 43 does not
-    // speak a live region inside a main landmark in Chromium.
-    html += "</div></div></main><div id=\"q-announce\" class=\"q-hidden\" "
-            "aria-live=\"polite\"></div>";
+    // The live region for the sentences.
+    html += "<div id=\"q-announce\" class=\"q-hidden\" aria-live=\"polite\"></div></div>";
     return html;
 }
 
