@@ -4,5 +4,8 @@
 int main(int argc, char **argv) {
     quorvel::platform::Application application(argc, argv);
     quorvel::Quorvelcode window;
-    return application.run(window.form());
+    // A link to a drawing, the one argument, is drawn once the window shows.
+    return application.run(window.form(), [&](quorvel::platform::Form &) {
+        window.OpenArguments(application.arguments());
+    });
 }

@@ -8,5 +8,7 @@
 int main(int argc, char **argv) {
     static quorvel::platform::Application application(argc, argv);
     static quorvel::Quorvelcode window;
-    return application.run(window.form());
+    return application.run(window.form(), [](quorvel::platform::Form &) {
+        window.OpenArguments(application.arguments());
+    });
 }

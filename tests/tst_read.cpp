@@ -421,11 +421,18 @@ void TestRead::menuListsEveryToolWithItsKey() {
     };
     QCOMPARE(words(quorvel::platform::ToolKeys::Desktop),
              QStringList({"Read values F6", "Listen Space", "Copy values Ctrl+Shift+T",
-                          "Copy picture Ctrl+Shift+C", "Help F1", "Zoom in Ctrl+Plus",
-                          "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
+                          "Copy picture Ctrl+Shift+C", "Copy link Ctrl+Shift+L",
+                          "Example: a favoured dominant allele ",
+                          "Example: a favoured recessive allele ", "Example: overdominance ",
+                          "Example: underdominance ", "Example: a recessive lethal ", "Help F1",
+                          "Zoom in Ctrl+Plus", "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
     QCOMPARE(words(quorvel::platform::ToolKeys::Browser),
              QStringList({"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
-                          "Copy picture Alt+Shift+C", "Help Alt+Shift+H"}));
+                          "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L",
+                          "Example: a favoured dominant allele ",
+                          "Example: a favoured recessive allele ", "Example: overdominance ",
+                          "Example: underdominance ", "Example: a recessive lethal ",
+                          "Help Alt+Shift+H"}));
     QVERIFY(quorvel::OpensMenu(Press(Key::F10, 0, "s")));
     QVERIFY(quorvel::OpensMenu(Press(Key::Menu)));
     QVERIFY(!quorvel::OpensMenu(Press(Key::F10)));

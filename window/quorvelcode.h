@@ -4,6 +4,7 @@
 #include "error_report.h"
 #include "form.h"
 #include "layout/control_array.h"
+#include "lesson/setup_link.h"
 #include "parameter.h"
 #include "reading/reading_mode.h"
 
@@ -91,6 +92,17 @@ public:
     void CopyValues_Click();
     void CopyPicture_Click();
     void Help_Click();
+    void CopyLink_Click();
+    void Example_Click(std::size_t index);
+
+    // A drawing as a link: opened from outside (checked strictly, and
+    // nothing done where it is wrong), applied step by step as by hand, and
+    // what is on screen as one.
+    void OpenLink(const platform::Text &link);
+    // The program's arguments: none, or one link.
+    void OpenArguments(const std::vector<platform::Text> &arguments);
+    void ApplySetup(const Setup &setup);
+    Setup SetupOnScreen() const;
     void Drawing_Rescaled();
 
     // The window's drawing operations.

@@ -43,6 +43,8 @@ class Page:
 
     def __init__(self, driver, address=PAGE):
         self.driver = driver
+        if "#" in address:  # from the same page, a "#" alone would not load it again
+            driver.get("about:blank")
         driver.get(address)
         deadline = time.time() + 10
         while not driver.execute_script("return !!(window.Quorvel && Quorvel.elements.length)"):
@@ -283,7 +285,10 @@ def reading_tools(driver):
     run.send_keys(Keys.SHIFT + Keys.F10)
     items = driver.find_elements(By.CSS_SELECTOR, "#q-menu [role=menuitem]")
     assert [i.text.split("\n")[0] for i in items] == [
-        "Read values", "Listen", "Copy values", "Copy picture", "Help"], [i.text for i in items]
+        "Read values", "Listen", "Copy values", "Copy picture", "Copy link",
+        "Example: a favoured dominant allele", "Example: a favoured recessive allele",
+        "Example: overdominance", "Example: underdominance", "Example: a recessive lethal",
+        "Help"], [i.text for i in items]
     assert page.focused().startswith("Read values")
     for key, item in ((Keys.ARROW_UP, "Help"), (Keys.ARROW_DOWN, "Read values"),
                       (Keys.ARROW_DOWN, "Listen")):  # round and round
@@ -292,6 +297,28 @@ def reading_tools(driver):
     ActionChains(driver).send_keys(Keys.ESCAPE).perform()
     assert not driver.find_elements(By.ID, "q-menu")
     assert page.focused() == "RUN"
+
+
+def opens_a_link_and_copies_its_own(driver):
+    """A page opened with a drawing after "#" draws it as by hand, and copies
+    its own address with what is on screen; a bad link is told and changes
+    nothing."""
+    link = "#run=0.8,1,0.6,0.1;wmean=0.8,1,0.6;set=1,1,0.5,0.5"
+    page = Page(driver, PAGE + link)
+    assert [page.box(name) for name in ("Textw1", "Textw2", "Textw3", "TextInitp", "Textp100")] \
+        == ["1", "1", "0.5", "0.5", "0.667"]
+    label = driver.find_element(By.CSS_SELECTOR, "canvas").get_attribute("aria-label")
+    assert label.count("Trajectory:") == 1 and label.count("Mean fitness") == 1, label
+    assert page.drawn(96, 360) == BLUE  # the mean fitness at p = 0, w(aa) = 0.6: 0.1 above 0.5
+    driver.execute_script("navigator.clipboard.writeText = function(text) {"
+                          "window.copied = text; return Promise.resolve(); }")
+    ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("l").key_up(
+        Keys.SHIFT).key_up(Keys.ALT).perform()
+    assert driver.execute_script("return window.copied") == PAGE + link
+    page = Page(driver, PAGE + "#run=0.8,1,0.6,0.1;run=0.8,1,0.6")
+    message = driver.find_element(By.CSS_SELECTOR, "dialog[open]").text
+    assert "The link was not used: \u201crun=0.8,1,0.6\u201d needs four values" in message
+    assert page.box("Textw1") == "w(AA)" and page.box("Textp100") == "p100"
 
 
 def canvas_follows_every_change_of_pixel_ratio(driver):
@@ -515,6 +542,7 @@ def main():
                          message_box_takes_and_gives_back_focus,
                          screen_readers_get_names_and_values, works_with_the_network_off,
                          site_works_offline_after_a_first_visit, reading_tools,
+                         opens_a_link_and_copies_its_own,
                          canvas_follows_every_change_of_pixel_ratio,
                          page_carries_its_faces_and_its_zero_line, fingers_work_the_bars,
                          a_finger_reads_the_curves_and_holds_for_the_menu,

@@ -46,8 +46,17 @@ void Quorvelcode::Menu_Click(platform::Tool tool) {
         return CopyValues_Click();
     case Tool::CopyPicture:
         return CopyPicture_Click();
+    case Tool::CopyLink:
+        return CopyLink_Click();
     case Tool::Help:
         return Help_Click();
+    case Tool::Example1:
+    case Tool::Example2:
+    case Tool::Example3:
+    case Tool::Example4:
+    case Tool::Example5:
+        return Example_Click(static_cast<std::size_t>(tool) -
+                             static_cast<std::size_t>(Tool::Example1));
     case Tool::ZoomIn:
     case Tool::ZoomOut:
     case Tool::ActualSize:

@@ -53,6 +53,9 @@ public:
     virtual void showMarker(double x, double y) = 0;
     virtual void hideMarker() = 0;
     virtual void copyText(const Text &text) = 0;
+    // Where the program is, for a link that opens it again: the page's own
+    // address; a desktop program has none, and takes the link's "#" part.
+    virtual Text address() const { return {}; }
     // The window as a picture at the screen's resolution, without the note
     // and the ring, with these lines beside the drawing (look::PlaceLegend).
     virtual void copyPicture(const std::vector<Text> &legend) = 0;

@@ -11,7 +11,24 @@
 // it to show.
 namespace quorvel::platform {
 
-enum class Tool { ReadValues, Listen, CopyValues, CopyPicture, Help, ZoomIn, ZoomOut, ActualSize };
+enum class Tool {
+    ReadValues,
+    Listen,
+    CopyValues,
+    CopyPicture,
+    CopyLink,
+    Help,
+    ZoomIn,
+    ZoomOut,
+    ActualSize,
+    // The classic examples, in the order the window lists them.
+    Example1,
+    Example2,
+    Example3,
+    Example4,
+    Example5,
+    Last = Example5
+};
 
 // Which keys a platform leaves to the program: a desktop all of them; a
 // browser keeps F1, Ctrl+Shift+T and C and its zoom keys, and zooms a page

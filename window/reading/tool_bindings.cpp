@@ -1,5 +1,7 @@
 #include "reading/tool_bindings.h"
 
+#include "lesson/examples.h"
+
 #include <algorithm>
 #include <iterator>
 #include <span>
@@ -35,6 +37,7 @@ constexpr Binding Desktop[] = {
     {Tool::Listen, Key::Space},
     {Tool::CopyValues, Key::Letter, 'T', true, false, true},
     {Tool::CopyPicture, Key::Letter, 'C', true, false, true},
+    {Tool::CopyLink, Key::Letter, 'L', true, false, true},
     {Tool::Help, Key::F1},
     {Tool::ZoomIn, Key::Plus, 0, true, false, false, true},
     {Tool::ZoomIn, Key::Equals, 0, true, false, false, true},
@@ -46,6 +49,7 @@ constexpr Binding Browser[] = {
     {Tool::Listen, Key::Space},
     {Tool::CopyValues, Key::Letter, 'T', false, true, true},
     {Tool::CopyPicture, Key::Letter, 'C', false, true, true},
+    {Tool::CopyLink, Key::Letter, 'L', false, true, true},
     {Tool::Help, Key::Letter, 'H', false, true, true},
 };
 
@@ -79,13 +83,10 @@ constexpr struct {
     Tool tool;
     const char16_t *label;
 } MenuOrder[] = {
-    {Tool::ReadValues, u"Read values"},
-    {Tool::Listen, u"Listen"},
-    {Tool::CopyValues, u"Copy values"},
-    {Tool::CopyPicture, u"Copy picture"},
-    {Tool::Help, u"Help"},
-    {Tool::ZoomIn, u"Zoom in"},
-    {Tool::ZoomOut, u"Zoom out"},
+    {Tool::ReadValues, u"Read values"}, {Tool::Listen, u"Listen"},
+    {Tool::CopyValues, u"Copy values"}, {Tool::CopyPicture, u"Copy picture"},
+    {Tool::CopyLink, u"Copy link"},     {Tool::Help, u"Help"},
+    {Tool::ZoomIn, u"Zoom in"},         {Tool::ZoomOut, u"Zoom out"},
     {Tool::ActualSize, u"Actual size"},
 };
 
@@ -143,6 +144,14 @@ Text KeyLabel(Tool tool, ToolKeys keys) {
 std::vector<platform::MenuEntry> ToolMenu(ToolKeys keys) {
     std::vector<platform::MenuEntry> menu;
     for (const auto &entry : MenuOrder) {
+        if (entry.tool == Tool::Help) { // the examples, which have no keys, before it
+            const auto examples = Examples();
+            for (std::size_t i = 0; i < examples.size(); ++i)
+                menu.push_back(
+                    {platform::FromUtf8(examples[i].name),
+                     {},
+                     static_cast<Tool>(static_cast<int>(Tool::Example1) + static_cast<int>(i))});
+        }
         const Text key = KeyLabel(entry.tool, keys);
         if (!key.empty()) // a browser zooms by its own keys and menu
             menu.push_back({entry.label, key, entry.tool});

@@ -47,7 +47,16 @@ platform::Text HelpText(platform::ToolKeys keys) {
            u": copy the picture. " + key(Tool::Help) + u": this help. " + zoomKey(Tool::ZoomIn) +
            u", " + zoomKey(Tool::ZoomOut) + u" and " + zoomKey(Tool::ActualSize) +
            u": zoom.\nThe context menu (right click, Shift+F10) lists "
-           u"them all.\n\nQuorvel 1.0.0. Free software under the MIT licence.";
+           u"them all.\n\nLinks and examples\n" + key(Tool::CopyLink) +
+           platform::FromUtf8(
+               ": copy a link to the picture. Opened in a browser, or given to the program as "
+               "its one argument, it draws the same again. A link is steps separated by "
+               "semicolons: run=w(AA),w(Aa),w(aa),p0 moves the bars and presses RUN, "
+               "wmean=w(AA),w(Aa),w(aa) moves the fitness bars and presses W Mean, and "
+               "set=w(AA),w(Aa),w(aa),p0 moves the bars alone. Fitnesses go in steps of 0.01 "
+               "and p0 in steps of 0.001, written with a point, as in "
+               "#run=0.8,1,0.6,0.1;wmean=0.8,1,0.6. The menu's examples draw classic cases on "
+               "top of the drawing.\n\nQuorvel 1.0.0. Free software under the MIT licence.");
 }
 
 } // namespace quorvel

@@ -18,10 +18,12 @@ Application::Application(int &argc, char **argv) {
     toolkit_ = std::make_unique<Toolkit>(argc, argv);
     // The window's class (WM_CLASS) is the application name: the desktop id,
     // so that a dock ties the window to its launcher.
+    for (const QString &argument : QApplication::arguments().mid(1))
+        arguments_.push_back(argument.toStdU16String());
     QApplication::setApplicationName(QStringLiteral("org.quorvel.Quorvel"));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
-    // The program takes no command line; whatever -style or -reverse said, the
-    // window looks and runs as it was designed.
+    // Whatever -style or -reverse said, the window looks and runs as it was
+    // designed.
     QApplication::setStyle(qt::ClassicStyle::Shared());
     QApplication::setLayoutDirection(Qt::LeftToRight);
 }

@@ -67,6 +67,13 @@ EM_JS(void, JsWatchPixelRatio, (), { Quorvel.canvas.watchRatio(); });
 
 EM_JS(void, JsWatchViewport, (), { Quorvel.fit.start(); });
 
+EM_JS(int, JsAddressLength, (), { return location.href.split('#')[0].length; });
+EM_JS(void, JsAddress, (char16_t *out, int length), {
+    var address = location.href.split('#')[0];
+    for (var i = 0; i < length; ++i)
+        HEAPU16[(out >> 1) + i] = address.charCodeAt(i);
+});
+
 EM_JS(int, JsFocusedId, (), {
     var focused = document.activeElement;
     return focused && focused.dataset && focused.dataset.id !== undefined &&
@@ -138,6 +145,12 @@ void WatchPixelRatio() {
 
 void WatchViewport() {
     JsWatchViewport();
+}
+
+Text PageAddress() {
+    Text address(static_cast<std::size_t>(JsAddressLength()), u'\0');
+    JsAddress(address.data(), static_cast<int>(address.size()));
+    return address;
 }
 
 void ShowHelp(const Text &title, const Text &text) {

@@ -78,6 +78,8 @@ void ShowHelp(const Text &title, const Text &text);
 // Runs Module._quorvel_flush once the running event has returned.
 void FlushSoon();
 void WatchPixelRatio();
+// The page's address without its "#" part.
+Text PageAddress();
 // Fits the window to the viewport now, and again whenever the viewport changes.
 void WatchViewport();
 

@@ -207,7 +207,7 @@ EMSCRIPTEN_KEEPALIVE void quorvel_fit(double across, double down, int coarsePoin
 EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
     using quorvel::platform::Tool;
     OnPage([=](Form &form) {
-        if (form.tools().tool && InRange(tool, Tool::ActualSize))
+        if (form.tools().tool && InRange(tool, Tool::Last))
             form.tools().tool(static_cast<Tool>(tool));
     });
 }

@@ -36,6 +36,7 @@ public:
     void showMarker(double x, double y) override;
     void hideMarker() override { dom::HideMarker(); }
     void copyText(const Text &text) override { dom::CopyText(text); }
+    Text address() const override { return dom::PageAddress(); }
     void copyPicture(const std::vector<Text> &legend) override;
     void play(const std::vector<std::uint8_t> &wav) override { dom::Play(wav); }
     const ToolEvents &tools() const { return tools_; }

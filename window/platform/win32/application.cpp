@@ -11,7 +11,42 @@ namespace quorvel::platform {
 // after the first frame (see accessibility.cpp).
 struct Application::Toolkit {};
 
+namespace {
+
+// The command line's arguments after the program's name, in Windows' own
+// UTF-16 (main's are in the ANSI code page): separated by blanks, a quoted
+// part kept whole, the quotes dropped.
+std::vector<Text> CommandLineArguments() {
+    std::vector<Text> arguments;
+    const wchar_t *at = GetCommandLineW();
+    bool first = true, quoted = false;
+    Text current;
+    bool any = false;
+    for (;; ++at) {
+        const wchar_t c = *at;
+        if (c == 0 || ((c == L' ' || c == L'\t') && !quoted)) {
+            if (any && !first)
+                arguments.push_back(current);
+            if (any)
+                first = false;
+            current.clear();
+            any = false;
+            if (c == 0)
+                return arguments;
+        } else if (c == L'"') {
+            quoted = !quoted;
+            any = true;
+        } else {
+            current += static_cast<char16_t>(c);
+            any = true;
+        }
+    }
+}
+
+} // namespace
+
 Application::Application(int &, char **) : toolkit_(std::make_unique<Toolkit>()) {
+    arguments_ = CommandLineArguments();
     // The manifest says the same; this covers a build run without it.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};

@@ -1,0 +1,252 @@
+// Drawings as links: a drawing to its link and back, bit for bit and pixel
+// for pixel; every kind of bad link to its message, with the window left as
+// it was; the examples as the same steps by hand; the program's argument.
+#include "helpers.h"
+#include "lesson/examples.h"
+#include "lesson/setup_link.h"
+#include "reading/tool_bindings.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <variant>
+
+using quorvel::platform::qt::Native;
+using testing::SetBars;
+using testing::WindowUnderTest;
+
+class TestLesson : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linkWritesBarPositions();
+    void drawingReopensFromItsLink();
+    void badLinksChangeNothing_data();
+    void badLinksChangeNothing();
+    void linksReadLeniently_data();
+    void linksReadLeniently();
+    void exampleIsTheSameStepsByHand();
+    void argumentOpensALink();
+    void menuListsTheExamplesAndCopyLink();
+};
+
+namespace {
+
+void Click(quorvel::platform::Button *button) {
+    QTest::mouseClick(Native(button), Qt::LeftButton);
+}
+
+QString Link(const quorvel::Quorvelcode &window) {
+    return QString::fromStdString(quorvel::SetupLinkText(window.SetupOnScreen()));
+}
+
+// What a user sees of a window: its boxes and its drawing.
+struct Seen {
+    QStringList boxes;
+    QImage drawing;
+};
+
+Seen Look(WindowUnderTest &t) {
+    const quorvel::Quorvelcode &w = t.window;
+    QStringList boxes;
+    for (auto *box : {w.Textw1, w.Textw2, w.Textw3, w.TextInitp, w.Textp100})
+        boxes << QString::fromStdU16String(box->text());
+    return {boxes, Native(w.surface)->image()};
+}
+
+// The drawing by hand that the round trip starts from: runs, a W Mean in
+// between, a run after it, and the bars moved on after the last.
+void DrawByHand(WindowUnderTest &t) {
+    SetBars(t.window, 80, 100, 60, 100);
+    Click(t.window.RUN);
+    SetBars(t.window, -1, -1, -1, 905);
+    Click(t.window.RUN);
+    SetBars(t.window, 5, 100, 0, -1);
+    Click(t.window.Wmean);
+    SetBars(t.window, -1, -1, -1, 1);
+    Click(t.window.RUN);
+    SetBars(t.window, 100, -1, -1, 125);
+}
+
+} // namespace
+
+// Positions as the bars keep them: hundredths and thousandths, written
+// shortest with a point whatever the user's language.
+void TestLesson::linkWritesBarPositions() {
+    testing::LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    WindowUnderTest t;
+    DrawByHand(t);
+    QCOMPARE(Link(t.window), QStringLiteral("#run=0.8,1,0.6,0.1;run=0.8,1,0.6,0.905;"
+                                            "wmean=0.05,1,0;run=0.05,1,0,0.001;"
+                                            "set=1,1,0,0.125"));
+    WindowUnderTest fresh;
+    QCOMPARE(Link(fresh.window), QStringLiteral("#"));
+}
+
+// The link of a drawing, opened in a new window, gives the same kept
+// numbers bit for bit, the same boxes and the same pixels.
+void TestLesson::drawingReopensFromItsLink() {
+    WindowUnderTest byHand, byLink;
+    DrawByHand(byHand);
+    byLink.window.OpenLink(Link(byHand.window).toStdU16String());
+    QVERIFY(byLink.reports.isEmpty());
+    const auto &a = byHand.window.drawn.all(), &b = byLink.window.drawn.all();
+    QCOMPARE(b.size(), std::size_t(4));
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        QCOMPARE(a[i].index(), b[i].index());
+        if (const auto *run = std::get_if<quorvel::TrajectoryCurve>(&a[i])) {
+            const auto &other = std::get<quorvel::TrajectoryCurve>(b[i]);
+            QVERIFY(run->p == other.p); // every double, exactly
+            QCOMPARE(run->p0, other.p0);
+        }
+    }
+    const Seen hand = Look(byHand), link = Look(byLink);
+    QCOMPARE(link.boxes, hand.boxes);
+    // p100 of the last run: the balance (w(Aa) - w(aa)) / (2 w(Aa) - w(AA) - w(aa)) = 1 / 1.95.
+    QCOMPARE(link.boxes, (QStringList{"1", "1", "0", "0.125", "0.513"}));
+    QVERIFY(link.drawing == hand.drawing);
+}
+
+// Each kind of bad link: one message quoting the first bad part; the window
+// as it was, boxes, drawing and kept curves.
+void TestLesson::badLinksChangeNothing_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("message");
+    const QString steps =
+        " A link holds steps such as run=0.8,1,0.6,0.1 (w(AA), w(Aa), w(aa) and p0, then RUN), "
+        "wmean=0.8,1,0.6 (then W Mean) or set=0.8,1,0.6,0.1 (the bars alone), separated by "
+        "semicolons.";
+    const QString unused = "The link was not used: ";
+    QTest::newRow("off the grid") << "#run=0.8,1,0.605,0.1"
+                                  << unused +
+                                         "in \u201crun=0.8,1,0.605,0.1\u201d, \u201c0.605\u201d "
+                                         "is not a fitness. A fitness is 0 to 1 in steps of "
+                                         "0.01, written with a point, such as 0.25.";
+    QTest::newRow("p0 off the grid")
+        << "#run=1,1,1,0.1;run=1,1,1,0.0005"
+        << unused + "in \u201crun=1,1,1,0.0005\u201d, \u201c0.0005\u201d is not a start "
+                    "frequency. p0 is 0 to 1 in steps of 0.001, written with a point, such as "
+                    "0.125.";
+    QTest::newRow("out of range") << "#wmean=1.01,1,1"
+                                  << unused + "in \u201cwmean=1.01,1,1\u201d, \u201c1.01\u201d is "
+                                              "not a fitness. A fitness is 0 to 1 in steps of "
+                                              "0.01, written with a point, such as 0.25.";
+    QTest::newRow("a comma for a point")
+        << "#set=0,5,1,1,0.1"
+        << unused + "\u201cset=0,5,1,1,0.1\u201d needs four values: w(AA), "
+                    "w(Aa), w(aa) and p0, separated by commas.";
+    QTest::newRow("unknown word") << "#run=1,1,1,0.5;draw=1,1,1,0.5"
+                                  << unused +
+                                         "\u201cdraw=1,1,1,0.5\u201d does not start with "
+                                         "run=, wmean= or set=." +
+                                         steps;
+    QTest::newRow("no equals") << "#run" << unused + "\u201crun\u201d is not a step." + steps;
+    QTest::newRow("empty step") << "#run=1,1,1,0.5;"
+                                << unused + "\u201c\u201d is not a step." + steps;
+    QTest::newRow("address without a drawing")
+        << "https://example.org/quorvel.html"
+        << unused + "it holds no steps after \u201c#\u201d." + steps;
+    QTest::newRow("a long part, shortened")
+        << "#run=1,1,1,0.5;" + QString(60, 'x')
+        << unused + "\u201c" + QString(40, 'x') + "\u2026\u201d is not a step." + steps;
+    QString many = "#";
+    for (int i = 0; i < 1001; ++i)
+        many += "set=1,1,1,0.5;";
+    many.chop(1);
+    QTest::newRow("too many steps") << many << unused + "it has more than 1,000 steps.";
+    QTest::newRow("signs and exponents")
+        << "#run=+1,1,1,5e-1"
+        << unused + "in \u201crun=+1,1,1,5e-1\u201d, \u201c+1\u201d "
+                    "is not a fitness. A fitness is 0 to 1 in "
+                    "steps of 0.01, written with a point, such "
+                    "as 0.25.";
+}
+
+void TestLesson::badLinksChangeNothing() {
+    QFETCH(QString, link);
+    QFETCH(QString, message);
+    WindowUnderTest t;
+    SetBars(t.window, 80, 100, 60, 500);
+    Click(t.window.RUN);
+    const Seen before = Look(t);
+    t.window.OpenLink(link.toStdU16String());
+    QCOMPARE(t.reports, QStringList{message});
+    const Seen after = Look(t);
+    QCOMPARE(after.boxes, before.boxes);
+    QVERIFY(after.drawing == before.drawing);
+    QCOMPARE(t.window.drawn.all().size(), std::size_t(1));
+}
+
+// What a link may hold besides the shortest text: the page's whole address,
+// no "#", spare zeros after the grid.
+void TestLesson::linksReadLeniently_data() {
+    QTest::addColumn<QString>("link");
+    QTest::newRow("whole address") << "file:///home/teacher/quorvel.html#run=0.8,1,0.60,0.1000";
+    QTest::newRow("fragment alone") << "run=0.80,1.0,0.6,0.100";
+}
+
+void TestLesson::linksReadLeniently() {
+    QFETCH(QString, link);
+    WindowUnderTest t;
+    t.window.OpenLink(link.toStdU16String());
+    QVERIFY(t.reports.isEmpty());
+    QCOMPARE(Look(t).boxes, (QStringList{"0.8", "1", "0.6", "0.1", "0.667"}));
+}
+
+// An example draws what its steps by hand draw, on top of what is there,
+// and says what to look for.
+void TestLesson::exampleIsTheSameStepsByHand() {
+    WindowUnderTest example, hand;
+    SetBars(example.window, 50, 50, 50, 300);
+    Click(example.window.RUN);
+    example.window.Menu_Click(quorvel::platform::Tool::Example3); // overdominance
+    SetBars(hand.window, 50, 50, 50, 300);
+    Click(hand.window.RUN);
+    for (int p0 : {100, 300, 500, 700, 900}) {
+        SetBars(hand.window, 80, 100, 60, p0);
+        Click(hand.window.RUN);
+    }
+    Click(hand.window.Wmean);
+    QVERIFY(Look(example).drawing == Look(hand).drawing);
+    QCOMPARE(Look(example).boxes, (QStringList{"0.8", "1", "0.6", "0.9", "0.667"}));
+    QCOMPARE(example.window.drawn.all().size(), std::size_t(7));
+    // Announced, as every sentence on the drawing is.
+    QAccessibleInterface *form = QAccessible::queryAccessibleInterface(&example.widget());
+    QString said;
+    for (int i = 0; i < form->childCount(); ++i)
+        if (form->child(i)->role() == QAccessible::Notification)
+            said = form->child(i)->text(QAccessible::Name);
+    QCOMPARE(said, QStringLiteral("Overdominance: from every start p levels off at the same "
+                                  "balance, 0.667, where the mean fitness is highest and the "
+                                  "change of p is 0."));
+    for (const quorvel::Example &each : quorvel::Examples())
+        QVERIFY(std::holds_alternative<quorvel::Setup>(
+            quorvel::ParseSetupLink(quorvel::platform::FromUtf8(each.link))));
+}
+
+// The desktop program's one argument is a link; two are a mistake.
+void TestLesson::argumentOpensALink() {
+    WindowUnderTest t;
+    t.window.OpenArguments({u"#run=1,1,0.5,0.5"});
+    QCOMPARE(Look(t).boxes.last(), QStringLiteral("0.980"));
+    t.window.OpenArguments({u"#run=1,1,0.5,0.5", u"#wmean=1,1,1"});
+    QCOMPARE(t.reports, QStringList{"Quorvel takes one argument: a link to a drawing, such as "
+                                    "\u201c#run=0.8,1,0.6,0.1;wmean=0.8,1,0.6\u201d, in quotes."});
+    QCOMPARE(t.window.drawn.all().size(), std::size_t(1));
+}
+
+void TestLesson::menuListsTheExamplesAndCopyLink() {
+    QStringList labels;
+    for (const auto &entry : quorvel::ToolMenu(quorvel::platform::ToolKeys::Desktop))
+        labels << QString::fromStdU16String(entry.label + u"|" + entry.keys);
+    QVERIFY(labels.contains("Copy link|Ctrl+Shift+L"));
+    QCOMPARE(labels.mid(labels.indexOf("Help|F1") - 5, 5),
+             (QStringList{"Example: a favoured dominant allele|",
+                          "Example: a favoured recessive allele|", "Example: overdominance|",
+                          "Example: underdominance|", "Example: a recessive lethal|"}));
+    QCOMPARE(QString::fromStdU16String(quorvel::KeyLabel(quorvel::platform::Tool::CopyLink,
+                                                         quorvel::platform::ToolKeys::Browser)),
+             QStringLiteral("Alt+Shift+L"));
+}
+
+QTEST_MAIN(TestLesson)
+#include "tst_lesson.moc"

@@ -1,0 +1,100 @@
+#include "quorvelcode.h"
+
+#include "lesson/examples.h"
+#include "lesson/setup_link.h"
+#include "words/link_messages.h"
+
+#include <cmath>
+#include <variant>
+
+namespace quorvel {
+
+namespace {
+
+int BarPosition(double value, int divisor) {
+    return static_cast<int>(std::lround(value * divisor));
+}
+
+} // namespace
+
+// A link given from outside: drawn step by step as by hand, or, where any of
+// it is wrong, nothing done and the first fault told.
+void Quorvelcode::OpenLink(const platform::Text &link) {
+    std::variant<Setup, platform::Text> parsed = ParseSetupLink(link);
+    if (const auto *error = std::get_if<platform::Text>(&parsed)) {
+        errors.report(*error);
+        return;
+    }
+    ApplySetup(std::get<Setup>(parsed));
+}
+
+void Quorvelcode::OpenArguments(const std::vector<platform::Text> &arguments) {
+    run([&] {
+        if (arguments.size() > 1)
+            errors.report(links::TooManyArguments());
+        else if (arguments.size() == 1)
+            OpenLink(arguments.front());
+    });
+}
+
+// Each step as a person takes it: the bars moved (a bar already there does
+// not change), then RUN or W Mean pressed; a step that stops on a mean
+// fitness of 0 says so, and the next goes on.
+void Quorvelcode::ApplySetup(const Setup &setup) {
+    for (const SetupStep &step : setup.steps)
+        run([&] {
+            HScrollw1->SetValue(step.w1);
+            HScrollw2->SetValue(step.w2);
+            HScrollw3->SetValue(step.w3);
+            if (step.action != SetupStep::Action::WMean)
+                VScrollp->SetValue(step.p0);
+            if (step.action == SetupStep::Action::Run)
+                RUN_Click();
+            else if (step.action == SetupStep::Action::WMean)
+                Wmean_Click();
+        });
+}
+
+// What is on screen as steps: every kept curve in the order drawn, then the
+// bars, where they moved after the last curve.
+Setup Quorvelcode::SetupOnScreen() const {
+    Setup setup;
+    SetupStep bars; // the bars where a fresh window has them
+    for (const Curve &curve : drawn.all()) {
+        if (const auto *run = std::get_if<TrajectoryCurve>(&curve)) {
+            bars = {SetupStep::Action::Run, BarPosition(run->w.wAA, 100),
+                    BarPosition(run->w.wAa, 100), BarPosition(run->w.waa, 100),
+                    BarPosition(run->p0, 1000)};
+        } else {
+            const Fitnesses &w = std::get<SweepCurves>(curve).w;
+            bars = {SetupStep::Action::WMean, BarPosition(w.wAA, 100), BarPosition(w.wAa, 100),
+                    BarPosition(w.waa, 100), bars.p0};
+        }
+        setup.steps.push_back(bars);
+    }
+    const SetupStep now{SetupStep::Action::Set, HScrollw1->Value(), HScrollw2->Value(),
+                        HScrollw3->Value(), VScrollp->Value()};
+    if (now.w1 != bars.w1 || now.w2 != bars.w2 || now.w3 != bars.w3 || now.p0 != bars.p0)
+        setup.steps.push_back(now);
+    return setup;
+}
+
+// The page's own address with the drawing after "#"; a desktop copies the
+// fragment alone, which the program takes as its argument.
+void Quorvelcode::CopyLink_Click() {
+    const std::string fragment = SetupLinkText(SetupOnScreen());
+    form_->copyText(form_->address() + platform::Text(fragment.begin(), fragment.end()));
+    surface->announce(drawn.complete()
+                          ? u"A link to this picture is copied."
+                          : u"A link is copied; it holds only the newest 1,000 curves.");
+}
+
+// An example draws on top of what is there, as RUN does: clearing first is
+// the user's choice.
+void Quorvelcode::Example_Click(std::size_t index) {
+    const Example &example = Examples()[index];
+    ApplySetup(std::get<Setup>(ParseSetupLink(platform::FromUtf8(example.link))));
+    Describe(platform::FromUtf8(example.lookFor));
+}
+
+} // namespace quorvel

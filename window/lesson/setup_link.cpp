@@ -1,0 +1,147 @@
+#include "lesson/setup_link.h"
+
+#include "words/link_messages.h"
+
+#include <array>
+#include <optional>
+
+namespace quorvel {
+
+namespace {
+
+using Action = SetupStep::Action;
+
+constexpr struct {
+    std::u16string_view word;
+    Action action;
+    int values;
+} Words[] = {{u"run", Action::Run, 4}, {u"wmean", Action::WMean, 3}, {u"set", Action::Set, 4}};
+
+// A value as a bar position on a grid of `divisor` steps from 0 to 1, read
+// from its decimal text exactly: "0.25" is 25 hundredths, and "0.255" none.
+std::optional<int> Position(std::u16string_view text, int divisor) {
+    constexpr std::size_t Longest = 8; // "0.125000": a few spare zeros
+    if (text.empty() || text.size() > Longest || (text[0] != u'0' && text[0] != u'1'))
+        return std::nullopt;
+    long whole = text[0] - u'0';
+    std::size_t at = 1;
+    long scaled = whole * divisor;
+    if (at < text.size()) {
+        if (text[at] != u'.' || at + 1 == text.size())
+            return std::nullopt;
+        long place = divisor;
+        for (++at; at < text.size(); ++at) {
+            const char16_t c = text[at];
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+            if (place % 10 != 0) { // past the grid: only zeros may follow
+                if (c != u'0')
+                    return std::nullopt;
+                continue;
+            }
+            place /= 10;
+            scaled += (c - u'0') * place;
+        }
+    }
+    if (scaled > divisor)
+        return std::nullopt;
+    return static_cast<int>(scaled);
+}
+
+std::vector<std::u16string_view> Split(std::u16string_view text, char16_t separator) {
+    std::vector<std::u16string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == text.npos ? text.npos : end - start));
+        if (end == text.npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+// One step's text, or what is wrong with it.
+std::variant<SetupStep, platform::Text> ParseStep(std::u16string_view text) {
+    const std::size_t equals = text.find(u'=');
+    if (equals == text.npos)
+        return links::NotAStep(text);
+    const std::u16string_view word = text.substr(0, equals);
+    for (const auto &known : Words) {
+        if (word != known.word)
+            continue;
+        const std::vector<std::u16string_view> values = Split(text.substr(equals + 1), u',');
+        if (static_cast<int>(values.size()) != known.values)
+            return links::WrongCount(text, known.values);
+        SetupStep step{known.action};
+        int *const targets[] = {&step.w1, &step.w2, &step.w3, &step.p0};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const bool fitness = i < 3;
+            const std::optional<int> position = Position(values[i], fitness ? 100 : 1000);
+            if (!position)
+                return fitness ? links::NotAFitness(text, values[i])
+                               : links::NotAFrequency(text, values[i]);
+            *targets[i] = *position;
+        }
+        return step;
+    }
+    return links::UnknownWord(text);
+}
+
+void AppendPosition(std::string &out, int position, int divisor) {
+    if (position == 0 || position == divisor) {
+        out += position == 0 ? '0' : '1';
+        return;
+    }
+    std::string digits = std::to_string(position);
+    digits.insert(0, std::to_string(divisor).size() - 1 - digits.size(), '0');
+    while (digits.back() == '0')
+        digits.pop_back();
+    out += "0." + digits;
+}
+
+} // namespace
+
+std::variant<Setup, platform::Text> ParseSetupLink(std::u16string_view link) {
+    constexpr std::size_t Longest = 64 * 1024;
+    if (link.size() > Longest)
+        return links::TooLong();
+    const std::size_t hash = link.find(u'#');
+    if (hash != link.npos)
+        link.remove_prefix(hash + 1);
+    else if (link.find(u"://") != link.npos)
+        return links::NoSetup();
+    if (link.empty())
+        return links::NoSetup();
+    Setup setup;
+    for (const std::u16string_view text : Split(link, u';')) {
+        if (setup.steps.size() == Setup::MostSteps)
+            return links::TooManySteps();
+        std::variant<SetupStep, platform::Text> step = ParseStep(text);
+        if (auto *error = std::get_if<platform::Text>(&step))
+            return std::move(*error);
+        setup.steps.push_back(std::get<SetupStep>(step));
+    }
+    return setup;
+}
+
+std::string SetupLinkText(const Setup &setup) {
+    std::string out = "#";
+    for (const SetupStep &step : setup.steps) {
+        if (out.size() > 1)
+            out += ';';
+        for (const auto &known : Words)
+            if (known.action == step.action)
+                out += std::string(known.word.begin(), known.word.end()) + '=';
+        AppendPosition(out, step.w1, 100);
+        out += ',';
+        AppendPosition(out, step.w2, 100);
+        out += ',';
+        AppendPosition(out, step.w3, 100);
+        if (step.action != Action::WMean) {
+            out += ',';
+            AppendPosition(out, step.p0, 1000);
+        }
+    }
+    return out;
+}
+
+} // namespace quorvel
