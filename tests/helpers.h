@@ -64,6 +64,11 @@ inline QImage WindowUnderTest::screen() {
     return Logical(widget().grab().toImage(), widget().size());
 }
 
+// Presses a button with the mouse, as a user would.
+inline void Click(quorvel::platform::Button *button) {
+    QTest::mouseClick(quorvel::platform::qt::Native(button), Qt::LeftButton);
+}
+
 // Sets the four bars as a user would; -1 leaves a bar unmoved.
 inline void SetBars(quorvel::Quorvelcode &w, int w1, int w2, int w3, int p0) {
     if (w1 >= 0)

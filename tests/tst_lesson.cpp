@@ -11,6 +11,7 @@
 #include <variant>
 
 using quorvel::platform::qt::Native;
+using testing::Click;
 using testing::SetBars;
 using testing::WindowUnderTest;
 
@@ -30,10 +31,6 @@ private slots:
 };
 
 namespace {
-
-void Click(quorvel::platform::Button *button) {
-    QTest::mouseClick(Native(button), Qt::LeftButton);
-}
 
 QString Link(const quorvel::Quorvelcode &window) {
     return QString::fromStdString(quorvel::SetupLinkText(window.SetupOnScreen()));

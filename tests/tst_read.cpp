@@ -14,6 +14,7 @@
 #include <cmath>
 
 using quorvel::platform::qt::Native;
+using testing::Click;
 using testing::DrawnAt;
 using testing::LocaleScope;
 using testing::SetBars;
@@ -53,10 +54,6 @@ private slots:
 };
 
 namespace {
-
-void Click(quorvel::platform::Button *button) {
-    QTest::mouseClick(Native(button), Qt::LeftButton);
-}
 
 // Shortcuts reach only the active window.
 bool Activate(WindowUnderTest &t) {

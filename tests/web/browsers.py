@@ -10,6 +10,7 @@ import socket
 import subprocess
 import tempfile
 import time
+import traceback
 
 # Keys as WebDriver numbers them.
 KEYS = {"Tab": "\ue004", "Enter": "\ue007", "Escape": "\ue00c", "Space": " ",
@@ -231,3 +232,27 @@ class Firefox(Browser):
 
 
 ENGINES = {"chromium": chromium, "firefox": Firefox, "webkit": webkit}
+
+
+def run_suites(suites):
+    """Runs each suite's tests in a browser of its own and reports each test;
+    a suite is a label, what opens its browser, and its tests. The exit
+    status: 1 when any failed."""
+    passed = failed = 0
+    for label, start_browser, tests in suites:
+        browser = start_browser()
+        try:
+            for test in tests:
+                name = "%s (%s)" % (getattr(test, "func", test).__name__, label)
+                start = time.time()
+                try:
+                    test(browser)
+                    passed += 1
+                    print("PASS: %s (%d ms)" % (name, (time.time() - start) * 1000))
+                except Exception:
+                    failed += 1
+                    print("FAIL: %s\n%s" % (name, traceback.format_exc()))
+        finally:
+            browser.quit()
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed else 0

@@ -7,13 +7,13 @@ from the cases the desktop suites use.
 An accessibility audit by axe-core runs on the page after RUN and W Mean
 and with the message box open, and any violation fails.
 Usage: core_page.py ENGINE PAGE CASES_JS AXE_JS"""
+import functools
 import json
 import subprocess
 import sys
 import time
-import traceback
 
-from browsers import ENGINES
+from browsers import ENGINES, run_suites
 
 ENGINE, PAGE, CASES = sys.argv[1], "file://" + sys.argv[2], sys.argv[3]
 CASES = json.loads(subprocess.check_output(["node", CASES], text=True))
@@ -143,7 +143,7 @@ def each_box_copies_its_own_text(browser):
 def axis_captions_stay_apart(browser):
     """The left caption's last digit ends before the right caption begins, in
     every engine, however it rounds the face's advances."""
-    page = Page(browser)
+    Page(browser)
     first, second = browser.evaluate(
         "var captions = Array.from(document.querySelectorAll('[data-name=Label3]'))"
         "  .filter(function (e) { return /Frequency A=/.test(e.textContent); })"
@@ -200,25 +200,8 @@ def main():
         # WebKitGTK takes its languages from the C library's locale, which a
         # fresh machine has only in English.
         suites.pop()
-    passed = failed = 0
-    for language, tests in suites:
-        browser = ENGINES[ENGINE](language)
-        try:
-            for test in tests:
-                name = "%s (%s, %s)" % (test.__name__, ENGINE, language)
-                start = time.time()
-                try:
-                    test(browser)
-                    passed += 1
-                    print("PASS: %s (%d ms)" % (name, (time.time() - start) * 1000))
-                except Exception:
-                    failed += 1
-                    print("FAIL: %s\n%s" % (name, traceback.format_exc()))
-        finally:
-            browser.quit()
-    print("%d passed, %d failed" % (passed, failed))
-    return 1 if failed else 0
-
+    return run_suites([("%s, %s" % (ENGINE, language), functools.partial(ENGINES[ENGINE], language),
+                        tests) for language, tests in suites])
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -12,8 +12,8 @@ import subprocess
 import sys
 import threading
 import time
-import traceback
 
+from browsers import run_suites
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
@@ -513,7 +513,7 @@ def window_fits_every_screen(driver):
             driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                 "width": width, "height": height, "deviceScaleFactor": 2, "mobile": False})
         try:
-            page = Page(driver)
+            Page(driver)
             shown = driver.execute_script(
                 "var t = document.getElementById('q-turn');"
                 "return [Quorvel.fit.scale, !t.hidden && t.offsetHeight > 0,"
@@ -552,26 +552,9 @@ def main():
         ("en-US", 1.5, [functools.partial(drawn_at_the_screens_resolution, scale=1.5)]),
         ("en-US", 2, [functools.partial(drawn_at_the_screens_resolution, scale=2)]),
     ]
-    passed = failed = 0
-    for language, scale, tests in suites:
-        driver = open_browser(language, scale)
-        try:
-            for test in tests:
-                name = "%s (%s%s)" % (getattr(test, "func", test).__name__, language,
-                                      ", scale %s" % scale if scale else "")
-                start = time.time()
-                try:
-                    test(driver)
-                    passed += 1
-                    print("PASS: %s (%d ms)" % (name, (time.time() - start) * 1000))
-                except Exception:
-                    failed += 1
-                    print("FAIL: %s\n%s" % (name, traceback.format_exc()))
-        finally:
-            driver.quit()
-    print("%d passed, %d failed" % (passed, failed))
-    return 1 if failed else 0
-
+    return run_suites([(language + (", scale %s" % scale if scale else ""),
+                        functools.partial(open_browser, language, scale), tests)
+                       for language, scale, tests in suites])
 
 if __name__ == "__main__":
     sys.exit(main())
