@@ -1,0 +1,15 @@
+// Writes the examples' links into a folder, one file each, to seed the fuzzer.
+#include "lesson/examples.h"
+
+#include <fstream>
+#include <string>
+
+int main(int argc, char **argv) {
+    if (argc != 2)
+        return 2;
+    int n = 0;
+    for (const quorvel::Example &example : quorvel::Examples())
+        std::ofstream(std::string(argv[1]) + "/example" + std::to_string(++n)) << '#'
+                                                                            << example.link;
+    return 0;
+}
