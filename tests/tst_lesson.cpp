@@ -26,6 +26,7 @@ private slots:
     void linksReadLeniently_data();
     void linksReadLeniently();
     void exampleIsTheSameStepsByHand();
+    void linkStopsAtItsFirstStoppedStep();
     void argumentOpensALink();
     void menuListsTheExamplesAndCopyLink();
 };
@@ -218,6 +219,16 @@ void TestLesson::exampleIsTheSameStepsByHand() {
     for (const quorvel::Example &each : quorvel::Examples())
         QVERIFY(std::holds_alternative<quorvel::Setup>(
             quorvel::ParseSetupLink(quorvel::platform::FromUtf8(each.link))));
+}
+
+// A link whose RUNs stop on a mean fitness of 0 stops at the first: one
+// message, one curve (as far as it went), nothing after.
+void TestLesson::linkStopsAtItsFirstStoppedStep() {
+    WindowUnderTest t;
+    t.window.OpenLink(u"#run=0,0,0,0.5;run=0,0,0,0.5;run=1,1,1,0.5");
+    QCOMPARE(t.reports.size(), 1);
+    QVERIFY(t.reports.first().contains("mean fitness"));
+    QCOMPARE(t.window.drawn.all().size(), std::size_t(1));
 }
 
 // The desktop program's one argument is a link; two are a mistake.

@@ -38,10 +38,12 @@ void Quorvelcode::OpenArguments(const std::vector<platform::Text> &arguments) {
 }
 
 // Each step as a person takes it: the bars moved (a bar already there does
-// not change), then RUN or W Mean pressed; a step that stops on a mean
-// fitness of 0 says so, and the next goes on.
+// not change), then RUN or W Mean pressed. A step that stops on a mean
+// fitness of 0 says so and ends the link there, as a person would stop: a
+// link of a thousand such steps must not raise a thousand messages.
 void Quorvelcode::ApplySetup(const Setup &setup) {
-    for (const SetupStep &step : setup.steps)
+    for (const SetupStep &step : setup.steps) {
+        const std::size_t reported = errors.reported();
         run([&] {
             HScrollw1->SetValue(step.w1);
             HScrollw2->SetValue(step.w2);
@@ -53,6 +55,9 @@ void Quorvelcode::ApplySetup(const Setup &setup) {
             else if (step.action == SetupStep::Action::WMean)
                 Wmean_Click();
         });
+        if (errors.reported() != reported)
+            return;
+    }
 }
 
 // What is on screen as steps: every kept curve in the order drawn, then the

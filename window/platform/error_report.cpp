@@ -3,6 +3,7 @@
 namespace quorvel::platform {
 
 void ErrorReport::report(const Text &message) const {
+    ++reported_;
     if (sink_)
         sink_(message);
 }

@@ -2,6 +2,7 @@
 
 #include "text.h"
 
+#include <cstddef>
 #include <exception>
 #include <functional>
 #include <stdexcept>
@@ -34,6 +35,8 @@ public:
 
     void setSink(Sink sink) { sink_ = std::move(sink); }
     void report(const Text &message) const;
+    // How many errors were reported so far.
+    std::size_t reported() const { return reported_; }
 
     // Runs one handler to its end or to its first exception. An exception ends
     // the handler where it was raised and is reported; it never reaches the
@@ -50,6 +53,7 @@ public:
 
 private:
     Sink sink_;
+    mutable std::size_t reported_ = 0;
 };
 
 } // namespace quorvel::platform
