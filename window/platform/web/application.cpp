@@ -1,27 +1,14 @@
 #include "startup.h"
 
-#include <emscripten.h>
+#include "dom.h"
 
 namespace quorvel::platform {
 
 struct Application::Toolkit {};
 
-namespace {
-
-// clang-format off
-EM_JS(int, JsFragmentLength, (), { return location.hash.length; });
-EM_JS(void, JsFragment, (char16_t *out, int length), {
-    for (var i = 0; i < length; ++i)
-        HEAPU16[(out >> 1) + i] = location.hash.charCodeAt(i);
-});
-// clang-format on
-
-} // namespace
-
 // A page opened with a drawing after its "#" takes it as its one argument.
 Application::Application(int &, char **) : toolkit_(std::make_unique<Toolkit>()) {
-    Text fragment(static_cast<std::size_t>(JsFragmentLength()), u'\0');
-    JsFragment(fragment.data(), static_cast<int>(fragment.size()));
+    const Text fragment = web::dom::PageFragment();
     if (fragment.size() > 1)
         arguments_.push_back(fragment);
 }

@@ -67,11 +67,14 @@ EM_JS(void, JsWatchPixelRatio, (), { Quorvel.canvas.watchRatio(); });
 
 EM_JS(void, JsWatchViewport, (), { Quorvel.fit.start(); });
 
-EM_JS(int, JsAddressLength, (), { return location.href.split('#')[0].length; });
-EM_JS(void, JsAddress, (char16_t *out, int length), {
-    var address = location.href.split('#')[0];
+// The page's address before its "#", or the "#" part itself.
+EM_JS(int, JsAddressLength, (int fragment), {
+    return (fragment ? location.hash : location.href.split('#')[0]).length;
+});
+EM_JS(void, JsAddress, (int fragment, char16_t *out, int length), {
+    var part = fragment ? location.hash : location.href.split('#')[0];
     for (var i = 0; i < length; ++i)
-        HEAPU16[(out >> 1) + i] = address.charCodeAt(i);
+        HEAPU16[(out >> 1) + i] = part.charCodeAt(i);
 });
 
 EM_JS(int, JsFocusedId, (), {
@@ -88,6 +91,12 @@ EM_JS(void, JsShowHelp, (const char16_t *title, int titleLength, const char16_t 
                         'q-help');
 });
 // clang-format on
+
+Text AddressPart(bool fragment) {
+    Text part(static_cast<std::size_t>(JsAddressLength(fragment)), u'\0');
+    JsAddress(fragment, part.data(), static_cast<int>(part.size()));
+    return part;
+}
 
 } // namespace
 
@@ -148,9 +157,11 @@ void WatchViewport() {
 }
 
 Text PageAddress() {
-    Text address(static_cast<std::size_t>(JsAddressLength()), u'\0');
-    JsAddress(address.data(), static_cast<int>(address.size()));
-    return address;
+    return AddressPart(false);
+}
+
+Text PageFragment() {
+    return AddressPart(true);
 }
 
 void ShowHelp(const Text &title, const Text &text) {

@@ -78,8 +78,9 @@ void ShowHelp(const Text &title, const Text &text);
 // Runs Module._quorvel_flush once the running event has returned.
 void FlushSoon();
 void WatchPixelRatio();
-// The page's address without its "#" part.
+// The page's address without its "#" part, and that part, "#" included.
 Text PageAddress();
+Text PageFragment();
 // Fits the window to the viewport now, and again whenever the viewport changes.
 void WatchViewport();
 
