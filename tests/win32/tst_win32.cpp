@@ -10,6 +10,7 @@
 #include "startup.h"
 
 #include <oleacc.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -471,6 +472,23 @@ void RunSaysWhatItDrew() {
     CHECK(std::count(describedAgain.begin(), describedAgain.end(), Native(t.window.RUN)) >= 1);
 }
 
+// The bytes zlib makes at level 6 of a bottom-up 32-bit DIB's pixels as a
+// PNG's rows, each with filter 0 and RGB.
+std::size_t ZlibLevel6Size(const std::uint32_t *pixels, int width, int height) {
+    std::vector<Bytef> rows;
+    for (int y = height - 1; y >= 0; --y) {
+        rows.push_back(0);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * width + x];
+            rows.insert(rows.end(), {Bytef(p >> 16), Bytef(p >> 8), Bytef(p)});
+        }
+    }
+    uLongf size = compressBound(static_cast<uLong>(rows.size()));
+    std::vector<Bytef> packed(size);
+    compress2(packed.data(), &size, rows.data(), static_cast<uLong>(rows.size()), 6);
+    return size;
+}
+
 // On a flat curve at p = 0.5: the note by the pointer, reading mode's keys
 // (which leave the focused bar alone), the copied table and picture.
 void ToolsReadTheCurves() {
@@ -508,12 +526,20 @@ void ToolsReadTheCurves() {
     if (OpenClipboard(t.form().hwnd())) {
         HANDLE png = GetClipboardData(RegisterClipboardFormatW(L"PNG"));
         CHECK(png && std::memcmp(GlobalLock(png), "\x89PNG", 4) == 0);
+        const std::size_t pngSize = png ? GlobalSize(png) : 0;
         if (png)
             GlobalUnlock(png);
         HANDLE dib = GetClipboardData(CF_DIB);
         const auto *header = dib ? static_cast<const BITMAPINFOHEADER *>(GlobalLock(dib)) : nullptr;
         CHECK(header && header->biWidth > static_cast<LONG>(628 * ratio) + 100 &&
               header->biHeight == static_cast<LONG>(std::ceil(474 * ratio)));
+        // Compressed: at most half as much again as zlib's level 6 makes of
+        // the same pixels' rows, unfiltered.
+        if (header)
+            CHECK(pngSize > 0 &&
+                  pngSize <= ZlibLevel6Size(reinterpret_cast<const std::uint32_t *>(header + 1),
+                                            header->biWidth, header->biHeight) *
+                                 3 / 2);
         if (dib)
             GlobalUnlock(dib);
         CloseClipboard();

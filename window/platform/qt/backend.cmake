@@ -26,8 +26,9 @@ target_sources(window PRIVATE
 target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/qt)
 find_package(Fontconfig REQUIRED)
 find_package(Threads REQUIRED)
+find_package(ZLIB REQUIRED)
 target_link_libraries(window PUBLIC Qt6::Widgets PRIVATE Fontconfig::Fontconfig Threads::Threads
-                                                        ${CMAKE_DL_LIBS})
+                                                        ZLIB::ZLIB ${CMAKE_DL_LIBS})
 set_target_properties(window PROPERTIES AUTOMOC ON AUTORCC ON)
 
 # The window shows the same icon as the desktop launcher.

@@ -24,7 +24,9 @@ target_sources(window PRIVATE
 target_include_directories(window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32)
 target_compile_definitions(window PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                          _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-target_link_libraries(window PUBLIC comctl32 uuid gdi32 user32)
+# zlib from its static library, so that the program stays one file.
+find_library(QUORVEL_STATIC_ZLIB NAMES libz.a REQUIRED)
+target_link_libraries(window PUBLIC comctl32 uuid gdi32 user32 ${QUORVEL_STATIC_ZLIB})
 
 # The resources every executable of the program carries: icon, version, manifest.
 set(QUORVEL_ICON ${PROJECT_SOURCE_DIR}/packaging/icons/org.quorvel.Quorvel.ico)
