@@ -1,5 +1,6 @@
 #include "cases.h"
 #include "colours.h"
+#include "decimal.h"
 #include "error_report.h"
 #include "fitness.h"
 #include "helpers.h"
@@ -14,8 +15,11 @@
 #include <QBuffer>
 #include <QImage>
 #include <QTest>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <stdexcept>
 
 using namespace quorvel::platform;
@@ -27,6 +31,7 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
+    void decimalTextsAreExact();
     void numberText_data();
     void numberText();
     void everyBarValueReadsBack_data();
@@ -68,6 +73,102 @@ private slots:
     void ringSitsOnThePixelAPointLights();
     void legendStandsRightOfTheWindow();
 };
+
+namespace {
+
+std::string LibraryShortest(double value) {
+    char text[400];
+    return std::string(
+        text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr);
+}
+
+// Every decimal, trailing zeros and a bare point dropped.
+std::string LibraryExact(double value) {
+    std::string text(1500, '\0');
+    text.resize(
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, 1100)
+            .ptr -
+        text.data());
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+std::optional<double> LibraryRead(const std::string &text) {
+    double value = 0;
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+// The page's own conversions against libstdc++'s, which are exact by their
+// standard: doubles from every binade, the bars' values, subnormals and the
+// largest; and texts between two doubles, on their midpoint and either side.
+void TestPlatform::decimalTextsAreExact() {
+    namespace decimal = quorvel::platform::decimal;
+    std::mt19937_64 random(20261209);
+    std::vector<double> values{0.0,
+                               0.1,
+                               0.5,
+                               1.0 / 3,
+                               2.0 / 3,
+                               0.57,
+                               0.005,
+                               1e-7,
+                               123.25,
+                               std::numeric_limits<double>::denorm_min(),
+                               std::numeric_limits<double>::min(),
+                               9007199254740991.0};
+    for (int i = 0; i <= 1000; ++i)
+        values.push_back(i / 1000.0);
+    for (int i = 0; i < 3000; ++i) {
+        std::uint64_t bits = random() & ~(std::uint64_t{1} << 63);
+        bits = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t(bits >> 52) % 1076)
+                                                             << 52; // below 2^53
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
+    }
+    for (double value : values) {
+        QCOMPARE(decimal::Exact(value), LibraryExact(value));
+        QCOMPARE(decimal::Shortest(value), LibraryShortest(value));
+        QCOMPARE(decimal::Shortest(-value), LibraryShortest(-value));
+        QCOMPARE(decimal::Read(LibraryShortest(value)), std::optional<double>(value));
+        QCOMPARE(decimal::Read(LibraryExact(value)), std::optional<double>(value));
+        // Halfway to the next double, which rounds to the even one, and a
+        // hair either side of it.
+        const double next = std::nextafter(value, 1e300);
+        std::string midpoint;
+        {
+            // Written out by the library from a long double, which holds the
+            // mean of two neighbouring doubles exactly.
+            char text[1500];
+            const long double mean = (static_cast<long double>(value) + next) / 2;
+            midpoint = std::string(
+                text,
+                std::to_chars(text, text + sizeof text, mean, std::chars_format::fixed, 1110).ptr);
+            midpoint.erase(midpoint.find_last_not_of('0') + 1);
+        }
+        for (const std::string &text :
+             {midpoint, midpoint + "0000000000000000001",
+              midpoint.substr(0, midpoint.size() - 1) + char(midpoint.back() - 1) + "9"})
+            QCOMPARE(decimal::Read(text), LibraryRead(text));
+    }
+    QCOMPARE(decimal::Read("-0.5"), std::optional<double>(-0.5));
+    QCOMPARE(decimal::Read(".5"), std::optional<double>(0.5));
+    QCOMPARE(decimal::Read("007."), std::optional<double>(7.0));
+    for (const char *bad : {"", "-", ".", "1.2.3", "--1", "1-", "0x1", "1e5", " 1", "+1"})
+        QCOMPARE(decimal::Read(bad), std::optional<double>());
+    const std::string tooLarge = "1" + std::string(309, '0');
+    QCOMPARE(decimal::Read(tooLarge), std::optional<double>());
+    QCOMPARE(decimal::Read(LibraryExact(std::numeric_limits<double>::max())),
+             std::optional<double>(std::numeric_limits<double>::max()));
+}
 
 void TestPlatform::numberText_data() {
     QTest::addColumn<QLocale>("locale");

@@ -1,9 +1,9 @@
 #include "number_text.h"
 
+#include "decimal.h"
+
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -16,17 +16,7 @@ namespace {
 
 // Where the C++ library converts floating point itself (libstdc++ does; the
 // browser's libc++ 13 does not), its conversions, which no C locale can
-// change; elsewhere printf's and strtod's, which are exact to the last digit
-// in that C library too, and whose locale there is always "C".
-#if !defined(__cpp_lib_to_chars)
-std::string Printed(double value, int decimals) {
-    const int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-    text.pop_back();
-    return text;
-}
-#endif
+// change; elsewhere our own, which are as exact and as locale-free.
 
 // The shortest fixed-notation digits that read back to the same double.
 std::string ShortestDigits(double value) {
@@ -35,13 +25,7 @@ std::string ShortestDigits(double value) {
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, end.ptr);
 #else
-    // A double has at most 1074 decimals.
-    for (int decimals = 0; decimals < 1074; ++decimals) {
-        std::string text = Printed(value, decimals);
-        if (std::strtod(text.c_str(), nullptr) == value)
-            return text;
-    }
-    return Printed(value, 1074);
+    return decimal::Shortest(value);
 #endif
 }
 
@@ -55,7 +39,11 @@ std::string ExactDigits(double value) {
     digits.resize(static_cast<std::size_t>(end.ptr - digits.data()));
     return digits;
 #else
-    return Printed(std::fabs(value), Decimals);
+    std::string digits = decimal::Exact(std::fabs(value));
+    if (digits.find('.') == std::string::npos)
+        digits += '.';
+    digits.resize(digits.find('.') + 1 + Decimals, '0');
+    return digits;
 #endif
 }
 
@@ -125,12 +113,13 @@ double TextToNumber(const Text &text, bool *ok) {
         const auto result = std::from_chars(ascii->data(), ascii->data() + ascii->size(), value,
                                             std::chars_format::fixed);
         const char *end = result.ec == std::errc() ? result.ptr : ascii->c_str();
-#else
-        char *end = nullptr;
-        value = std::strtod(ascii->c_str(), &end);
-#endif
         // Only a finite number counts: "1e999" would poison the model.
         read = end == ascii->c_str() + ascii->size() && std::isfinite(value);
+#else
+        const std::optional<double> exact = decimal::Read(*ascii);
+        value = exact.value_or(0.0);
+        read = exact.has_value();
+#endif
     }
     if (ok)
         *ok = read;

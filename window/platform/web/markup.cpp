@@ -1,5 +1,7 @@
 #include "markup.h"
 
+#include "decimal.h"
+
 #include "colours.h"
 #include "scroll_bar_model.h"
 
@@ -101,16 +103,20 @@ std::string Element(const Row &row, std::size_t id, int layer, const Font &windo
 
 } // namespace
 
+// These two run in the page too, which has no printf: that would bring a
+// twentieth of its code for a colour and a font.
 std::string CssColour(Rgb rgb) {
-    return Format("rgb(%d,%d,%d)", rgb.red, rgb.green, rgb.blue);
+    return "rgb(" + decimal::Shortest(rgb.red) + "," + decimal::Shortest(rgb.green) + "," +
+           decimal::Shortest(rgb.blue) + ")";
 }
 
 std::string CssFont(const Font &font) {
     const bool serif = std::strncmp(font.family, "Times", 5) == 0;
     // Points at 96 pixels an inch, as the layout was drawn.
-    return Format("%s %gpx %s", font.bold ? "bold" : "normal", font.pointSize * 96.0 / 72.0,
-                  serif ? "'Quorvel Serif','Liberation Serif','Times New Roman',serif"
-                        : "'Quorvel Sans','Liberation Sans',Arial,sans-serif");
+    return std::string(font.bold ? "bold " : "normal ") +
+           decimal::Shortest(font.pointSize * 96.0 / 72.0) + "px " +
+           (serif ? "'Quorvel Serif','Liberation Serif','Times New Roman',serif"
+                  : "'Quorvel Sans','Liberation Sans',Arial,sans-serif");
 }
 
 std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
