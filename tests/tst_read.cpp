@@ -390,6 +390,10 @@ void TestRead::keysStartTheirTools_data() {
     QTest::newRow("Ctrl+Shift+C") << desktop << Press(Key::Letter, 'C', "cs")
                                   << int(T::CopyPicture);
     QTest::newRow("Alt+Shift+C") << browser << Press(Key::Letter, 'C', "as") << int(T::CopyPicture);
+    QTest::newRow("Ctrl+S") << desktop << Press(Key::Letter, 'S', "c") << int(T::SavePicture);
+    QTest::newRow("Ctrl+Shift+S") << desktop << Press(Key::Letter, 'S', "cs") << int(T::SaveValues);
+    QTest::newRow("Ctrl+Shift+S is Firefox's") << browser << Press(Key::Letter, 'S', "cs") << -1;
+    QTest::newRow("Alt+Shift+S") << browser << Press(Key::Letter, 'S', "as") << int(T::SaveValues);
     QTest::newRow("Meta+Alt+Shift+C") << browser << Press(Key::Letter, 'C', "asm") << -1;
     QTest::newRow("Ctrl+Plus") << desktop << Press(Key::Plus, 0, "c") << int(T::ZoomIn);
     QTest::newRow("Ctrl+Shift+Plus") << desktop << Press(Key::Plus, 0, "cs") << int(T::ZoomIn);
@@ -416,20 +420,21 @@ void TestRead::menuListsEveryToolWithItsKey() {
             entries << QString::fromStdU16String(entry.label + u" " + entry.keys);
         return entries;
     };
-    QCOMPARE(words(quorvel::platform::ToolKeys::Desktop),
-             QStringList({"Read values F6", "Listen Space", "Copy values Ctrl+Shift+T",
-                          "Copy picture Ctrl+Shift+C", "Copy link Ctrl+Shift+L",
-                          "Example: a favoured dominant allele ",
-                          "Example: a favoured recessive allele ", "Example: overdominance ",
-                          "Example: underdominance ", "Example: a recessive lethal ", "Help F1",
-                          "Zoom in Ctrl+Plus", "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
+    QCOMPARE(
+        words(quorvel::platform::ToolKeys::Desktop),
+        QStringList({"Read values F6", "Listen Space", "Copy values Ctrl+Shift+T",
+                     "Copy picture Ctrl+Shift+C", "Copy link Ctrl+Shift+L", "Save picture… Ctrl+S",
+                     "Save values… Ctrl+Shift+S", "Example: a favoured dominant allele ",
+                     "Example: a favoured recessive allele ", "Example: overdominance ",
+                     "Example: underdominance ", "Example: a recessive lethal ", "Help F1",
+                     "Zoom in Ctrl+Plus", "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
     QCOMPARE(words(quorvel::platform::ToolKeys::Browser),
-             QStringList({"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
-                          "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L",
-                          "Example: a favoured dominant allele ",
-                          "Example: a favoured recessive allele ", "Example: overdominance ",
-                          "Example: underdominance ", "Example: a recessive lethal ",
-                          "Help Alt+Shift+H"}));
+             QStringList(
+                 {"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
+                  "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L", "Save picture… Ctrl+S",
+                  "Save values… Alt+Shift+S", "Example: a favoured dominant allele ",
+                  "Example: a favoured recessive allele ", "Example: overdominance ",
+                  "Example: underdominance ", "Example: a recessive lethal ", "Help Alt+Shift+H"}));
     QVERIFY(quorvel::OpensMenu(Press(Key::F10, 0, "s")));
     QVERIFY(quorvel::OpensMenu(Press(Key::Menu)));
     QVERIFY(!quorvel::OpensMenu(Press(Key::F10)));

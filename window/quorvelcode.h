@@ -93,6 +93,8 @@ public:
     void CopyPicture_Click();
     void Help_Click();
     void CopyLink_Click();
+    void SavePicture_Click();
+    void SaveValues_Click();
     void Example_Click(std::size_t index);
 
     // A drawing as a link: opened from outside (checked strictly, and
@@ -128,6 +130,7 @@ private:
                       Parameter &field);
 
     void ShowReadingPoint();
+    void SaveFile(const platform::FileType &type, const std::vector<std::uint8_t> &bytes);
 
     // Where reading mode is, when it is on.
     ReadingMode reading_;

@@ -285,8 +285,9 @@ def reading_tools(driver):
     run.send_keys(Keys.SHIFT + Keys.F10)
     items = driver.find_elements(By.CSS_SELECTOR, "#q-menu [role=menuitem]")
     assert [i.text.split("\n")[0] for i in items] == [
-        "Read values", "Listen", "Copy values", "Copy picture", "Copy link",
-        "Example: a favoured dominant allele", "Example: a favoured recessive allele",
+        "Read values", "Listen", "Copy values", "Copy picture", "Copy link", "Save picture\u2026",
+        "Save values\u2026", "Example: a favoured dominant allele",
+        "Example: a favoured recessive allele",
         "Example: overdominance", "Example: underdominance", "Example: a recessive lethal",
         "Help"], [i.text for i in items]
     assert page.focused().startswith("Read values")

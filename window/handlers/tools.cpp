@@ -48,6 +48,10 @@ void Quorvelcode::Menu_Click(platform::Tool tool) {
         return CopyPicture_Click();
     case Tool::CopyLink:
         return CopyLink_Click();
+    case Tool::SavePicture:
+        return SavePicture_Click();
+    case Tool::SaveValues:
+        return SaveValues_Click();
     case Tool::Help:
         return Help_Click();
     case Tool::Example1:

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "drawing_surface.h"
+#include "files.h"
 #include "form_layout.h"
 #include "tools.h"
 
@@ -59,6 +60,12 @@ public:
     // The window as a picture at the screen's resolution, without the note
     // and the ring, with these lines beside the drawing (look::PlaceLegend).
     virtual void copyPicture(const std::vector<Text> &legend) = 0;
+    // The picture copyPicture copies, as the bytes of a PNG file.
+    virtual std::vector<std::uint8_t> picturePng(const std::vector<Text> &legend) = 0;
+    // Asks the user where to save a file of this type, offering `name`, and
+    // writes the bytes there whole or not at all; a page downloads them.
+    virtual SaveResult saveFile(const FileType &type, const Text &name,
+                                const std::vector<std::uint8_t> &bytes) = 0;
     // A WAV file in memory; nothing plays without a sound device.
     virtual void play(const std::vector<std::uint8_t> &wav) = 0;
     // How many times the layout's size the whole window is drawn, for a

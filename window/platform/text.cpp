@@ -1,4 +1,5 @@
 #include "text.h"
+#include "files.h"
 
 namespace quorvel::platform {
 
@@ -38,6 +39,29 @@ Text FromUtf8(std::string_view utf8) {
         i += static_cast<std::size_t>(length);
     }
     return text;
+}
+
+std::vector<std::uint8_t> ToUtf8(const Text &text) {
+    std::vector<std::uint8_t> utf8;
+    utf8.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF)
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (code >= 0xD800 && code <= 0xDFFF)
+            code = 0xFFFD;
+        if (code < 0x80) {
+            utf8.push_back(static_cast<std::uint8_t>(code));
+            continue;
+        }
+        const int length = code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+        utf8.push_back(
+            static_cast<std::uint8_t>((0xF00u >> length) | (code >> (6 * (length - 1)))));
+        for (int k = length - 2; k >= 0; --k)
+            utf8.push_back(static_cast<std::uint8_t>(0x80 | ((code >> (6 * k)) & 0x3F)));
+    }
+    return utf8;
 }
 
 } // namespace quorvel::platform

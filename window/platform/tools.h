@@ -17,6 +17,8 @@ enum class Tool {
     CopyValues,
     CopyPicture,
     CopyLink,
+    SavePicture,
+    SaveValues,
     Help,
     ZoomIn,
     ZoomOut,

@@ -38,18 +38,25 @@ constexpr Binding Desktop[] = {
     {Tool::CopyValues, Key::Letter, 'T', true, false, true},
     {Tool::CopyPicture, Key::Letter, 'C', true, false, true},
     {Tool::CopyLink, Key::Letter, 'L', true, false, true},
+    {Tool::SavePicture, Key::Letter, 'S', true},
+    {Tool::SaveValues, Key::Letter, 'S', true, false, true},
     {Tool::Help, Key::F1},
     {Tool::ZoomIn, Key::Plus, 0, true, false, false, true},
     {Tool::ZoomIn, Key::Equals, 0, true, false, false, true},
     {Tool::ZoomOut, Key::Minus, 0, true, false, false, true},
     {Tool::ActualSize, Key::Digit, '0', true},
 };
+// A page takes Ctrl+S from the browser, which would save only the page; the
+// values take Alt+Shift+S, as the page's other tools do, since Ctrl+Shift+S
+// is Firefox's screenshot.
 constexpr Binding Browser[] = {
     {Tool::ReadValues, Key::F6},
     {Tool::Listen, Key::Space},
     {Tool::CopyValues, Key::Letter, 'T', false, true, true},
     {Tool::CopyPicture, Key::Letter, 'C', false, true, true},
     {Tool::CopyLink, Key::Letter, 'L', false, true, true},
+    {Tool::SavePicture, Key::Letter, 'S', true},
+    {Tool::SaveValues, Key::Letter, 'S', false, true, true},
     {Tool::Help, Key::Letter, 'H', false, true, true},
 };
 
@@ -83,10 +90,16 @@ constexpr struct {
     Tool tool;
     const char16_t *label;
 } MenuOrder[] = {
-    {Tool::ReadValues, u"Read values"}, {Tool::Listen, u"Listen"},
-    {Tool::CopyValues, u"Copy values"}, {Tool::CopyPicture, u"Copy picture"},
-    {Tool::CopyLink, u"Copy link"},     {Tool::Help, u"Help"},
-    {Tool::ZoomIn, u"Zoom in"},         {Tool::ZoomOut, u"Zoom out"},
+    {Tool::ReadValues, u"Read values"},
+    {Tool::Listen, u"Listen"},
+    {Tool::CopyValues, u"Copy values"},
+    {Tool::CopyPicture, u"Copy picture"},
+    {Tool::CopyLink, u"Copy link"},
+    {Tool::SavePicture, u"Save picture\u2026"},
+    {Tool::SaveValues, u"Save values\u2026"},
+    {Tool::Help, u"Help"},
+    {Tool::ZoomIn, u"Zoom in"},
+    {Tool::ZoomOut, u"Zoom out"},
     {Tool::ActualSize, u"Actual size"},
 };
 

@@ -7,6 +7,7 @@ target_sources(window PRIVATE
     platform/qt/classic_style.cpp platform/qt/classic_style.h
     platform/qt/clipboard.cpp
     platform/qt/control.h
+    platform/qt/files.cpp
     platform/qt/first_frame.cpp platform/qt/first_frame.h
     platform/qt/font_warmup.cpp platform/qt/font_warmup.h
     platform/qt/fonts.cpp platform/qt/fonts.h

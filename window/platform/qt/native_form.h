@@ -29,6 +29,9 @@ public:
     void hideMarker() override;
     void copyText(const Text &text) override;
     void copyPicture(const std::vector<Text> &legend) override;
+    std::vector<std::uint8_t> picturePng(const std::vector<Text> &legend) override;
+    SaveResult saveFile(const FileType &type, const Text &name,
+                        const std::vector<std::uint8_t> &bytes) override;
     void play(const std::vector<std::uint8_t> &wav) override;
     // The whole window larger or smaller, laid out as at a screen of that scale.
     double zoom() const override;
@@ -54,6 +57,7 @@ private:
     std::vector<QWidget *> focusOrder_;
     DrawingLayer *surface_ = nullptr;
     class ReadingTools *tools_ = nullptr;
+    QString saveFolder_; // where the save dialog opens
 };
 
 } // namespace quorvel::platform::qt

@@ -5,6 +5,7 @@ target_sources(window PRIVATE
     platform/web/application.cpp
     platform/web/clipboard.cpp
     platform/web/dom.cpp platform/web/dom.h
+    platform/web/files.cpp
     platform/web/locale.cpp
     platform/web/markup.cpp platform/web/markup.h
     platform/web/native_controls.cpp platform/web/native_controls.h

@@ -22,13 +22,23 @@ EM_JS(double, JsLineHeight, (const char *font), {
 });
 
 // The legend's lines, separated by newlines, and where each goes: left, top
-// in a list of numbers.
-EM_JS(void, JsCopyPicture, (const char16_t *lines, int length, const double *places, int count,
-                            double width, double height, const char *font), {
+// in a list of numbers. As a PNG file, the bytes wait in the page until the
+// program has room for them (JsTakePicture).
+EM_JS(int, JsPicture, (const char16_t *lines, int length, const double *places, int count,
+                       double width, double height, const char *font, bool copy), {
     var text = Quorvel.text(lines, length);
     var at = Array.from(HEAPF64.subarray(places >> 3, (places >> 3) + count));
-    Quorvel.clipboard.copyPicture(text ? text.split('\n') : [], at, width, height,
-                                  UTF8ToString(font));
+    var legend = text ? text.split('\n') : [];
+    if (copy)
+        return Quorvel.clipboard.copyPicture(legend, at, width, height, UTF8ToString(font)), 0;
+    Quorvel.clipboard.png = Quorvel.clipboard.pngBytes(legend, at, width, height,
+                                                       UTF8ToString(font));
+    return Quorvel.clipboard.png.length;
+});
+
+EM_JS(void, JsTakePicture, (std::uint8_t *bytes), {
+    HEAPU8.set(Quorvel.clipboard.png, bytes);
+    Quorvel.clipboard.png = null;
 });
 // clang-format on
 
@@ -46,8 +56,10 @@ double LineHeight(const std::string &font) {
     return JsLineHeight(font.c_str());
 }
 
-void CopyPicture(const std::vector<Text> &legend, const look::Legend &placed,
-                 const std::string &font) {
+namespace {
+
+int Picture(const std::vector<Text> &legend, const look::Legend &placed, const std::string &font,
+            bool copy) {
     Text lines;
     std::vector<double> places;
     for (std::size_t i = 0; i < legend.size(); ++i) {
@@ -55,8 +67,22 @@ void CopyPicture(const std::vector<Text> &legend, const look::Legend &placed,
         places.push_back(placed.lines[i].left);
         places.push_back(placed.lines[i].top);
     }
-    JsCopyPicture(lines.c_str(), Length(lines), places.data(), static_cast<int>(places.size()),
-                  placed.width, placed.height, font.c_str());
+    return JsPicture(lines.c_str(), Length(lines), places.data(), static_cast<int>(places.size()),
+                     placed.width, placed.height, font.c_str(), copy);
+}
+
+} // namespace
+
+void CopyPicture(const std::vector<Text> &legend, const look::Legend &placed,
+                 const std::string &font) {
+    Picture(legend, placed, font, true);
+}
+
+std::vector<std::uint8_t> PicturePng(const std::vector<Text> &legend, const look::Legend &placed,
+                                     const std::string &font) {
+    std::vector<std::uint8_t> png(static_cast<std::size_t>(Picture(legend, placed, font, false)));
+    JsTakePicture(png.data());
+    return png;
 }
 
 } // namespace quorvel::platform::web::dom

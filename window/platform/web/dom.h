@@ -72,6 +72,11 @@ double LineHeight(const std::string &font);
 // The window drawn into a picture of the legend's size, its lines where it says.
 void CopyPicture(const std::vector<Text> &legend, const look::Legend &placed,
                  const std::string &font);
+// The same picture as the bytes of a PNG file, as the canvas encodes it.
+std::vector<std::uint8_t> PicturePng(const std::vector<Text> &legend, const look::Legend &placed,
+                                     const std::string &font);
+// Hands the bytes to the browser as a download of this name and media type.
+void Download(const std::vector<std::uint8_t> &bytes, const Text &name, const char *mediaType);
 void Play(const std::vector<std::uint8_t> &wav);
 void ShowHelp(const Text &title, const Text &text);
 

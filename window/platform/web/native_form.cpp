@@ -93,15 +93,22 @@ void Form::showMarker(double x, double y) {
     dom::ShowMarkerAt(ring.centreX - half, ring.centreY - half);
 }
 
-void Form::copyPicture(const std::vector<Text> &legend) {
-    const std::string font = CssFont(look::LegendFont);
+look::Legend Form::placeLegend(const std::vector<Text> &legend, const std::string &font) const {
     std::vector<double> widths;
     for (const Text &line : legend)
         widths.push_back(dom::TextWidth(font, line));
-    dom::CopyPicture(
-        legend,
-        look::PlaceLegend(design_.clientWidth, design_.clientHeight, widths, dom::LineHeight(font)),
-        font);
+    return look::PlaceLegend(design_.clientWidth, design_.clientHeight, widths,
+                             dom::LineHeight(font));
+}
+
+void Form::copyPicture(const std::vector<Text> &legend) {
+    const std::string font = CssFont(look::LegendFont);
+    dom::CopyPicture(legend, placeLegend(legend, font), font);
+}
+
+std::vector<std::uint8_t> Form::picturePng(const std::vector<Text> &legend) {
+    const std::string font = CssFont(look::LegendFont);
+    return dom::PicturePng(legend, placeLegend(legend, font), font);
 }
 
 void Form::ratioChanged() {

@@ -38,6 +38,9 @@ public:
     void copyText(const Text &text) override { dom::CopyText(text); }
     Text address() const override { return dom::PageAddress(); }
     void copyPicture(const std::vector<Text> &legend) override;
+    std::vector<std::uint8_t> picturePng(const std::vector<Text> &legend) override;
+    SaveResult saveFile(const FileType &type, const Text &name,
+                        const std::vector<std::uint8_t> &bytes) override;
     void play(const std::vector<std::uint8_t> &wav) override { dom::Play(wav); }
     const ToolEvents &tools() const { return tools_; }
 
@@ -57,6 +60,8 @@ protected:
     platform::Control &control(std::size_t i) override { return *controls_.at(i); }
 
 private:
+    look::Legend placeLegend(const std::vector<Text> &legend, const std::string &font) const;
+
     const FormDesign &design_;
     std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
     std::unique_ptr<CanvasSurface> surface_;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 namespace quorvel::platform::win32 {
 
@@ -39,13 +40,14 @@ void Form::copyText(const Text &text) {
 }
 
 // The client area at device resolution, without the note and the ring, the
-// legend in a column to its right; as a PNG and a DIB, which every program takes.
-void Form::copyPicture(const std::vector<Text> &legend) {
+// legend in a column to its right.
+Form::Picture Form::picture(const std::vector<Text> &legend) {
     const bool noteShown = note_.shown, markerShown = markerShown_;
     note_.shown = markerShown_ = false;
     render();
     note_.shown = noteShown;
     markerShown_ = markerShown;
+    InvalidateRect(window_, nullptr, FALSE); // the note and the ring again
     const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
     WindowDc screen(window_);
     MemoryDc dc(CreateCompatibleDC(screen.get()));
@@ -61,18 +63,20 @@ void Form::copyPicture(const std::vector<Text> &legend) {
     }
     const look::Legend placed =
         look::PlaceLegend(canvasSize_.cx / ratio, canvasSize_.cy / ratio, widths, lineHeight);
-    const int width =
+    Picture picture;
+    picture.width =
         std::max<int>(canvasSize_.cx, static_cast<int>(std::lround(placed.width * ratio)));
-    const int height =
+    picture.height =
         std::max<int>(canvasSize_.cy, static_cast<int>(std::lround(placed.height * ratio)));
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {
+        sizeof info.bmiHeader, picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void *bits = nullptr;
     Bitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap)
-        return;
+        throw std::bad_alloc();
     Selected withBitmap(dc.get(), bitmap.get());
-    RECT all{0, 0, width, height};
+    RECT all{0, 0, picture.width, picture.height};
     FillRect(dc.get(), &all, background_.get());
     BitBlt(dc.get(), 0, 0, canvasSize_.cx, canvasSize_.cy, canvasDc_.get(), 0, 0, SRCCOPY);
     SetBkMode(dc.get(), TRANSPARENT);
@@ -85,23 +89,37 @@ void Form::copyPicture(const std::vector<Text> &legend) {
     }
     GdiFlush();
     const auto *pixels = static_cast<const std::uint32_t *>(bits);
-    const std::vector<std::uint8_t> png = EncodePng(pixels, width, height);
+    picture.pixels.assign(pixels,
+                          pixels + static_cast<std::size_t>(picture.width) * picture.height);
+    return picture;
+}
+
+std::vector<std::uint8_t> Form::picturePng(const std::vector<Text> &legend) {
+    const Picture taken = picture(legend);
+    return EncodePng(taken.pixels.data(), taken.width, taken.height);
+}
+
+// As a PNG and a DIB, which every program takes.
+void Form::copyPicture(const std::vector<Text> &legend) {
+    const Picture taken = picture(legend);
+    const int width = taken.width, height = taken.height;
+    const std::vector<std::uint8_t> png = EncodePng(taken.pixels.data(), width, height);
     // A DIB's rows run bottom to top.
     std::vector<std::uint8_t> dib(sizeof(BITMAPINFOHEADER) +
                                   static_cast<std::size_t>(width) * height * 4);
     BITMAPINFOHEADER header{sizeof header, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::memcpy(dib.data(), &header, sizeof header);
     for (int y = 0; y < height; ++y)
-        std::memcpy(
-            dib.data() + sizeof header + static_cast<std::size_t>(height - 1 - y) * width * 4,
-            pixels + static_cast<std::size_t>(y) * width, static_cast<std::size_t>(width) * 4);
+        std::memcpy(dib.data() + sizeof header +
+                        static_cast<std::size_t>(height - 1 - y) * width * 4,
+                    taken.pixels.data() + static_cast<std::size_t>(y) * width,
+                    static_cast<std::size_t>(width) * 4);
     if (!OpenClipboard(window_))
         return;
     EmptyClipboard();
     PutOnClipboard(RegisterClipboardFormatW(L"PNG"), png.data(), png.size());
     PutOnClipboard(CF_DIB, dib.data(), dib.size());
     CloseClipboard();
-    InvalidateRect(window_, nullptr, FALSE); // the note and the ring again
 }
 
 } // namespace quorvel::platform::win32

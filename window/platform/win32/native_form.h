@@ -44,6 +44,9 @@ public:
     void hideMarker() override;
     void copyText(const Text &text) override;
     void copyPicture(const std::vector<Text> &legend) override;
+    std::vector<std::uint8_t> picturePng(const std::vector<Text> &legend) override;
+    SaveResult saveFile(const FileType &type, const Text &name,
+                        const std::vector<std::uint8_t> &bytes) override;
     void play(const std::vector<std::uint8_t> &wav) override;
     double zoom() const override { return zoom_; }
     void setZoom(double zoom) override;
@@ -99,6 +102,12 @@ private:
     void paintTools(HDC dc);
     void invalidateNote();
     void composeDrawing(const RECT &area);
+    // The window as copyPicture takes it: 0x00RRGGBB pixels, rows top down.
+    struct Picture {
+        int width = 0, height = 0;
+        std::vector<std::uint32_t> pixels;
+    };
+    Picture picture(const std::vector<Text> &legend);
     HFONT font(const Font &font);
     RECT scaled(int left, int top, int width, int height) const;
     RECT windowFrame() const;

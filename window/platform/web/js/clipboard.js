@@ -97,6 +97,15 @@ Quorvel.clipboard = {
     return canvas;
   },
 
+  pngBytes: function (legend, at, width, height, font) {
+    var url = Quorvel.clipboard.picture(legend, at, width, height, font).toDataURL('image/png');
+    var data = atob(url.slice(url.indexOf(',') + 1));
+    var bytes = new Uint8Array(data.length);
+    for (var i = 0; i < data.length; ++i)
+      bytes[i] = data.charCodeAt(i);
+    return bytes;
+  },
+
   copyPicture: function (legend, at, width, height, font) {
     var canvas = Quorvel.clipboard.picture(legend, at, width, height, font);
     Quorvel.clipboard.lastPicture = canvas; // for tests, which cannot read the clipboard

@@ -1,0 +1,43 @@
+#include "quorvelcode.h"
+
+#include "lesson/saved_files.h"
+#include "reading/readout.h"
+#include "reading/values_table.h"
+
+namespace quorvel {
+
+// The picture Copy picture copies, as a file to hand in.
+void Quorvelcode::SavePicture_Click() {
+    SaveFile(PictureFile, form_->picturePng(PictureLegend(drawn)));
+}
+
+// The table Copy values copies, as a file a spreadsheet opens; with nothing
+// drawn there is no table, and no dialog to dismiss.
+void Quorvelcode::SaveValues_Click() {
+    if (drawn.empty()) {
+        surface->announce(u"Nothing is drawn to save.");
+        return;
+    }
+    SaveFile(ValuesFile, ValuesFileBytes(ValuesTable(drawn)));
+}
+
+// The file is made before the dialog opens, so that it holds the window as it
+// was when the user asked. A file that cannot be written is told in a box;
+// the drawing stays, and the user may save it elsewhere.
+void Quorvelcode::SaveFile(const platform::FileType &type, const std::vector<std::uint8_t> &bytes) {
+    const platform::SaveResult result =
+        form_->saveFile(type, SavedFileName(LocalTimeNow(), type), bytes);
+    switch (result.outcome) {
+    case platform::SaveResult::Outcome::Written:
+    case platform::SaveResult::Outcome::Downloaded:
+        surface->announce(SavedSentence(type, result));
+        return;
+    case platform::SaveResult::Outcome::Failed:
+        errors.report(NotSavedMessage(type, result));
+        return;
+    case platform::SaveResult::Outcome::Cancelled:
+        return;
+    }
+}
+
+} // namespace quorvel

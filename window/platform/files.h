@@ -1,0 +1,34 @@
+#pragma once
+
+#include "text.h"
+
+#include <cstdint>
+#include <vector>
+
+// The files the program saves, as the window and a backend speak of them.
+namespace quorvel::platform {
+
+// A kind of file: the save dialog's title, the name its filter shows, the
+// ending its names take (without the dot), and its media type, which a page
+// gives its download.
+struct FileType {
+    const char16_t *title;
+    const char16_t *description;
+    const char16_t *extension;
+    const char *mediaType;
+};
+
+// What became of a file to save. `where` is the file the user chose (a
+// page's download: its name); `reason` why it could not be written, in the
+// system's own words.
+struct SaveResult {
+    enum class Outcome { Written, Downloaded, Cancelled, Failed };
+    Outcome outcome = Outcome::Cancelled;
+    Text where;
+    Text reason;
+};
+
+// UTF-8 of any text, with a lone surrogate as U+FFFD.
+std::vector<std::uint8_t> ToUtf8(const Text &text);
+
+} // namespace quorvel::platform
