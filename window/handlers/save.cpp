@@ -26,7 +26,7 @@ void Quorvelcode::SaveValues_Click() {
 // the drawing stays, and the user may save it elsewhere.
 void Quorvelcode::SaveFile(const platform::FileType &type, const std::vector<std::uint8_t> &bytes) {
     const platform::SaveResult result =
-        form_->saveFile(type, SavedFileName(LocalTimeNow(), type), bytes);
+        form_->saveFile(type, SavedFileName(platform::LocalTimeNow(), type), bytes);
     switch (result.outcome) {
     case platform::SaveResult::Outcome::Written:
     case platform::SaveResult::Outcome::Downloaded:

@@ -1,7 +1,5 @@
 #include "lesson/saved_files.h"
 
-#include <cstdio>
-
 namespace quorvel {
 
 using platform::FileType;
@@ -26,23 +24,23 @@ Text FileNameOf(const Text &where) {
 
 } // namespace
 
-Text SavedFileName(const std::tm &when, const FileType &type) {
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "quorvel-%04d-%02d-%02d-%02d%02d.",
-                  (when.tm_year + 1900) % 10000, (when.tm_mon + 1) % 100, when.tm_mday % 100,
-                  when.tm_hour % 100, when.tm_min % 100);
-    return platform::FromUtf8(stamp) + type.extension;
-}
-
-std::tm LocalTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return local;
+Text SavedFileName(const platform::LocalTime &when, const FileType &type) {
+    Text name = u"quorvel-";
+    const auto digits = [&name](int value, int count) {
+        Text written(static_cast<std::size_t>(count), u'0');
+        for (int i = count - 1; i >= 0; --i, value /= 10)
+            written[static_cast<std::size_t>(i)] = static_cast<char16_t>(u'0' + value % 10);
+        name += written;
+    };
+    digits(when.year, 4);
+    name += u'-';
+    digits(when.month, 2);
+    name += u'-';
+    digits(when.day, 2);
+    name += u'-';
+    digits(when.hour, 2);
+    digits(when.minute, 2);
+    return name + u'.' + type.extension;
 }
 
 std::vector<std::uint8_t> ValuesFileBytes(const Text &table) {

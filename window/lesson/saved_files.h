@@ -2,8 +2,6 @@
 
 #include "files.h"
 
-#include <ctime>
-
 // The files a student hands in: the picture as a PNG and the values as a
 // table a spreadsheet opens, named by when they were saved.
 namespace quorvel {
@@ -13,9 +11,7 @@ extern const platform::FileType ValuesFile;
 
 // "quorvel-2026-12-09-0712.png": the local date and minute, so that a
 // lesson's files sort in the order they were made.
-platform::Text SavedFileName(const std::tm &when, const platform::FileType &type);
-// The moment as the user's clock shows it.
-std::tm LocalTimeNow();
+platform::Text SavedFileName(const platform::LocalTime &when, const platform::FileType &type);
 
 // The table in UTF-8 after a byte-order mark, which spreadsheets need to read
 // "Δp" as it is written rather than in the system's old code page.

@@ -28,6 +28,14 @@ struct SaveResult {
     Text reason;
 };
 
+// A moment on the user's clock, to the minute: month 1 to 12.
+struct LocalTime {
+    int year, month, day, hour, minute;
+};
+// Now, as the user's own clock and time zone say; each backend asks its
+// system, as it does for the decimal separator.
+LocalTime LocalTimeNow();
+
 // UTF-8 of any text, with a lone surrogate as U+FFFD.
 std::vector<std::uint8_t> ToUtf8(const Text &text);
 

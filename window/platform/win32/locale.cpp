@@ -1,3 +1,4 @@
+#include "files.h"
 #include "number_text.h"
 
 #include <windows.h>
@@ -15,6 +16,12 @@ char16_t DecimalSeparator() {
         return u'.';
     }();
     return separator;
+}
+
+LocalTime LocalTimeNow() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
 }
 
 } // namespace quorvel::platform
