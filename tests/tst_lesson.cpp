@@ -7,7 +7,10 @@
 #include "reading/tool_bindings.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <variant>
 
 using quorvel::platform::qt::Native;
@@ -242,15 +245,35 @@ void TestLesson::argumentOpensALink() {
     QCOMPARE(t.window.drawn.all().size(), std::size_t(1));
 }
 
+// The examples in a submenu of their own, before Help; choosing one in the
+// menu the window shows draws it.
 void TestLesson::menuListsTheExamplesAndCopyLink() {
     QStringList labels;
     for (const auto &entry : quorvel::ToolMenu(quorvel::platform::ToolKeys::Desktop))
         labels << QString::fromStdU16String(entry.label + u"|" + entry.keys);
     QVERIFY(labels.contains("Copy link|Ctrl+Shift+L"));
-    QCOMPARE(labels.mid(labels.indexOf("Help|F1") - 5, 5),
-             (QStringList{"Example: a favoured dominant allele|",
-                          "Example: a favoured recessive allele|", "Example: overdominance|",
-                          "Example: underdominance|", "Example: a recessive lethal|"}));
+    QCOMPARE(labels.at(labels.indexOf("Help|F1") - 1), QString("Examples|"));
+
+    WindowUnderTest t;
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *examples = nullptr;
+        for (QAction *action : menu->actions())
+            if (action->text() == "Examples")
+                examples = action;
+        QVERIFY(examples && examples->menu());
+        for (QAction *action : examples->menu()->actions())
+            shown << action->text().section('\t', 0, 0);
+        examples->menu()->actions().last()->trigger();
+        menu->close();
+    });
+    t.window.Form_ContextMenu(quorvel::platform::Point{300, 200});
+    QCOMPARE(shown, (QStringList{"A favoured dominant allele", "A favoured recessive allele",
+                                 "Overdominance", "Underdominance", "A recessive lethal"}));
+    QCOMPARE(t.window.drawn.all().size(), std::size_t(6)); // five trajectories and W Mean
+    QCOMPARE(t.window.Textw2->text(), QString("1"));
     QCOMPARE(QString::fromStdU16String(quorvel::KeyLabel(quorvel::platform::Tool::CopyLink,
                                                          quorvel::platform::ToolKeys::Browser)),
              QStringLiteral("Alt+Shift+L"));

@@ -414,27 +414,31 @@ void TestRead::keysStartTheirTools() {
 
 void TestRead::menuListsEveryToolWithItsKey() {
     using quorvel::platform::Key;
+    // A submenu's entries after its own, each behind a "> ".
     const auto words = [](quorvel::platform::ToolKeys keys) {
         QStringList entries;
-        for (const auto &entry : quorvel::ToolMenu(keys))
+        for (const auto &entry : quorvel::ToolMenu(keys)) {
             entries << QString::fromStdU16String(entry.label + u" " + entry.keys);
+            for (const auto &inner : entry.entries)
+                entries << QString::fromStdU16String(u"> " + inner.label + u" " + inner.keys);
+        }
         return entries;
     };
     QCOMPARE(
         words(quorvel::platform::ToolKeys::Desktop),
         QStringList({"Read values F6", "Listen Space", "Copy values Ctrl+Shift+T",
                      "Copy picture Ctrl+Shift+C", "Copy link Ctrl+Shift+L", "Save picture… Ctrl+S",
-                     "Save values… Ctrl+Shift+S", "Example: a favoured dominant allele ",
-                     "Example: a favoured recessive allele ", "Example: overdominance ",
-                     "Example: underdominance ", "Example: a recessive lethal ", "Help F1",
-                     "Zoom in Ctrl+Plus", "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
-    QCOMPARE(words(quorvel::platform::ToolKeys::Browser),
-             QStringList(
-                 {"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
-                  "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L", "Save picture… Ctrl+S",
-                  "Save values… Alt+Shift+S", "Example: a favoured dominant allele ",
-                  "Example: a favoured recessive allele ", "Example: overdominance ",
-                  "Example: underdominance ", "Example: a recessive lethal ", "Help Alt+Shift+H"}));
+                     "Save values… Ctrl+Shift+S", "Examples ", "> A favoured dominant allele ",
+                     "> A favoured recessive allele ", "> Overdominance ", "> Underdominance ",
+                     "> A recessive lethal ", "Help F1", "Zoom in Ctrl+Plus", "Zoom out Ctrl+Minus",
+                     "Actual size Ctrl+0"}));
+    QCOMPARE(
+        words(quorvel::platform::ToolKeys::Browser),
+        QStringList({"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
+                     "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L", "Save picture… Ctrl+S",
+                     "Save values… Alt+Shift+S", "Examples ", "> A favoured dominant allele ",
+                     "> A favoured recessive allele ", "> Overdominance ", "> Underdominance ",
+                     "> A recessive lethal ", "Help Alt+Shift+H"}));
     QVERIFY(quorvel::OpensMenu(Press(Key::F10, 0, "s")));
     QVERIFY(quorvel::OpensMenu(Press(Key::Menu)));
     QVERIFY(!quorvel::OpensMenu(Press(Key::F10)));

@@ -12,6 +12,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -212,6 +213,58 @@ void FailedWriteIsToldAndCancelSavesNothing() {
     CHECK(t.reports.size() == 1);
 }
 
+// The context menu's items and, behind a "> ", the items of its submenus.
+std::vector<Text> menuSeen;
+
+void AddItems(HMENU menu, const Text &indent) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t label[128] = {};
+        GetMenuStringW(menu, i, label, 128, MF_BYPOSITION);
+        Text text(label, label + std::wcslen(label));
+        menuSeen.push_back(indent + text.substr(0, text.find(u'\t')));
+        if (HMENU submenu = GetSubMenu(menu, i))
+            AddItems(submenu, indent + u"> ");
+    }
+}
+
+BOOL CALLBACK FindMenu(HWND window, LPARAM found) {
+    wchar_t kind[16] = {};
+    GetClassNameW(window, kind, 16);
+    if (std::wcscmp(kind, L"#32768") == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND *>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND window = nullptr;
+    EnumWindows(FindMenu, reinterpret_cast<LPARAM>(&window));
+    if (!window)
+        return;
+    KillTimer(nullptr, timer);
+    AddItems(reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)), u"");
+    EndMenu();
+}
+
+// The examples in a submenu of their own, before Help.
+void ExamplesAreASubmenu() {
+    Window t;
+    menuSeen.clear();
+    SetTimer(nullptr, 0, 50, ReadMenu);
+    t.window.Form_ContextMenu(platform::Point{300, 200});
+    const std::vector<Text> expected{u"Examples",
+                                     u"> A favoured dominant allele",
+                                     u"> A favoured recessive allele",
+                                     u"> Overdominance",
+                                     u"> Underdominance",
+                                     u"> A recessive lethal",
+                                     u"Help"};
+    const auto examples = std::find(menuSeen.begin(), menuSeen.end(), u"Examples");
+    CHECK(menuSeen.end() - examples >= 7 && std::vector<Text>(examples, examples + 7) == expected);
+    CHECK(t.window.drawn.empty()); // dismissed, nothing chosen
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -222,5 +275,6 @@ int main(int argc, char **argv) {
         {"values are saved as copied", ValuesAreSavedAsCopied},
         {"the picture is saved as copied", PictureIsSavedAsCopied},
         {"a failed write is told; cancel saves nothing", FailedWriteIsToldAndCancelSavesNothing},
+        {"examples are a submenu", ExamplesAreASubmenu},
     });
 }

@@ -8,7 +8,7 @@ namespace quorvel {
 
 // In UTF-8, which a page carries in half the bytes of UTF-16.
 struct Example {
-    const char *name; // as the menu shows it
+    const char *name; // as the menu of examples shows it
     const char *link; // in the link's own syntax
     const char *lookFor;
 };

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 // The tools to read the curves, as the window and a backend speak of them:
 // what a backend hears from the user and hands on, and what the window asks
@@ -43,11 +44,13 @@ struct Point {
 };
 
 // One entry of the context menu: its words, its key as the user presses it,
-// and the tool it starts.
+// and the tool it starts; or, when it has entries of its own, the submenu
+// they make, which it opens.
 struct MenuEntry {
     Text label;
     Text keys;
     Tool tool;
+    std::vector<MenuEntry> entries;
 };
 
 struct ToolEvents {

@@ -158,16 +158,18 @@ std::vector<platform::MenuEntry> ToolMenu(ToolKeys keys) {
     std::vector<platform::MenuEntry> menu;
     for (const auto &entry : MenuOrder) {
         if (entry.tool == Tool::Help) { // the examples, which have no keys, before it
-            const auto examples = Examples();
-            for (std::size_t i = 0; i < examples.size(); ++i)
-                menu.push_back(
-                    {platform::FromUtf8(examples[i].name),
+            platform::MenuEntry examples{u"Examples", {}, Tool::Example1, {}};
+            for (std::size_t i = 0; i < Examples().size(); ++i)
+                examples.entries.push_back(
+                    {platform::FromUtf8(Examples()[i].name),
                      {},
-                     static_cast<Tool>(static_cast<int>(Tool::Example1) + static_cast<int>(i))});
+                     static_cast<Tool>(static_cast<int>(Tool::Example1) + static_cast<int>(i)),
+                     {}});
+            menu.push_back(std::move(examples));
         }
         const Text key = KeyLabel(entry.tool, keys);
         if (!key.empty()) // a browser zooms by its own keys and menu
-            menu.push_back({entry.label, key, entry.tool});
+            menu.push_back({entry.label, key, entry.tool, {}});
     }
     return menu;
 }

@@ -101,9 +101,12 @@ void ReadingTools::watch(QWidget *widget) {
     widget->installEventFilter(this);
 }
 
-void ReadingTools::showMenu(const std::vector<MenuEntry> &entries, QPointF at) {
-    QMenu menu(form_);
+void ReadingTools::addEntries(QMenu &menu, const std::vector<MenuEntry> &entries) {
     for (const MenuEntry &entry : entries) {
+        if (!entry.entries.empty()) { // owned by the menu, and gone with it
+            addEntries(*menu.addMenu(QString::fromStdU16String(entry.label)), entry.entries);
+            continue;
+        }
         // What follows a tab Qt shows as the entry's key.
         QAction *action =
             menu.addAction(QString::fromStdU16String(entry.label + u"\t" + entry.keys));
@@ -113,6 +116,11 @@ void ReadingTools::showMenu(const std::vector<MenuEntry> &entries, QPointF at) {
                 events_.tool(tool);
         });
     }
+}
+
+void ReadingTools::showMenu(const std::vector<MenuEntry> &entries, QPointF at) {
+    QMenu menu(form_);
+    addEntries(menu, entries);
     menu.exec(form_->mapToGlobal((at * ZoomOf(form_)).toPoint()));
 }
 

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <vector>
 
+class QMenu;
 class QWidget;
 
 namespace quorvel::platform::qt {
@@ -34,6 +35,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void addEntries(QMenu &menu, const std::vector<MenuEntry> &entries);
     void watch(QWidget *widget);
 
     QWidget *form_;

@@ -25,11 +25,16 @@ EM_JS(void, JsShowMarkerAt, (double left, double top), {
 
 EM_JS(void, JsHide, (const char *id), { Quorvel.tools.hide(UTF8ToString(id)); });
 
-// The entries a line each: its words, a tab, its key, a tab, its tool.
-EM_JS(void, JsShowMenu, (const char16_t *entries, int length, double x, double y), {
-    Quorvel.tools.menu(Quorvel.text(entries, length).split('\n').map(function (line) {
-        return line.split('\t');
-    }), x, y);
+// The entries a line each: its words, a tab, its key, a tab, its tool as a
+// letter from A; then a fourth part when it belongs in the submenu of the
+// last entry without one.
+EM_JS(void, JsShowMenu, (const char16_t *lines, int length, double x, double y), {
+    var entries = [];
+    Quorvel.text(lines, length).split('\n').forEach(function (line) {
+        var part = line.split('\t'), entry = [part[0], part[1], part[2].charCodeAt(0) - 65, []];
+        (part[3] ? entries[entries.length - 1][3] : entries).push(entry);
+    });
+    Quorvel.tools.menu(entries, x, y);
 });
 // clang-format on
 
@@ -62,9 +67,15 @@ void HideMarker() {
 
 void ShowMenu(const std::vector<MenuEntry> &entries, double x, double y) {
     Text lines;
-    for (const MenuEntry &entry : entries)
+    const auto add = [&lines](const MenuEntry &entry, const char16_t *inSubmenu) {
         lines += (lines.empty() ? u"" : u"\n") + entry.label + u"\t" + entry.keys + u"\t" +
-                 Text(1, static_cast<char16_t>(u'0' + static_cast<int>(entry.tool)));
+                 Text(1, static_cast<char16_t>(u'A' + static_cast<int>(entry.tool))) + inSubmenu;
+    };
+    for (const MenuEntry &entry : entries) {
+        add(entry, u"");
+        for (const MenuEntry &inner : entry.entries)
+            add(inner, u"\t1");
+    }
     JsShowMenu(lines.c_str(), Length(lines), x, y);
 }
 

@@ -25,11 +25,30 @@ bool Form::toolKey(const MSG &message) {
     return bar && bar->key(press);
 }
 
+namespace {
+
+// The entries into menu, each numbered by its place in tools, counted from 1;
+// a submenu is destroyed with the menu it is in.
+void AppendEntries(HMENU menu, const std::vector<MenuEntry> &entries, std::vector<Tool> &tools) {
+    for (const MenuEntry &entry : entries) {
+        if (!entry.entries.empty()) {
+            HMENU submenu = CreatePopupMenu();
+            AppendEntries(submenu, entry.entries, tools);
+            AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
+                        Wide(entry.label).c_str());
+            continue;
+        }
+        tools.push_back(entry.tool); // the key after a tab, as menus show it
+        AppendMenuW(menu, MF_STRING, tools.size(), Wide(entry.label + u"\t" + entry.keys).c_str());
+    }
+}
+
+} // namespace
+
 void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
     HMENU menu = CreatePopupMenu();
-    for (std::size_t i = 0; i < entries.size(); ++i) // the key after a tab, as menus show it
-        AppendMenuW(menu, MF_STRING, i + 1,
-                    Wide(entries[i].label + u"\t" + entries[i].keys).c_str());
+    std::vector<Tool> tools;
+    AppendEntries(menu, entries, tools);
     const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
     POINT screen{static_cast<LONG>(std::lround(x * ratio)),
                  static_cast<LONG>(std::lround(y * ratio))};
@@ -38,7 +57,7 @@ void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
                                       window_, nullptr);
     DestroyMenu(menu);
     if (chosen > 0 && tools_.tool)
-        tools_.tool(entries[static_cast<std::size_t>(chosen - 1)].tool);
+        tools_.tool(tools[static_cast<std::size_t>(chosen - 1)]);
 }
 
 // Where the note and the ring are painted, in client pixels, or were until now.

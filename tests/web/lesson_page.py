@@ -1,0 +1,131 @@
+#!/usr/bin/python3
+"""A lesson in the page, in headless Chromium: the examples from their
+submenu by keyboard, and the files a student saves, as the downloads they
+become. Usage: lesson_page.py PAGE CASES_JS"""
+import base64
+import datetime
+import os
+import sys
+import tempfile
+import time
+
+from browsers import run_suites
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+from test_page import Page, open_browser
+
+
+def examples_open_from_their_submenu(driver):
+    """Examples opens by Right, Left closes it, Up goes round, Return draws
+    the example on top and gives focus back."""
+    page = Page(driver)
+    run = page.element("RUN")
+    run.send_keys(Keys.SHIFT + Keys.F10)
+    keys = lambda *presses: ActionChains(driver).send_keys(*presses).perform()
+    keys(Keys.ARROW_UP, Keys.ARROW_UP)
+    assert page.focused().startswith("Examples"), page.focused()
+    opener = driver.switch_to.active_element
+    assert opener.get_attribute("aria-haspopup") == "menu"
+    keys(Keys.ARROW_RIGHT)
+    assert opener.get_attribute("aria-expanded") == "true"
+    assert page.focused() == "A favoured dominant allele", page.focused()
+    submenu = driver.execute_script(
+        "var m = document.activeElement.parentNode, r = m.getBoundingClientRect(),"
+        "    w = Quorvel.root.getBoundingClientRect();"
+        "return [m.getAttribute('role'), m.getAttribute('aria-label'), m.children.length,"
+        "        r.left >= w.left && r.right <= w.right && r.bottom <= w.bottom]")
+    assert submenu == ["menu", "Examples", 5, True], submenu
+    keys(Keys.ARROW_UP)
+    assert page.focused() == "A recessive lethal", page.focused()
+    keys(Keys.ARROW_LEFT)
+    assert page.focused().startswith("Examples") and \
+        opener.get_attribute("aria-expanded") == "false"
+    keys(Keys.ARROW_RIGHT, Keys.ARROW_DOWN, Keys.ARROW_DOWN)
+    assert page.focused() == "Overdominance", page.focused()
+    keys(Keys.ENTER)
+    assert not driver.find_elements("id", "q-menu")
+    assert page.focused() == "RUN"
+    # The last trajectory from 0.9 levels off at 2/3, with the bars where it set them.
+    assert [page.box(name) for name in ("Textw1", "Textw2", "Textw3", "TextInitp", "Textp100")] \
+        == ["0.8", "1", "0.6", "0.9", "0.667"]
+    spoken = driver.find_element("id", "q-announce").get_attribute("textContent")
+    assert spoken.startswith("Overdominance: from every start"), spoken
+
+
+def downloaded(folder, ending, deadline=10):
+    """The one finished file in folder whose name ends so."""
+    end = time.time() + deadline
+    while time.time() < end:
+        names = [n for n in os.listdir(folder) if n.endswith(ending)]
+        if names:
+            return names[0]
+        time.sleep(0.05)
+    raise AssertionError("no %s downloaded: %s" % (ending, os.listdir(folder)))
+
+
+def stamps(driver):
+    """The page's clock to the minute, as a file is named by it."""
+    return driver.execute_script(
+        "var d = new Date(), two = function (n) { return (n < 10 ? '0' : '') + n; };"
+        "return d.getFullYear() + '-' + two(d.getMonth() + 1) + '-' + two(d.getDate()) + '-' +"
+        "       two(d.getHours()) + two(d.getMinutes());")
+
+
+def saves_files_as_downloads(driver):
+    """Ctrl+S downloads the picture Copy picture copies, Alt+Shift+S the table
+    Copy values copies, in UTF-8 after a byte-order mark; each is named by
+    the minute on the page's clock."""
+    folder = tempfile.mkdtemp()
+    driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                           {"behavior": "allow", "downloadPath": folder})
+    page = Page(driver)
+    page.set_bars([50, 50, 50, 500])
+    page.element("RUN").click()
+    driver.execute_script("navigator.clipboard.writeText = function (text) {"
+                          "window.copied = text; return Promise.resolve(); }")
+    before = stamps(driver)
+    ActionChains(driver).key_down(Keys.CONTROL).send_keys("s").key_up(Keys.CONTROL).perform()
+    picture = downloaded(folder, ".png")
+    ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("s").key_up(
+        Keys.SHIFT).key_up(Keys.ALT).perform()
+    values = downloaded(folder, ".tsv")
+    after = stamps(driver)
+    assert picture in ("quorvel-%s.png" % before, "quorvel-%s.png" % after), picture
+    assert values in ("quorvel-%s.tsv" % before, "quorvel-%s.tsv" % after), values
+    spoken = driver.find_element("id", "q-announce").get_attribute("textContent")
+    assert spoken == "The values are downloaded as \u201c%s\u201d." % values, spoken
+
+    with open(os.path.join(folder, picture), "rb") as f:
+        png = f.read()
+    assert png[:8] == b"\x89PNG\r\n\x1a\n"
+    width, height = int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")
+    assert width > 628 + 100 and height == 474, (width, height)
+    # Drawn by the browser from the file: the window's face at the corner, the
+    # curve's blue at (301, 212).
+    pixels = driver.execute_async_script(
+        "var done = arguments[1], image = new Image();"
+        "image.onload = function () {"
+        "  var c = document.createElement('canvas'); c.width = image.width; c.height = image.height;"
+        "  var g = c.getContext('2d'); g.drawImage(image, 0, 0);"
+        "  done([Array.from(g.getImageData(0, 0, 1, 1).data),"
+        "        Array.from(g.getImageData(301, 212, 1, 1).data)]); };"
+        "image.src = 'data:image/png;base64,' + arguments[0];",
+        base64.b64encode(png).decode())
+    assert pixels == [[192, 192, 255, 255], [0, 0, 204, 255]], pixels
+
+    with open(os.path.join(folder, values), "rb") as f:
+        table = f.read()
+    ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("t").key_up(
+        Keys.SHIFT).key_up(Keys.ALT).perform()
+    copied = driver.execute_script("return window.copied")
+    assert table.startswith(b"\xef\xbb\xbfgeneration\tp (w = 0.5, 0.5, 0.5; p0 = 0.5)\n0\t0.5\n")
+    assert table == b"\xef\xbb\xbf" + copied.encode(), (table[:60], copied[:60])
+
+
+def main():
+    return run_suites([("en-US", open_browser,
+                        [examples_open_from_their_submenu, saves_files_as_downloads])])
+
+
+if __name__ == "__main__":
+    sys.exit(main())
