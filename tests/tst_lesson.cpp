@@ -31,6 +31,7 @@ private slots:
     void exampleIsTheSameStepsByHand();
     void linkStopsAtItsFirstStoppedStep();
     void argumentOpensALink();
+    void changedLinkReplacesTheDrawing();
     void menuListsTheExamplesAndCopyLink();
 };
 
@@ -243,6 +244,26 @@ void TestLesson::argumentOpensALink() {
     QCOMPARE(t.reports, QStringList{"Quorvel takes one argument: a link to a drawing, such as "
                                     "\u201c#run=0.8,1,0.6,0.1;wmean=0.8,1,0.6\u201d, in quotes."});
     QCOMPARE(t.window.drawn.all().size(), std::size_t(1));
+}
+
+// A link given to a window that runs draws its picture in place of the one
+// shown, once it is known to be good; an emptied link asks for nothing.
+void TestLesson::changedLinkReplacesTheDrawing() {
+    WindowUnderTest t;
+    SetBars(t.window, 50, 50, 50, 500);
+    Click(t.window.RUN);
+    const Seen before = Look(t);
+    t.window.Link_Changed(u"#run=0.8,1,0.6,0.1;run=0.8,1,0.6,0.2");
+    QCOMPARE(t.reports, QStringList());
+    QCOMPARE(Link(t.window), QString("#run=0.8,1,0.6,0.1;run=0.8,1,0.6,0.2"));
+    const Seen after = Look(t);
+    t.window.Link_Changed(u"#run=0.8,1,0.6,2");
+    t.window.Link_Changed(u"#");
+    QCOMPARE(t.reports.size(), 1);
+    QVERIFY(t.reports.front().contains("run=0.8,1,0.6,2"));
+    QCOMPARE(Look(t).boxes, after.boxes);
+    QCOMPARE(Look(t).drawing, after.drawing);
+    QVERIFY(after.drawing != before.drawing);
 }
 
 // The examples in a submenu of their own, before Help; choosing one in the

@@ -111,6 +111,7 @@ void Quorvelcode::connectHandlers() {
     tools.pointerMoved = [this](double x, double y) { run([&] { Drawing_MouseMove(x, y); }); };
     tools.pointerLeft = [this] { run([this] { Drawing_MouseLeave(); }); };
     tools.rescaled = [this] { run([this] { Drawing_Rescaled(); }); };
+    tools.linkChanged = [this](const platform::Text &link) { run([&] { Link_Changed(link); }); };
     form_->onTools(std::move(tools));
 }
 

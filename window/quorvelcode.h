@@ -103,6 +103,8 @@ public:
     void OpenLink(const platform::Text &link);
     // The program's arguments: none, or one link.
     void OpenArguments(const std::vector<platform::Text> &arguments);
+    // A link that replaces the one the window was opened with.
+    void Link_Changed(const platform::Text &link);
     void ApplySetup(const Setup &setup);
     Setup SetupOnScreen() const;
     void Drawing_Rescaled();

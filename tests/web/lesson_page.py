@@ -52,6 +52,26 @@ def examples_open_from_their_submenu(driver):
     assert spoken.startswith("Overdominance: from every start"), spoken
 
 
+def a_changed_link_redraws_the_page(driver):
+    """A "#" part edited in the address bar loads nothing, yet the page draws
+    what the new link holds in place of what it showed; a bad one is told
+    and changes nothing."""
+    page = Page(driver, "file://" + sys.argv[1] + "#run=0.5,0.5,0.5,0.5")
+    assert page.drawn(301, 211.5) == [0, 0, 204, 255]  # the flat trajectory at p = 0.5
+    driver.execute_script("location.hash = '#run=0.8,1,0.6,0.1'")
+    deadline = time.time() + 5
+    while page.box("Textw1") != "0.8":
+        assert time.time() < deadline, page.box("Textw1")
+        time.sleep(0.02)
+    assert page.box("TextInitp") == "0.1" and page.box("Textp100") == "0.667"
+    assert page.drawn(301, 211.5) != [0, 0, 204, 255]  # cleared first
+    driver.execute_script("location.hash = '#run=0.8,1,0.6'")
+    message = driver.find_element("css selector", "dialog[open]")
+    assert "run=0.8,1,0.6" in message.text, message.text
+    ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+    assert page.box("Textw1") == "0.8" and page.box("TextInitp") == "0.1"
+
+
 def downloaded(folder, ending, deadline=10):
     """The one finished file in folder whose name ends so."""
     end = time.time() + deadline
@@ -124,7 +144,8 @@ def saves_files_as_downloads(driver):
 
 def main():
     return run_suites([("en-US", open_browser,
-                        [examples_open_from_their_submenu, saves_files_as_downloads])])
+                        [examples_open_from_their_submenu, a_changed_link_redraws_the_page,
+                         saves_files_as_downloads])])
 
 
 if __name__ == "__main__":

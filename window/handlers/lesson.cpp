@@ -28,6 +28,21 @@ void Quorvelcode::OpenLink(const platform::Text &link) {
     ApplySetup(std::get<Setup>(parsed));
 }
 
+// The picture the new link holds, as if opened afresh: what was drawn is
+// cleared first, but only once the link is known to be good. A link emptied
+// asks for nothing.
+void Quorvelcode::Link_Changed(const platform::Text &link) {
+    if (link.empty() || link == u"#")
+        return;
+    std::variant<Setup, platform::Text> parsed = ParseSetupLink(link);
+    if (const auto *error = std::get_if<platform::Text>(&parsed)) {
+        errors.report(*error);
+        return;
+    }
+    CLS_Click();
+    ApplySetup(std::get<Setup>(parsed));
+}
+
 void Quorvelcode::OpenArguments(const std::vector<platform::Text> &arguments) {
     run([&] {
         if (arguments.size() > 1)

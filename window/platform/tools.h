@@ -65,6 +65,9 @@ struct ToolEvents {
     // The pointer moved to (x, y), or left the window.
     std::function<void(double x, double y)> pointerMoved;
     std::function<void()> pointerLeft;
+    // The link the program was opened with was changed while it runs: a
+    // page's "#" part edited in the address bar, which loads nothing.
+    std::function<void(const Text &)> linkChanged;
     // The drawing's scale changed (zoom, another monitor, browser zoom): what
     // is drawn was resampled, and may be drawn again sharp.
     std::function<void()> rescaled;

@@ -221,6 +221,13 @@ EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
 
 // A key on its way to an element: 1 when the program took it, so that the
 // page keeps it from the element and the browser.
+EMSCRIPTEN_KEEPALIVE void quorvel_link_changed() {
+    OnPage([](Form &form) {
+        if (form.tools().linkChanged)
+            form.tools().linkChanged(quorvel::platform::web::dom::PageFragment());
+    });
+}
+
 EMSCRIPTEN_KEEPALIVE int quorvel_key(int key, int character, int flags) {
     return OnPage([=](Form &form) {
         const auto press = KeyPressOf(key, character, flags);

@@ -45,6 +45,8 @@ var Quorvel = {
       else if (element.getAttribute('role') === 'scrollbar')
         Quorvel.scrollBar.wire(id, element);
     });
+    // A link edited in the address bar does not load the page again.
+    addEventListener('hashchange', function () { Module._quorvel_link_changed(); });
   },
 };
 
