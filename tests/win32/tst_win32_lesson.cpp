@@ -56,19 +56,29 @@ struct DialogSeen {
 } seen;
 std::wstring answer;
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    wchar_t kind[16] = {};
-    GetClassNameW(window, kind, 16);
-    if (std::wcscmp(kind, L"#32770") == 0 && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND *>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
+// The shown top-level window of a system class: "#32770" a dialog, "#32768"
+// a menu.
+HWND Shown(const wchar_t *kind) {
+    struct Search {
+        const wchar_t *kind;
+        HWND found = nullptr;
+    } search{kind};
+    EnumWindows(
+        [](HWND window, LPARAM into) -> BOOL {
+            auto &search = *reinterpret_cast<Search *>(into);
+            wchar_t kind[16] = {};
+            GetClassNameW(window, kind, 16);
+            if (std::wcscmp(kind, search.kind) != 0 || !IsWindowVisible(window))
+                return TRUE;
+            search.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    const HWND dialog = Shown(L"#32770");
     if (!dialog)
         return;
     KillTimer(nullptr, timer);
@@ -227,19 +237,8 @@ void AddItems(HMENU menu, const Text &indent) {
     }
 }
 
-BOOL CALLBACK FindMenu(HWND window, LPARAM found) {
-    wchar_t kind[16] = {};
-    GetClassNameW(window, kind, 16);
-    if (std::wcscmp(kind, L"#32768") == 0 && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND *>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND window = nullptr;
-    EnumWindows(FindMenu, reinterpret_cast<LPARAM>(&window));
+    const HWND window = Shown(L"#32768");
     if (!window)
         return;
     KillTimer(nullptr, timer);
