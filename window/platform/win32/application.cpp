@@ -4,9 +4,6 @@
 #include "native_form.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
-
-#include <cwchar>
 
 namespace quorvel::platform {
 
@@ -17,16 +14,34 @@ struct Application::Toolkit {};
 namespace {
 
 // The command line's arguments after the program's name, in Windows' own
-// UTF-16 (main's are in the ANSI code page), split by Windows' own rules for
-// quotes and backslashes, as every program's C runtime splits them.
+// UTF-16 (main's are in the ANSI code page): separated by blanks, a quoted
+// part kept whole, the quotes dropped. Not CommandLineToArgvW: shell32, which
+// nothing else here needs, adds a third to the memory at start-up.
 std::vector<Text> CommandLineArguments() {
-    int count = 0;
-    wchar_t **split = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<Text> arguments;
-    for (int i = 1; split && i < count; ++i)
-        arguments.emplace_back(split[i], split[i] + std::wcslen(split[i]));
-    LocalFree(split);
-    return arguments;
+    const wchar_t *at = GetCommandLineW();
+    bool first = true, quoted = false;
+    Text current;
+    bool any = false;
+    for (;; ++at) {
+        const wchar_t c = *at;
+        if (c == 0 || ((c == L' ' || c == L'\t') && !quoted)) {
+            if (any && !first)
+                arguments.push_back(current);
+            if (any)
+                first = false;
+            current.clear();
+            any = false;
+            if (c == 0)
+                return arguments;
+        } else if (c == L'"') {
+            quoted = !quoted;
+            any = true;
+        } else {
+            current += static_cast<char16_t>(c);
+            any = true;
+        }
+    }
 }
 
 } // namespace

@@ -27,7 +27,7 @@ target_compile_definitions(window PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NO
                                          _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 # zlib from its static library, so that the program stays one file.
 find_library(QUORVEL_STATIC_ZLIB NAMES libz.a REQUIRED)
-target_link_libraries(window PUBLIC comctl32 comdlg32 shell32 uuid gdi32 user32 ${QUORVEL_STATIC_ZLIB})
+target_link_libraries(window PUBLIC comctl32 uuid gdi32 user32 ${QUORVEL_STATIC_ZLIB})
 
 # The resources every executable of the program carries: icon, version, manifest.
 set(QUORVEL_ICON ${PROJECT_SOURCE_DIR}/packaging/icons/org.quorvel.Quorvel.ico)
