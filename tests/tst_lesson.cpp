@@ -154,6 +154,11 @@ void TestLesson::badLinksChangeNothing_data() {
     for (int i = 0; i < 1001; ++i)
         many += "set=1,1,1,0.5;";
     many.chop(1);
+    QTest::newRow("an escape no link needs")
+        << "#run=0.8,1,0.6,0.1%20"
+        << unused + "in \u201crun=0.8,1,0.6,0.1%20\u201d, \u201c0.1%20\u201d is not a start "
+                    "frequency. p0 is 0 to 1 in steps of 0.001, written with a point, such as "
+                    "0.125.";
     QTest::newRow("too many steps") << many << unused + "it has more than 1,000 steps.";
     QTest::newRow("signs and exponents")
         << "#run=+1,1,1,5e-1"
@@ -184,6 +189,7 @@ void TestLesson::linksReadLeniently_data() {
     QTest::addColumn<QString>("link");
     QTest::newRow("whole address") << "file:///home/teacher/quorvel.html#run=0.8,1,0.60,0.1000";
     QTest::newRow("fragment alone") << "run=0.80,1.0,0.6,0.100";
+    QTest::newRow("escaped by a mail program") << "#run%3D0.8%2C1%2c0.6%2C0%2E1";
 }
 
 void TestLesson::linksReadLeniently() {

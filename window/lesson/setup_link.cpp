@@ -98,6 +98,33 @@ void AppendPosition(std::string &out, int position, int divisor) {
     out += "0." + digits;
 }
 
+// A link that went through a mail or a learning platform may come with its
+// own characters escaped ("%3B" for ";"). Only those are taken back; any
+// other escape stays as it is, for the message to quote.
+platform::Text Unescaped(std::u16string_view link) {
+    const auto hex = [](char16_t c) {
+        return c >= u'0' && c <= u'9'   ? c - u'0'
+               : c >= u'a' && c <= u'f' ? c - u'a' + 10
+               : c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                        : -1;
+    };
+    platform::Text text;
+    for (std::size_t i = 0; i < link.size(); ++i) {
+        if (link[i] == u'%' && i + 2 < link.size() && hex(link[i + 1]) >= 0 &&
+            hex(link[i + 2]) >= 0) {
+            const auto c = static_cast<char16_t>(hex(link[i + 1]) * 16 + hex(link[i + 2]));
+            if (c == u',' || c == u';' || c == u'=' || c == u'.' || (c >= u'0' && c <= u'9') ||
+                (c >= u'a' && c <= u'z')) {
+                text += c;
+                i += 2;
+                continue;
+            }
+        }
+        text += link[i];
+    }
+    return text;
+}
+
 } // namespace
 
 std::variant<Setup, platform::Text> ParseSetupLink(std::u16string_view link) {
@@ -111,8 +138,9 @@ std::variant<Setup, platform::Text> ParseSetupLink(std::u16string_view link) {
         return links::NoSetup();
     if (link.empty())
         return links::NoSetup();
+    const platform::Text unescaped = Unescaped(link);
     Setup setup;
-    for (const std::u16string_view text : Split(link, u';')) {
+    for (const std::u16string_view text : Split(unescaped, u';')) {
         if (setup.steps.size() == Setup::MostSteps)
             return links::TooManySteps();
         std::variant<SetupStep, platform::Text> step = ParseStep(text);
