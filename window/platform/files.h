@@ -36,7 +36,4 @@ struct LocalTime {
 // system, as it does for the decimal separator.
 LocalTime LocalTimeNow();
 
-// UTF-8 of any text, with a lone surrogate as U+FFFD.
-std::vector<std::uint8_t> ToUtf8(const Text &text);
-
 } // namespace quorvel::platform

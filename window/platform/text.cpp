@@ -1,5 +1,4 @@
 #include "text.h"
-#include "files.h"
 
 namespace quorvel::platform {
 

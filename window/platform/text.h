@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel::platform {
 
@@ -11,5 +13,7 @@ using Text = std::u16string;
 
 // The layout and the program's messages are written in UTF-8.
 Text FromUtf8(std::string_view utf8);
+// The bytes of a file of text: UTF-8, with a lone surrogate as U+FFFD.
+std::vector<std::uint8_t> ToUtf8(const Text &text);
 
 } // namespace quorvel::platform
