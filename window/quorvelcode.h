@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -133,6 +134,7 @@ private:
 
     void ShowReadingPoint();
     void SaveFile(const platform::FileType &type, const std::vector<std::uint8_t> &bytes);
+    std::optional<Setup> CheckedLink(const platform::Text &link);
 
     // Where reading mode is, when it is on.
     ReadingMode reading_;

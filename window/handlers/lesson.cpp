@@ -5,6 +5,7 @@
 #include "words/link_messages.h"
 
 #include <cmath>
+#include <optional>
 #include <variant>
 
 namespace quorvel {
@@ -17,15 +18,22 @@ int BarPosition(double value, int divisor) {
 
 } // namespace
 
-// A link given from outside: drawn step by step as by hand, or, where any of
-// it is wrong, nothing done and the first fault told.
-void Quorvelcode::OpenLink(const platform::Text &link) {
+// A link as steps, or, where any of it is wrong, nothing and the first fault
+// told.
+std::optional<Setup> Quorvelcode::CheckedLink(const platform::Text &link) {
     std::variant<Setup, platform::Text> parsed = ParseSetupLink(link);
     if (const auto *error = std::get_if<platform::Text>(&parsed)) {
         errors.report(*error);
-        return;
+        return std::nullopt;
     }
-    ApplySetup(std::get<Setup>(parsed));
+    return std::get<Setup>(std::move(parsed));
+}
+
+// A link given from outside: drawn step by step as by hand, or, where any of
+// it is wrong, nothing done and the first fault told.
+void Quorvelcode::OpenLink(const platform::Text &link) {
+    if (const std::optional<Setup> setup = CheckedLink(link))
+        ApplySetup(*setup);
 }
 
 // The picture the new link holds, as if opened afresh: what was drawn is
@@ -34,13 +42,10 @@ void Quorvelcode::OpenLink(const platform::Text &link) {
 void Quorvelcode::Link_Changed(const platform::Text &link) {
     if (link.empty() || link == u"#")
         return;
-    std::variant<Setup, platform::Text> parsed = ParseSetupLink(link);
-    if (const auto *error = std::get_if<platform::Text>(&parsed)) {
-        errors.report(*error);
-        return;
+    if (const std::optional<Setup> setup = CheckedLink(link)) {
+        CLS_Click();
+        ApplySetup(*setup);
     }
-    CLS_Click();
-    ApplySetup(std::get<Setup>(parsed));
 }
 
 void Quorvelcode::OpenArguments(const std::vector<platform::Text> &arguments) {
