@@ -14,6 +14,9 @@ namespace quorvel::platform::win32 {
 inline std::wstring Wide(const Text &text) {
     return std::wstring(text.begin(), text.end());
 }
+inline Text FromWide(const std::wstring &wide) {
+    return Text(wide.begin(), wide.end());
+}
 
 inline COLORREF Gdi(Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);

@@ -19,10 +19,6 @@ inline void CloseFile(HANDLE file) {
 }
 using FileHandle = UniqueHandle<HANDLE, &CloseFile>;
 
-Text ToText(const std::wstring &wide) {
-    return Text(wide.begin(), wide.end());
-}
-
 // The system's own words for an error, as Explorer would show them.
 Text SystemMessage(DWORD error) {
     wchar_t *buffer = nullptr;
@@ -32,7 +28,7 @@ Text SystemMessage(DWORD error) {
     const std::wstring words =
         length ? std::wstring(buffer, length) : L"error " + std::to_wstring(error);
     LocalFree(buffer);
-    return ToText(words);
+    return FromWide(words);
 }
 
 // The error that stopped the bytes reaching path, or 0 once they all have.
@@ -117,14 +113,14 @@ SaveResult Form::saveFile(const FileType &type, const Text &name,
     if (!dialogs.save(&dialog)) {
         if (const DWORD error = dialogs.error())
             return {SaveResult::Outcome::Failed, name,
-                    u"the save dialog did not open (error " + ToText(std::to_wstring(error)) +
+                    u"the save dialog did not open (error " + FromWide(std::to_wstring(error)) +
                         u")"};
         return {};
     }
     path.resize(path.find(L'\0'));
     if (const DWORD error = WriteWhole(path, bytes))
-        return {SaveResult::Outcome::Failed, ToText(path), SystemMessage(error)};
-    return {SaveResult::Outcome::Written, ToText(path), {}};
+        return {SaveResult::Outcome::Failed, FromWide(path), SystemMessage(error)};
+    return {SaveResult::Outcome::Written, FromWide(path), {}};
 }
 
 } // namespace quorvel::platform::win32

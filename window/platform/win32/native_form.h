@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversions.h"
 #include "form.h"
 #include "handles.h"
 #include "native_controls.h"
@@ -53,9 +54,7 @@ public:
     // A key on its way to a control, handed to the window; true when it took it.
     bool toolKey(const MSG &message);
     // The note's words as shown now, empty when hidden. For tests.
-    Text noteText() const {
-        return note_.shown ? Text(note_.text.begin(), note_.text.end()) : Text();
-    }
+    Text noteText() const { return note_.shown ? FromWide(note_.text) : Text(); }
 
     HWND hwnd() const { return window_; }
     // The control behind a child window, or nullptr.
