@@ -19,6 +19,9 @@ inline bool qCompare(const std::u16string &t1, const QString &t2, const char *ac
 }
 } // namespace QTest
 
+// The language every expected text is written in.
+inline const quorvel::words::Language English = quorvel::words::Language::English();
+
 namespace testing {
 
 // A main window whose error reports are collected instead of shown, so that no
@@ -119,10 +122,12 @@ inline QColor DrawnAt(const quorvel::platform::qt::DrawingLayer &layer, double x
 
 } // namespace testing
 
-// A test's main, with the dot-decimal locale its expected texts are written
-// in, whatever the machine's regional setting is.
+// A test's main, with the language and the dot-decimal locale its expected
+// texts are written in, whatever the machine's language and regional setting
+// are: the window, and any program the test starts, speak English.
 #define QUORVEL_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char **argv) {                                                              \
+        qputenv("LANGUAGE", "en");                                                                 \
         QApplication application(argc, argv);                                                      \
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                     \
         TestObject test;                                                                           \

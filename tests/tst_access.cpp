@@ -310,7 +310,7 @@ void TestAccess::descriptionKeepsTheLatestTen() {
     QCOMPARE(drawing->text(QAccessible::Description), QStringList(10, run).join(' '));
     QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
     QCOMPARE(drawing->text(QAccessible::Description),
-             "1 earlier actions not described. " + QStringList(10, run).join(' '));
+             "1 earlier action not described. " + QStringList(10, run).join(' '));
     QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
     QTest::mouseClick(Native(t.window.RUN), Qt::LeftButton);
     QCOMPARE(drawing->text(QAccessible::Description), run);

@@ -58,6 +58,9 @@ std::shared_ptr<DialogSeen> AnswerNextDialog(const QString &path) {
         if (path.isEmpty()) {
             dialog->reject();
         } else {
+            // A dialog's name field keeps its text while it has focus.
+            if (QWidget *focused = dialog->focusWidget())
+                focused->clearFocus();
             dialog->selectFile(path);
             QMetaObject::invokeMethod(dialog, &QDialog::accept);
         }
@@ -75,9 +78,9 @@ QByteArray Contents(const QString &path) {
 
 // Zero-padded, so that a folder sorted by name is sorted by time.
 void TestFiles::namesSortByTheMinute() {
-    QCOMPARE(quorvel::SavedFileName({2026, 12, 9, 7, 5}, quorvel::PictureFile),
+    QCOMPARE(quorvel::SavedFileName({2026, 12, 9, 7, 5}, quorvel::SavedFile::Picture),
              u"quorvel-2026-12-09-0705.png");
-    QCOMPARE(quorvel::SavedFileName({2027, 1, 1, 23, 59}, quorvel::ValuesFile),
+    QCOMPARE(quorvel::SavedFileName({2027, 1, 1, 23, 59}, quorvel::SavedFile::Values),
              u"quorvel-2027-01-01-2359.tsv");
 }
 
@@ -192,5 +195,5 @@ void TestFiles::cancelledDialogSavesNothing() {
     QApplication::processEvents();
 }
 
-QTEST_MAIN(TestFiles)
+QUORVEL_TEST_MAIN(TestFiles)
 #include "tst_files.moc"

@@ -139,7 +139,7 @@ void TestLesson::badLinksChangeNothing_data() {
     QTest::newRow("unknown word") << "#run=1,1,1,0.5;draw=1,1,1,0.5"
                                   << unused +
                                          "\u201cdraw=1,1,1,0.5\u201d does not start with "
-                                         "run=, wmean= or set=." +
+                                         "run=, wmean=, set= or lang=." +
                                          steps;
     QTest::newRow("no equals") << "#run" << unused + "\u201crun\u201d is not a step." + steps;
     QTest::newRow("empty step") << "#run=1,1,1,0.5;"
@@ -276,10 +276,10 @@ void TestLesson::changedLinkReplacesTheDrawing() {
 // menu the window shows draws it.
 void TestLesson::menuListsTheExamplesAndCopyLink() {
     QStringList labels;
-    for (const auto &entry : quorvel::ToolMenu(quorvel::platform::ToolKeys::Desktop))
+    for (const auto &entry : quorvel::ToolMenu(English, quorvel::platform::ToolKeys::Desktop))
         labels << QString::fromStdU16String(entry.label + u"|" + entry.keys);
     QVERIFY(labels.contains("Copy link|Ctrl+Shift+L"));
-    QCOMPARE(labels.at(labels.indexOf("Help|F1") - 1), QString("Examples|"));
+    QCOMPARE(labels.at(labels.indexOf("Help|F1") - 2), QString("Examples|"));
 
     WindowUnderTest t;
     QStringList shown;
@@ -301,10 +301,10 @@ void TestLesson::menuListsTheExamplesAndCopyLink() {
                                  "Overdominance", "Underdominance", "A recessive lethal"}));
     QCOMPARE(t.window.drawn.all().size(), std::size_t(6)); // five trajectories and W Mean
     QCOMPARE(t.window.Textw2->text(), QString("1"));
-    QCOMPARE(QString::fromStdU16String(quorvel::KeyLabel(quorvel::platform::Tool::CopyLink,
+    QCOMPARE(QString::fromStdU16String(quorvel::KeyLabel(English, quorvel::platform::Tool::CopyLink,
                                                          quorvel::platform::ToolKeys::Browser)),
              QStringLiteral("Alt+Shift+L"));
 }
 
-QTEST_MAIN(TestLesson)
+QUORVEL_TEST_MAIN(TestLesson)
 #include "tst_lesson.moc"

@@ -316,6 +316,9 @@ void TestPlatform::guardReportsAndStops() {
     QFETCH(QString, expected);
     QStringList reports;
     ErrorReport errors([&](const Text &message) { reports << QString::fromStdU16String(message); });
+    errors.setUnexpected([](const Text &detail) {
+        return u"an unexpected error" + (detail.empty() ? Text() : u": " + detail);
+    });
 
     int runs = 0;
     errors.guard([&] {
@@ -764,5 +767,5 @@ void TestPlatform::barPartsAlongTheBar() {
     QCOMPARE(BarGeometry::Of(p).track, 151); // beside the 151-pixel p axis
 }
 
-QTEST_MAIN(TestPlatform)
+QUORVEL_TEST_MAIN(TestPlatform)
 #include "tst_platform.moc"

@@ -126,7 +126,7 @@ void TestRead::newest1000CurvesAreKept() {
         t.window.VScrollp->SetValue(p0);
         t.window.RUN_Click();
     }
-    const QString table = QString::fromStdU16String(quorvel::ValuesTable(t.window.drawn));
+    const QString table = QString::fromStdU16String(quorvel::ValuesTable(English, t.window.drawn));
     const QStringList header = table.section('\n', 0, 0).split('\t');
     QCOMPARE(header.size(), 1 + 1000);
     QCOMPARE(header[1], QString("p (w = 1, 1, 1; p0 = 0.001)"));
@@ -162,7 +162,7 @@ void TestRead::nearestPoint() {
     SetBars(t.window, -1, -1, -1, 800);
     Click(t.window.RUN);
     const auto point = quorvel::NearestPoint(t.window.drawn, x, y);
-    QCOMPARE(point ? Words(quorvel::ReadoutOf(t.window.drawn, *point)) : QString(), words);
+    QCOMPARE(point ? Words(quorvel::ReadoutOf(English, t.window.drawn, *point)) : QString(), words);
 }
 
 // Overdominance, w = 0.8, 1, 0.6, at p = 0.4 (pass 400): mean fitness
@@ -189,7 +189,7 @@ void TestRead::readoutsSayWhatTheyShow() {
     SetBars(t.window, 80, 100, 60, -1);
     Click(t.window.Wmean);
     const quorvel::PointRef point{{0, quorvel::Series::Kind(kind)}, std::size_t(pass)};
-    QCOMPARE(Words(quorvel::ReadoutOf(t.window.drawn, point)), words);
+    QCOMPARE(Words(quorvel::ReadoutOf(English, t.window.drawn, point)), words);
 }
 
 void TestRead::copiedTable_data() {
@@ -234,7 +234,7 @@ void TestRead::copiedTableLeavesUndefinedChangesEmpty() {
     SetBars(t.window, 100, 100, 0, -1);
     Click(t.window.Wmean);
     const QStringList lines =
-        QString::fromStdU16String(quorvel::ValuesTable(t.window.drawn)).split('\n');
+        QString::fromStdU16String(quorvel::ValuesTable(English, t.window.drawn)).split('\n');
     QCOMPARE(lines[0], QString("p\tmean fitness (w = 1, 1, 0)\t\u0394p (w = 1, 1, 0)"));
     QCOMPARE(lines[1], QString("0\t0\t"));
     QCOMPARE(lines[2].split('\t').size(), 3);
@@ -255,7 +255,7 @@ void TestRead::copiedPicture() {
     // The first dot, (96, 211.5), at its centre.
     QCOMPARE(picture.pixelColor(int(96.5 * ratio), int(212 * ratio)), t.drawingColour());
     Click(t.window.Wmean);
-    const auto legend = quorvel::PictureLegend(t.window.drawn);
+    const auto legend = quorvel::PictureLegend(English, t.window.drawn);
     QCOMPARE(legend.size(), std::size_t(2));
     QCOMPARE(legend[0], QString("RUN: w = 1, 1, 0.5; p0 = 0.5"));
     QCOMPARE(legend[1], QString("W Mean: w = 1, 1, 0.5"));
@@ -414,13 +414,15 @@ void TestRead::keysStartTheirTools() {
 
 void TestRead::menuListsEveryToolWithItsKey() {
     using quorvel::platform::Key;
-    // A submenu's entries after its own, each behind a "> ".
+    // A submenu's entries after its own, each behind a "> "; the languages,
+    // which have a test of their own, aside.
     const auto words = [](quorvel::platform::ToolKeys keys) {
         QStringList entries;
-        for (const auto &entry : quorvel::ToolMenu(keys)) {
+        for (const auto &entry : quorvel::ToolMenu(English, keys)) {
             entries << QString::fromStdU16String(entry.label + u" " + entry.keys);
             for (const auto &inner : entry.entries)
-                entries << QString::fromStdU16String(u"> " + inner.label + u" " + inner.keys);
+                if (inner.tool != quorvel::platform::Tool::Language)
+                    entries << QString::fromStdU16String(u"> " + inner.label + u" " + inner.keys);
         }
         return entries;
     };
@@ -430,15 +432,15 @@ void TestRead::menuListsEveryToolWithItsKey() {
                      "Copy picture Ctrl+Shift+C", "Copy link Ctrl+Shift+L", "Save picture… Ctrl+S",
                      "Save values… Ctrl+Shift+S", "Examples ", "> A favoured dominant allele ",
                      "> A favoured recessive allele ", "> Overdominance ", "> Underdominance ",
-                     "> A recessive lethal ", "Help F1", "Zoom in Ctrl+Plus", "Zoom out Ctrl+Minus",
-                     "Actual size Ctrl+0"}));
+                     "> A recessive lethal ", "Language ", "Help F1", "Zoom in Ctrl+Plus",
+                     "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
     QCOMPARE(
         words(quorvel::platform::ToolKeys::Browser),
         QStringList({"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
                      "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L", "Save picture… Ctrl+S",
                      "Save values… Alt+Shift+S", "Examples ", "> A favoured dominant allele ",
                      "> A favoured recessive allele ", "> Overdominance ", "> Underdominance ",
-                     "> A recessive lethal ", "Help Alt+Shift+H"}));
+                     "> A recessive lethal ", "Language ", "Help Alt+Shift+H"}));
     QVERIFY(quorvel::OpensMenu(Press(Key::F10, 0, "s")));
     QVERIFY(quorvel::OpensMenu(Press(Key::Menu)));
     QVERIFY(!quorvel::OpensMenu(Press(Key::F10)));
@@ -499,7 +501,7 @@ void TestRead::helpGivesTheModel() {
     QFETCH(int, keys);
     QFETCH(QString, copyValues);
     const QString help =
-        QString::fromStdU16String(quorvel::HelpText(quorvel::platform::ToolKeys(keys)));
+        QString::fromStdU16String(quorvel::HelpText(English, quorvel::platform::ToolKeys(keys)));
     QVERIFY(help.contains(QStringLiteral(
         "Mean fitness: w\u0304 = p\u00b2\u00b7w(AA) + 2pq\u00b7w(Aa) + q\u00b2\u00b7w(aa)\n")));
     QVERIFY(help.contains(QStringLiteral(

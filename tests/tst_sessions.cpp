@@ -253,5 +253,5 @@ void TestSessions::unreadableParameterTextIsZero() {
     QCOMPARE(quorvel::ParameterValue(quorvel::Parameter(u"nan")), 0.0);
 }
 
-QTEST_MAIN(TestSessions)
+QUORVEL_TEST_MAIN(TestSessions)
 #include "tst_sessions.moc"

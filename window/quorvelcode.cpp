@@ -1,8 +1,11 @@
 #include "quorvelcode.h"
 
 #include "fitness.h"
+#include "languages.h"
 #include "layout/layout.h"
+#include "layout/layout_words.h"
 #include "words/control_names.h"
+#include "words/help_text.h"
 #include "words/zero_mean_fitness_message.h"
 
 #include <stdexcept>
@@ -11,14 +14,41 @@
 
 namespace quorvel {
 
+using words::Phrase;
+
 Quorvelcode::Quorvelcode()
-    : form_(platform::CreateForm(layout::MainWindow(), layout::Controls())),
+    : language_(words::ChooseLanguage(platform::PreferredLanguages())),
+      form_(platform::CreateForm(layout::MainWindow(), layout::Controls(), FormWords(false))),
       errors([this](const platform::Text &message) { form_->showError(message); }) {
+    errors.setUnexpected([this](const platform::Text &detail) {
+        return detail.empty() ? Say(Phrase::UnexpectedError)
+                              : Say(Phrase::UnexpectedErrorWithDetail, {{"detail", detail}});
+    });
     surface = &form_->surface();
     buildFromLayout();
-    DescribeControls(*this);
+    DescribeControls();
     connectHandlers();
     Textw1->setFocus();
+}
+
+// Every word the form shows of its own, in the window's language; the help
+// for a form that may have it open.
+platform::FormWords Quorvelcode::FormWords(bool help) const {
+    platform::FormWords words = layout::FormWordsIn(language_);
+    if (help) {
+        words.helpTitle = HelpTitle(language_);
+        words.help = HelpText(language_, form_->toolKeys());
+    }
+    return words;
+}
+
+// Each control's name and description for screen readers, by its row.
+void Quorvelcode::DescribeControls() {
+    const auto rows = layout::Controls();
+    for (const ControlWords &words : ControlNames(language_))
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (std::string_view(rows[i].name) == words.control && rows[i].index == words.index)
+                controls_[i]->describe(words.name, words.description);
 }
 
 void Quorvelcode::buildFromLayout() {
@@ -27,6 +57,7 @@ void Quorvelcode::buildFromLayout() {
         const layout::Row &row = rows[i];
         const std::string_view name = row.name;
         platform::Form &f = *form_;
+        controls_.push_back(&f.controlAt(i));
         if (name == "Wmean")
             Wmean = &f.button(i);
         else if (name == "Textp100")
@@ -79,11 +110,11 @@ void Quorvelcode::buildFromLayout() {
 }
 
 void Quorvelcode::run(const std::function<void()> &handler) noexcept {
-    errors.guard([&handler] {
+    errors.guard([this, &handler] {
         try {
             handler();
         } catch (const ZeroMeanFitness &) {
-            throw platform::ActionStopped(ZeroMeanFitnessAnywhere());
+            throw platform::ActionStopped(ZeroMeanFitnessAnywhere(language_));
         }
     });
 }
@@ -106,7 +137,7 @@ void Quorvelcode::connectHandlers() {
         run([&] { taken = Form_KeyDown(press); });
         return taken;
     };
-    tools.tool = [this](platform::Tool tool) { run([&] { Menu_Click(tool); }); };
+    tools.tool = [this](platform::Tool tool, int index) { run([&] { Menu_Click(tool, index); }); };
     tools.menu = [this](std::optional<platform::Point> at) { run([&] { Form_ContextMenu(at); }); };
     tools.pointerMoved = [this](double x, double y) { run([&] { Drawing_MouseMove(x, y); }); };
     tools.pointerLeft = [this] { run([this] { Drawing_MouseLeave(); }); };

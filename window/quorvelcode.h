@@ -1,12 +1,15 @@
 #pragma once
 
+#include "action_note.h"
 #include "curves/drawn_curves.h"
 #include "error_report.h"
 #include "form.h"
 #include "layout/control_array.h"
+#include "lesson/saved_files.h"
 #include "lesson/setup_link.h"
 #include "parameter.h"
 #include "reading/reading_mode.h"
+#include "words/catalogue.h"
 
 #include <cstdint>
 #include <deque>
@@ -19,6 +22,8 @@ namespace quorvel {
 // The one window of the program. It owns every control, every parameter and
 // every working value of the two drawing actions, and handles every user event.
 class Quorvelcode {
+    // The language it speaks: the system's, until the user chooses another.
+    words::Language language_;
     // The toolkit's window, made from the layout; it owns the controls below.
     std::unique_ptr<platform::Form> form_;
 
@@ -84,7 +89,7 @@ public:
     // The tools to read the curves: keys, the context menu and the pointer.
     bool Form_KeyDown(const platform::KeyPress &press);
     void Form_ContextMenu(std::optional<platform::Point> at);
-    void Menu_Click(platform::Tool tool);
+    void Menu_Click(platform::Tool tool, int index = 0);
     void Drawing_MouseMove(double x, double y);
     void Drawing_MouseLeave();
     void ReadValues_Click();
@@ -97,6 +102,13 @@ public:
     void SavePicture_Click();
     void SaveValues_Click();
     void Example_Click(std::size_t index);
+    void Language_Click(std::size_t index);
+
+    // The language the window speaks, and the one it is to speak from now
+    // on, on everything it shows; chosen: by the user, for a copied link to
+    // carry it, rather than the system's.
+    words::Language language() const { return language_; }
+    void SetLanguage(words::Language language, bool chosen = true);
 
     // A drawing as a link: opened from outside (checked strictly, and
     // nothing done where it is wrong), applied step by step as by hand, and
@@ -121,7 +133,7 @@ public:
     void run(const std::function<void()> &handler) noexcept;
 
     // Adds a sentence to what the drawing's description says has been drawn.
-    void Describe(const platform::Text &sentence);
+    void Describe(Sentence sentence);
 
     // What start-up shows and runs the event loop for.
     platform::Form &form() { return *form_; }
@@ -129,18 +141,31 @@ public:
 private:
     void buildFromLayout();
     void connectHandlers();
+    void DescribeControls();
     void ShowBarValue(const platform::ScrollBar &bar, double divisor, platform::TextBox &box,
                       Parameter &field);
 
-    void ShowReadingPoint();
-    void SaveFile(const platform::FileType &type, const std::vector<std::uint8_t> &bytes);
+    void ShowReadingPoint(bool announce = true);
+    void SaveFile(SavedFile file, const std::vector<std::uint8_t> &bytes);
     std::optional<Setup> CheckedLink(const platform::Text &link);
+    platform::Text Say(words::Phrase phrase, std::initializer_list<words::Arg> args = {}) const {
+        return words::Say(language_, phrase, args);
+    }
+    platform::FormWords FormWords(bool help) const;
+    void ShowDescription();
 
+    bool languageChosen_ = false;
     // Where reading mode is, when it is on.
     ReadingMode reading_;
     // What is drawn since the last Cls, one sentence an action, latest last.
-    std::deque<platform::Text> described_;
+    std::deque<Sentence> described_;
     int undescribed_ = 0;
+    // Whether Textp100 shows a result yet, rather than its placeholder.
+    bool p100Shown_ = false;
+    // Where the pointer is over the drawing, while its note shows.
+    std::optional<platform::Point> pointer_;
+    // Every control, one a layout row.
+    std::vector<platform::Control *> controls_;
 };
 
 } // namespace quorvel

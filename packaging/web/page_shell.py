@@ -1,11 +1,16 @@
 #!/usr/bin/python3
 """Writes the page's shell: the window's HTML, which the browser paints before
-the program is compiled, the tools' style, and the layout's faces embedded as small subsets of
-the Liberation 2 faces (metric twins of the faces the layout names), renamed
-as the SIL Open Font License asks of a modified font, with their licence
-notice. Usage: page_shell.py TEMPLATE WINDOW_HTML TOOLS_CSS OUTPUT"""
+the program is compiled, the tools' style, and the layout's faces embedded as
+small subsets of the Liberation 2 faces (metric twins of the faces the layout
+names), renamed as the SIL Open Font License asks of a modified font, with
+their licence notice. Each face holds the characters of every text it shows
+in every language, which the program lists (TEXTS_JSON), and the sans face
+all of Latin-1 and Latin Extended-A besides. Captions that space their parts
+apart are pinned, in the window as built and in a table for every language.
+Usage: page_shell.py TEMPLATE WINDOW_HTML TOOLS_CSS TEXTS_JSON OUTPUT"""
 import base64
 import io
+import json
 import logging
 import re
 import sys
@@ -15,13 +20,16 @@ from fontTools.ttLib import TTFont
 
 FONTS = "/usr/share/fonts/truetype/liberation2/"
 COPYRIGHT = "/usr/share/doc/fonts-liberation2/copyright"
-ASCII = "".join(chr(c) for c in range(0x20, 0x7F)) + "\u00a0"
+# Every Latin language's letters: ASCII, Latin-1 and Latin Extended-A; and
+# the page's own marks, a submenu's arrow and a chosen entry's dot.
+LATIN = "".join(chr(c) for c in list(range(0x20, 0x7F)) + list(range(0xA0, 0x180)))
+MARKS = "\u25b8\u2022"
 
-# CSS family, weight, file, the characters the page shows in it.
+# CSS family, weight, file, and which of the program's texts it shows.
 FACES = [
-    ("Quorvel Sans", 400, "LiberationSans-Regular.ttf", ASCII),  # captions, boxes, messages
-    ("Quorvel Serif", 400, "LiberationSerif-Regular.ttf", "RUNCLS"),
-    ("Quorvel Serif", 700, "LiberationSerif-Bold.ttf", "W Mean"),
+    ("Quorvel Sans", 400, "LiberationSans-Regular.ttf", "sans"),  # captions, boxes, messages
+    ("Quorvel Serif", 400, "LiberationSerif-Regular.ttf", "serif"),
+    ("Quorvel Serif", 700, "LiberationSerif-Bold.ttf", "serifBold"),
 ]
 
 
@@ -64,24 +72,44 @@ def advance(font, text, size):
     return sum(widths[glyphs[ord(c)]][0] for c in text) * size / font["head"].unitsPerEm
 
 
-def pinned_runs(window_html):
-    """Labels that space their parts apart with runs of spaces, as the axis
-    captions do, with each part but the last in a box as wide as the face sets
-    it: engines round a face's advances differently (WebKit to whole pixels),
-    which over a long run of spaces moved the last part onto the next caption."""
-    font = TTFont(FONTS + FACES[0][2])
+def pins(font, text, size):
+    """The widths of a caption's parts but the last, where runs of spaces
+    space them apart, as the axis captions do: engines round a face's advances
+    differently (WebKit to whole pixels), which over a long run of spaces
+    moved the last part onto the next caption. None for other captions."""
+    if "  " not in text:
+        return None
+    parts = re.findall(r".*? {2,}|.+$", text)
+    return [round(advance(font, part, size), 2) for part in parts[:-1]]
 
+
+def pinned_runs(font, window_html):
+    """The window as built, each such label's parts in boxes of those widths."""
     def pin(match):
         size, text = float(match.group(2)), match.group(3)
-        if "  " not in text:
+        widths = pins(font, text, size)
+        if not widths:
             return match.group(0)
         parts = re.findall(r".*? {2,}|.+$", text)
         boxed = "".join('<span style="display:inline-block;width:%.2fpx">%s</span>'
-                        % (advance(font, part, size), part) for part in parts[:-1])
+                        % (width, part) for width, part in zip(widths, parts))
         return match.group(1) + boxed + parts[-1] + "</div>"
 
     label = r"(<div class=\"q-label\"[^>]*font:normal ([0-9.]+)px 'Quorvel Sans'[^>]*>)([^<]*)</div>"
     return re.sub(label, pin, window_html)
+
+
+def pin_table(font, texts):
+    """Every language's pinned captions, by row and text, for the program to
+    show when it speaks another language."""
+    table = {}
+    for row in texts["pins"]:
+        for text in row["texts"]:
+            widths = pins(font, text, row["size"])
+            if widths:
+                table.setdefault(str(row["id"]), {})[text] = widths
+    return "<script>var QuorvelPins = %s;</script>" % json.dumps(
+        table, ensure_ascii=False, separators=(",", ":"))
 
 
 def licence_notice():
@@ -96,10 +124,15 @@ def licence_notice():
 
 def main():
     logging.getLogger("fontTools").setLevel(logging.ERROR)  # tables it drops, by design
-    template, window, tools, output = sys.argv[1:5]
+    template, window, tools, texts_path, output = sys.argv[1:6]
+    texts = json.load(open(texts_path, encoding="utf-8"))
     kind = flavour()
     rules = ["/*\n" + licence_notice() + "*/"]
-    for family, weight, name, text in FACES:
+    for family, weight, name, shows in FACES:
+        characters = set("".join(texts[shows])) | {" "}
+        if shows == "sans":
+            characters |= set(LATIN + MARKS)
+        text = "".join(sorted(c for c in characters if c not in "\n\t"))
         data = base64.b64encode(subset_face(family, FONTS + name, text)).decode("ascii")
         rules.append('@font-face { font-family: "%s"; font-weight: %d; font-display: block; '
                      'src: url(data:font/%s;base64,%s) format("%s"); }'
@@ -107,7 +140,10 @@ def main():
     page = open(template, encoding="utf-8").read()
     page = page.replace("/* @QUORVEL_FONTS@ */", "\n".join(rules))
     page = page.replace("/* @QUORVEL_TOOLS@ */", open(tools, encoding="utf-8").read())
-    page = page.replace("<!-- @QUORVEL_WINDOW@ -->", pinned_runs(open(window, encoding="utf-8").read()))
+    sans = TTFont(FONTS + FACES[0][2])
+    page = page.replace("<!-- @QUORVEL_WINDOW@ -->",
+                        pinned_runs(sans, open(window, encoding="utf-8").read()))
+    page = page.replace("<!-- @QUORVEL_PINS@ -->", pin_table(sans, texts))
     open(output, "w", encoding="utf-8").write(page)
 
 

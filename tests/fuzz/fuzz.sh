@@ -2,13 +2,14 @@
 # Builds the link parser's fuzzer with clang's libFuzzer and AddressSanitizer
 # and runs it for a bounded time, seeded with the examples. Any crash, abort,
 # leak or input that takes over a second fails, and is kept in WORK_DIR.
-# Usage: fuzz.sh SOURCE_DIR WORK_DIR [SECONDS]
+# Usage: fuzz.sh SOURCE_DIR WORK_DIR SECONDS GENERATED_DIR
 set -euo pipefail
-source=$1 work=$2 seconds=${3:-30}
+source=$1 work=$2 seconds=$3
 mkdir -p "$work/corpus"
+generated=${4:?the folder with the generated words/phrases.h}
 common=(-std=c++20 -O1 -g -I"$source/window" -I"$source/window/platform" -I"$source/model"
-        "$source/window/lesson/setup_link.cpp" "$source/window/lesson/examples.cpp"
-        "$source/window/words/link_messages.cpp" "$source/window/platform/text.cpp")
+        -I"$generated" "$source/window/lesson/setup_link.cpp" "$source/window/lesson/examples.cpp"
+        "$source/window/platform/text.cpp")
 clang++-14 "${common[@]}" "$source/tests/fuzz/seeds.cpp" -o "$work/seeds"
 "$work/seeds" "$work/corpus"
 clang++-14 "${common[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \

@@ -1,4 +1,5 @@
-// Writes the examples' links into a folder, one file each, to seed the fuzzer.
+// Writes the examples' links into a folder, one file each, to seed the
+// fuzzer, and one with a language.
 #include "lesson/examples.h"
 
 #include <fstream>
@@ -9,7 +10,9 @@ int main(int argc, char **argv) {
         return 2;
     int n = 0;
     for (const quorvel::Example &example : quorvel::Examples())
-        std::ofstream(std::string(argv[1]) + "/example" + std::to_string(++n)) << '#'
-                                                                            << example.link;
+        std::ofstream(std::string(argv[1]) + "/example" + std::to_string(++n))
+            << '#' << example.link;
+    std::ofstream(std::string(argv[1]) + "/language")
+        << "#lang=pt-BR;" << quorvel::Examples()[0].link;
     return 0;
 }

@@ -286,7 +286,7 @@ def reading_tools(driver):
     items = driver.find_elements(By.CSS_SELECTOR, "#q-menu [role=menuitem]")
     assert [i.text.split("\n")[0] for i in items] == [
         "Read values", "Listen", "Copy values", "Copy picture", "Copy link", "Save picture\u2026",
-        "Save values\u2026", "Examples", "Help"], [i.text for i in items]
+        "Save values\u2026", "Examples", "Language", "Help"], [i.text for i in items]
     assert page.focused().startswith("Read values")
     for key, item in ((Keys.ARROW_UP, "Help"), (Keys.ARROW_DOWN, "Read values"),
                       (Keys.ARROW_DOWN, "Listen")):  # round and round

@@ -258,9 +258,12 @@ void ExamplesAreASubmenu() {
                                      u"> Overdominance",
                                      u"> Underdominance",
                                      u"> A recessive lethal",
-                                     u"Help"};
+                                     u"Language"};
     const auto examples = std::find(menuSeen.begin(), menuSeen.end(), u"Examples");
     CHECK(menuSeen.end() - examples >= 7 && std::vector<Text>(examples, examples + 7) == expected);
+    // The languages after it, then Help.
+    const auto help = std::find(menuSeen.begin(), menuSeen.end(), u"Help");
+    CHECK(help - examples == 7 + static_cast<std::ptrdiff_t>(words::Language::All().size()));
     CHECK(t.window.drawn.empty()); // dismissed, nothing chosen
 }
 

@@ -18,25 +18,37 @@ void Quorvelcode::Cls() {
     form_->hideNote();
     described_.clear();
     undescribed_ = 0;
-    surface->setDescription({});
+    ShowDescription();
 }
 
 // Only the latest actions are told in full, so that a class that never clears
 // does not build up an endless text.
-void Quorvelcode::Describe(const std::u16string &sentence) {
+void Quorvelcode::Describe(Sentence sentence) {
     constexpr std::size_t Latest = 10;
-    described_.push_back(sentence);
+    const platform::Text said = sentence(language_);
+    described_.push_back(std::move(sentence));
     if (described_.size() > Latest) {
         described_.pop_front();
         ++undescribed_;
     }
-    std::u16string text;
+    ShowDescription();
+    surface->announce(said);
+}
+
+// The description of what is drawn, in the window's language.
+void Quorvelcode::ShowDescription() {
+    platform::Text text;
     if (undescribed_ > 0)
-        text = platform::NumberToText(undescribed_) + u" earlier actions not described.";
-    for (const std::u16string &told : described_)
-        text += (text.empty() ? u"" : u" ") + told;
-    surface->setDescription(text);
-    surface->announce(sentence);
+        text = words::SayCount(language_, words::Phrase::EarlierActions,
+                               static_cast<unsigned long>(undescribed_),
+                               {{"count", platform::NumberToText(undescribed_)}});
+    for (const Sentence &told : described_)
+        text = text.empty() ? told(language_)
+                            : Say(words::Phrase::SentenceAfterSentence,
+                                  {{"first", text}, {"second", told(language_)}});
+    surface->setDescription(
+        text, text.empty() ? Say(words::Phrase::NameDrawing)
+                           : Say(words::Phrase::NameDrawingDescribed, {{"description", text}}));
 }
 
 } // namespace quorvel

@@ -7,16 +7,16 @@ namespace quorvel {
 
 // Every curve since CLS as a table a spreadsheet takes by paste.
 void Quorvelcode::CopyValues_Click() {
-    form_->copyText(ValuesTable(drawn));
-    surface->announce(drawn.empty() ? u"Nothing is drawn to copy."
-                                    : u"The values of every curve are copied as a table.");
+    form_->copyText(ValuesTable(language_, drawn));
+    surface->announce(
+        Say(drawn.empty() ? words::Phrase::CopiedNothing : words::Phrase::CopiedValues));
 }
 
 // The window as a picture, each curve's settings written beside the drawing,
 // so that a pasted picture says what it shows.
 void Quorvelcode::CopyPicture_Click() {
-    form_->copyPicture(PictureLegend(drawn));
-    surface->announce(u"The picture is copied.");
+    form_->copyPicture(PictureLegend(language_, drawn));
+    surface->announce(Say(words::Phrase::CopiedPicture));
 }
 
 } // namespace quorvel

@@ -5,7 +5,7 @@
 namespace quorvel {
 
 void Quorvelcode::Help_Click() {
-    form_->showHelp(HelpTitle(), HelpText(form_->toolKeys()));
+    form_->showHelp(HelpTitle(language_), HelpText(language_, form_->toolKeys()));
 }
 
 } // namespace quorvel

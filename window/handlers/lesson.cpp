@@ -2,6 +2,7 @@
 
 #include "lesson/examples.h"
 #include "lesson/setup_link.h"
+#include "number_text.h"
 #include "words/link_messages.h"
 
 #include <cmath>
@@ -21,12 +22,17 @@ int BarPosition(double value, int divisor) {
 // A link as steps, or, where any of it is wrong, nothing and the first fault
 // told.
 std::optional<Setup> Quorvelcode::CheckedLink(const platform::Text &link) {
-    std::variant<Setup, platform::Text> parsed = ParseSetupLink(link);
-    if (const auto *error = std::get_if<platform::Text>(&parsed)) {
-        errors.report(*error);
+    std::variant<Setup, LinkFault> parsed = ParseSetupLink(link);
+    if (const auto *fault = std::get_if<LinkFault>(&parsed)) {
+        errors.report(links::FaultMessage(language_, *fault));
         return std::nullopt;
     }
-    return std::get<Setup>(std::move(parsed));
+    Setup setup = std::get<Setup>(std::move(parsed));
+    if (!setup.language.empty() && !words::LanguageOf(setup.language)) {
+        errors.report(links::UnknownLanguage(language_, u"lang=" + setup.language));
+        return std::nullopt;
+    }
+    return setup;
 }
 
 // A link given from outside: drawn step by step as by hand, or, where any of
@@ -51,7 +57,7 @@ void Quorvelcode::Link_Changed(const platform::Text &link) {
 void Quorvelcode::OpenArguments(const std::vector<platform::Text> &arguments) {
     run([&] {
         if (arguments.size() > 1)
-            errors.report(links::TooManyArguments());
+            errors.report(links::TooManyArguments(language_));
         else if (arguments.size() == 1)
             OpenLink(arguments.front());
     });
@@ -62,6 +68,8 @@ void Quorvelcode::OpenArguments(const std::vector<platform::Text> &arguments) {
 // fitness of 0 says so and ends the link there, as a person would stop: a
 // link of a thousand such steps must not raise a thousand messages.
 void Quorvelcode::ApplySetup(const Setup &setup) {
+    if (const std::optional<words::Language> language = words::LanguageOf(setup.language))
+        SetLanguage(*language);
     for (const SetupStep &step : setup.steps) {
         const std::size_t reported = errors.reported();
         run([&] {
@@ -80,10 +88,13 @@ void Quorvelcode::ApplySetup(const Setup &setup) {
     }
 }
 
-// What is on screen as steps: every kept curve in the order drawn, then the
-// bars, where they moved after the last curve.
+// What is on screen as steps: the language where the user chose it, every
+// kept curve in the order drawn, then the bars, where they moved after the
+// last curve.
 Setup Quorvelcode::SetupOnScreen() const {
     Setup setup;
+    if (languageChosen_)
+        setup.language = language_.tag();
     SetupStep bars; // the bars where a fresh window has them
     for (const Curve &curve : drawn.all()) {
         if (const auto *run = std::get_if<TrajectoryCurve>(&curve)) {
@@ -109,9 +120,8 @@ Setup Quorvelcode::SetupOnScreen() const {
 void Quorvelcode::CopyLink_Click() {
     const std::string fragment = SetupLinkText(SetupOnScreen());
     form_->copyText(form_->address() + platform::Text(fragment.begin(), fragment.end()));
-    surface->announce(drawn.complete()
-                          ? u"A link to this picture is copied."
-                          : u"A link is copied; it holds only the newest 1,000 curves.");
+    surface->announce(
+        Say(drawn.complete() ? words::Phrase::CopiedLink : words::Phrase::CopiedLinkOfNewest));
 }
 
 // An example draws on top of what is there, as RUN does: clearing first is
@@ -119,7 +129,10 @@ void Quorvelcode::CopyLink_Click() {
 void Quorvelcode::Example_Click(std::size_t index) {
     const Example &example = Examples()[index];
     ApplySetup(std::get<Setup>(ParseSetupLink(platform::FromUtf8(example.link))));
-    Describe(platform::FromUtf8(example.lookFor));
+    Describe([example](words::Language language) {
+        return words::Say(language, example.lookFor,
+                          {{"balance", platform::NumberToText(example.balance)}});
+    });
 }
 
 } // namespace quorvel

@@ -9,21 +9,26 @@ void Quorvelcode::Drawing_MouseMove(double x, double y) {
     const std::optional<PointRef> point = NearestPoint(drawn, x, y);
     if (!point) {
         form_->hideNote();
+        pointer_.reset();
         return;
     }
-    const Readout readout = ReadoutOf(drawn, *point);
+    const Readout readout = ReadoutOf(language_, drawn, *point);
     form_->showNote(x, y, readout.value, readout.settings);
+    pointer_ = platform::Point{x, y};
 }
 
 void Quorvelcode::Drawing_MouseLeave() {
     form_->hideNote();
+    pointer_.reset();
 }
 
 // Reading mode, on the latest curve's first point; with nothing drawn it says
 // so instead.
 void Quorvelcode::ReadValues_Click() {
     if (!reading_.enter(drawn)) {
-        surface->announce(u"Nothing is drawn to read. Press RUN or W Mean first.");
+        surface->announce(
+            Say(words::Phrase::ReadNothing, {{"run", Say(words::Phrase::CaptionRun)},
+                                             {"wmean", Say(words::Phrase::CaptionWmean)}}));
         return;
     }
     ShowReadingPoint();
@@ -39,7 +44,7 @@ bool Quorvelcode::Reading_KeyDown(ReadingKey key) {
     reading_.press(drawn, key);
     if (!reading_.active()) {
         form_->hideMarker();
-        surface->announce(u"Reading values ended.");
+        surface->announce(Say(words::Phrase::ReadingEnded));
         return true;
     }
     ShowReadingPoint();
@@ -47,7 +52,7 @@ bool Quorvelcode::Reading_KeyDown(ReadingKey key) {
 }
 
 // The marker on the point, its words by it, and the same words for a screen reader.
-void Quorvelcode::ShowReadingPoint() {
+void Quorvelcode::ShowReadingPoint(bool announce) {
     const std::optional<PointRef> point = reading_.current(drawn);
     if (!point) {
         reading_.leave();
@@ -55,10 +60,12 @@ void Quorvelcode::ShowReadingPoint() {
         return;
     }
     const Position at = PositionOf(drawn, *point);
-    const Readout readout = ReadoutOf(drawn, *point);
+    const Readout readout = ReadoutOf(language_, drawn, *point);
     form_->showMarker(at.x, at.y);
     form_->showNote(at.x, at.y, readout.value, readout.settings);
-    surface->announce(readout.value + u"; " + readout.settings);
+    if (announce)
+        surface->announce(Say(words::Phrase::ReadoutSpoken,
+                              {{"value", readout.value}, {"settings", readout.settings}}));
 }
 
 // The curve being read, or else the latest one, as sound.

@@ -16,7 +16,9 @@ void Quorvelcode::RUN_Click() {
     const double waa = ParameterValue(w3);
     p = ParameterValue(p0);
     const ActionNote note(*this, [this, w = Fitnesses{wAA, wAa, waa}, start = p](bool finished) {
-        return TrajectorySentence(w, start, finished, gen, p);
+        return Sentence([w, start, finished, generation = gen, last = p](words::Language language) {
+            return TrajectorySentence(language, w, start, finished, generation, last);
+        });
     });
     KeptCurve<TrajectoryCurve> kept(drawn, {{wAA, wAa, waa}, p, {}});
     kept->p.reserve(101);
@@ -35,9 +37,10 @@ void Quorvelcode::RUN_Click() {
             gen = static_cast<std::int16_t>(gen + 1);
         }
     } catch (const ZeroMeanFitness &) {
-        throw platform::ActionStopped(ZeroMeanFitnessInRun({wAA, wAa, waa}, gen - 1, p));
+        throw platform::ActionStopped(ZeroMeanFitnessInRun(language_, {wAA, wAa, waa}, gen - 1, p));
     }
     Textp100->setText(platform::FormatThreeDecimals(p));
+    p100Shown_ = true;
 }
 
 } // namespace quorvel

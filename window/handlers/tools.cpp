@@ -32,10 +32,10 @@ void Quorvelcode::Form_ContextMenu(std::optional<platform::Point> at) {
                                  focused.top + focused.height / 2.0};
         }
     }
-    form_->showMenu(ToolMenu(form_->toolKeys()), at->x, at->y);
+    form_->showMenu(ToolMenu(language_, form_->toolKeys()), at->x, at->y);
 }
 
-void Quorvelcode::Menu_Click(platform::Tool tool) {
+void Quorvelcode::Menu_Click(platform::Tool tool, int index) {
     using platform::Tool;
     switch (tool) {
     case Tool::ReadValues:
@@ -61,6 +61,10 @@ void Quorvelcode::Menu_Click(platform::Tool tool) {
     case Tool::Example5:
         return Example_Click(static_cast<std::size_t>(tool) -
                              static_cast<std::size_t>(Tool::Example1));
+    case Tool::Language:
+        if (index >= 0)
+            Language_Click(static_cast<std::size_t>(index));
+        return;
     case Tool::ZoomIn:
     case Tool::ZoomOut:
     case Tool::ActualSize:

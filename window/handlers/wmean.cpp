@@ -20,7 +20,10 @@ namespace quorvel {
 void Quorvelcode::Wmean_Click() {
     const Fitnesses w{ParameterValue(w1), ParameterValue(w2), ParameterValue(w3)};
     CurveSummary summary;
-    const ActionNote note(*this, [&](bool) { return summary.sentence(w); });
+    const ActionNote note(*this, [&summary, w](bool) {
+        return Sentence(
+            [summary, w](words::Language language) { return summary.sentence(language, w); });
+    });
     KeptCurve<SweepCurves> kept(drawn, {w});
     pscan = Sweep(w, [this, &summary](const SweepPass &pass) {
         pscan = pass.p;
@@ -36,7 +39,7 @@ void Quorvelcode::Wmean_Click() {
         plot::Pass(*surface, pass);
     });
     if (!summary.anyChange())
-        throw platform::ActionStopped(ZeroMeanFitnessEverywhere(w));
+        throw platform::ActionStopped(ZeroMeanFitnessEverywhere(language_, w));
 }
 
 } // namespace quorvel

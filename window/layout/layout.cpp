@@ -1,6 +1,7 @@
 #include "layout/layout.h"
 
 #include "curves/plot.h"
+#include "words/phrases.h"
 
 namespace quorvel::layout {
 
@@ -9,6 +10,13 @@ namespace {
 constexpr Font Sans825{"MS Sans Serif", 8.25, false};
 constexpr Font Sans975{"MS Sans Serif", 9.75, false};
 constexpr Font WindowFont{};
+
+using words::Phrase;
+
+// A row's caption: the phrase the window looks up for it.
+constexpr int Caption(Phrase phrase) {
+    return static_cast<int>(phrase);
+}
 
 // Each fitness bar runs 0 to 100 from its left end and starts at 0; a click in
 // the trough jumps to an end, the arrows and keys step by a hundredth.
@@ -27,10 +35,10 @@ constexpr Row FitnessBar(const char *name, int top, int tabIndex) {
             .largeChange = 100};
 }
 
-constexpr Row Box(const char *name, const char *text, int left, int top, int width, int tab) {
+constexpr Row Box(const char *name, Phrase placeholder, int left, int top, int width, int tab) {
     return {.name = name,
             .kind = Kind::TextBox,
-            .text = text,
+            .caption = Caption(placeholder),
             .left = left,
             .top = top,
             .width = width,
@@ -39,12 +47,12 @@ constexpr Row Box(const char *name, const char *text, int left, int top, int wid
             .font = Sans825};
 }
 
-constexpr Row Text(const char *name, int index, const char *text, int left, int top, int width,
+constexpr Row Text(const char *name, int index, Phrase text, int left, int top, int width,
                    int height, int tab, Font font = Sans825) {
     return {.name = name,
             .index = index,
             .kind = Kind::Label,
-            .text = text,
+            .caption = Caption(text),
             .left = left,
             .top = top,
             .width = width,
@@ -65,29 +73,29 @@ constexpr Row Frame(const char *name, int index, const plot::Frame &frame, std::
             .fill = fill};
 }
 
-constexpr const char *AxisCaption = "0    Frequency A=  p         1";
+constexpr Phrase AxisCaption = Phrase::CaptionLabel3Axis;
 constexpr std::uint32_t ScrollBarColour = 0x80000000u;
 
 constexpr Row Rows[] = {
     {.name = "Wmean",
      .kind = Kind::Button,
-     .text = "W Mean",
+     .caption = Caption(Phrase::CaptionWmean),
      .left = 24,
      .top = 344,
      .width = 65,
      .height = 25,
      .tabIndex = 26,
      .font = WindowFont},
-    Box("Textp100", "p100", 552, 104, 65, 14),
+    Box("Textp100", Phrase::PlaceholderTextp100, 552, 104, 65, 14),
     FitnessBar("HScrollw3", 80, 11),
     FitnessBar("HScrollw2", 48, 10),
     FitnessBar("HScrollw1", 16, 9),
-    Box("Textw3", "w(aa)", 104, 80, 49, 3),
-    Box("Textw2", "w(Aa)", 104, 48, 49, 2),
-    Box("Textw1", "w(AA)", 104, 16, 49, 1),
+    Box("Textw3", Phrase::PlaceholderTextw3, 104, 80, 49, 3),
+    Box("Textw2", Phrase::PlaceholderTextw2, 104, 48, 49, 2),
+    Box("Textw1", Phrase::PlaceholderTextw1, 104, 16, 49, 1),
     {.name = "CLS",
      .kind = Kind::Button,
-     .text = "CLS",
+     .caption = Caption(Phrase::CaptionCls),
      .left = 528,
      .top = 16,
      .width = 65,
@@ -96,7 +104,7 @@ constexpr Row Rows[] = {
      .font = {"Times New Roman", 15.75, false}},
     {.name = "RUN",
      .kind = Kind::Button,
-     .text = "RUN",
+     .caption = Caption(Phrase::CaptionRun),
      .left = 456,
      .top = 16,
      .width = 65,
@@ -117,14 +125,14 @@ constexpr Row Rows[] = {
      .value = 0,
      .smallChange = 1,
      .largeChange = 1},
-    Box("TextInitp", "start p", 8, 184, 57, 5),
-    Text("Label3", 2, "Delta p", 416, 400, 57, 17, 25, Sans975),
-    Text("Label8", 4, "_", 424, 376, 25, 17, 24),
-    Text("Label8", 3, "+", 424, 336, 25, 17, 23),
-    Text("Label8", 2, "0", 424, 360, 25, 17, 22),
-    Text("Label8", 1, "0.0", 64, 408, 25, 17, 21),
+    Box("TextInitp", Phrase::PlaceholderTextInitp, 8, 184, 57, 5),
+    Text("Label3", 2, Phrase::CaptionLabel3_2, 416, 400, 57, 17, 25, Sans975),
+    Text("Label8", 4, Phrase::CaptionLabel8_4, 424, 376, 25, 17, 24),
+    Text("Label8", 3, Phrase::CaptionLabel8_3, 424, 336, 25, 17, 23),
+    Text("Label8", 2, Phrase::CaptionLabel8_2, 424, 360, 25, 17, 22),
+    Text("Label8", 1, Phrase::CaptionLabel8_1, 64, 408, 25, 17, 21),
     Text("Label3", 1, AxisCaption, 256, 424, 153, 17, 20, Sans975),
-    Text("Label8", 0, "1.0", 64, 320, 25, 17, 19),
+    Text("Label8", 0, Phrase::CaptionLabel8_0, 64, 320, 25, 17, 19),
     // From (256, 365) to (406, 365): the zero line of the change frame.
     {.name = "Line2",
      .kind = Kind::Line,
@@ -135,18 +143,17 @@ constexpr Row Rows[] = {
     Text("Label3", 0, AxisCaption, 96, 424, 153, 17, 18, Sans975),
     Frame("Deltap", 1, plot::ChangeFrame, ScrollBarColour),
     Frame("Shape2", 0, plot::MeanFitnessFrame, ScrollBarColour),
-    Text("Label1", 2, "Fitness w(aa)", 24, 80, 81, 25, 17),
-    Text("Label1", 1, "Fitness w(Aa)", 24, 48, 81, 25, 16),
-    Text("Label2", -1, "Frequency A  p100", 520, 88, 97, 17, 15),
-    Text("Label1", 0, "Fitness w(AA)", 24, 16, 73, 25, 0),
-    Text("Label6", -1, "100 generations", 528, 288, 81, 17, 13),
-    Text("Label5", -1, "p0", 16, 152, 33, 17, 8),
+    Text("Label1", 2, Phrase::CaptionLabel1_2, 24, 80, 81, 25, 17),
+    Text("Label1", 1, Phrase::CaptionLabel1_1, 24, 48, 81, 25, 16),
+    Text("Label2", -1, Phrase::CaptionLabel2, 520, 88, 97, 17, 15),
+    Text("Label1", 0, Phrase::CaptionLabel1_0, 24, 16, 73, 25, 0),
+    Text("Label6", -1, Phrase::CaptionLabel6, 528, 288, 81, 17, 13),
+    Text("Label5", -1, Phrase::CaptionLabel5, 16, 152, 33, 17, 8),
     Frame("Shape1", -1, plot::TrajectoryFrame, 0x00E0E0E0u),
-    Text("Label4", -1, "Frequency A", 0, 128, 81, 25, 4),
+    Text("Label4", -1, Phrase::CaptionLabel4, 0, 128, 81, 25, 4),
 };
 
 constexpr platform::FormDesign Main{
-    .caption = "Quorvel, deterministic",
     .clientWidth = 628,
     .clientHeight = 474,
     .background = 0x00FFC0C0u,

@@ -1,19 +1,18 @@
 #include "lesson/saved_files.h"
 
+#include "number_text.h"
+
 namespace quorvel {
 
 using platform::FileType;
 using platform::SaveResult;
 using platform::Text;
-
-const FileType PictureFile{u"Save picture", u"PNG picture", u"png", "image/png"};
-const FileType ValuesFile{u"Save values", u"Tab-separated values", u"tsv",
-                          "text/tab-separated-values"};
+using words::Phrase;
 
 namespace {
 
-bool IsPicture(const FileType &type) {
-    return &type == &PictureFile;
+const char16_t *Extension(SavedFile file) {
+    return file == SavedFile::Picture ? u"png" : u"tsv";
 }
 
 // The last part of a path, whichever separator the system uses.
@@ -24,7 +23,16 @@ Text FileNameOf(const Text &where) {
 
 } // namespace
 
-Text SavedFileName(const platform::LocalTime &when, const FileType &type) {
+FileType FileTypeOf(words::Language language, SavedFile file) {
+    if (file == SavedFile::Picture)
+        return {words::Say(language, Phrase::SavePictureTitle),
+                words::Say(language, Phrase::SavePictureType), Extension(file), "image/png"};
+    return {words::Say(language, Phrase::SaveValuesTitle),
+            words::Say(language, Phrase::SaveValuesType), Extension(file),
+            "text/tab-separated-values"};
+}
+
+Text SavedFileName(const platform::LocalTime &when, SavedFile file) {
     Text name = u"quorvel-";
     const auto digits = [&name](int value, int count) {
         Text written(static_cast<std::size_t>(count), u'0');
@@ -40,7 +48,7 @@ Text SavedFileName(const platform::LocalTime &when, const FileType &type) {
     name += u'-';
     digits(when.hour, 2);
     digits(when.minute, 2);
-    return name + u'.' + type.extension;
+    return name + u'.' + Extension(file);
 }
 
 std::vector<std::uint8_t> ValuesFileBytes(const Text &table) {
@@ -50,23 +58,33 @@ std::vector<std::uint8_t> ValuesFileBytes(const Text &table) {
     return bytes;
 }
 
-Text SavedSentence(const FileType &type, const SaveResult &result) {
-    const Text what = IsPicture(type) ? u"The picture" : u"The values";
-    const Text how = result.outcome == SaveResult::Outcome::Downloaded ? u" downloaded as \u201C"
-                                                                       : u" saved as \u201C";
-    return what + (IsPicture(type) ? u" is" : u" are") + how + FileNameOf(result.where) +
-           u"\u201D.";
+Text SavedSentence(words::Language language, SavedFile file, const SaveResult &result) {
+    const bool picture = file == SavedFile::Picture;
+    const Phrase phrase = result.outcome == SaveResult::Outcome::Downloaded
+                              ? (picture ? Phrase::DownloadedPicture : Phrase::DownloadedValues)
+                              : (picture ? Phrase::SavedPicture : Phrase::SavedValues);
+    return words::Say(language, phrase, {{"file", FileNameOf(result.where)}});
 }
 
-Text NotSavedMessage(const FileType &type, const SaveResult &result) {
-    const Text what = IsPicture(type) ? u"The picture" : u"The values";
+// The system's reason as the middle of a sentence, without its own full stop.
+Text NotSavedMessage(words::Language language, SavedFile file, const SaveResult &result) {
     Text reason = result.reason;
+    if (result.outcome == SaveResult::Outcome::DialogFailed)
+        reason = words::Say(language, Phrase::SaveDialogFailed,
+                            {{"code", platform::NumberToText(static_cast<double>(result.code))}});
+    else if (reason.empty() && result.code != 0)
+        reason = words::Say(language, Phrase::SystemError,
+                            {{"code", platform::NumberToText(static_cast<double>(result.code))}});
     while (!reason.empty() && (reason.back() == u'.' || reason.back() == u'\n' ||
                                reason.back() == u'\r' || reason.back() == u' '))
         reason.pop_back();
-    return what + u" could not be saved as \u201C" + result.where + u"\u201D" +
-           (reason.empty() ? Text() : u": " + reason) +
-           u".\n\nNothing on screen has changed. Choose another folder or name, and save again.";
+    const bool picture = file == SavedFile::Picture;
+    if (reason.empty())
+        return words::Say(language,
+                          picture ? Phrase::NotSavedPictureWhy : Phrase::NotSavedValuesWhy,
+                          {{"file", result.where}});
+    return words::Say(language, picture ? Phrase::NotSavedPicture : Phrase::NotSavedValues,
+                      {{"file", result.where}, {"reason", reason}});
 }
 
 } // namespace quorvel

@@ -1,7 +1,5 @@
 #include "lesson/setup_link.h"
 
-#include "words/link_messages.h"
-
 #include <array>
 #include <optional>
 
@@ -16,6 +14,9 @@ constexpr struct {
     Action action;
     int values;
 } Words[] = {{u"run", Action::Run, 4}, {u"wmean", Action::WMean, 3}, {u"set", Action::Set, 4}};
+
+// The step that names the window's language, once, wherever it stands.
+constexpr std::u16string_view Language = u"lang=";
 
 // A value as a bar position on a grid of `divisor` steps from 0 to 1, read
 // from its decimal text exactly: "0.25" is 25 hundredths, and "0.255" none.
@@ -59,31 +60,58 @@ std::vector<std::u16string_view> Split(std::u16string_view text, char16_t separa
     }
 }
 
+LinkFault Fault(LinkFault::Kind kind, std::u16string_view step, std::u16string_view value = {}) {
+    return {kind, platform::Text(step), platform::Text(value)};
+}
+
+// A language's tag as BCP 47 and gettext write one: two or three letters,
+// then parts of letters and digits after "-" or "_" ("pt-BR", "pt_BR").
+bool IsTag(std::u16string_view tag) {
+    const auto letter = [](char16_t c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    };
+    std::size_t at = 0;
+    while (at < tag.size() && letter(tag[at]))
+        ++at;
+    if (at < 2 || at > 3)
+        return false;
+    while (at < tag.size()) {
+        if (tag[at] != u'-' && tag[at] != u'_')
+            return false;
+        const std::size_t start = ++at;
+        while (at < tag.size() && (letter(tag[at]) || (tag[at] >= u'0' && tag[at] <= u'9')))
+            ++at;
+        if (at == start || at - start > 8)
+            return false;
+    }
+    return true;
+}
+
 // One step's text, or what is wrong with it.
-std::variant<SetupStep, platform::Text> ParseStep(std::u16string_view text) {
+std::variant<SetupStep, LinkFault> ParseStep(std::u16string_view text) {
+    using Kind = LinkFault::Kind;
     const std::size_t equals = text.find(u'=');
     if (equals == text.npos)
-        return links::NotAStep(text);
+        return Fault(Kind::NotAStep, text);
     const std::u16string_view word = text.substr(0, equals);
     for (const auto &known : Words) {
         if (word != known.word)
             continue;
         const std::vector<std::u16string_view> values = Split(text.substr(equals + 1), u',');
         if (static_cast<int>(values.size()) != known.values)
-            return links::WrongCount(text, known.values);
+            return Fault(known.values == 3 ? Kind::NeedsThreeValues : Kind::NeedsFourValues, text);
         SetupStep step{known.action};
         int *const targets[] = {&step.w1, &step.w2, &step.w3, &step.p0};
         for (std::size_t i = 0; i < values.size(); ++i) {
             const bool fitness = i < 3;
             const std::optional<int> position = Position(values[i], fitness ? 100 : 1000);
             if (!position)
-                return fitness ? links::NotAFitness(text, values[i])
-                               : links::NotAFrequency(text, values[i]);
+                return Fault(fitness ? Kind::NotAFitness : Kind::NotAFrequency, text, values[i]);
             *targets[i] = *position;
         }
         return step;
     }
-    return links::UnknownWord(text);
+    return Fault(Kind::UnknownWord, text);
 }
 
 void AppendPosition(std::string &out, int position, int divisor) {
@@ -113,8 +141,8 @@ platform::Text Unescaped(std::u16string_view link) {
         if (link[i] == u'%' && i + 2 < link.size() && hex(link[i + 1]) >= 0 &&
             hex(link[i + 2]) >= 0) {
             const auto c = static_cast<char16_t>(hex(link[i + 1]) * 16 + hex(link[i + 2]));
-            if (c == u',' || c == u';' || c == u'=' || c == u'.' || (c >= u'0' && c <= u'9') ||
-                (c >= u'a' && c <= u'z')) {
+            if (c == u',' || c == u';' || c == u'=' || c == u'.' || c == u'-' || c == u'_' ||
+                (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
                 text += c;
                 i += 2;
                 continue;
@@ -127,25 +155,37 @@ platform::Text Unescaped(std::u16string_view link) {
 
 } // namespace
 
-std::variant<Setup, platform::Text> ParseSetupLink(std::u16string_view link) {
+std::variant<Setup, LinkFault> ParseSetupLink(std::u16string_view link) {
+    using Kind = LinkFault::Kind;
     constexpr std::size_t Longest = 64 * 1024;
     if (link.size() > Longest)
-        return links::TooLong();
+        return Fault(Kind::TooLong, {});
     const std::size_t hash = link.find(u'#');
     if (hash != link.npos)
         link.remove_prefix(hash + 1);
     else if (link.find(u"://") != link.npos)
-        return links::NoSetup();
+        return Fault(Kind::NoSteps, {});
     if (link.empty())
-        return links::NoSetup();
+        return Fault(Kind::NoSteps, {});
     const platform::Text unescaped = Unescaped(link);
     Setup setup;
+    std::u16string_view languageStep;
     for (const std::u16string_view text : Split(unescaped, u';')) {
+        if (text.starts_with(Language)) {
+            const std::u16string_view tag = text.substr(Language.size());
+            if (!IsTag(tag))
+                return Fault(Kind::NotALanguage, text, tag);
+            if (!languageStep.empty())
+                return Fault(Kind::LanguageTwice, languageStep, text);
+            languageStep = text;
+            setup.language = platform::Text(tag);
+            continue;
+        }
         if (setup.steps.size() == Setup::MostSteps)
-            return links::TooManySteps();
-        std::variant<SetupStep, platform::Text> step = ParseStep(text);
-        if (auto *error = std::get_if<platform::Text>(&step))
-            return std::move(*error);
+            return Fault(Kind::TooManySteps, {});
+        std::variant<SetupStep, LinkFault> step = ParseStep(text);
+        if (auto *fault = std::get_if<LinkFault>(&step))
+            return std::move(*fault);
         setup.steps.push_back(std::get<SetupStep>(step));
     }
     return setup;
@@ -153,6 +193,9 @@ std::variant<Setup, platform::Text> ParseSetupLink(std::u16string_view link) {
 
 std::string SetupLinkText(const Setup &setup) {
     std::string out = "#";
+    if (!setup.language.empty())
+        out += std::string(Language.begin(), Language.end()) +
+               std::string(setup.language.begin(), setup.language.end());
     for (const SetupStep &step : setup.steps) {
         if (out.size() > 1)
             out += ';';

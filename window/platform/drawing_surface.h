@@ -18,8 +18,10 @@ public:
     void Line(float x, float y);
     void Cls();
 
-    // What is drawn, in words, for assistive tools, which hear of each change.
-    virtual void setDescription(const Text &text) = 0;
+    // What is drawn, in words, for assistive tools, which hear of each
+    // change: the description, and the same after the drawing's name for a
+    // platform that gives the drawing one text only.
+    virtual void setDescription(const Text &description, const Text &namedDescription) = 0;
     // Has a screen reader speak the newest sentence now: the drawing never
     // takes focus, so a change of its description alone is not spoken.
     virtual void announce(const Text &sentence) = 0;

@@ -8,20 +8,16 @@ void ErrorReport::report(const Text &message) const {
         sink_(message);
 }
 
-Text ErrorReport::UserMessage(const std::exception &error) {
-    if (const auto *stopped = dynamic_cast<const ActionStopped *>(&error))
-        return stopped->message();
-    return UnexpectedError + u":\n" + FromUtf8(error.what());
-}
-
 void ErrorReport::guard(const std::function<void()> &handler) const noexcept {
     try {
         try {
             handler();
+        } catch (const ActionStopped &stopped) {
+            report(stopped.message());
         } catch (const std::exception &error) {
-            report(UserMessage(error));
+            report(unexpected_ ? unexpected_(FromUtf8(error.what())) : FromUtf8(error.what()));
         } catch (...) {
-            report(UnexpectedError + u".");
+            report(unexpected_ ? unexpected_({}) : Text());
         }
     } catch (...) {
         // The report itself failed (out of memory, say); there is nobody left to tell.

@@ -9,10 +9,6 @@
 
 namespace quorvel::platform {
 
-// What the user reads when something the program did not foresee stopped an
-// action, in every backend's last line of defence too.
-inline const Text UnexpectedError = u"The action stopped because of an unexpected error";
-
 // An action that could not go on, with the words the user reads for it: the
 // handler that raises it knows what happened and with which numbers.
 class ActionStopped : public std::runtime_error {
@@ -34,6 +30,11 @@ public:
     explicit ErrorReport(Sink sink) : sink_(std::move(sink)) {}
 
     void setSink(Sink sink) { sink_ = std::move(sink); }
+    // What the user reads when something the program did not foresee stopped
+    // an action, in the window's language: with the program's own words for
+    // it where it has some, else without.
+    using Unexpected = std::function<Text(const Text &detail)>;
+    void setUnexpected(Unexpected words) { unexpected_ = std::move(words); }
     void report(const Text &message) const;
     // How many errors were reported so far.
     std::size_t reported() const { return reported_; }
@@ -48,11 +49,9 @@ public:
         return [this, handler = std::move(handler)] { guard(handler); };
     }
 
-    // What the user reads for an error: plain words, not the developer's text.
-    static Text UserMessage(const std::exception &error);
-
 private:
     Sink sink_;
+    Unexpected unexpected_;
     mutable std::size_t reported_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "drawing_surface.h"
 #include "files.h"
 #include "form_layout.h"
+#include "form_words.h"
 #include "tools.h"
 
 #include <cstddef>
@@ -30,9 +31,15 @@ public:
     ScrollBar &scrollBar(std::size_t i) { return as<ScrollBar>(i); }
     Label &label(std::size_t i) { return as<Label>(i); }
     Shape &shape(std::size_t i) { return as<Shape>(i); }
+    Control &controlAt(std::size_t i) { return control(i); }
     virtual DrawingSurface &surface() = 0;
 
     virtual void show() = 0;
+    // Every word it shows of its own from now on, in another language: the
+    // title, the buttons' and labels' captions (not the boxes', which the
+    // window writes itself), the names for screen readers, the dialogs'
+    // buttons; the help shows in it too where it is open.
+    virtual void setWords(const FormWords &words) = 0;
     // A modal message box over the form, captioned like it.
     virtual void showError(const Text &message) = 0;
     // A modal box with a longer text and its own title.
@@ -86,7 +93,9 @@ private:
     }
 };
 
-// Builds the form with this platform's toolkit. The rows must outlive it.
-std::unique_ptr<Form> CreateForm(const FormDesign &design, std::span<const Row> rows);
+// Builds the form with this platform's toolkit, in these words. The rows
+// must outlive it.
+std::unique_ptr<Form> CreateForm(const FormDesign &design, std::span<const Row> rows,
+                                 const FormWords &words);
 
 } // namespace quorvel::platform

@@ -18,11 +18,15 @@ struct Font {
     bool bold = false;
 };
 
+inline constexpr int NoCaption = -1;
+
 struct Row {
     const char *name;
     int index = -1; // member of the control array `name`, or -1
     Kind kind;
-    const char *text = ""; // caption, placeholder or label text (UTF-8)
+    // The phrase the window shows in it, as a number the window looks up in
+    // its catalogue (a caption, a box's placeholder); NoCaption: none.
+    int caption = NoCaption;
     int left, top, width, height;
     int tabIndex = -1; // -1: not in the focus order
     Font font{};
@@ -34,7 +38,6 @@ struct Row {
 };
 
 struct FormDesign {
-    const char *caption;
     int clientWidth, clientHeight;
     std::uint32_t background;
     std::uint32_t drawingColour;

@@ -30,7 +30,9 @@ enum class Tool {
     Example3,
     Example4,
     Example5,
-    Last = Example5
+    // One of the languages, by its place in the Language menu.
+    Language,
+    Last = Language
 };
 
 // Which keys a platform leaves to the program: a desktop all of them; a
@@ -44,21 +46,24 @@ struct Point {
 };
 
 // One entry of the context menu: its words, its key as the user presses it,
-// and the tool it starts; or, when it has entries of its own, the submenu
-// they make, which it opens.
+// and the tool it starts with its index (which language); or, when it has
+// entries of its own, the submenu they make, which it opens. A checked entry
+// is the one chosen of its submenu, as the language shown.
 struct MenuEntry {
     Text label;
     Text keys;
     Tool tool;
     std::vector<MenuEntry> entries;
+    int index = 0;
+    bool checked = false;
 };
 
 struct ToolEvents {
     // A key on its way to the focused control, or to the window itself; true
     // when the window took it, and then no control sees it.
     std::function<bool(const KeyPress &)> key;
-    // An entry of the context menu was chosen.
-    std::function<void(Tool)> tool;
+    // An entry of the context menu was chosen: its tool and index.
+    std::function<void(Tool, int)> tool;
     // The context menu was asked for: at the pointer, or from the keyboard
     // (no point), by whatever has focus.
     std::function<void(std::optional<Point>)> menu;

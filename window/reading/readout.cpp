@@ -14,6 +14,7 @@ using platform::FormatDecimals;
 using platform::FormatThreeDecimals;
 using platform::NumberToText;
 using platform::Text;
+using words::Phrase;
 
 const TrajectoryCurve &Trajectory(const DrawnCurves &drawn, const Series &series) {
     return std::get<TrajectoryCurve>(drawn.all()[series.curve]);
@@ -87,39 +88,51 @@ std::optional<PointRef> NearestPoint(const DrawnCurves &drawn, double x, double 
     return nearest;
 }
 
-Text SettingsOf(const Curve &curve) {
-    const auto fitnesses = [](const Fitnesses &w) {
-        return u"w = " + NumberToText(w.wAA) + u", " + NumberToText(w.wAa) + u", " +
-               NumberToText(w.waa);
-    };
-    if (const auto *trajectory = std::get_if<TrajectoryCurve>(&curve))
-        return fitnesses(trajectory->w) + u"; p0 = " + NumberToText(trajectory->p0);
-    return fitnesses(std::get<SweepCurves>(curve).w);
+Text SettingsOf(words::Language language, const Curve &curve) {
+    if (const auto *trajectory = std::get_if<TrajectoryCurve>(&curve)) {
+        const Fitnesses &w = trajectory->w;
+        return words::Say(language, Phrase::SettingsTrajectory,
+                          {{"wAA", NumberToText(w.wAA)},
+                           {"wAa", NumberToText(w.wAa)},
+                           {"waa", NumberToText(w.waa)},
+                           {"p0", NumberToText(trajectory->p0)}});
+    }
+    const Fitnesses &w = std::get<SweepCurves>(curve).w;
+    return words::Say(
+        language, Phrase::SettingsFitnesses,
+        {{"wAA", NumberToText(w.wAA)}, {"wAa", NumberToText(w.wAa)}, {"waa", NumberToText(w.waa)}});
 }
 
-std::vector<Text> PictureLegend(const DrawnCurves &drawn) {
+std::vector<Text> PictureLegend(words::Language language, const DrawnCurves &drawn) {
     std::vector<Text> legend;
     for (const Curve &curve : drawn.all())
-        legend.push_back(
-            Text(std::holds_alternative<TrajectoryCurve>(curve) ? u"RUN: " : u"W Mean: ") +
-            SettingsOf(curve));
+        legend.push_back(words::Say(language,
+                                    std::holds_alternative<TrajectoryCurve>(curve)
+                                        ? Phrase::LegendRun
+                                        : Phrase::LegendWmean,
+                                    {{"settings", SettingsOf(language, curve)}}));
     return legend;
 }
 
-Readout ReadoutOf(const DrawnCurves &drawn, const PointRef &point) {
-    const Text settings = SettingsOf(drawn.all()[point.series.curve]);
+Readout ReadoutOf(words::Language language, const DrawnCurves &drawn, const PointRef &point) {
+    const Text settings = SettingsOf(language, drawn.all()[point.series.curve]);
     if (point.series.kind == Series::Trajectory)
-        return {u"generation " + NumberToText(static_cast<double>(point.index)) + u": p = " +
-                    FormatThreeDecimals(Trajectory(drawn, point.series).p[point.index]),
+        return {words::Say(
+                    language, Phrase::ReadoutGeneration,
+                    {{"generation", NumberToText(static_cast<double>(point.index))},
+                     {"p", FormatThreeDecimals(Trajectory(drawn, point.series).p[point.index])}}),
                 settings};
     const SweepPass &pass = Passes(drawn, point.series)[point.index];
-    const Text at = u"p = " + FormatThreeDecimals(pass.p) + u": ";
+    const Text p = FormatThreeDecimals(pass.p);
     if (point.series.kind == Series::MeanFitness)
-        return {at + u"mean fitness " + FormatThreeDecimals(pass.meanFitness), settings};
+        return {words::Say(language, Phrase::ReadoutMeanFitness,
+                           {{"p", p}, {"value", FormatThreeDecimals(pass.meanFitness)}}),
+                settings};
     const Text change = FormatDecimals(pass.change, 4);
     const bool zero = change.find_first_not_of(u"-0.,") == Text::npos;
-    return {at + u"\u0394p = " + (pass.change > 0 && !zero ? u"+" : u"") +
-                (zero ? FormatDecimals(0.0, 4) : change),
+    const Text signedChange =
+        Text(pass.change > 0 && !zero ? u"+" : u"") + (zero ? FormatDecimals(0.0, 4) : change);
+    return {words::Say(language, Phrase::ReadoutChange, {{"p", p}, {"change", signedChange}}),
             settings};
 }
 

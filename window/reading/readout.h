@@ -3,6 +3,7 @@
 #include "curves/drawn_curves.h"
 #include "curves/plot.h"
 #include "text.h"
+#include "words/catalogue.h"
 
 #include <cstddef>
 #include <optional>
@@ -57,13 +58,13 @@ std::optional<PointRef> NearestPoint(const DrawnCurves &drawn, double x, double 
 struct Readout {
     platform::Text value, settings;
 };
-Readout ReadoutOf(const DrawnCurves &drawn, const PointRef &point);
+Readout ReadoutOf(words::Language language, const DrawnCurves &drawn, const PointRef &point);
 
 // The settings of a curve, as the readout and the copied table name them.
-platform::Text SettingsOf(const Curve &curve);
+platform::Text SettingsOf(words::Language language, const Curve &curve);
 
 // What a copied picture says beside the drawing: a line a curve, oldest
 // first, "RUN: " or "W Mean: " and its settings.
-std::vector<platform::Text> PictureLegend(const DrawnCurves &drawn);
+std::vector<platform::Text> PictureLegend(words::Language language, const DrawnCurves &drawn);
 
 } // namespace quorvel

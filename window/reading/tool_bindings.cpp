@@ -15,6 +15,7 @@ using platform::KeyPress;
 using platform::Text;
 using platform::Tool;
 using platform::ToolKeys;
+using words::Phrase;
 
 // A key and the modifiers it needs; a binding that takes either Shift says so,
 // since Plus needs Shift on many keyboards and not on the keypad.
@@ -60,13 +61,26 @@ constexpr Binding Browser[] = {
     {Tool::Help, Key::Letter, 'H', false, true, true},
 };
 
+// A letter as a list sorts it: case and the commonest accents aside.
+char16_t Folded(char16_t c) {
+    if (c >= u'A' && c <= u'Z')
+        return static_cast<char16_t>(c - u'A' + u'a');
+    if (c >= 0xC0 && c <= 0xFF) {
+        constexpr char16_t Base[] = u"aaaaaaaceeeeiiiidnooooo*ouuuuyts";
+        return Base[(c - 0xC0) & 0x1F];
+    }
+    return c;
+}
+
 std::span<const Binding> BindingsFor(ToolKeys keys) {
     if (keys == ToolKeys::Browser)
         return Browser;
     return Desktop;
 }
 
-Text KeyName(const Binding &binding) {
+// A function key's name is the same in every language; the others' come
+// from the catalogue.
+Text KeyName(words::Language language, const Binding &binding) {
     switch (binding.key) {
     case Key::Letter:
     case Key::Digit:
@@ -76,11 +90,11 @@ Text KeyName(const Binding &binding) {
     case Key::F6:
         return u"F6";
     case Key::Space:
-        return u"Space";
+        return words::Say(language, Phrase::KeySpace);
     case Key::Plus:
-        return u"Plus";
+        return words::Say(language, Phrase::KeyPlus);
     case Key::Minus:
-        return u"Minus";
+        return words::Say(language, Phrase::KeyMinus);
     default:
         return u"?";
     }
@@ -88,19 +102,14 @@ Text KeyName(const Binding &binding) {
 
 constexpr struct {
     Tool tool;
-    const char16_t *label;
+    Phrase label;
 } MenuOrder[] = {
-    {Tool::ReadValues, u"Read values"},
-    {Tool::Listen, u"Listen"},
-    {Tool::CopyValues, u"Copy values"},
-    {Tool::CopyPicture, u"Copy picture"},
-    {Tool::CopyLink, u"Copy link"},
-    {Tool::SavePicture, u"Save picture\u2026"},
-    {Tool::SaveValues, u"Save values\u2026"},
-    {Tool::Help, u"Help"},
-    {Tool::ZoomIn, u"Zoom in"},
-    {Tool::ZoomOut, u"Zoom out"},
-    {Tool::ActualSize, u"Actual size"},
+    {Tool::ReadValues, Phrase::MenuReadValues}, {Tool::Listen, Phrase::MenuListen},
+    {Tool::CopyValues, Phrase::MenuCopyValues}, {Tool::CopyPicture, Phrase::MenuCopyPicture},
+    {Tool::CopyLink, Phrase::MenuCopyLink},     {Tool::SavePicture, Phrase::MenuSavePicture},
+    {Tool::SaveValues, Phrase::MenuSaveValues}, {Tool::Help, Phrase::MenuHelp},
+    {Tool::ZoomIn, Phrase::MenuZoomIn},         {Tool::ZoomOut, Phrase::MenuZoomOut},
+    {Tool::ActualSize, Phrase::MenuActualSize},
 };
 
 } // namespace
@@ -146,30 +155,60 @@ std::optional<ReadingKey> ReadingKeyFor(const KeyPress &press) {
     }
 }
 
-Text KeyLabel(Tool tool, ToolKeys keys) {
-    for (const Binding &binding : BindingsFor(keys))
-        if (binding.tool == tool)
-            return Text(binding.control ? u"Ctrl+" : u"") + (binding.alt ? u"Alt+" : u"") +
-                   (binding.shift ? u"Shift+" : u"") + KeyName(binding);
+Text KeyLabel(words::Language language, Tool tool, ToolKeys keys) {
+    const auto with = [language](Phrase modifier, const Text &key) {
+        return words::Say(language, Phrase::KeyWith,
+                          {{"modifier", words::Say(language, modifier)}, {"key", key}});
+    };
+    for (const Binding &binding : BindingsFor(keys)) {
+        if (binding.tool != tool)
+            continue;
+        Text label = KeyName(language, binding);
+        if (binding.shift)
+            label = with(Phrase::KeyShift, label);
+        if (binding.alt)
+            label = with(Phrase::KeyAlt, label);
+        if (binding.control)
+            label = with(Phrase::KeyControl, label);
+        return label;
+    }
     return {};
 }
 
-std::vector<platform::MenuEntry> ToolMenu(ToolKeys keys) {
+std::vector<platform::MenuEntry> ToolMenu(words::Language language, ToolKeys keys) {
     std::vector<platform::MenuEntry> menu;
     for (const auto &entry : MenuOrder) {
-        if (entry.tool == Tool::Help) { // the examples, which have no keys, before it
-            platform::MenuEntry examples{u"Examples", {}, Tool::Example1, {}};
+        if (entry.tool == Tool::Help) { // the examples and languages, which have no keys, before it
+            platform::MenuEntry examples{
+                words::Say(language, Phrase::MenuExamples), {}, Tool::Example1, {}};
             for (std::size_t i = 0; i < Examples().size(); ++i)
                 examples.entries.push_back(
-                    {platform::FromUtf8(Examples()[i].name),
+                    {words::Say(language, Examples()[i].name),
                      {},
                      static_cast<Tool>(static_cast<int>(Tool::Example1) + static_cast<int>(i)),
                      {}});
             menu.push_back(std::move(examples));
+            platform::MenuEntry languages{
+                words::Say(language, Phrase::MenuLanguage), {}, Tool::Language, {}};
+            for (const words::Language spoken : words::Language::All())
+                languages.entries.push_back({spoken.name(),
+                                             {},
+                                             Tool::Language,
+                                             {},
+                                             static_cast<int>(spoken.index()),
+                                             spoken == language});
+            // By their own names, as a reader looks for theirs.
+            std::sort(languages.entries.begin(), languages.entries.end(),
+                      [](const platform::MenuEntry &a, const platform::MenuEntry &b) {
+                          return std::lexicographical_compare(
+                              a.label.begin(), a.label.end(), b.label.begin(), b.label.end(),
+                              [](char16_t x, char16_t y) { return Folded(x) < Folded(y); });
+                      });
+            menu.push_back(std::move(languages));
         }
-        const Text key = KeyLabel(entry.tool, keys);
+        const Text key = KeyLabel(language, entry.tool, keys);
         if (!key.empty()) // a browser zooms by its own keys and menu
-            menu.push_back({entry.label, key, entry.tool, {}});
+            menu.push_back({words::Say(language, entry.label), key, entry.tool, {}});
     }
     return menu;
 }

@@ -9,24 +9,28 @@ namespace quorvel {
 
 using platform::NumberToText;
 using platform::Text;
+using words::Phrase;
 
-Text ValuesTable(const DrawnCurves &drawn) {
+Text ValuesTable(words::Language language, const DrawnCurves &drawn) {
+    const auto header = [language](Phrase phrase, const Curve &curve) {
+        return words::Say(language, phrase, {{"settings", SettingsOf(language, curve)}});
+    };
     std::vector<const TrajectoryCurve *> trajectories;
     std::vector<const SweepCurves *> sweeps;
     std::vector<Text> trajectoryNames, sweepNames;
     for (const Curve &curve : drawn.all()) {
         if (const auto *trajectory = std::get_if<TrajectoryCurve>(&curve)) {
             trajectories.push_back(trajectory);
-            trajectoryNames.push_back(u"p (" + SettingsOf(curve) + u")");
+            trajectoryNames.push_back(header(Phrase::TableTrajectory, curve));
         } else {
             sweeps.push_back(&std::get<SweepCurves>(curve));
-            sweepNames.push_back(u"mean fitness (" + SettingsOf(curve) + u")\t\u0394p (" +
-                                 SettingsOf(curve) + u")");
+            sweepNames.push_back(header(Phrase::TableMeanFitness, curve) + u"\t" +
+                                 header(Phrase::TableChange, curve));
         }
     }
     Text table;
     if (!trajectories.empty()) {
-        table += u"generation";
+        table += words::Say(language, Phrase::TableGeneration);
         for (const Text &name : trajectoryNames)
             table += u"\t" + name;
         table += u"\n";
@@ -44,7 +48,7 @@ Text ValuesTable(const DrawnCurves &drawn) {
     if (!sweeps.empty()) {
         if (!table.empty())
             table += u"\n";
-        table += u"p";
+        table += words::Say(language, Phrase::TableP);
         for (const Text &name : sweepNames)
             table += u"\t" + name;
         table += u"\n";

@@ -2,6 +2,7 @@
 
 #include "curves/drawn_curves.h"
 #include "text.h"
+#include "words/catalogue.h"
 
 namespace quorvel {
 
@@ -10,6 +11,6 @@ namespace quorvel {
 // for each p, one column a curve under a header naming its settings. Numbers
 // in the user's locale, with the digits that read back to the same double; a
 // change that is undefined is left empty.
-platform::Text ValuesTable(const DrawnCurves &drawn);
+platform::Text ValuesTable(words::Language language, const DrawnCurves &drawn);
 
 } // namespace quorvel

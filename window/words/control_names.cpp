@@ -1,46 +1,49 @@
 #include "words/control_names.h"
 
-#include "quorvelcode.h"
+#include "number_text.h"
 
 namespace quorvel {
 
-void DescribeControls(Quorvelcode &w) {
-    const struct {
-        platform::Control *control;
-        const char *name;
-        const char *description;
-    } entries[] = {
-        {w.HScrollw1, "Fitness w(AA)", "Sets the fitness of genotype AA, 0 to 1 in steps of 0.01"},
-        {w.HScrollw2, "Fitness w(Aa)", "Sets the fitness of genotype Aa, 0 to 1 in steps of 0.01"},
-        {w.HScrollw3, "Fitness w(aa)", "Sets the fitness of genotype aa, 0 to 1 in steps of 0.01"},
-        {w.Textw1, "Fitness w(AA)", "The fitness of genotype AA set with its scroll bar"},
-        {w.Textw2, "Fitness w(Aa)", "The fitness of genotype Aa set with its scroll bar"},
-        {w.Textw3, "Fitness w(aa)", "The fitness of genotype aa set with its scroll bar"},
-        {w.VScrollp, "p0", "Sets the start frequency of A, 0 to 1 in steps of 0.001"},
-        {w.TextInitp, "p0", "The start frequency of A set with its scroll bar"},
-        {w.Textp100, "Frequency A  p100",
-         "The frequency of A after 100 generations of the last run"},
-        {w.RUN, "RUN", "Follows the frequency of A for 100 generations and draws it"},
-        {w.Wmean, "W Mean",
-         "Plots the mean fitness and the change of frequency in one generation against p"},
-        {w.CLS, "CLS", "Clears every trajectory and curve drawn so far"},
-        {w.Shape1, "Trajectory", "Frequency of A from 0 to 1 over generations 0 to 100"},
-        {w.Shape2[0], "Mean fitness", "Mean fitness from 0 to 1 against the frequency of A"},
-        {w.Deltap[1], "Delta p",
-         "Change of frequency in one generation against the frequency of A"},
+using words::Phrase;
+
+std::vector<ControlWords> ControlNames(words::Language language) {
+    const auto say = [language](Phrase phrase, std::initializer_list<words::Arg> args = {}) {
+        return words::Say(language, phrase, args);
+    };
+    const platform::Text hundredth = platform::NumberToText(0.01);
+    const auto bar = [&](const char16_t *genotype) {
+        return say(Phrase::DescribeFitnessBar, {{"genotype", genotype}, {"step", hundredth}});
+    };
+    const auto box = [&](const char16_t *genotype) {
+        return say(Phrase::DescribeFitnessBox, {{"genotype", genotype}});
+    };
+    return {
+        {"HScrollw1", -1, say(Phrase::CaptionLabel1_0), bar(u"AA")},
+        {"HScrollw2", -1, say(Phrase::CaptionLabel1_1), bar(u"Aa")},
+        {"HScrollw3", -1, say(Phrase::CaptionLabel1_2), bar(u"aa")},
+        {"Textw1", -1, say(Phrase::CaptionLabel1_0), box(u"AA")},
+        {"Textw2", -1, say(Phrase::CaptionLabel1_1), box(u"Aa")},
+        {"Textw3", -1, say(Phrase::CaptionLabel1_2), box(u"aa")},
+        {"VScrollp", -1, say(Phrase::CaptionLabel5),
+         say(Phrase::DescribeVScrollp, {{"step", platform::NumberToText(0.001)}})},
+        {"TextInitp", -1, say(Phrase::CaptionLabel5), say(Phrase::DescribeTextInitp)},
+        {"Textp100", -1, say(Phrase::CaptionLabel2), say(Phrase::DescribeTextp100)},
+        {"RUN", -1, say(Phrase::CaptionRun), say(Phrase::DescribeRun)},
+        {"Wmean", -1, say(Phrase::CaptionWmean), say(Phrase::DescribeWmean)},
+        {"CLS", -1, say(Phrase::CaptionCls), say(Phrase::DescribeCls)},
+        {"Shape1", -1, say(Phrase::NameShape1), say(Phrase::DescribeShape1)},
+        {"Shape2", 0, say(Phrase::NameShape2), say(Phrase::DescribeShape2)},
+        {"Deltap", 1, say(Phrase::CaptionLabel3_2), say(Phrase::DescribeDeltap)},
         // Marks beside the change frame that a screen reader would otherwise spell out.
-        {w.Label8[3], "plus", "Positive change of frequency"},
-        {w.Label8[4], "minus", "Negative change of frequency"},
-        {w.Label8[2], "zero", "No change of frequency"},
+        {"Label8", 3, say(Phrase::NamePlus), say(Phrase::DescribePlus)},
+        {"Label8", 4, say(Phrase::NameMinus), say(Phrase::DescribeMinus)},
+        {"Label8", 2, say(Phrase::NameZero), say(Phrase::DescribeZero)},
         // The axis captions spread their ends with spaces to sit under p = 0
         // and p = 1; read aloud they are just the axis.
-        {w.Label3[0], "p from 0 to 1", "The frequency of A along the mean-fitness frame"},
-        {w.Label3[1], "p from 0 to 1", "The frequency of A along the change frame"},
-        {w.Line2, "zero line", "No change of frequency"},
+        {"Label3", 0, say(Phrase::NameAxis), say(Phrase::DescribeAxisMeanFitness)},
+        {"Label3", 1, say(Phrase::NameAxis), say(Phrase::DescribeAxisChange)},
+        {"Line2", -1, say(Phrase::NameLine2), say(Phrase::DescribeZero)},
     };
-    for (const auto &entry : entries)
-        entry.control->describe(platform::FromUtf8(entry.name),
-                                platform::FromUtf8(entry.description));
 }
 
 } // namespace quorvel

@@ -1,11 +1,21 @@
 #pragma once
 
+#include "text.h"
+#include "words/catalogue.h"
+
+#include <vector>
+
 namespace quorvel {
 
-class Quorvelcode;
+// The name and short description a screen reader announces for a control,
+// by its layout name and index (-1 for a control that is no array's): the
+// name is the caption the control stands beside.
+struct ControlWords {
+    const char *control;
+    int index;
+    platform::Text name, description;
+};
 
-// Gives each control of the window the name and short description a screen
-// reader announces, taken from the caption it stands beside.
-void DescribeControls(Quorvelcode &window);
+std::vector<ControlWords> ControlNames(words::Language language);
 
 } // namespace quorvel

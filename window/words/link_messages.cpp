@@ -1,81 +1,75 @@
 #include "words/link_messages.h"
 
-#include <string>
-
 namespace quorvel::links {
 
 namespace {
 
-// In UTF-8, which a page carries in half the bytes of UTF-16.
-constexpr std::string_view Unused = "The link was not used: ";
-constexpr std::string_view Steps =
-    " A link holds steps such as run=0.8,1,0.6,0.1 (w(AA), w(Aa), w(aa) and p0, then RUN), "
-    "wmean=0.8,1,0.6 (then W Mean) or set=0.8,1,0.6,0.1 (the bars alone), separated by "
-    "semicolons.";
-
-platform::Text Words(std::string_view utf8) {
-    return platform::FromUtf8(utf8);
-}
+using platform::Text;
+using words::Phrase;
 
 // A part of the link as it was given, shortened where it is long.
-platform::Text Quoted(std::u16string_view part) {
+Text Shortened(std::u16string_view part) {
     constexpr std::size_t Longest = 40;
-    platform::Text text = u"\u201c";
-    text += part.substr(0, Longest);
+    Text text(part.substr(0, Longest));
     if (part.size() > Longest)
         text += u"\u2026";
-    return text + u"\u201d";
-}
-
-platform::Text NotA(std::u16string_view step, std::u16string_view value, std::string_view what) {
-    return Words(Unused) + u"in " + Quoted(step) + u", " + Quoted(value) + Words(what);
+    return text;
 }
 
 } // namespace
 
-platform::Text TooManyArguments() {
-    return Words("Quorvel takes one argument: a link to a drawing, such as "
-                 "\u201c#run=0.8,1,0.6,0.1;wmean=0.8,1,0.6\u201d, in quotes.");
+Text TooManyArguments(words::Language language) {
+    return words::Say(language, Phrase::LinkTooManyArguments);
 }
 
-platform::Text NoSetup() {
-    return Words(Unused) + Words("it holds no steps after \u201c#\u201d.") + Words(Steps);
+Text FaultMessage(words::Language language, const LinkFault &fault) {
+    using Kind = LinkFault::Kind;
+    const std::initializer_list<words::Arg> parts = {{"step", Shortened(fault.step)},
+                                                     {"value", Shortened(fault.value)}};
+    const auto say = [&](Phrase phrase) { return words::Say(language, phrase, parts); };
+    // Then what a link may hold, where the fault is in what it holds.
+    const auto withSyntax = [&](Phrase phrase) {
+        return words::Say(
+            language, Phrase::SentenceAfterSentence,
+            {{"first", say(phrase)},
+             {"second", words::Say(language, Phrase::LinkSyntax,
+                                   {{"run", words::Say(language, Phrase::CaptionRun)},
+                                    {"wmean", words::Say(language, Phrase::CaptionWmean)}})}});
+    };
+    switch (fault.kind) {
+    case Kind::TooLong:
+        return say(Phrase::LinkTooLong);
+    case Kind::NoSteps:
+        return withSyntax(Phrase::LinkNoSteps);
+    case Kind::TooManySteps:
+        return say(Phrase::LinkTooManySteps);
+    case Kind::NotAStep:
+        return withSyntax(Phrase::LinkNotAStep);
+    case Kind::UnknownWord:
+        return withSyntax(Phrase::LinkUnknownWord);
+    case Kind::NeedsThreeValues:
+        return say(Phrase::LinkNeedsThreeValues);
+    case Kind::NeedsFourValues:
+        return say(Phrase::LinkNeedsFourValues);
+    case Kind::NotAFitness:
+        return say(Phrase::LinkNotAFitness);
+    case Kind::NotAFrequency:
+        return say(Phrase::LinkNotAFrequency);
+    case Kind::NotALanguage:
+        return UnknownLanguage(language, fault.step);
+    case Kind::LanguageTwice:
+        return words::Say(language, Phrase::LinkLanguageTwice,
+                          {{"first", Shortened(fault.step)}, {"second", Shortened(fault.value)}});
+    }
+    return say(Phrase::LinkNotAStep);
 }
 
-platform::Text TooLong() {
-    return Words(Unused) + Words("it is longer than 65,536 characters.");
-}
-
-platform::Text TooManySteps() {
-    return Words(Unused) + Words("it has more than 1,000 steps.");
-}
-
-platform::Text NotAStep(std::u16string_view step) {
-    return Words(Unused) + Quoted(step) + Words(" is not a step.") + Words(Steps);
-}
-
-platform::Text UnknownWord(std::u16string_view step) {
-    return Words(Unused) + Quoted(step) + Words(" does not start with run=, wmean= or set=.") +
-           Words(Steps);
-}
-
-platform::Text WrongCount(std::u16string_view step, int values) {
-    return Words(Unused) + Quoted(step) +
-           Words(values == 3 ? " needs three values: w(AA), w(Aa) and w(aa), separated by commas."
-                             : " needs four values: w(AA), w(Aa), w(aa) and p0, separated by "
-                               "commas.");
-}
-
-platform::Text NotAFitness(std::u16string_view step, std::u16string_view value) {
-    return NotA(step, value,
-                " is not a fitness. A fitness is 0 to 1 in steps of 0.01, written with a point, "
-                "such as 0.25.");
-}
-
-platform::Text NotAFrequency(std::u16string_view step, std::u16string_view value) {
-    return NotA(step, value,
-                " is not a start frequency. p0 is 0 to 1 in steps of 0.001, written with a "
-                "point, such as 0.125.");
+Text UnknownLanguage(words::Language language, std::u16string_view step) {
+    std::vector<Text> tags;
+    for (const words::Language spoken : words::Language::All())
+        tags.push_back(spoken.tag());
+    return words::Say(language, Phrase::LinkUnknownLanguage,
+                      {{"step", Shortened(step)}, {"languages", words::ListOf(language, tags)}});
 }
 
 } // namespace quorvel::links

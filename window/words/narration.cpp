@@ -2,7 +2,6 @@
 
 #include "curves/sweep.h"
 #include "number_text.h"
-#include "quorvelcode.h"
 
 namespace quorvel {
 
@@ -10,24 +9,22 @@ namespace {
 
 using platform::FormatThreeDecimals;
 using platform::NumberToText;
-
-std::u16string Named(const Fitnesses &w) {
-    return u"w(AA) " + NumberToText(w.wAA) + u", w(Aa) " + NumberToText(w.wAa) + u", w(aa) " +
-           NumberToText(w.waa);
-}
+using words::Phrase;
 
 // A mean fitness that varies by no more than this is constant.
 constexpr double Tiny = 1e-12;
 
 } // namespace
 
-std::u16string TrajectorySentence(const Fitnesses &w, double p0, bool finished, int generation,
-                                  double p) {
-    std::u16string text = u"Trajectory: " + Named(w) + u", from p0 " + NumberToText(p0);
-    if (finished)
-        return text + u" to p100 " + FormatThreeDecimals(p) + u".";
-    return text + u"; stopped at generation " + NumberToText(generation - 1) + u", p " +
-           FormatThreeDecimals(p) + u", where the mean fitness is 0.";
+std::u16string TrajectorySentence(words::Language language, const Fitnesses &w, double p0,
+                                  bool finished, int generation, double p) {
+    const std::initializer_list<words::Arg> args = {
+        {"wAA", NumberToText(w.wAA)},     {"wAa", NumberToText(w.wAa)},
+        {"waa", NumberToText(w.waa)},     {"p0", NumberToText(p0)},
+        {"p100", FormatThreeDecimals(p)}, {"generation", NumberToText(generation - 1)},
+        {"p", FormatThreeDecimals(p)}};
+    return words::Say(
+        language, finished ? Phrase::NarrateTrajectory : Phrase::NarrateTrajectoryStopped, args);
 }
 
 void CurveSummary::addMeanFitness(double p, double meanFitness) {
@@ -57,65 +54,78 @@ void CurveSummary::addUndefinedChange(double p) {
         firstUndefinedAt_ = p;
 }
 
-std::u16string CurveSummary::sentence(const Fitnesses &w) const {
-    std::u16string text = u"Mean fitness and change curves: " + Named(w);
+std::u16string CurveSummary::sentence(words::Language language, const Fitnesses &w) const {
+    const auto say = [language](Phrase phrase, std::initializer_list<words::Arg> args = {}) {
+        return words::Say(language, phrase, args);
+    };
+    const platform::Text wAA = NumberToText(w.wAA), wAa = NumberToText(w.wAa),
+                         waa = NumberToText(w.waa);
     if (passes_ == 0)
-        return text + u".";
+        return say(Phrase::NarrateCurvesEmpty, {{"wAA", wAA}, {"wAa", wAa}, {"waa", waa}});
 
-    text += u"; mean fitness ";
     const auto inside = [this](double at) { return at != firstP_ && at != lastP_; };
+    platform::Text shape;
     if (highest_ - lowest_ <= Tiny)
-        text += u"constant, " + FormatThreeDecimals(highest_);
+        shape = say(Phrase::ShapeConstant, {{"value", FormatThreeDecimals(highest_)}});
     else if (inside(highestAt_))
-        text += u"highest, " + FormatThreeDecimals(highest_) + u", at p " +
-                FormatThreeDecimals(highestAt_);
+        shape = say(Phrase::ShapeHighest, {{"value", FormatThreeDecimals(highest_)},
+                                           {"p", FormatThreeDecimals(highestAt_)}});
     else if (inside(lowestAt_))
-        text += u"lowest, " + FormatThreeDecimals(lowest_) + u", at p " +
-                FormatThreeDecimals(lowestAt_);
+        shape = say(Phrase::ShapeLowest, {{"value", FormatThreeDecimals(lowest_)},
+                                          {"p", FormatThreeDecimals(lowestAt_)}});
     else
-        text += (last_ > first_ ? u"rising from " : u"falling from ") +
-                FormatThreeDecimals(first_) + u" to " + FormatThreeDecimals(last_);
+        shape = say(last_ > first_ ? Phrase::ShapeRising : Phrase::ShapeFalling,
+                    {{"from", FormatThreeDecimals(first_)}, {"to", FormatThreeDecimals(last_)}});
 
     if (!anyChange())
-        return text + u"; the change of p is undefined, since the mean fitness is 0 at every p.";
-    text += u"; the change of p is ";
-    const auto word = [](int sign) -> std::u16string {
-        return sign > 0 ? u"positive" : u"negative";
-    };
-    if (runs_.empty())
-        text += u"0 throughout";
-    else if (runs_.size() == 1)
-        text += runs_[0].sign > 0 ? u"never negative" : u"never positive";
-    for (std::size_t i = 0; runs_.size() > 1 && i < runs_.size(); ++i) {
-        const std::u16string at = FormatThreeDecimals(runs_[i].from);
-        if (i == 0)
-            text += word(runs_[i].sign) + u" below p " + FormatThreeDecimals(runs_[1].from);
-        else if (i + 1 == runs_.size())
-            text += (runs_.size() == 2 ? u" and " : u", and ") + word(runs_[i].sign) +
-                    (runs_.size() == 2 ? u" above it" : u" above p " + at);
-        else
-            text += u", " + word(runs_[i].sign) + u" from p " + at + u" to p " +
-                    FormatThreeDecimals(runs_[i + 1].from);
-    }
-    if (undefined_ == 1)
-        text += u"; the change of p is undefined at p = " + NumberToText(firstUndefinedAt_) +
-                u", where the mean fitness is 0";
-    else if (undefined_ > 1)
-        text += u"; the change of p is undefined at " + NumberToText(undefined_) +
-                u" values of p from p = " + NumberToText(firstUndefinedAt_) +
-                u", where the mean fitness is 0";
-    return text + u".";
-}
+        return say(Phrase::NarrateCurvesUndefined,
+                   {{"wAA", wAA}, {"wAa", wAa}, {"waa", waa}, {"shape", shape}});
 
-ActionNote::ActionNote(Quorvelcode &window, Compose compose)
-    : window_(window), compose_(std::move(compose)) {}
-
-ActionNote::~ActionNote() {
-    try {
-        window_.Describe(compose_(std::uncaught_exceptions() == exceptions_));
-    } catch (...) {
-        // A sentence that cannot be made must not turn one error into two.
+    platform::Text change;
+    const auto positive = [](const Run &run) { return run.sign > 0; };
+    if (runs_.empty()) {
+        change = say(Phrase::ChangeZero);
+    } else if (runs_.size() == 1) {
+        change =
+            say(positive(runs_[0]) ? Phrase::ChangeNeverNegative : Phrase::ChangeNeverPositive);
+    } else if (runs_.size() == 2) {
+        change = say(positive(runs_[0]) ? Phrase::ChangePositiveThenNegative
+                                        : Phrase::ChangeNegativeThenPositive,
+                     {{"p", FormatThreeDecimals(runs_[1].from)}});
+    } else {
+        std::vector<platform::Text> parts;
+        for (std::size_t i = 0; i < runs_.size(); ++i) {
+            const bool up = positive(runs_[i]);
+            if (i == 0)
+                parts.push_back(say(up ? Phrase::ChangePositiveBelow : Phrase::ChangeNegativeBelow,
+                                    {{"p", FormatThreeDecimals(runs_[1].from)}}));
+            else if (i + 1 == runs_.size())
+                parts.push_back(say(up ? Phrase::ChangePositiveAbove : Phrase::ChangeNegativeAbove,
+                                    {{"p", FormatThreeDecimals(runs_[i].from)}}));
+            else
+                parts.push_back(
+                    say(up ? Phrase::ChangePositiveBetween : Phrase::ChangeNegativeBetween,
+                        {{"from", FormatThreeDecimals(runs_[i].from)},
+                         {"to", FormatThreeDecimals(runs_[i + 1].from)}}));
+        }
+        change = words::ListOf(language, parts);
     }
+    const std::initializer_list<words::Arg> args = {
+        {"wAA", wAA}, {"wAa", wAa}, {"waa", waa}, {"shape", shape}, {"change", change}};
+    if (undefined_ == 0)
+        return say(Phrase::NarrateCurves, args);
+    const platform::Text where =
+        undefined_ == 1
+            ? say(Phrase::UndefinedAtOne, {{"p", NumberToText(firstUndefinedAt_)}})
+            : words::SayCount(
+                  language, Phrase::UndefinedAtMany, static_cast<unsigned long>(undefined_),
+                  {{"count", NumberToText(undefined_)}, {"p", NumberToText(firstUndefinedAt_)}});
+    return say(Phrase::NarrateCurvesPartlyUndefined, {{"wAA", wAA},
+                                                      {"wAa", wAa},
+                                                      {"waa", waa},
+                                                      {"shape", shape},
+                                                      {"change", change},
+                                                      {"where", where}});
 }
 
 } // namespace quorvel

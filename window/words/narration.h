@@ -1,9 +1,8 @@
 #pragma once
 
 #include "fitness.h"
+#include "words/catalogue.h"
 
-#include <exception>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,12 +10,10 @@
 // short sentence per action since the last CLS.
 namespace quorvel {
 
-class Quorvelcode;
-
 // A RUN: from p0 to p100, or where a zero mean fitness stopped it (the
 // generation it was computing and the frequency it came from).
-std::u16string TrajectorySentence(const Fitnesses &w, double p0, bool finished, int generation,
-                                  double p);
+std::u16string TrajectorySentence(words::Language language, const Fitnesses &w, double p0,
+                                  bool finished, int generation, double p);
 
 // Gathers what a W Mean sweep drew, pass by pass, and says it in a sentence.
 class CurveSummary {
@@ -28,7 +25,7 @@ public:
     // ... and one whose mean fitness is 0 has none.
     void addUndefinedChange(double p);
     bool anyChange() const { return !runs_.empty() || zeros_ > 0; }
-    std::u16string sentence(const Fitnesses &w) const;
+    std::u16string sentence(words::Language language, const Fitnesses &w) const;
 
 private:
     struct Run {
@@ -42,22 +39,6 @@ private:
     int zeros_ = 0;         // changes drawn on the zero line
     int undefined_ = 0;
     double firstUndefinedAt_ = 0;
-};
-
-// Adds an action's sentence to the window's description of its drawing when
-// the handler ends, whether it finished or an error stopped it part way.
-class ActionNote {
-public:
-    using Compose = std::function<std::u16string(bool finished)>;
-    ActionNote(Quorvelcode &window, Compose compose);
-    ~ActionNote();
-    ActionNote(const ActionNote &) = delete;
-    ActionNote &operator=(const ActionNote &) = delete;
-
-private:
-    Quorvelcode &window_;
-    Compose compose_;
-    int exceptions_ = std::uncaught_exceptions();
 };
 
 } // namespace quorvel

@@ -8,56 +8,46 @@ namespace {
 
 using platform::NumberToText;
 using platform::Text;
+using words::Phrase;
 
-// No-break spaces around "=": a message box wraps at spaces only, and "p =" at
-// the end of one line with its number on the next reads wrongly.
-Text Equals(const char16_t *name, double value) {
-    return Text(name) + u"\u00A0=\u00A0" + NumberToText(value);
-}
-
-Text AllFitnesses(const Fitnesses &w) {
-    return Equals(u"w(AA)", w.wAA) + u", " + Equals(u"w(Aa)", w.wAa) + u", " +
-           Equals(u"w(aa)", w.waa);
+Text AllFitnesses(words::Language language, const Fitnesses &w) {
+    return words::Say(
+        language, Phrase::ZeroFitnessList,
+        {{"wAA", NumberToText(w.wAA)}, {"wAa", NumberToText(w.wAa)}, {"waa", NumberToText(w.waa)}});
 }
 
 bool AllZero(const Fitnesses &w) {
     return w.wAA == 0.0 && w.wAa == 0.0 && w.waa == 0.0;
 }
 
-const char16_t *const MoveTheBars =
-    u" Move the fitness bars above\u00A00 (a bar that has not been moved counts as\u00A00).";
-
 } // namespace
 
-Text ZeroMeanFitnessInRun(const Fitnesses &w, int generation, double p) {
-    const Text next =
-        u"the frequency in generation " + NumberToText(generation + 1) + u" is undefined.";
+Text ZeroMeanFitnessInRun(words::Language language, const Fitnesses &w, int generation, double p) {
+    const Text next = NumberToText(generation + 1);
     if (AllZero(w))
-        return u"Every fitness is 0 (" + AllFitnesses(w) + u"), so the mean fitness is 0 and " +
-               next + MoveTheBars;
-    const Text at = u"The mean fitness is 0 in generation " + NumberToText(generation) + u" (";
-    const Text so = u"), so " + next;
+        return words::Say(language, Phrase::ZeroEveryFitnessInRun,
+                          {{"fitnesses", AllFitnesses(language, w)}, {"next", next}});
+    const std::initializer_list<words::Arg> at = {{"generation", NumberToText(generation)},
+                                                  {"p", NumberToText(p)},
+                                                  {"next", next},
+                                                  {"wAA", NumberToText(w.wAA)},
+                                                  {"waa", NumberToText(w.waa)},
+                                                  {"fitnesses", AllFitnesses(language, w)}};
     // Only a population of one genotype can have a mean fitness of 0 while
     // another genotype is fit: all aa at p = 0, all AA at p = 1.
     if (p == 0.0)
-        return at + Equals(u"p", p) + u", " + Equals(u"w(aa)", w.waa) + so +
-               u" Raise w(aa) above\u00A00, or start with p0 above\u00A00.";
+        return words::Say(language, Phrase::ZeroWithOnlyaa, at);
     if (p == 1.0)
-        return at + Equals(u"p", p) + u", " + Equals(u"w(AA)", w.wAA) + so +
-               u" Raise w(AA) above\u00A00, or start with p0 below\u00A01.";
-    return at + Equals(u"p", p) + u", " + AllFitnesses(w) + so;
+        return words::Say(language, Phrase::ZeroWithOnlyAA, at);
+    return words::Say(language, Phrase::ZeroInRun, at);
 }
 
-Text ZeroMeanFitnessAnywhere() {
-    return u"The mean fitness of the population is 0, so the frequency of the next "
-           u"generation is undefined.\n\n"
-           u"The fitnesses of the genotypes present must be above\u00A00.";
+Text ZeroMeanFitnessAnywhere(words::Language language) {
+    return words::Say(language, Phrase::ZeroAnywhere);
 }
 
-Text ZeroMeanFitnessEverywhere(const Fitnesses &w) {
-    return u"Every fitness is 0 (" + AllFitnesses(w) +
-           u"), so the mean fitness is 0 at every p and the change of p is undefined." +
-           MoveTheBars;
+Text ZeroMeanFitnessEverywhere(words::Language language, const Fitnesses &w) {
+    return words::Say(language, Phrase::ZeroEverywhere, {{"fitnesses", AllFitnesses(language, w)}});
 }
 
 } // namespace quorvel

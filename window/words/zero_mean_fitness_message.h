@@ -2,6 +2,7 @@
 
 #include "fitness.h"
 #include "text.h"
+#include "words/catalogue.h"
 
 // What the user reads when a mean fitness of 0 leaves the next frequency
 // undefined: what happened, with the numbers on screen, and what to change.
@@ -10,12 +11,13 @@ namespace quorvel {
 
 // A RUN that met a mean fitness of 0 at frequency p in the given generation
 // (0 for the start).
-platform::Text ZeroMeanFitnessInRun(const Fitnesses &w, int generation, double p);
+platform::Text ZeroMeanFitnessInRun(words::Language language, const Fitnesses &w, int generation,
+                                    double p);
 
 // A W Mean that found the mean fitness 0 at every p it swept.
-platform::Text ZeroMeanFitnessEverywhere(const Fitnesses &w);
+platform::Text ZeroMeanFitnessEverywhere(words::Language language, const Fitnesses &w);
 
 // Any other action that met a mean fitness of 0, where it has no numbers to show.
-platform::Text ZeroMeanFitnessAnywhere();
+platform::Text ZeroMeanFitnessAnywhere(words::Language language);
 
 } // namespace quorvel

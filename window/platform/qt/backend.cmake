@@ -21,6 +21,7 @@ target_sources(window PRIVATE
     platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h
     platform/qt/sound.cpp platform/qt/sound.h
     platform/qt/surface.cpp platform/qt/surface.h
+    platform/qt/translations.cpp platform/qt/translations.h
     platform/qt/zoom.h
 )
 # Tests and measurements reach the Qt widgets through native.h.

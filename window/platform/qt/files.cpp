@@ -33,11 +33,10 @@ SaveResult Form::saveFile(const FileType &type, const Text &name,
     if (saveFolder_.isEmpty())
         saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString extension = QString::fromStdU16String(type.extension);
-    QFileDialog dialog(this, QString::fromStdU16String(type.title));
+    QFileDialog dialog(this, ToQString(type.title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(
-        QStringLiteral("%1 (*.%2)").arg(QString::fromStdU16String(type.description), extension));
+    dialog.setNameFilter(QStringLiteral("%1 (*.%2)").arg(ToQString(type.description), extension));
     dialog.setDefaultSuffix(extension);
     dialog.setDirectory(saveFolder_);
     dialog.selectFile(ToQString(name));

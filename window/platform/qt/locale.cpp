@@ -1,4 +1,5 @@
 #include "files.h"
+#include "languages.h"
 #include "number_text.h"
 
 #include <QDateTime>
@@ -10,6 +11,14 @@ namespace quorvel::platform {
 char16_t DecimalSeparator() {
     const QString separator = QLocale().decimalPoint();
     return separator.size() == 1 ? separator.front().unicode() : u'.';
+}
+
+// As gettext programs choose: LANGUAGE where the locale for messages is not
+// C, then that locale.
+std::vector<Text> PreferredLanguages() {
+    const auto variable = [](const char *name) { return qEnvironmentVariable(name).toStdString(); };
+    return GettextLanguages(variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"),
+                            variable("LANG"));
 }
 
 LocalTime LocalTimeNow() {

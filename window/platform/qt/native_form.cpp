@@ -10,6 +10,7 @@
 #include "reading_tools.h"
 #include "scroll_bar.h"
 #include "sound.h"
+#include "translations.h"
 #include "zoom.h"
 
 #include <QApplication>
@@ -53,14 +54,17 @@ void ApplyFont(QWidget *control, const Row &row) {
     control->setFont(MakeFont(row.font.family, row.font.pointSize, row.font.bold, glyphs));
 }
 
-// Text goes in after the font, so that no text is laid out twice.
-void ApplyText(QWidget *control, const Row &row) {
-    const QString text = QString::fromUtf8(row.text);
+// Text goes in after the font, so that no text is laid out twice. A box's
+// text is the window's to write once the form is made.
+void ApplyText(QWidget *control, const Text &caption, bool boxes) {
+    const QString text = ToQString(caption);
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         button->setText(text);
     } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
-        box->setText(text);
-        box->setCursorPosition(0);
+        if (boxes) {
+            box->setText(text);
+            box->setCursorPosition(0);
+        }
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
         label->setText(text);
     }
@@ -84,8 +88,10 @@ int WidthFor(const QWidget *control, std::span<const Row> rows, std::size_t i, i
 
 } // namespace
 
-Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design), rows_(rows) {
-    setWindowTitle(QString::fromUtf8(design.caption));
+Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords &words)
+    : design_(design), rows_(rows) {
+    setWindowTitle(ToQString(words.title));
+    UseQtTranslations(words.language);
     // The drawing is aligned with the layout's pixels, so the client area never changes size.
     setFixedSize(design.clientWidth, design.clientHeight);
     // The program takes no command line: Qt's -reverse changes nothing here (and
@@ -100,7 +106,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design
     surface_ = new DrawingLayer(this, Colour::FromCode(design.drawingColour), design.clientWidth,
                                 design.clientHeight);
     surface_->setGeometry(0, 0, design.clientWidth, design.clientHeight);
-    surface_->setAccessibleName(QStringLiteral("Drawing"));
+    surface_->setAccessibleName(ToQString(words.drawing));
     surface_->setAnnouncer(new Announcer(this));
     // The icon is decoded and handed to the window system only once the first
     // frame is up; the first picture does not need it.
@@ -135,7 +141,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design
         if (row.index >= 0)
             control->setProperty("index", row.index);
         ApplyFont(control, row);
-        ApplyText(control, row);
+        ApplyText(control, words.captions.at(i), true);
         if (row.kind == Kind::Line) // a line includes both its end pixels
             control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);
         else
@@ -250,15 +256,33 @@ void Form::play(const std::vector<std::uint8_t> &wav) {
 void Form::showHelp(const Text &title, const Text &text) {
     QMessageBox help(QMessageBox::Information, ToQString(title), ToQString(text),
                      QMessageBox::Close, this);
+    help_ = &help;
     help.exec();
+    help_ = nullptr;
+}
+
+// Qt's own words (its dialogs' buttons) first, so that a box shown anew
+// reads in the same language as everything else.
+void Form::setWords(const FormWords &words) {
+    UseQtTranslations(words.language);
+    setWindowTitle(ToQString(words.title));
+    surface_->setAccessibleName(ToQString(words.drawing));
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        ApplyText(controls_[i], words.captions.at(i), false);
+    layOut(ZoomOf(this)); // labels grow to their new texts
+    if (help_) {
+        help_->setWindowTitle(ToQString(words.helpTitle));
+        help_->setText(ToQString(words.help));
+    }
 }
 
 } // namespace quorvel::platform::qt
 
 namespace quorvel::platform {
 
-std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows) {
-    return std::make_unique<qt::Form>(design, rows);
+std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows,
+                                           const FormWords &words) {
+    return std::make_unique<qt::Form>(design, rows, words);
 }
 
 } // namespace quorvel::platform

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "surface.h"
 
+#include <QMessageBox>
 #include <QWidget>
 #include <vector>
 
@@ -12,11 +13,12 @@ namespace quorvel::platform::qt {
 // are made from the layout's rows.
 class Form : public QWidget, public platform::Form {
 public:
-    Form(const FormDesign &design, std::span<const Row> rows);
+    Form(const FormDesign &design, std::span<const Row> rows, const FormWords &words);
 
     DrawingSurface &surface() override { return *surface_; }
 
     void show() override { QWidget::show(); }
+    void setWords(const FormWords &words) override;
     void showError(const Text &message) override;
     void showHelp(const Text &title, const Text &text) override;
     std::optional<std::size_t> focusedRow() const override;
@@ -49,6 +51,7 @@ protected:
 private:
     void stack();
     void layOut(double zoom);
+    void applyCaptions(const FormWords &words);
     void orderFocus(std::span<const Row> rows);
 
     const FormDesign &design_;
@@ -57,7 +60,8 @@ private:
     std::vector<QWidget *> focusOrder_;
     DrawingLayer *surface_ = nullptr;
     class ReadingTools *tools_ = nullptr;
-    QString saveFolder_; // where the save dialog opens
+    QString saveFolder_;          // where the save dialog opens
+    QMessageBox *help_ = nullptr; // while it is open
 };
 
 } // namespace quorvel::platform::qt

@@ -110,10 +110,15 @@ void ReadingTools::addEntries(QMenu &menu, const std::vector<MenuEntry> &entries
         // What follows a tab Qt shows as the entry's key.
         QAction *action =
             menu.addAction(QString::fromStdU16String(entry.label + u"\t" + entry.keys));
+        if (entry.checked) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
         const Tool tool = entry.tool;
-        connect(action, &QAction::triggered, this, [this, tool] {
+        const int index = entry.index;
+        connect(action, &QAction::triggered, this, [this, tool, index] {
             if (events_.tool)
-                events_.tool(tool);
+                events_.tool(tool, index);
         });
     }
 }

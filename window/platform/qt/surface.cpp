@@ -33,7 +33,8 @@ void DrawingLayer::fitRaster() {
     ownRaster().resize(layoutWidth_, layoutHeight_, devicePixelRatioF() * ZoomOf(this));
 }
 
-void DrawingLayer::setDescription(const Text &text) {
+// Qt names the drawing itself, and describes it apart.
+void DrawingLayer::setDescription(const Text &text, const Text &) {
     const QString description = ToQString(text);
     if (description == accessibleDescription())
         return;

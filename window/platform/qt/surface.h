@@ -17,7 +17,7 @@ public:
     // width and height: the layout's, whatever the window's zoom.
     DrawingLayer(QWidget *parent, Colour drawingColour, int width, int height);
 
-    void setDescription(const Text &text) override;
+    void setDescription(const Text &description, const Text &namedDescription) override;
     // Fits the raster to the window's scale and zoom again, keeping the drawing.
     void refit() { fitRaster(); }
     // Spoken by the window's announcer.

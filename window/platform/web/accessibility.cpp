@@ -24,9 +24,7 @@ EM_JS(void, JsDescribe, (int id, const char16_t *name, int nameLength, const cha
 });
 
 EM_JS(void, JsSetCanvasDescription, (int id, const char16_t *text, int length), {
-    var description = Quorvel.text(text, length);
-    Quorvel.elements[id].setAttribute('aria-label',
-                                      description ? 'Drawing: ' + description : 'Drawing');
+    Quorvel.elements[id].setAttribute('aria-label', Quorvel.text(text, length));
 });
 
 EM_JS(void, JsAnnounce, (const char16_t *text, int length), {

@@ -9,9 +9,21 @@ namespace quorvel::platform::web::dom {
 namespace {
 
 // clang-format off
-EM_JS(void, JsStart, (const char16_t *caption, int length), {
-    document.title = Quorvel.text(caption, length);
-    Quorvel.start();
+EM_JS(void, JsStart, (), { Quorvel.start(); });
+
+// Each text its length after its pointer: the title, the language's tag, the
+// line for a phone, and the help's title and text.
+EM_JS(void, JsShowWords, (const char16_t *title, int titleLength, const char16_t *tag,
+                          int tagLength, const char16_t *hint, int hintLength,
+                          const char16_t *helpTitle, int helpTitleLength, const char16_t *help,
+                          int helpLength), {
+    Quorvel.showWords(Quorvel.text(title, titleLength), Quorvel.text(tag, tagLength),
+                      Quorvel.text(hint, hintLength), Quorvel.text(helpTitle, helpTitleLength),
+                      Quorvel.text(help, helpLength));
+});
+
+EM_JS(void, JsSetCaption, (int id, const char16_t *text, int length), {
+    Quorvel.caption(id, Quorvel.text(text, length));
 });
 
 EM_JS(void, JsSetText, (int id, const char16_t *text, int length), {
@@ -40,8 +52,9 @@ EM_JS(void, JsShowThumb, (int id, double thumbAt), {
 });
 
 EM_JS(void, JsShowMessage, (const char16_t *title, int titleLength, const char16_t *text,
-                            int length), {
-    Quorvel.showMessage(Quorvel.text(title, titleLength), Quorvel.text(text, length));
+                            int length, const char16_t *button, int buttonLength), {
+    Quorvel.showMessage(Quorvel.text(title, titleLength), Quorvel.text(text, length),
+                        Quorvel.text(button, buttonLength));
 });
 
 // Device pixels a layout pixel: the browser's, times the window's fit.
@@ -86,9 +99,9 @@ EM_JS(int, JsFocusedId, (), {
 });
 
 EM_JS(void, JsShowHelp, (const char16_t *title, int titleLength, const char16_t *text,
-                         int length), {
-    Quorvel.showMessage(Quorvel.text(title, titleLength), Quorvel.text(text, length), 'Close',
-                        'q-help');
+                         int length, const char16_t *button, int buttonLength), {
+    Quorvel.showMessage(Quorvel.text(title, titleLength), Quorvel.text(text, length),
+                        Quorvel.text(button, buttonLength), 'q-help');
 });
 // clang-format on
 
@@ -100,8 +113,19 @@ Text AddressPart(bool fragment) {
 
 } // namespace
 
-void Start(const Text &caption) {
-    JsStart(caption.c_str(), Length(caption));
+void Start() {
+    JsStart();
+}
+
+void ShowWords(const FormWords &words) {
+    JsShowWords(words.title.c_str(), Length(words.title), words.language.c_str(),
+                Length(words.language), words.turnHint.c_str(), Length(words.turnHint),
+                words.helpTitle.c_str(), Length(words.helpTitle), words.help.c_str(),
+                Length(words.help));
+}
+
+void SetCaption(int id, const Text &text) {
+    JsSetCaption(id, text.c_str(), Length(text));
 }
 
 void SetText(int id, const Text &text) {
@@ -124,8 +148,9 @@ void ShowThumb(int id, double thumbAt) {
     JsShowThumb(id, thumbAt);
 }
 
-void ShowMessage(const Text &title, const Text &message) {
-    JsShowMessage(title.c_str(), Length(title), message.c_str(), Length(message));
+void ShowMessage(const Text &title, const Text &message, const Text &button) {
+    JsShowMessage(title.c_str(), Length(title), message.c_str(), Length(message), button.c_str(),
+                  Length(button));
 }
 
 double PixelRatio() {
@@ -164,8 +189,9 @@ Text PageFragment() {
     return AddressPart(true);
 }
 
-void ShowHelp(const Text &title, const Text &text) {
-    JsShowHelp(title.c_str(), Length(title), text.c_str(), Length(text));
+void ShowHelp(const Text &title, const Text &text, const Text &button) {
+    JsShowHelp(title.c_str(), Length(title), text.c_str(), Length(text), button.c_str(),
+               Length(button));
 }
 
 } // namespace quorvel::platform::web::dom

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form_layout.h"
+#include "form_words.h"
 #include "text.h"
 #include "tool_look.h"
 #include "tools.h"
@@ -29,10 +30,15 @@ enum Event {
     DragEnded = 1,
 };
 
-// Takes over the window the page was built with, and titles the page with caption.
-void Start(const Text &caption);
+// Takes over the window the page was built with.
+void Start();
+// The page's title and language, the line for a phone held upright, and the
+// help where it is open.
+void ShowWords(const FormWords &words);
 
 void SetText(int id, const Text &text);
+// A button's or a label's caption, a label's parts where the page pins them.
+void SetCaption(int id, const Text &text);
 void Focus(int id);
 // The data-id of the element that has focus, or -1.
 int FocusedId();
@@ -43,7 +49,7 @@ void ShowThumb(int id, double thumbAt);
 void Describe(int id, const Text &name, const Text &description);
 void SetCanvasDescription(int id, const Text &text);
 void Announce(const Text &sentence);
-void ShowMessage(const Text &title, const Text &message);
+void ShowMessage(const Text &title, const Text &message, const Text &button);
 
 // The canvas in device pixels; ratio: device pixels a layout pixel.
 double PixelRatio();
@@ -78,7 +84,7 @@ std::vector<std::uint8_t> PicturePng(const std::vector<Text> &legend, const look
 // Hands the bytes to the browser as a download of this name and media type.
 void Download(const std::vector<std::uint8_t> &bytes, const Text &name, const char *mediaType);
 void Play(const std::vector<std::uint8_t> &wav);
-void ShowHelp(const Text &title, const Text &text);
+void ShowHelp(const Text &title, const Text &text, const Text &button);
 
 // Runs Module._quorvel_flush once the running event has returned.
 void FlushSoon();

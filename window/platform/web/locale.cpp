@@ -1,7 +1,10 @@
 #include "files.h"
+#include "languages.h"
 #include "number_text.h"
 
 #include <emscripten.h>
+
+#include <algorithm>
 
 namespace quorvel::platform {
 
@@ -27,9 +30,36 @@ EM_JS(double, QuorvelLocalTime, (), {
     return (((now.getFullYear() * 100 + now.getMonth() + 1) * 100 + now.getDate()) * 100 +
             now.getHours()) * 100 + now.getMinutes();
 });
+// The browser's languages, the most wanted first, a line each.
+EM_JS(int, QuorvelLanguagesLength, (), {
+    try {
+        return (navigator.languages || [navigator.language]).join('\n').length;
+    } catch (e) {
+        return 0; // no navigator (node)
+    }
+});
+EM_JS(void, QuorvelLanguages, (char16_t *out, int length), {
+    var text = (navigator.languages || [navigator.language]).join('\n');
+    for (var i = 0; i < length; ++i)
+        HEAPU16[(out >> 1) + i] = text.charCodeAt(i);
+});
 // clang-format on
 
 } // namespace
+
+std::vector<Text> PreferredLanguages() {
+    Text lines(static_cast<std::size_t>(QuorvelLanguagesLength()), u'\0');
+    if (!lines.empty())
+        QuorvelLanguages(lines.data(), static_cast<int>(lines.size()));
+    std::vector<Text> tags;
+    for (std::size_t at = 0; at <= lines.size();) {
+        const std::size_t end = std::min(lines.find(u'\n', at), lines.size());
+        if (end > at)
+            tags.push_back(lines.substr(at, end - at));
+        at = end + 1;
+    }
+    return tags;
+}
 
 char16_t DecimalSeparator() {
     static const char16_t separator = static_cast<char16_t>(QuorvelDecimalSeparator());

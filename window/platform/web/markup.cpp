@@ -16,10 +16,12 @@ namespace quorvel::platform::web {
 
 namespace {
 
-std::string Escaped(const char *text) {
+std::string Escaped(const Text &text) {
     std::string out;
-    for (const char *c = text; *c; ++c) {
-        switch (*c) {
+    const std::vector<std::uint8_t> utf8 = ToUtf8(text);
+    for (const std::uint8_t byte : utf8) {
+        const char c = static_cast<char>(byte);
+        switch (c) {
         case '&':
             out += "&amp;";
             break;
@@ -30,7 +32,7 @@ std::string Escaped(const char *text) {
             out += "&quot;";
             break;
         default:
-            out += *c;
+            out += c;
         }
     }
     return out;
@@ -72,11 +74,12 @@ std::string Bar(const Row &row, const std::string &attributes, const std::string
            part("q-thumb", bar.thumbAt(BarModel(row).fraction()), bar.thumb) + "</div>";
 }
 
-std::string Element(const Row &row, std::size_t id, int layer, const Font &windowFont) {
+std::string Element(const Row &row, std::size_t id, int layer, const Font &windowFont,
+                    const Text &caption) {
     const Font *font = row.font.family ? &row.font : &windowFont;
     const std::string attributes =
-        Format(" data-id=\"%zu\" data-name=\"%s\"", id, Escaped(row.name).c_str());
-    const std::string text = Escaped(row.text);
+        Format(" data-id=\"%zu\" data-name=\"%s\"", id, Escaped(FromUtf8(row.name)).c_str());
+    const std::string text = Escaped(caption);
     const std::string style = Style(row.left, row.top, row.width, row.height, layer, font);
     switch (row.kind) {
     case Kind::Button:
@@ -119,17 +122,18 @@ std::string CssFont(const Font &font) {
                   : "'Quorvel Sans','Liberation Sans',Arial,sans-serif");
 }
 
-std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
+std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows,
+                         const FormWords &words) {
     // The page's one landmark with its heading and the line that asks a phone
     // held upright to be turned; then the box the window is scaled in. The
     // window stays out of the landmark: inside one, Orca 43 in Chromium now
     // and then takes the window's live region for no part of the page, and
     // stays silent.
     std::string html =
-        "<main><h1 class=\"q-hidden\">" + Escaped(design.caption) +
-        "</h1><p id=\"q-turn\" hidden>Turn the device sideways to see the window larger.</p>"
-        "</main><div id=\"q-fit\"><div id=\"quorvel\" role=\"application\" aria-label=\"" +
-        Escaped(design.caption) + "\" style=\"" +
+        "<main><h1 class=\"q-hidden\">" + Escaped(words.title) + "</h1><p id=\"q-turn\" hidden>" +
+        Escaped(words.turnHint) +
+        "</p></main><div id=\"q-fit\"><div id=\"quorvel\" role=\"application\" aria-label=\"" +
+        Escaped(words.title) + "\" style=\"" +
         Format("width:%dpx;height:%dpx;background:%s", design.clientWidth, design.clientHeight,
                CssColour(Colour::FromCode(design.background).resolve()).c_str()) +
         "\">";
@@ -144,13 +148,13 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows) {
                                 stacking.begin());
     };
     for (std::size_t i : order)
-        html += Element(rows[i], i, layerOf(static_cast<int>(i)), design.font);
-    html += Format(
-        "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"Drawing\" "
-        "data-id=\"%d\" style=\"%s\"></canvas>",
-        CanvasId(rows),
-        Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack), nullptr)
-            .c_str());
+        html +=
+            Element(rows[i], i, layerOf(static_cast<int>(i)), design.font, words.captions.at(i));
+    html += "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"" + Escaped(words.drawing) +
+            Format("\" data-id=\"%d\" style=\"%s\"></canvas>", CanvasId(rows),
+                   Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack),
+                         nullptr)
+                       .c_str());
     // The live region for the sentences.
     html += "<div id=\"q-announce\" class=\"q-hidden\" aria-live=\"polite\"></div></div>";
     return html;

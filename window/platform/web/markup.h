@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "form_layout.h"
+#include "form_words.h"
 
 #include <span>
 #include <string>
@@ -14,7 +15,9 @@ namespace quorvel::platform::web {
 // that order) and the drawing's canvas. The page is built with it, so the
 // browser paints the whole window before the program has even been compiled;
 // the program then takes the elements over by their data-id, the row's number.
-std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows);
+// In these words, as the program first shows them.
+std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows,
+                         const FormWords &words);
 
 // A colour as CSS writes it.
 std::string CssColour(Rgb rgb);

@@ -7,4 +7,14 @@ void TextBox::setText(const Text &text) {
     dom::SetText(id(), text);
 }
 
+void Button::setCaption(const Text &text) {
+    text_ = text;
+    dom::SetCaption(id(), text);
+}
+
+void Label::setCaption(const Text &text) {
+    text_ = text;
+    dom::SetCaption(id(), text);
+}
+
 } // namespace quorvel::platform::web

@@ -24,6 +24,7 @@ class Button final : public Element, public platform::Button {
 public:
     Button(int id, Text text) : Element(id), text_(std::move(text)) {}
     Text text() const override { return text_; }
+    void setCaption(const Text &text);
     void onClick(Handler handler) override { handler_ = std::move(handler); }
     void clicked() const {
         if (handler_)
@@ -50,6 +51,7 @@ class Label final : public Element, public platform::Label {
 public:
     Label(int id, Text text) : Element(id), text_(std::move(text)) {}
     Text text() const override { return text_; }
+    void setCaption(const Text &text);
 
 private:
     Text text_;

@@ -20,31 +20,34 @@ Form *onPage = nullptr;
 
 } // namespace
 
-Form::Form(const FormDesign &design, std::span<const Row> rows) : design_(design) {
-    dom::Start(FromUtf8(design.caption));
+Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords &words)
+    : design_(design), words_(words) {
+    dom::Start();
     controls_.resize(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row &row = rows[i];
         const int id = static_cast<int>(i);
         switch (row.kind) {
         case Kind::Button:
-            controls_[i] = std::make_unique<Button>(id, FromUtf8(row.text));
+            controls_[i] = std::make_unique<Button>(id, words.captions.at(i));
             break;
         case Kind::TextBox:
-            controls_[i] = std::make_unique<TextBox>(id, FromUtf8(row.text));
+            controls_[i] = std::make_unique<TextBox>(id, words.captions.at(i));
             break;
         case Kind::HorizontalBar:
         case Kind::VerticalBar:
             controls_[i] = std::make_unique<ScrollBar>(id, row);
             break;
         case Kind::Label:
-            controls_[i] = std::make_unique<Label>(id, FromUtf8(row.text));
+            controls_[i] = std::make_unique<Label>(id, words.captions.at(i));
             break;
         default:
             controls_[i] = std::make_unique<Shape>(id);
         }
     }
     onPage = this;
+    // The page was built in one language; the window may speak another.
+    setWords(words);
     // Fitted first, so that the canvas is made once, at the fitted resolution.
     dom::WatchViewport();
     surface_ =
@@ -62,7 +65,20 @@ Form::~Form() {
 void Form::show() {}
 
 void Form::showError(const Text &message) {
-    dom::ShowMessage(FromUtf8(design_.caption), message);
+    dom::ShowMessage(words_.title, message, words_.ok);
+}
+
+// The page's title and language, its line for a phone, the dialogs' buttons,
+// the buttons' and labels' captions, and the help where it is open.
+void Form::setWords(const FormWords &words) {
+    words_ = words;
+    dom::ShowWords(words_);
+    for (auto &control : controls_) {
+        if (auto *button = dynamic_cast<Button *>(control.get()))
+            button->setCaption(words_.captions.at(static_cast<std::size_t>(button->id())));
+        else if (auto *label = dynamic_cast<Label *>(control.get()))
+            label->setCaption(words_.captions.at(static_cast<std::size_t>(label->id())));
+    }
 }
 
 std::optional<std::size_t> Form::focusedRow() const {
@@ -143,8 +159,9 @@ void Form::event(int id, int kind, int argument) {
 
 namespace quorvel::platform {
 
-std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows) {
-    return std::make_unique<web::Form>(design, rows);
+std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows,
+                                           const FormWords &words) {
+    return std::make_unique<web::Form>(design, rows, words);
 }
 
 } // namespace quorvel::platform
@@ -163,7 +180,7 @@ template <class Action> auto OnPage(Action action) {
             return action(*form);
     } catch (...) {
         if (Form *form = Form::OnPage())
-            form->showError(quorvel::platform::UnexpectedError + u".");
+            form->showError(form->words().unexpectedError);
     }
     if constexpr (!std::is_void_v<Result>)
         return Result{};
@@ -211,11 +228,11 @@ EMSCRIPTEN_KEEPALIVE void quorvel_fit(double across, double down, int coarsePoin
 }
 
 // A menu entry chosen: the tool the program named when it showed the menu.
-EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool) {
+EMSCRIPTEN_KEEPALIVE void quorvel_tool(int tool, int index) {
     using quorvel::platform::Tool;
     OnPage([=](Form &form) {
         if (form.tools().tool && InRange(tool, Tool::Last))
-            form.tools().tool(static_cast<Tool>(tool));
+            form.tools().tool(static_cast<Tool>(tool), index);
     });
 }
 

@@ -17,13 +17,17 @@ class ScrollBar;
 // screen reader meet the controls in that order.
 class Form final : public platform::Form {
 public:
-    Form(const FormDesign &design, std::span<const Row> rows);
+    Form(const FormDesign &design, std::span<const Row> rows, const FormWords &words);
     ~Form() override;
 
     DrawingSurface &surface() override { return *surface_; }
     void show() override;
+    void setWords(const FormWords &words) override;
     void showError(const Text &message) override;
-    void showHelp(const Text &title, const Text &text) override { dom::ShowHelp(title, text); }
+    void showHelp(const Text &title, const Text &text) override {
+        dom::ShowHelp(title, text, words_.close);
+    }
+    const FormWords &words() const { return words_; }
     std::optional<std::size_t> focusedRow() const override;
 
     void onTools(ToolEvents events) override { tools_ = std::move(events); }
@@ -63,6 +67,7 @@ private:
     look::Legend placeLegend(const std::vector<Text> &legend, const std::string &font) const;
 
     const FormDesign &design_;
+    FormWords words_;
     std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
     std::unique_ptr<CanvasSurface> surface_;
     ToolEvents tools_;

@@ -25,14 +25,16 @@ EM_JS(void, JsShowMarkerAt, (double left, double top), {
 
 EM_JS(void, JsHide, (const char *id), { Quorvel.tools.hide(UTF8ToString(id)); });
 
-// The entries a line each: its words, a tab, its key, a tab, its tool as a
-// letter from A; then a fourth part when it belongs in the submenu of the
-// last entry without one.
+// The entries a line each, their parts apart by tabs: its words, its key,
+// its tool and index as letters from A, "1" where it is checked, and "1"
+// where it belongs in the submenu of the last entry without one.
 EM_JS(void, JsShowMenu, (const char16_t *lines, int length, double x, double y), {
     var entries = [];
     Quorvel.text(lines, length).split('\n').forEach(function (line) {
-        var part = line.split('\t'), entry = [part[0], part[1], part[2].charCodeAt(0) - 65, []];
-        (part[3] ? entries[entries.length - 1][3] : entries).push(entry);
+        var part = line.split('\t');
+        var entry = [part[0], part[1], part[2].charCodeAt(0) - 65, [], part[3].charCodeAt(0) - 65,
+                     part[4] === '1'];
+        (part[5] === '1' ? entries[entries.length - 1][3] : entries).push(entry);
     });
     Quorvel.tools.menu(entries, x, y);
 });
@@ -67,14 +69,16 @@ void HideMarker() {
 
 void ShowMenu(const std::vector<MenuEntry> &entries, double x, double y) {
     Text lines;
-    const auto add = [&lines](const MenuEntry &entry, const char16_t *inSubmenu) {
+    const auto letter = [](int number) { return Text(1, static_cast<char16_t>(u'A' + number)); };
+    const auto add = [&](const MenuEntry &entry, const char16_t *inSubmenu) {
         lines += (lines.empty() ? u"" : u"\n") + entry.label + u"\t" + entry.keys + u"\t" +
-                 Text(1, static_cast<char16_t>(u'A' + static_cast<int>(entry.tool))) + inSubmenu;
+                 letter(static_cast<int>(entry.tool)) + u"\t" + letter(entry.index) + u"\t" +
+                 (entry.checked ? u"1" : u"0") + u"\t" + inSubmenu;
     };
     for (const MenuEntry &entry : entries) {
-        add(entry, u"");
+        add(entry, u"0");
         for (const MenuEntry &inner : entry.entries)
-            add(inner, u"\t1");
+            add(inner, u"1");
     }
     JsShowMenu(lines.c_str(), Length(lines), x, y);
 }

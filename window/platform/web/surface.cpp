@@ -55,8 +55,10 @@ void CanvasSurface::paint(const PixelRect &logical) {
                      left, top, right - left, bottom - top);
 }
 
-void CanvasSurface::setDescription(const Text &text) {
-    dom::SetCanvasDescription(id_, text);
+// A canvas has one text for a screen reader: its label, the drawing's name
+// with what is drawn.
+void CanvasSurface::setDescription(const Text &, const Text &namedDescription) {
+    dom::SetCanvasDescription(id_, namedDescription);
 }
 
 void CanvasSurface::announce(const Text &sentence) {

@@ -11,7 +11,7 @@ class CanvasSurface final : public DrawingSurface {
 public:
     CanvasSurface(int id, int width, int height, Colour drawingColour);
 
-    void setDescription(const Text &text) override;
+    void setDescription(const Text &description, const Text &namedDescription) override;
     void announce(const Text &sentence) override;
 
     // Copies what changed into the canvas.

@@ -114,7 +114,7 @@ void Form::paintDecorations(HDC dc) {
             Selected selected(dc, font(row.font));
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, black);
-            const std::wstring text = Wide(FromUtf8(row.text));
+            const std::wstring text = Wide(words_.captions.at(i));
             // Every character where the layout put it at 96 DPI, scaled: an
             // outline face does not widen exactly in step with its height,
             // and the axis captions' "0" and "1" must stay under the ends of

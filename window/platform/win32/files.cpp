@@ -19,16 +19,20 @@ inline void CloseFile(HANDLE file) {
 }
 using FileHandle = UniqueHandle<HANDLE, &CloseFile>;
 
-// The system's own words for an error, as Explorer would show them.
+// The system's own words for an error, as Explorer would show them, in
+// Windows' language; none where it has none.
 Text SystemMessage(DWORD error) {
     wchar_t *buffer = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
-    const std::wstring words =
-        length ? std::wstring(buffer, length) : L"error " + std::to_wstring(error);
+    const std::wstring words = length ? std::wstring(buffer, length) : std::wstring();
     LocalFree(buffer);
     return FromWide(words);
+}
+
+SaveResult Failed(const Text &where, DWORD error) {
+    return {SaveResult::Outcome::Failed, where, SystemMessage(error), error};
 }
 
 // The error that stopped the bytes reaching path, or 0 once they all have.
@@ -109,17 +113,15 @@ SaveResult Form::saveFile(const FileType &type, const Text &name,
         OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     const CommonDialogs &dialogs = Dialogs();
     if (!dialogs.save || !dialogs.error)
-        return {SaveResult::Outcome::Failed, name, SystemMessage(ERROR_MOD_NOT_FOUND)};
+        return Failed(name, ERROR_MOD_NOT_FOUND);
     if (!dialogs.save(&dialog)) {
         if (const DWORD error = dialogs.error())
-            return {SaveResult::Outcome::Failed, name,
-                    u"the save dialog did not open (error " + FromWide(std::to_wstring(error)) +
-                        u")"};
+            return {SaveResult::Outcome::DialogFailed, name, {}, error};
         return {};
     }
     path.resize(path.find(L'\0'));
     if (const DWORD error = WriteWhole(path, bytes))
-        return {SaveResult::Outcome::Failed, FromWide(path), SystemMessage(error)};
+        return Failed(FromWide(path), error);
     return {SaveResult::Outcome::Written, FromWide(path), {}};
 }
 

@@ -1,7 +1,10 @@
 #include "files.h"
+#include "languages.h"
 #include "number_text.h"
 
 #include <windows.h>
+
+#include <string>
 
 namespace quorvel::platform {
 
@@ -16,6 +19,25 @@ char16_t DecimalSeparator() {
         return u'.';
     }();
     return separator;
+}
+
+// Windows' languages for the user interface, the most wanted first, as tags
+// ("de-DE"), from a list of strings that ends with an empty one.
+std::vector<Text> PreferredLanguages() {
+    ULONG count = 0, size = 0;
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) || size == 0)
+        return {};
+    std::wstring names(size, L'\0');
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size))
+        return {};
+    std::vector<Text> tags;
+    for (std::size_t at = 0; at < names.size() && names[at];) {
+        const std::size_t end = names.find(L'\0', at);
+        tags.emplace_back(names.begin() + static_cast<std::ptrdiff_t>(at),
+                          names.begin() + static_cast<std::ptrdiff_t>(end));
+        at = end + 1;
+    }
+    return tags;
 }
 
 LocalTime LocalTimeNow() {

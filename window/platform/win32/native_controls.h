@@ -60,6 +60,7 @@ class Label final : public Painted, public platform::Label {
 public:
     explicit Label(Text text) : text_(std::move(text)) {}
     Text text() const override { return text_; }
+    void setText(Text text) { text_ = std::move(text); }
 
 private:
     Text text_;

@@ -43,8 +43,8 @@ void RegisterClassOnce() {
 
 } // namespace
 
-Form::Form(const FormDesign &design, std::span<const Row> rows)
-    : design_(design), rows_(rows),
+Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords &words)
+    : design_(design), rows_(rows), words_(words),
       background_(CreateSolidBrush(Gdi(Colour::FromCode(design.background)))),
       boxBackground_(CreateSolidBrush(RGB(255, 255, 255))) {
     RegisterClassOnce();
@@ -53,8 +53,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows)
     // round trip to the window system before the first frame.
     dpi_ = monitorDpi_ = GetDpiForSystem();
     const RECT frame = windowFrame();
-    const Text caption = FromUtf8(design.caption);
-    window_ = CreateWindowExW(0, ClassName, Wide(caption).c_str(), Style, CW_USEDEFAULT,
+    window_ = CreateWindowExW(0, ClassName, Wide(words_.title).c_str(), Style, CW_USEDEFAULT,
                               CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window_)
@@ -101,7 +100,7 @@ void Form::createControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (std::size_t i : FocusOrder(rows_)) {
         const Row &row = rows_[i];
-        const std::wstring text = Wide(FromUtf8(row.text));
+        const std::wstring text = Wide(words_.captions.at(i));
         const RECT place = scaled(row.left, row.top, row.width, row.height);
         const auto make = [&](DWORD extendedStyle, const wchar_t *windowClass, const wchar_t *words,
                               DWORD style) {
@@ -132,6 +131,19 @@ void Form::createControls() {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.font)), FALSE);
         widths_[i] = row.width;
     }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const Row &row = rows_[i];
+        if (row.kind == Kind::Label) {
+            controls_[i] = std::make_unique<Label>(words_.captions.at(i));
+        } else if (row.kind == Kind::Line || row.kind == Kind::Rectangle) {
+            controls_[i] = std::make_unique<Shape>();
+            widths_[i] = row.width;
+        }
+    }
+    measureLabels();
+}
+
+void Form::measureLabels() {
     WindowDc screen(nullptr);
     // Labels are measured at 96 DPI in the layout's own pixels, in the window's
     // own fonts where it is at 96 DPI; most share one.
@@ -148,11 +160,10 @@ void Form::createControls() {
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
         if (row.kind == Kind::Label) {
-            controls_[i] = std::make_unique<Label>(FromUtf8(row.text));
             // Measured at 96 DPI, in the layout's own pixels.
             Selected selected(screen.get(),
                               measuringFont(row.font.family ? row.font : design_.font));
-            const std::wstring text = Wide(FromUtf8(row.text));
+            const std::wstring text = Wide(words_.captions.at(i));
             SIZE extent{};
             std::vector<int> &ends = characterEnds_[i];
             ends.assign(text.size(), 0);
@@ -160,11 +171,25 @@ void Form::createControls() {
                                   nullptr, ends.data(), &extent);
             widths_[i] = std::clamp(static_cast<int>(extent.cx) + 1, row.width,
                                     row.width + RoomToTheRight(rows_, i, design_.clientWidth));
-        } else if (row.kind == Kind::Line || row.kind == Kind::Rectangle) {
-            controls_[i] = std::make_unique<Shape>();
-            widths_[i] = row.width;
         }
     }
+}
+
+// The title, the buttons' and labels' captions, and the words the window
+// itself shows; a label is measured again for its new text. The help and
+// the message boxes are modal, so none is open while the words change.
+void Form::setWords(const FormWords &words) {
+    words_ = words;
+    SetWindowTextW(window_, Wide(words_.title).c_str());
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (auto *button = dynamic_cast<Button *>(controls_[i].get()))
+            SetWindowTextW(button->hwnd(), Wide(words_.captions.at(i)).c_str());
+        else if (auto *label = dynamic_cast<Label *>(controls_[i].get()))
+            label->setText(words_.captions.at(i));
+    }
+    measureLabels();
+    canvas_.reset();
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 HFONT Form::font(const Font &wanted) {
@@ -252,8 +277,7 @@ void Form::focus(HWND control) {
 }
 
 void Form::showError(const Text &message) {
-    const Text caption = FromUtf8(design_.caption);
-    MessageBoxW(window_, Wide(message).c_str(), Wide(caption).c_str(), MB_OK | MB_ICONWARNING);
+    MessageBoxW(window_, Wide(message).c_str(), Wide(words_.title).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 void Form::showHelp(const Text &title, const Text &text) {
@@ -277,8 +301,9 @@ void Form::setZoom(double zoom) {
 
 namespace quorvel::platform {
 
-std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows) {
-    return std::make_unique<win32::Form>(design, rows);
+std::unique_ptr<platform::Form> CreateForm(const FormDesign &design, std::span<const Row> rows,
+                                           const FormWords &words) {
+    return std::make_unique<win32::Form>(design, rows, words);
 }
 
 } // namespace quorvel::platform

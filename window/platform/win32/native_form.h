@@ -27,12 +27,13 @@ class Surface;
 // (WS_CLIPCHILDREN). Everything is laid out at the monitor's DPI.
 class Form final : public platform::Form {
 public:
-    Form(const FormDesign &design, std::span<const Row> rows);
+    Form(const FormDesign &design, std::span<const Row> rows, const FormWords &words);
     ~Form() override;
 
     DrawingSurface &surface() override;
 
     void show() override;
+    void setWords(const FormWords &words) override;
     void showError(const Text &message) override;
     void showHelp(const Text &title, const Text &text) override;
     std::optional<std::size_t> focusedRow() const override;
@@ -61,6 +62,7 @@ public:
     platform::Control *controlOf(HWND child) const;
     UINT dpi() const { return dpi_; }
     const FormDesign &design() const { return design_; }
+    const FormWords &words() const { return words_; }
     // Whether closing this form ends the event loop (the program's own window).
     void setQuitOnClose(bool quit) { quitOnClose_ = quit; }
 
@@ -94,6 +96,8 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    // Where each label's characters end at 96 DPI, and how wide it grows.
+    void measureLabels();
     void layOut();
     void paint(HDC target, const RECT &area);
     bool compose(const RECT &area);
@@ -114,6 +118,7 @@ private:
 
     const FormDesign &design_;
     std::span<const Row> rows_;
+    FormWords words_;
     HWND window_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI; // the monitor's, times the zoom
     UINT monitorDpi_ = USER_DEFAULT_SCREEN_DPI;

@@ -27,19 +27,21 @@ bool Form::toolKey(const MSG &message) {
 
 namespace {
 
-// The entries into menu, each numbered by its place in tools, counted from 1;
-// a submenu is destroyed with the menu it is in.
-void AppendEntries(HMENU menu, const std::vector<MenuEntry> &entries, std::vector<Tool> &tools) {
+// The entries into menu, each numbered by its place in chosen, counted from
+// 1; a submenu is destroyed with the menu it is in.
+void AppendEntries(HMENU menu, const std::vector<MenuEntry> &entries,
+                   std::vector<const MenuEntry *> &chosen) {
     for (const MenuEntry &entry : entries) {
         if (!entry.entries.empty()) {
             HMENU submenu = CreatePopupMenu();
-            AppendEntries(submenu, entry.entries, tools);
+            AppendEntries(submenu, entry.entries, chosen);
             AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
                         Wide(entry.label).c_str());
             continue;
         }
-        tools.push_back(entry.tool); // the key after a tab, as menus show it
-        AppendMenuW(menu, MF_STRING, tools.size(), Wide(entry.label + u"\t" + entry.keys).c_str());
+        chosen.push_back(&entry); // the key after a tab, as menus show it
+        AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED), chosen.size(),
+                    Wide(entry.label + u"\t" + entry.keys).c_str());
     }
 }
 
@@ -47,17 +49,19 @@ void AppendEntries(HMENU menu, const std::vector<MenuEntry> &entries, std::vecto
 
 void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
     HMENU menu = CreatePopupMenu();
-    std::vector<Tool> tools;
-    AppendEntries(menu, entries, tools);
+    std::vector<const MenuEntry *> chosen;
+    AppendEntries(menu, entries, chosen);
     const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
     POINT screen{static_cast<LONG>(std::lround(x * ratio)),
                  static_cast<LONG>(std::lround(y * ratio))};
     ClientToScreen(window_, &screen);
-    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+    const int picked = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
                                       window_, nullptr);
     DestroyMenu(menu);
-    if (chosen > 0 && tools_.tool)
-        tools_.tool(tools[static_cast<std::size_t>(chosen - 1)]);
+    if (picked > 0 && tools_.tool) {
+        const MenuEntry &entry = *chosen[static_cast<std::size_t>(picked - 1)];
+        tools_.tool(entry.tool, entry.index);
+    }
 }
 
 // Where the note and the ring are painted, in client pixels, or were until now.

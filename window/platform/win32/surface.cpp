@@ -13,8 +13,10 @@ void Surface::changed() {
     form_.scheduleRepaint();
 }
 
-void Surface::setDescription(const Text &text) {
-    form_.describeDrawing(text);
+// The drawing is the window's own client area, whose name is the title:
+// what is drawn is its description.
+void Surface::setDescription(const Text &description, const Text &) {
+    form_.describeDrawing(description);
 }
 
 void Surface::announce(const Text &sentence) {

@@ -12,7 +12,7 @@ class Surface final : public DrawingSurface {
 public:
     Surface(Form &form, Colour drawingColour) : DrawingSurface(drawingColour), form_(form) {}
 
-    void setDescription(const Text &text) override;
+    void setDescription(const Text &description, const Text &namedDescription) override;
     void announce(const Text &sentence) override;
     // Re-fits the raster after the form's DPI changed, keeping what is drawn.
     void refit() { fitRaster(); }

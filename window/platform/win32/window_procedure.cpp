@@ -19,9 +19,8 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
     try {
         return form->handle(message, wParam, lParam);
     } catch (...) {
-        const Text caption = FromUtf8(form->design_.caption);
-        MessageBoxW(window, Wide(UnexpectedError + u".").c_str(), Wide(caption).c_str(),
-                    MB_OK | MB_ICONWARNING);
+        MessageBoxW(window, Wide(form->words_.unexpectedError).c_str(),
+                    Wide(form->words_.title).c_str(), MB_OK | MB_ICONWARNING);
         return 0;
     }
 }

@@ -17,7 +17,7 @@ Quorvel.showMessage = function (title, message, close, className) {
   text.id = 'q-message-text';
   heading.textContent = title;
   text.textContent = message;
-  ok.textContent = close || 'OK';
+  ok.textContent = close;
   box.setAttribute('aria-labelledby', heading.id);
   ok.setAttribute('aria-describedby', heading.id + ' ' + text.id);
   var keys = document.createElement('div');

@@ -50,6 +50,49 @@ var Quorvel = {
   },
 };
 
+// The words the page shows of its own, in the window's language: its title
+// (and its heading and the window's name, which are the same), its lang, the
+// line for a phone held upright, and the help where it is open.
+Quorvel.showWords = function (title, tag, hint, helpTitle, help) {
+  document.title = title;
+  document.documentElement.lang = tag;
+  document.querySelector('h1').textContent = title;
+  Quorvel.root.setAttribute('aria-label', title);
+  document.getElementById('q-turn').textContent = hint;
+  var open = document.querySelector('dialog.q-help[open]');
+  if (open && help) {
+    open.querySelector('h2').textContent = helpTitle;
+    open.querySelector('p').textContent = help;
+  }
+};
+
+// A button's or a label's caption. A caption that spaces its parts apart
+// with runs of spaces (an axis from 0 to 1) has each part but the last in a
+// box as wide as its face sets it, as the page was built: engines round a
+// face's advances differently, which over a long run of spaces would move
+// the last part.
+Quorvel.caption = function (id, text) {
+  var element = Quorvel.elements[id];
+  var widths = window.QuorvelPins && QuorvelPins[id] && QuorvelPins[id][text];
+  if (!widths) {
+    element.textContent = text;
+    return;
+  }
+  element.textContent = '';
+  var parts = text.match(/.*? {2,}|.+$/g);
+  parts.forEach(function (part, i) {
+    if (i === parts.length - 1) {
+      element.appendChild(document.createTextNode(part));
+      return;
+    }
+    var box = document.createElement('span');
+    box.style.display = 'inline-block';
+    box.style.width = widths[i] + 'px';
+    box.textContent = part;
+    element.appendChild(box);
+  });
+};
+
 // Has a screen reader speak a sentence through the live region, once: the
 // region is emptied soon after, and before a dialog opens, since a browser
 // tells of its text again when the page behind a dialog comes back.

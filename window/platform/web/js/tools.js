@@ -134,7 +134,8 @@ Quorvel.tools = {
       element.style.display = 'none';
   },
 
-  // entries: [words, key, tool, entries] each; one with entries of its own
+  // entries: [words, key, tool, entries, index, checked] each; one with
+  // entries of its own
   // opens them as a submenu, by click, Return or Right. Up and Down go
   // round, Return or a click chooses, Left and Escape close a submenu,
   // Escape and Tab the menu; focus then goes back.
@@ -175,7 +176,9 @@ Quorvel.tools = {
         list.setAttribute('aria-label', name);
       entries.forEach(function (entry) {
         var item = document.createElement('button');
-        item.setAttribute('role', 'menuitem');
+        item.setAttribute('role', entry[5] ? 'menuitemradio' : 'menuitem');
+        if (entry[5])
+          item.setAttribute('aria-checked', 'true');
         item.tabIndex = -1;
         item.innerHTML = '<span></span><span class="q-key"></span>';
         item.firstChild.textContent = entry[0];
@@ -186,7 +189,7 @@ Quorvel.tools = {
           if (entry[3].length)
             return open(item, entry);
           close();
-          Module._quorvel_tool(entry[2]);
+          Module._quorvel_tool(entry[2], entry[4]);
         });
         list.appendChild(item);
       });
