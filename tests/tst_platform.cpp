@@ -39,6 +39,8 @@ private slots:
     void threeDecimals_data();
     void threeDecimals();
     void unreadableTextIsZero();
+    void utf8ReadsShortestFormsOnly_data();
+    void utf8ReadsShortestFormsOnly();
 
     void colourCodes();
     void systemColours();
@@ -248,6 +250,37 @@ void TestPlatform::unreadableTextIsZero() {
     QCOMPARE(TextToNumber(u"w(AA)", &ok), 0.0);
     QVERIFY(!ok);
     QCOMPARE(TextToNumber(u""), 0.0);
+}
+
+// Each malformed byte reads as U+FFFD, and a character only from its
+// shortest form: "C0 AF" and its longer kin are no "/", as a path or a
+// placeholder would read them.
+void TestPlatform::utf8ReadsShortestFormsOnly_data() {
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QString>("text");
+    const QString bad(QChar(0xFFFD));
+    QTest::newRow("ASCII") << QByteArray("p0 = 0.5") << "p0 = 0.5";
+    QTest::newRow("two bytes") << QByteArray("\xC3\xA9") << QString(QChar(0xE9));
+    QTest::newRow("three bytes") << QByteArray("\xE2\x80\x9C") << QString(QChar(0x201C));
+    QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x98\x80")
+                                << QString::fromUcs4(U"\U0001F600");
+    QTest::newRow("least of two") << QByteArray("\xC2\x80") << QString(QChar(0x80));
+    QTest::newRow("least of three") << QByteArray("\xE0\xA0\x80") << QString(QChar(0x800));
+    QTest::newRow("least of four")
+        << QByteArray("\xF0\x90\x80\x80") << QString::fromUcs4(U"\U00010000");
+    QTest::newRow("overlong / in two") << QByteArray("\xC0\xAF") << bad + bad;
+    QTest::newRow("overlong / in three") << QByteArray("\xE0\x80\xAF") << bad + bad + bad;
+    QTest::newRow("overlong / in four") << QByteArray("\xF0\x80\x80\xAF") << bad + bad + bad + bad;
+    QTest::newRow("overlong U+07FF") << QByteArray("\xE0\x9F\xBF") << bad + bad + bad;
+    QTest::newRow("a surrogate") << QByteArray("\xED\xA0\x80") << bad + bad + bad;
+    QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << bad + bad + bad + bad;
+    QTest::newRow("cut short") << QByteArray("a\xE2\x80") << "a" + bad + bad;
+}
+
+void TestPlatform::utf8ReadsShortestFormsOnly() {
+    QFETCH(QByteArray, utf8);
+    QFETCH(QString, text);
+    QCOMPARE(quorvel::platform::FromUtf8(std::string_view(utf8.constData(), utf8.size())), text);
 }
 
 void TestPlatform::colourCodes() {

@@ -23,7 +23,10 @@ Text FromUtf8(std::string_view utf8) {
             valid = (next >> 6) == 2;
             code = (code << 6) | (next & 0x3F);
         }
-        if (!valid || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        // The shortest form only: "C0 AF" is no "/", as a surrogate is no character.
+        constexpr char32_t Least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (!valid || code < Least[length] || code > 0x10FFFF ||
+            (code >= 0xD800 && code <= 0xDFFF)) {
             text += u'\uFFFD';
             ++i;
             continue;
