@@ -6,7 +6,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages needed to build and run; extra ones come as arguments.
 quorvel_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libpulse-dev
-    zlib1g-dev fonts-liberation)
+    zlib1g-dev fonts-liberation python3 qt6-translations-l10n)
 
 missing_packages() {
     local wanted=("$@") missing=()
@@ -19,7 +19,7 @@ missing_packages() {
 
 # The Windows build needs only the cross compiler, not Qt.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64 binutils-mingw-w64-x86-64
-    libz-mingw-w64-dev)
+    libz-mingw-w64-dev python3)
 # Running its tests needs Wine and an X server for the windows.
 wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth)
 

@@ -141,8 +141,11 @@ def main():
     page = page.replace("/* @QUORVEL_FONTS@ */", "\n".join(rules))
     page = page.replace("/* @QUORVEL_TOOLS@ */", open(tools, encoding="utf-8").read())
     sans = TTFont(FONTS + FACES[0][2])
-    page = page.replace("<!-- @QUORVEL_WINDOW@ -->",
-                        pinned_runs(sans, open(window, encoding="utf-8").read()))
+    window_html = open(window, encoding="utf-8").read()
+    # The tab's title is the window's, as the window was built.
+    page = page.replace("<!-- @QUORVEL_TITLE@ -->",
+                        re.search(r'<h1 class="q-hidden">(.*?)</h1>', window_html).group(1))
+    page = page.replace("<!-- @QUORVEL_WINDOW@ -->", pinned_runs(sans, window_html))
     page = page.replace("<!-- @QUORVEL_PINS@ -->", pin_table(sans, texts))
     open(output, "w", encoding="utf-8").write(page)
 

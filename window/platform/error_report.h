@@ -14,7 +14,7 @@ namespace quorvel::platform {
 class ActionStopped : public std::runtime_error {
 public:
     explicit ActionStopped(Text message)
-        : std::runtime_error("action stopped"), message_(std::move(message)) {}
+        : std::runtime_error("ActionStopped"), message_(std::move(message)) {}
     const Text &message() const noexcept { return message_; }
 
 private:

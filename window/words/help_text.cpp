@@ -42,7 +42,8 @@ Text HelpText(words::Language language, platform::ToolKeys keys) {
                                {"actual_size", zoomKey(Tool::ActualSize)}}),
         say(Phrase::HelpLinks,
             {{"copy_link", key(Tool::CopyLink)}, {"run", run}, {"wmean", wmean}}),
-        say(Phrase::HelpLanguages, {{"tag", language.tag()}}),
+        say(Phrase::HelpLanguages,
+            {{"menu_entry", say(Phrase::MenuLanguage)}, {"tag", language.tag()}}),
         say(Phrase::HelpVersion, {{"version", platform::FromUtf8(QUORVEL_VERSION)}}),
     };
     Text help;

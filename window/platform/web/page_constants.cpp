@@ -55,11 +55,11 @@ std::string PageConstants() {
     for (const auto &entry : DomKeys)
         js += "'" + std::string(entry.name) + "': " + std::to_string(static_cast<int>(entry.key)) +
               ", ";
-    js += "},\n  key: {Other: " + std::to_string(static_cast<int>(Key::Other)) +
-          ", Letter: " + std::to_string(static_cast<int>(Key::Letter)) +
-          ", Digit: " + std::to_string(static_cast<int>(Key::Digit)) +
-          ", Plus: " + std::to_string(static_cast<int>(Key::Plus)) +
-          ", Minus: " + std::to_string(static_cast<int>(Key::Minus)) + "},\n" +
+    js += "},\n  key: {other: " + std::to_string(static_cast<int>(Key::Other)) +
+          ", letter: " + std::to_string(static_cast<int>(Key::Letter)) +
+          ", digit: " + std::to_string(static_cast<int>(Key::Digit)) +
+          ", add: " + std::to_string(static_cast<int>(Key::Plus)) +
+          ", subtract: " + std::to_string(static_cast<int>(Key::Minus)) + "},\n" +
           "  flags: {control: " + std::to_string(dom::ControlHeld) +
           ", shift: " + std::to_string(dom::ShiftHeld) + ", alt: " + std::to_string(dom::AltHeld) +
           ", meta: " + std::to_string(dom::MetaHeld) + "},\n" +

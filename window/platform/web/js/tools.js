@@ -9,18 +9,18 @@ Quorvel.tools = {
     var k = QuorvelConstants.key, code = event.code || '';
     var key = QuorvelConstants.keys[event.key], character = 0;
     if (/^Key[A-Z]$/.test(code)) {
-      key = k.Letter;
+      key = k.letter;
       character = code.charCodeAt(3);
     } else if (/^(Digit|Numpad)[0-9]$/.test(code)) {
-      key = k.Digit;
+      key = k.digit;
       character = code.charCodeAt(code.length - 1);
     } else if (code === 'NumpadAdd' || code === 'NumpadSubtract') {
-      key = code === 'NumpadAdd' ? k.Plus : k.Minus;
+      key = code === 'NumpadAdd' ? k.add : k.subtract;
     }
     var f = QuorvelConstants.flags;
     var flags = (event.ctrlKey ? f.control : 0) | (event.shiftKey ? f.shift : 0) |
                 (event.altKey ? f.alt : 0) | (event.metaKey ? f.meta : 0);
-    return [key === undefined ? k.Other : key, character, flags];
+    return [key === undefined ? k.other : key, character, flags];
   },
 
   start: function () {

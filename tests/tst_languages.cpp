@@ -1,0 +1,348 @@
+// The Linux window in every language: every caption fits its control in the
+// real fonts; a language chosen in the menu changes everything shown at once
+// and keeps the drawing and the region's numbers; the suite's
+// pseudo-language leaves no word behind; the system's languages choose one.
+#include "accessibility.h"
+#include "helpers.h"
+#include "languages.h"
+#include "words/catalogue.h"
+#include "words/help_text.h"
+
+#include <QAccessible>
+#include <QFontMetricsF>
+#include <QMenu>
+#include <QTimer>
+
+using quorvel::platform::Text;
+using quorvel::platform::qt::Native;
+using quorvel::words::Language;
+using testing::Click;
+using testing::SetBars;
+using testing::WindowUnderTest;
+
+Q_DECLARE_METATYPE(Language)
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCaptionFits_data();
+    void everyCaptionFits();
+    void menuChangesEverythingShown();
+    void pseudoLanguageLeavesNoWordBehind();
+    void systemsLanguagesChooseOne_data();
+    void systemsLanguagesChooseOne();
+    void windowStartsInTheSystemsLanguage();
+};
+
+namespace {
+
+Language Pseudo() {
+    return *quorvel::words::LanguageOf(u"en-XA");
+}
+
+QString Tag(Language language) {
+    return QString::fromStdU16String(language.tag());
+}
+
+// The text a control shows, and where it shows it: a label's text from its
+// top left, a button's and a box's inside them.
+struct Shown {
+    QWidget *control;
+    QString name, text;
+    QRectF inked; // where its text lies
+    QRectF room;  // where it may lie
+};
+
+std::vector<Shown> Captions(QWidget &form) {
+    std::vector<Shown> shown;
+    for (QWidget *child : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName().isEmpty() || child->isHidden())
+            continue;
+        const QString name =
+            child->objectName() + (child->property("index").isValid()
+                                       ? QString("(%1)").arg(child->property("index").toInt())
+                                       : QString());
+        QString text;
+        QRectF room = child->geometry();
+        if (auto *label = qobject_cast<QLabel *>(child)) {
+            text = label->text();
+        } else if (auto *button = qobject_cast<QPushButton *>(child)) {
+            text = button->text();
+            room.adjust(2, 0, -2, 0); // inside its border and bevel
+        } else if (auto *box = qobject_cast<QLineEdit *>(child)) {
+            text = box->text();
+            room.adjust(4, 0, -4, 0); // inside its frame and margin
+        }
+        const QFontMetricsF metrics(child->font());
+        const double advance = metrics.horizontalAdvance(text);
+        QRectF inked(child->x(), child->y(), advance, metrics.height());
+        if (!qobject_cast<QLabel *>(child))
+            inked.moveCenter(QPointF(room.center().x(), inked.center().y()));
+        shown.push_back({child, name, text, inked, room});
+    }
+    return shown;
+}
+
+// Every caption inside its room, and no label's text over another control or
+// past the window's edge. Where `clipped` is allowed (the pseudo-language,
+// longer than any room), a label may be cut off at its room or under the
+// control that lies over it, but never covers another label.
+QStringList Faults(QWidget &form, bool clipped) {
+    QStringList faults;
+    const std::vector<Shown> shown = Captions(form);
+    for (const Shown &one : shown) {
+        const bool label = qobject_cast<QLabel *>(one.control) != nullptr;
+        const QRectF text = clipped && label ? one.inked.intersected(one.room) : one.inked;
+        if (one.text.isEmpty())
+            continue;
+        if (!label && !clipped &&
+            (text.left() < one.room.left() || text.right() > one.room.right()))
+            faults << QString("%1 \"%2\" overflows").arg(one.name, one.text);
+        if (!label)
+            continue;
+        if (!clipped && text.width() > one.room.width() + 0.5)
+            faults << QString("%1 \"%2\" is cut off").arg(one.name, one.text);
+        if (text.right() > form.width())
+            faults << QString("%1 \"%2\" runs off the window").arg(one.name, one.text);
+        for (const Shown &other : shown) {
+            if (other.control == one.control)
+                continue;
+            const QRectF taken = qobject_cast<QLabel *>(other.control)
+                                     ? (clipped ? other.inked.intersected(other.room) : other.inked)
+                                     : QRectF(other.control->geometry());
+            // Cut off, a label may lie under a control, which covers it, but
+            // never over another label.
+            const bool covers =
+                qobject_cast<QLabel *>(other.control) ? !other.text.isEmpty() : !clipped;
+            if (covers && text.intersects(taken))
+                faults << QString("%1 \"%2\" runs into %3").arg(one.name, one.text, other.name);
+        }
+    }
+    return faults;
+}
+
+// The window in a language, chosen by the user.
+void Choose(WindowUnderTest &t, Language language) {
+    t.window.Menu_Click(quorvel::platform::Tool::Language, static_cast<int>(language.index()));
+}
+
+} // namespace
+
+void TestLanguages::everyCaptionFits_data() {
+    QTest::addColumn<Language>("language");
+    for (const Language language : Language::All())
+        if (language != Pseudo())
+            QTest::newRow(qPrintable(Tag(language))) << language;
+}
+
+void TestLanguages::everyCaptionFits() {
+    QFETCH(Language, language);
+    WindowUnderTest t;
+    Choose(t, language);
+    const QStringList faults = Faults(t.widget(), false);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+}
+
+// German words, the region's numbers (en-US here) and the same drawing; a
+// note being read is read again in German, and Qt's own dialogs speak it.
+void TestLanguages::menuChangesEverythingShown() {
+    WindowUnderTest t;
+    SetBars(t.window, 80, 100, 60, -1);
+    Click(t.window.RUN);
+    const QImage drawing = Native(t.window.surface)->image();
+    t.window.Menu_Click(quorvel::platform::Tool::ReadValues);
+
+    // Through the menu the window shows, as a user chooses.
+    QTimer::singleShot(0, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions())
+            if (action->text() == "Language" && action->menu())
+                for (QAction *language : action->menu()->actions())
+                    if (language->text().startsWith("Deutsch"))
+                        language->trigger();
+        menu->close();
+    });
+    t.window.Form_ContextMenu(quorvel::platform::Point{300, 200});
+
+    QWidget &form = t.widget();
+    QCOMPARE(form.windowTitle(), QString("Quorvel, deterministisch"));
+    QCOMPARE(Native(t.window.RUN)->text(), QString("Start"));
+    QCOMPARE(Native(t.window.Label4)->text(), QString("Frequenz A"));
+    QCOMPARE(t.window.TextInitp->text(), QString("Start-p")); // still before its bar moved
+    QCOMPARE(t.window.Textw1->text(), QString("0.8"));        // the region's number
+    QCOMPARE(t.window.Textp100->text(), QString("0.000"));
+    const auto said = [](QObject *object, QAccessible::Text kind) {
+        return QAccessible::queryAccessibleInterface(object)->text(kind);
+    };
+    QCOMPARE(said(Native(t.window.RUN), QAccessible::Description),
+             QString("Verfolgt die Frequenz von A über 100 Generationen und zeichnet sie"));
+    QCOMPARE(said(Native(t.window.surface), QAccessible::Name), QString("Zeichnung"));
+    QCOMPARE(said(Native(t.window.surface), QAccessible::Description),
+             QString("Verlauf: w(AA) 0.8; w(Aa) 1; w(aa) 0.6; von p0 0 bis p100 0.000."));
+    // A new language says nothing of its own: the focus says the rest.
+    const auto *announcer = form.findChild<quorvel::platform::qt::Announcer *>();
+    QCOMPARE(announcer->sentence(), QString("generation 0: p = 0.000; w = 0.8, 1, 0.6; p0 = 0"));
+    QVERIFY(Native(t.window.surface)->image() == drawing);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Close"), QString("Schließen"));
+
+    // Reading goes on where it was, in German.
+    t.window.Form_KeyDown({quorvel::platform::Key::Right});
+    QCOMPARE(announcer->sentence(), QString("Generation 1: p = 0.000; w = 0.8; 1; 0.6; p0 = 0"));
+
+    Choose(t, Language::English());
+    QCOMPARE(form.windowTitle(), QString("Quorvel, deterministic"));
+    QCOMPARE(t.window.TextInitp->text(), QString("start p"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Close"), QString("Close"));
+}
+
+// Every text the window shows or says comes from the catalogue: in the
+// pseudo-language, each is in brackets. The captions longer than their
+// rooms are cut off, but cover nothing.
+void TestLanguages::pseudoLanguageLeavesNoWordBehind() {
+    WindowUnderTest t;
+    Choose(t, Pseudo());
+    SetBars(t.window, 80, 100, 60, 500);
+    Click(t.window.RUN);
+    Click(t.window.Wmean);
+    QStringList texts{t.widget().windowTitle()};
+    for (const Shown &shown : Captions(t.widget())) {
+        if (!qobject_cast<QLineEdit *>(shown.control)) // a box shows a number
+            texts << shown.text;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(shown.control);
+        texts << accessible->text(QAccessible::Name) << accessible->text(QAccessible::Description);
+    }
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(Native(t.window.surface));
+    texts << drawing->text(QAccessible::Name) << drawing->text(QAccessible::Description);
+    QTimer::singleShot(0, [&texts] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (QAction *action : menu->actions()) {
+            texts << action->text().section('\t', 0, 0) << action->text().section('\t', 1);
+            // Each language is listed in its own words.
+            const bool languages = action->text().startsWith(QStringLiteral("[Ł"));
+            if (action->menu() && !languages)
+                for (QAction *inner : action->menu()->actions())
+                    texts << inner->text();
+        }
+        menu->close();
+    });
+    t.window.Form_ContextMenu(quorvel::platform::Point{300, 200});
+    t.window.Menu_Click(quorvel::platform::Tool::ReadValues);
+    texts << t.widget().findChild<quorvel::platform::qt::Announcer *>()->sentence();
+    texts << QString::fromStdU16String(
+        quorvel::HelpText(Pseudo(), quorvel::platform::ToolKeys::Desktop));
+
+    QStringList plain;
+    const QRegularExpression functionKey("^(F[0-9]+)?$");
+    for (const QString &text : texts)
+        for (const QString &part : text.split('\t'))
+            if (part.contains(QRegularExpression("[A-Za-z]")) && !part.contains('[') &&
+                !functionKey.match(part).hasMatch())
+                plain << part;
+    QVERIFY2(plain.isEmpty(), qPrintable(plain.join("\n")));
+    const QStringList faults = Faults(t.widget(), true);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+}
+
+// As gettext programs choose: LANGUAGE's list where the locale for messages
+// is not C, then that locale (LC_ALL, else LC_MESSAGES, else LANG); a tag
+// whole first, then its language alone; English where none is spoken.
+void TestLanguages::systemsLanguagesChooseOne_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("all");
+    QTest::addColumn<QString>("messages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("LANG") << ""
+                          << ""
+                          << ""
+                          << "de_DE.UTF-8"
+                          << "de";
+    QTest::newRow("a region without its own") << ""
+                                              << ""
+                                              << ""
+                                              << "pt_PT.UTF-8"
+                                              << "pt-BR";
+    QTest::newRow("the whole tag") << ""
+                                   << ""
+                                   << ""
+                                   << "pt_BR.UTF-8"
+                                   << "pt-BR";
+    QTest::newRow("encoding and modifier") << ""
+                                           << ""
+                                           << ""
+                                           << "es_MX.ISO-8859-1@euro"
+                                           << "es";
+    QTest::newRow("LANGUAGE first") << "fr:de"
+                                    << ""
+                                    << ""
+                                    << "de_DE.UTF-8"
+                                    << "fr";
+    QTest::newRow("LANGUAGE's first spoken") << "it:es_AR"
+                                             << ""
+                                             << ""
+                                             << "de_DE.UTF-8"
+                                             << "es";
+    QTest::newRow("LANGUAGE unspoken") << "it"
+                                       << ""
+                                       << ""
+                                       << "de_DE.UTF-8"
+                                       << "de";
+    QTest::newRow("C ignores LANGUAGE") << "de"
+                                        << "C.UTF-8"
+                                        << ""
+                                        << "fr_FR.UTF-8"
+                                        << "en";
+    QTest::newRow("no locale at all") << "de"
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << "en";
+    QTest::newRow("LC_ALL over the rest") << ""
+                                          << "fr_FR.UTF-8"
+                                          << "de_DE.UTF-8"
+                                          << "es_ES"
+                                          << "fr";
+    QTest::newRow("LC_MESSAGES over LANG") << ""
+                                           << ""
+                                           << "de_DE.UTF-8"
+                                           << "es_ES"
+                                           << "de";
+    QTest::newRow("none spoken") << ""
+                                 << ""
+                                 << ""
+                                 << "sv_SE.UTF-8"
+                                 << "en";
+}
+
+void TestLanguages::systemsLanguagesChooseOne() {
+    QFETCH(QString, language);
+    QFETCH(QString, all);
+    QFETCH(QString, messages);
+    QFETCH(QString, lang);
+    QFETCH(QString, chosen);
+    const auto tags = quorvel::platform::GettextLanguages(
+        language.toStdString(), all.toStdString(), messages.toStdString(), lang.toStdString());
+    QCOMPARE(Tag(quorvel::words::ChooseLanguage(tags)), chosen);
+}
+
+// The Qt window asks the environment, and a browser's or Windows' lists of
+// tags choose the same way: the first spoken, by its language alone too.
+void TestLanguages::windowStartsInTheSystemsLanguage() {
+    const QByteArray all = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    qputenv("LANGUAGE", "");
+    WindowUnderTest french;
+    qputenv("LANGUAGE", "en");
+    qputenv("LC_ALL", all);
+    QCOMPARE(french.widget().windowTitle(), QString("Quorvel, déterministe"));
+    QCOMPARE(Native(french.window.Wmean)->text(), QString("W moyen"));
+    const std::vector<Text> browser{u"sv-SE", u"PT-pt", u"en-US"};
+    QCOMPARE(Tag(quorvel::words::ChooseLanguage(browser)), QString("pt-BR"));
+    const std::vector<Text> windows{u"en-GB", u"de-DE"};
+    QCOMPARE(Tag(quorvel::words::ChooseLanguage(windows)), QString("en"));
+}
+
+QUORVEL_TEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
