@@ -32,6 +32,7 @@ private slots:
     void linkStopsAtItsFirstStoppedStep();
     void argumentOpensALink();
     void changedLinkReplacesTheDrawing();
+    void linkCarriesItsLanguage();
     void menuListsTheExamplesAndCopyLink();
 };
 
@@ -160,6 +161,9 @@ void TestLesson::badLinksChangeNothing_data() {
                     "frequency. p0 is 0 to 1 in steps of 0.001, written with a point, such as "
                     "0.125.";
     QTest::newRow("too many steps") << many << unused + "it has more than 1,000 steps.";
+    QTest::newRow("a language twice")
+        << "#lang=de;run=1,1,1,0.5;lang=fr"
+        << unused + "it names a language twice, in \u201clang=de\u201d and \u201clang=fr\u201d.";
     QTest::newRow("signs and exponents")
         << "#run=+1,1,1,5e-1"
         << unused + "in \u201crun=+1,1,1,5e-1\u201d, \u201c+1\u201d "
@@ -304,6 +308,36 @@ void TestLesson::menuListsTheExamplesAndCopyLink() {
     QCOMPARE(QString::fromStdU16String(quorvel::KeyLabel(English, quorvel::platform::Tool::CopyLink,
                                                          quorvel::platform::ToolKeys::Browser)),
              QStringLiteral("Alt+Shift+L"));
+}
+
+// A language chosen is carried by a copied link, which opens in it; a link
+// without one leaves the window's; one Quorvel does not speak changes nothing.
+void TestLesson::linkCarriesItsLanguage() {
+    WindowUnderTest t;
+    t.window.OpenLink(u"#run=0.8,1,0.6,0.1");
+    QCOMPARE(Link(t.window), QString("#run=0.8,1,0.6,0.1")); // the system's, not chosen
+    t.window.Menu_Click(quorvel::platform::Tool::Language,
+                        static_cast<int>(quorvel::words::LanguageOf(u"de")->index()));
+    QCOMPARE(Link(t.window), QString("#lang=de;run=0.8,1,0.6,0.1"));
+
+    WindowUnderTest opened;
+    opened.window.OpenLink(u"#run=1,1,0.5,0.5;lang=PT_br");
+    QCOMPARE(opened.widget().windowTitle(), QString("Quorvel, determinístico"));
+    QCOMPARE(Link(opened.window), QString("#lang=pt-BR;run=1,1,0.5,0.5"));
+    opened.window.OpenLink(u"#run=1,1,0.5,0.5");
+    QCOMPARE(opened.widget().windowTitle(), QString("Quorvel, determinístico"));
+
+    for (const char16_t *unspoken : {u"#lang=it;run=1,1,0.5,0.5", u"#run=1,1,0.5,0.5;lang=d3"}) {
+        WindowUnderTest refused;
+        refused.window.OpenLink(unspoken);
+        QCOMPARE(refused.reports.size(), 1);
+        QVERIFY2(refused.reports.front().contains(QRegularExpression(
+                     "^The link was not used: \u201clang=(it|d3)\u201d names no language "
+                     "Quorvel speaks\\. It speaks de, en, .*fr,? and pt-BR\\.$")),
+                 qPrintable(refused.reports.front()));
+        QCOMPARE(refused.widget().windowTitle(), QString("Quorvel, deterministic"));
+        QVERIFY(refused.window.drawn.empty());
+    }
 }
 
 QUORVEL_TEST_MAIN(TestLesson)

@@ -6,9 +6,13 @@ and the decimal comma under a German language list. Expected values come
 from the cases the desktop suites use.
 An accessibility audit by axe-core runs on the page after RUN and W Mean
 and with the message box open, and any violation fails.
+Every language the page speaks fits, with its lang, and the suite's
+pseudo-language leaves no word of the page's outside the catalogue.
 Usage: core_page.py ENGINE PAGE CASES_JS AXE_JS"""
 import functools
 import json
+import os
+import re
 import subprocess
 import sys
 import time
@@ -156,6 +160,124 @@ def axis_captions_stay_apart(browser):
     assert first[1] <= second[0] - 1, (first, second)
 
 
+# Where each caption of the window stands and what it shows, and what is wrong
+# with that: a button's or a box's text wider than it, a label's text cut
+# off, over another control or off the window. clipped: the texts are longer
+# than any room (the pseudo-language), so a label may be cut off at its room
+# or under a control, but never covers another label.
+CAPTION_FAULTS = """
+var root = Quorvel.root, at = root.getBoundingClientRect(), scale = Quorvel.fit.scale;
+var clipped = arguments[0], faults = [], shown = [];
+var place = function (r) {
+  return [(r.left - at.left) / scale, (r.top - at.top) / scale,
+          (r.right - at.left) / scale, (r.bottom - at.top) / scale];
+};
+var over = function (a, b) {
+  return Math.min(a[2], b[2]) - Math.max(a[0], b[0]) > 0.5 &&
+         Math.min(a[3], b[3]) - Math.max(a[1], b[1]) > 0.5;
+};
+root.querySelectorAll('[data-id]').forEach(function (e) {
+  if (e.tagName === 'CANVAS')
+    return;
+  var text = e.tagName === 'INPUT' ? e.value : e.textContent, own = place(e.getBoundingClientRect());
+  var inked = own, label = e.classList.contains('q-label');
+  if (text && e.tagName !== 'INPUT') {
+    var range = document.createRange();
+    range.selectNodeContents(e);
+    inked = place(range.getBoundingClientRect());
+  }
+  if (clipped && label)
+    inked = [inked[0], inked[1], Math.min(inked[2], own[2]), inked[3]];
+  shown.push({name: e.dataset.name + '(' + e.dataset.id + ')', text: text, e: e, own: own,
+              inked: inked, label: label});
+});
+shown.forEach(function (s) {
+  if (!s.text)
+    return;
+  var says = s.name + ' "' + s.text + '" ';
+  if (!clipped && s.e.scrollWidth > s.e.clientWidth)
+    faults.push(says + 'is cut off: ' + s.e.scrollWidth + ' > ' + s.e.clientWidth);
+  if (!clipped && s.e.tagName === 'BUTTON' && s.inked[2] - s.inked[0] > s.e.clientWidth - 2)
+    faults.push(says + 'overflows its button');
+  if (!s.label)
+    return;
+  if (s.inked[2] > root.clientWidth + 0.5)
+    faults.push(says + 'runs off the window');
+  shown.forEach(function (o) {
+    var taken = o.label ? (o.text ? o.inked : null) : (clipped ? null : o.own);
+    if (o !== s && taken && over(s.inked, taken))
+      faults.push(says + 'runs into ' + o.name);
+  });
+});
+return faults;
+"""
+
+
+def languages():
+    """Every language the page speaks, as a link names it: English and those
+    po/LINGUAS lists."""
+    linguas = os.path.join(os.path.dirname(__file__), "..", "..", "po", "LINGUAS")
+    listed = re.sub(r"#.*", "", open(linguas, encoding="utf-8").read()).split()
+    return ["en"] + [tag.replace("_", "-") for tag in listed]
+
+
+def speak(browser, tag):
+    """The page's language from now on, as a changed link asks for it."""
+    browser.evaluate("location.hash = '#lang=' + arguments[0];", tag)
+    deadline = time.time() + 5
+    while browser.evaluate("return document.documentElement.lang") != tag:
+        assert time.time() < deadline, "the page never spoke " + tag
+        time.sleep(0.02)
+
+
+def every_language_fits(browser):
+    page = Page(browser)
+    page.set_bars([80, 100, 60, -1])  # one box still showing what it holds before
+    for tag in languages():
+        speak(browser, tag)
+        faults = browser.evaluate(CAPTION_FAULTS, False)
+        assert not faults, (tag, faults)
+
+
+def pseudo_language_leaves_no_word_behind(browser):
+    """Every text the page shows or says, in brackets: the captions, the
+    names for screen readers, the title, the menu, a message, the help, the
+    note and the sentences."""
+    page = Page(browser)
+    speak(browser, "en-XA")
+    texts = browser.evaluate(
+        "var texts = [document.title, document.querySelector('h1').textContent,"
+        "             document.getElementById('q-turn').textContent];"
+        "Quorvel.root.querySelectorAll('[data-id]').forEach(function (e) {"
+        "  texts.push(e.tagName === 'INPUT' ? e.value : e.textContent,"
+        "             e.getAttribute('aria-label'), e.getAttribute('aria-description')); });"
+        "return texts;")
+    page.click("RUN")  # every fitness 0: a message
+    texts += browser.evaluate("return Array.from(document.querySelectorAll('dialog[open] *'))"
+                              ".map(function (e) { return e.textContent; });")
+    browser.keys("Enter")
+    page.set_bars([80, 100, 60, 500])
+    page.click("RUN")
+    texts.append(browser.evaluate("return document.getElementById('q-announce').textContent"))
+    texts.append(browser.evaluate(
+        "Module._quorvel_pointer(150, 200, 0); return document.getElementById('q-note').textContent"))
+    texts += browser.evaluate(
+        "Module._quorvel_menu(300, 200, 1);"
+        "var items = Array.from(document.querySelectorAll('#q-menu [role=menuitem]'));"
+        "items[7].click();"  # the examples, whose names are words too
+        "var texts = Array.from(document.querySelectorAll('#q-menu [role=menuitem]'))"
+        "  .map(function (e) { return e.textContent; });"
+        "items[items.length - 1].click();"  # the help
+        "return texts.concat(Array.from(document.querySelectorAll('dialog[open] *'))"
+        "  .map(function (e) { return e.textContent; }));")
+    assert len(texts) > 100 and max(map(len, filter(None, texts))) > 2000  # the help too
+    plain = [text for text in texts if text and re.search("[A-Za-z]", text) and "[" not in text
+             and not re.fullmatch(r"(F[0-9]+)+", text.replace("\u25b8", ""))]
+    assert not plain, plain
+    faults = browser.evaluate(CAPTION_FAULTS, True)
+    assert not faults, faults
+
+
 def audit(browser):
     """axe-core's violations on the page as it is now: rule, impact, elements."""
     browser.script(open(AXE, encoding="utf-8").read() + "; window.audited = null;"
@@ -194,7 +316,8 @@ def german_writes_a_decimal_comma(browser):
 def main():
     suites = [("en-US", [runs_and_bars_show_the_shared_cases, keyboard_works_everything,
                          message_box_takes_and_gives_back_focus, each_box_copies_its_own_text,
-                         axis_captions_stay_apart, passes_an_accessibility_audit]),
+                         axis_captions_stay_apart, passes_an_accessibility_audit,
+                         every_language_fits, pseudo_language_leaves_no_word_behind]),
               ("de-DE", [german_writes_a_decimal_comma])]
     if ENGINE == "webkit":
         # WebKitGTK takes its languages from the C library's locale, which a

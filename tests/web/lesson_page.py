@@ -72,6 +72,55 @@ def a_changed_link_redraws_the_page(driver):
     assert page.box("Textw1") == "0.8" and page.box("TextInitp") == "0.1"
 
 
+def the_menu_chooses_a_language(driver):
+    """The Language submenu lists each language in its own name, the one
+    shown checked; choosing one changes every word at once, the page's lang
+    and an open help too, keeps the drawing and the numbers, and a copied
+    link carries it. A language Quorvel does not speak changes nothing."""
+    page = Page(driver)
+    page.set_bars([80, 100, 60, 500])
+    page.element("RUN").click()
+    drawn = page.drawn(301, 190)
+    page.element("RUN").send_keys(Keys.SHIFT + Keys.F10)
+    keys = lambda *presses: ActionChains(driver).send_keys(*presses).perform()
+    keys(Keys.ARROW_UP, Keys.ARROW_UP, Keys.ARROW_RIGHT)
+    entries = driver.execute_script(
+        "return Array.from(document.activeElement.parentNode.children).map(function (e) {"
+        "  return [e.textContent, e.getAttribute('aria-checked')]; });")
+    assert ["Deutsch", None] in entries and ["English", "true"] in entries, entries
+    assert ["Fran\u00e7ais", None] in entries, entries
+    while not page.focused().startswith("Deutsch"):
+        keys(Keys.ARROW_DOWN)
+    keys(Keys.ENTER)
+    assert driver.execute_script("return document.documentElement.lang") == "de"
+    assert page.element("RUN").text == "Start" and driver.title == "Quorvel, deterministisch"
+    assert page.focused() == "RUN"
+    assert page.box("Textp100") == "0.667" and page.drawn(301, 190) == drawn
+    label = driver.find_element("css selector", "canvas").get_attribute("aria-label")
+    assert label.startswith("Zeichnung: Verlauf: w(AA) 0.8; w(Aa) 1;"), label
+    driver.execute_script("navigator.clipboard.writeText = function (text) {"
+                          "window.copied = text; return Promise.resolve(); }")
+    ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("l").key_up(
+        Keys.SHIFT).key_up(Keys.ALT).perform()
+    copied = driver.execute_script("return window.copied")
+    assert copied.endswith("#lang=de;run=0.8,1,0.6,0.5"), copied
+
+    ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("h").key_up(
+        Keys.SHIFT).key_up(Keys.ALT).perform()
+    driver.execute_script("location.hash = '#lang=fr'")
+    help_box = driver.find_element("css selector", "dialog[open]")
+    deadline = time.time() + 5
+    while "Les commandes" not in help_box.text:
+        assert time.time() < deadline, help_box.text[:200]
+        time.sleep(0.02)
+    assert help_box.find_element("css selector", "button").text == "Fermer"
+    ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+    driver.execute_script("location.hash = '#lang=it'")
+    message = driver.find_element("css selector", "dialog[open]").get_attribute("textContent")
+    assert "\u00ab\u00a0lang=it\u00a0\u00bb" in message, message  # in French, which stays
+    assert driver.execute_script("return document.documentElement.lang") == "fr"
+
+
 def downloaded(folder, ending, deadline=10):
     """The one finished file in folder whose name ends so."""
     end = time.time() + deadline
@@ -145,7 +194,7 @@ def saves_files_as_downloads(driver):
 def main():
     return run_suites([("en-US", open_browser,
                         [examples_open_from_their_submenu, a_changed_link_redraws_the_page,
-                         saves_files_as_downloads])])
+                         saves_files_as_downloads, the_menu_chooses_a_language])])
 
 
 if __name__ == "__main__":

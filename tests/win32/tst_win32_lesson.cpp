@@ -4,10 +4,8 @@
 // with a link (see CMakeLists.txt), quoted as a user quotes it.
 #include "check.h"
 #include "lesson/saved_files.h"
-#include "native.h"
 #include "number_text.h"
-#include "quorvelcode.h"
-#include "startup.h"
+#include "window_under_test.h"
 
 #include <commdlg.h>
 #include <dlgs.h>
@@ -20,32 +18,11 @@
 #include <string>
 
 using namespace quorvel;
-using platform::Text;
-using platform::win32::Native;
+using namespace testing;
 
 namespace {
 
 const platform::Application *application = nullptr;
-
-// A window whose error reports are collected instead of shown.
-struct Window {
-    Quorvelcode window;
-    std::vector<Text> reports;
-
-    Window() {
-        window.errors.setSink([this](const Text &message) { reports.push_back(message); });
-        form().show();
-        pump();
-    }
-    platform::win32::Form &form() { return *Native(window.form()); }
-    void pump() { platform::win32::ProcessMessages(form().hwnd()); }
-};
-
-Text TextOf(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return Text(text, text + std::wcslen(text));
-}
 
 // What the next save dialog showed, and the answer it gets: a path typed into
 // its name box and Save, or Cancel when the path is empty. The answer comes
@@ -55,27 +32,6 @@ struct DialogSeen {
     Text title, offeredName;
 } seen;
 std::wstring answer;
-
-// The shown top-level window of a system class: "#32770" a dialog, "#32768"
-// a menu.
-HWND Shown(const wchar_t *kind) {
-    struct Search {
-        const wchar_t *kind;
-        HWND found = nullptr;
-    } search{kind};
-    EnumWindows(
-        [](HWND window, LPARAM into) -> BOOL {
-            auto &search = *reinterpret_cast<Search *>(into);
-            wchar_t kind[16] = {};
-            GetClassNameW(window, kind, 16);
-            if (std::wcscmp(kind, search.kind) != 0 || !IsWindowVisible(window))
-                return TRUE;
-            search.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND dialog = Shown(L"#32770");

@@ -1,5 +1,7 @@
 #include "words/link_messages.h"
 
+#include <algorithm>
+
 namespace quorvel::links {
 
 namespace {
@@ -68,6 +70,7 @@ Text UnknownLanguage(words::Language language, std::u16string_view step) {
     std::vector<Text> tags;
     for (const words::Language spoken : words::Language::All())
         tags.push_back(spoken.tag());
+    std::sort(tags.begin(), tags.end());
     return words::Say(language, Phrase::LinkUnknownLanguage,
                       {{"step", Shortened(step)}, {"languages", words::ListOf(language, tags)}});
 }

@@ -11,15 +11,13 @@ namespace {
 // clang-format off
 EM_JS(void, JsStart, (), { Quorvel.start(); });
 
-// Each text its length after its pointer: the title, the language's tag, the
-// line for a phone, and the help's title and text.
-EM_JS(void, JsShowWords, (const char16_t *title, int titleLength, const char16_t *tag,
-                          int tagLength, const char16_t *hint, int hintLength,
-                          const char16_t *helpTitle, int helpTitleLength, const char16_t *help,
-                          int helpLength), {
-    Quorvel.showWords(Quorvel.text(title, titleLength), Quorvel.text(tag, tagLength),
-                      Quorvel.text(hint, hintLength), Quorvel.text(helpTitle, helpTitleLength),
-                      Quorvel.text(help, helpLength));
+// The texts a line each: the title, the language's tag, the line for a
+// phone, the buttons of a message and of the help, the help's title and its
+// text (which alone may hold lines of its own, and comes last).
+EM_JS(void, JsShowWords, (const char16_t *lines, int length), {
+    var part = Quorvel.text(lines, length).split('\n');
+    Quorvel.showWords(part[0], part[1], part[2], part[3], part[4], part[5],
+                      part.slice(6).join('\n'));
 });
 
 EM_JS(void, JsSetCaption, (int id, const char16_t *text, int length), {
@@ -118,10 +116,11 @@ void Start() {
 }
 
 void ShowWords(const FormWords &words) {
-    JsShowWords(words.title.c_str(), Length(words.title), words.language.c_str(),
-                Length(words.language), words.turnHint.c_str(), Length(words.turnHint),
-                words.helpTitle.c_str(), Length(words.helpTitle), words.help.c_str(),
-                Length(words.help));
+    Text lines;
+    for (const Text *text : {&words.title, &words.language, &words.turnHint, &words.ok,
+                             &words.close, &words.helpTitle, &words.help})
+        lines += (lines.empty() ? u"" : u"\n") + *text;
+    JsShowWords(lines.c_str(), Length(lines));
 }
 
 void SetCaption(int id, const Text &text) {

@@ -75,7 +75,7 @@ std::string Bar(const Row &row, const std::string &attributes, const std::string
 }
 
 std::string Element(const Row &row, std::size_t id, int layer, const Font &windowFont,
-                    const Text &caption) {
+                    const Text &caption, int room) {
     const Font *font = row.font.family ? &row.font : &windowFont;
     const std::string attributes =
         Format(" data-id=\"%zu\" data-name=\"%s\"", id, Escaped(FromUtf8(row.name)).c_str());
@@ -90,9 +90,10 @@ std::string Element(const Row &row, std::size_t id, int layer, const Font &windo
     case Kind::HorizontalBar:
     case Kind::VerticalBar:
         return Bar(row, attributes, style);
-    case Kind::Label:
-        return "<div class=\"q-label\"" + attributes + " style=\"" + style + "\">" + text +
-               "</div>";
+    case Kind::Label: // as wide as its text, into free room, and no further
+        return "<div class=\"q-label\"" + attributes + " style=\"" + style +
+               Format(";width:auto;min-width:%dpx;max-width:%dpx", row.width, row.width + room) +
+               "\">" + text + "</div>";
     case Kind::Line: // both end pixels included
         return "<div class=\"q-line\"" + attributes + " style=\"" +
                Style(row.left, row.top, row.width + 1, row.height + 1, layer, nullptr) +
@@ -148,8 +149,8 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows,
                                 stacking.begin());
     };
     for (std::size_t i : order)
-        html +=
-            Element(rows[i], i, layerOf(static_cast<int>(i)), design.font, words.captions.at(i));
+        html += Element(rows[i], i, layerOf(static_cast<int>(i)), design.font, words.captions.at(i),
+                        RoomToTheRight(rows, i, design.clientWidth));
     html += "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"" + Escaped(words.drawing) +
             Format("\" data-id=\"%d\" style=\"%s\"></canvas>", CanvasId(rows),
                    Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack),

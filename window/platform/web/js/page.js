@@ -52,15 +52,20 @@ var Quorvel = {
 
 // The words the page shows of its own, in the window's language: its title
 // (and its heading and the window's name, which are the same), its lang, the
-// line for a phone held upright, and the help where it is open.
-Quorvel.showWords = function (title, tag, hint, helpTitle, help) {
+// line for a phone held upright, and an open dialog's: a message's button,
+// the help's title, text and button.
+Quorvel.showWords = function (title, tag, hint, ok, close, helpTitle, help) {
   document.title = title;
   document.documentElement.lang = tag;
   document.querySelector('h1').textContent = title;
   Quorvel.root.setAttribute('aria-label', title);
   document.getElementById('q-turn').textContent = hint;
-  var open = document.querySelector('dialog.q-help[open]');
-  if (open && help) {
+  var open = document.querySelector('dialog[open]');
+  if (!open)
+    return;
+  var isHelp = open.classList.contains('q-help');
+  open.querySelector('.q-buttons button').textContent = isHelp ? close : ok;
+  if (isHelp && help) {
     open.querySelector('h2').textContent = helpTitle;
     open.querySelector('p').textContent = help;
   }

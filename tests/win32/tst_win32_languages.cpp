@@ -1,0 +1,313 @@
+// The Windows window in every language: every caption fits its control, as
+// GetTextExtentPoint32W measures it in the control's font; the axis
+// captions stay apart at every scale; a language chosen in the menu changes
+// every word at once and keeps the drawing and the numbers; the suite's
+// pseudo-language leaves no word behind; and Windows' own languages choose
+// the one the window starts in (QUORVEL_LANGUAGE, set by CMakeLists.txt).
+#include "check.h"
+#include "fonts.h"
+#include "layout/layout.h"
+#include "window_under_test.h"
+#include "words/help_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <regex>
+
+using namespace quorvel;
+using namespace testing;
+using words::Language;
+
+namespace {
+
+Language Pseudo() {
+    return *words::LanguageOf(u"en-XA");
+}
+
+void Choose(Window &t, Language language) {
+    t.window.Menu_Click(platform::Tool::Language, static_cast<int>(language.index()));
+    t.pump();
+}
+
+SIZE Extent(HFONT font, const Text &text) {
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    SIZE extent{};
+    const std::wstring wide(text.begin(), text.end());
+    GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return extent;
+}
+
+// Every caption inside its control, and no label's text over another
+// control or past the window's edge, at 96 DPI. clipped: the texts are
+// longer than any room (the pseudo-language); a label may then be cut off
+// where the window stops it, or lie under a control, but covers no other
+// label.
+std::vector<std::string> Faults(Window &t, bool clipped) {
+    const auto rows = layout::Controls();
+    const platform::FormWords &words = t.form().words();
+    const int clientWidth = layout::MainWindow().clientWidth;
+    std::vector<RECT> inked(rows.size());
+    std::vector<std::string> faults;
+    const auto name = [&](std::size_t i) {
+        return std::string(rows[i].name) +
+               (rows[i].index >= 0 ? "(" + std::to_string(rows[i].index) + ")" : "");
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const platform::Row &row = rows[i];
+        if (row.kind == platform::Kind::Label && !words.captions[i].empty()) {
+            const platform::win32::FontHandle font = platform::win32::CreateLayoutFont(
+                row.font.family ? row.font : layout::MainWindow().font, 96);
+            const SIZE extent = Extent(font.get(), words.captions[i]);
+            const int grown = std::min<int>(
+                extent.cx + 1, row.width + platform::RoomToTheRight(rows, i, clientWidth));
+            inked[i] = {row.left, row.top,
+                        row.left +
+                            static_cast<int>(clipped ? std::min<int>(extent.cx, grown) : extent.cx),
+                        row.top + extent.cy};
+        } else if (row.kind == platform::Kind::Button || row.kind == platform::Kind::TextBox) {
+            const HWND control = Native(&t.form().controlAt(i));
+            const Text text = TextOf(control);
+            const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+            RECT inside{};
+            GetClientRect(control, &inside);
+            int room = inside.right - 4; // inside a button's border and bevel
+            if (row.kind == platform::Kind::TextBox) {
+                const auto margins = SendMessageW(control, EM_GETMARGINS, 0, 0);
+                room = inside.right - LOWORD(margins) - HIWORD(margins);
+            }
+            if (!clipped && Extent(font, text).cx > room)
+                faults.push_back(name(i) + " overflows: " + Narrow(text));
+        }
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (inked[i].right == 0)
+            continue;
+        if (inked[i].right > clientWidth)
+            faults.push_back(name(i) + " runs off the window");
+        for (std::size_t j = 0; j < rows.size(); ++j) {
+            const bool label = rows[j].kind == platform::Kind::Label;
+            if (j == i || (label && inked[j].right == 0) || (!label && clipped))
+                continue;
+            const RECT other = label ? inked[j]
+                                     : RECT{rows[j].left, rows[j].top, rows[j].left + rows[j].width,
+                                            rows[j].top + rows[j].height};
+            RECT both{};
+            if (IntersectRect(&both, &inked[i], &other))
+                faults.push_back(name(i) + " runs into " + name(j));
+        }
+    }
+    return faults;
+}
+
+void EveryCaptionFits() {
+    for (const Language language : Language::All()) {
+        Window t;
+        Choose(t, language);
+        const bool pseudo = language == Pseudo();
+        for (const std::string &fault : Faults(t, pseudo))
+            check::Check(false, "every caption fits", __FILE__, __LINE__,
+                         Narrow(language.tag()) + ": " + fault);
+    }
+}
+
+// The last dark column of the caption under the mean-fitness frame and the
+// first of the one under the change frame, in device pixels.
+std::pair<int, int> AxisCaptionInk(Window &t, double ratio) {
+    const auto edge = [ratio](int i) { return static_cast<int>(std::ceil(i * ratio - 0.5)); };
+    int end = -1, start = -1;
+    for (int x = edge(96); x < edge(420); ++x)
+        for (int y = edge(424); y < edge(441); ++y)
+            if ((t.form().composedPixel(x, y) & 0xFF) < 0x60) {
+                if (x < edge(256))
+                    end = x;
+                else if (start < 0)
+                    start = x;
+            }
+    return {end, start};
+}
+
+// In every language, at every scale: the first caption's "1" ends under
+// its frame's right end (x = 246 at 96 DPI, give or take a space) and well
+// before the next "0".
+void AxisCaptionsStayApart() {
+    for (const Language language : Language::All()) {
+        if (language == Pseudo())
+            continue;
+        for (UINT dpi : {96u, 120u, 144u, 192u}) {
+            Window t(false);
+            Choose(t, language);
+            RECT frame{};
+            GetWindowRect(t.form().hwnd(), &frame);
+            SendMessageW(t.form().hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&frame));
+            t.form().render();
+            const double ratio = dpi / 96.0;
+            const auto [end, start] = AxisCaptionInk(t, ratio);
+            const std::string where = Narrow(language.tag()) + " at " + std::to_string(dpi) + ": " +
+                                      std::to_string(end) + ", " + std::to_string(start);
+            // Faces set a translation's spaces a little wider or narrower.
+            check::Check(std::abs(end / ratio - 246) <= 8, "the 1 under the frame's end", __FILE__,
+                         __LINE__, where);
+            check::Check(start - end >= 3 * ratio, "the captions apart", __FILE__, __LINE__, where);
+        }
+    }
+}
+
+// Chosen through the menu the window shows, with the keys a user presses:
+// up from its end to Language and into it, then, once it is open, down to
+// Deutsch.
+int germanAt = 0;
+
+void CALLBACK GoToGerman(HWND, UINT, UINT_PTR timer, DWORD) {
+    std::vector<HWND> menus;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM into) -> BOOL {
+            wchar_t kind[16] = {};
+            GetClassNameW(window, kind, 16);
+            if (std::wcscmp(kind, L"#32768") == 0 && IsWindowVisible(window))
+                reinterpret_cast<std::vector<HWND> *>(into)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&menus));
+    if (menus.size() < 2)
+        return; // the languages' submenu is not open yet
+    KillTimer(nullptr, timer);
+    for (int i = 0; i < germanAt; ++i)
+        PostMessageW(menus.front(), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menus.front(), WM_KEYDOWN, VK_RETURN, 0);
+}
+
+void CALLBACK OpenLanguages(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND window = Shown(L"#32768");
+    if (!window)
+        return;
+    KillTimer(nullptr, timer);
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+    int entry = GetMenuItemCount(menu), below = 0;
+    while (--entry >= 0 && !GetSubMenu(menu, entry)) // the last submenu: the languages
+        ++below;
+    const HMENU languages = GetSubMenu(menu, entry);
+    germanAt = 0;
+    for (wchar_t name[64] = {};
+         GetMenuStringW(languages, static_cast<UINT>(germanAt), name, 64, MF_BYPOSITION) > 0 &&
+         !(std::wcsncmp(name, L"Deutsch", 7) == 0 && (name[7] == 0 || name[7] == L'\t'));)
+        ++germanAt; // each entry its words, a tab and its key, which a language has none of
+    for (int i = 0; i <= below; ++i) // the first Up lights the last entry
+        PostMessageW(window, WM_KEYDOWN, VK_UP, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_RIGHT, 0); // which lights the submenu's first entry
+    SetTimer(nullptr, 0, 50, GoToGerman);
+}
+
+void MenuChangesEveryWordShown() {
+    Window t;
+    t.setBars(80, 100, 60, -1);
+    t.click(t.window.RUN);
+    t.form().render();
+    const std::uint32_t drawn = t.form().composedPixel(96, 287); // the first dot, at p = 0
+    SetTimer(nullptr, 0, 50, OpenLanguages);
+    t.window.Form_ContextMenu(platform::Point{300, 200});
+    t.pump();
+    CHECK_TEXT(TextOf(t.form().hwnd()), Text(u"Quorvel, deterministisch"));
+    CHECK_TEXT(TextOf(Native(t.window.RUN)), Text(u"Start"));
+    CHECK_TEXT(t.window.Label4->text(), Text(u"Frequenz A"));
+    CHECK_TEXT(TextOf(Native(t.window.TextInitp)), Text(u"Start-p"));
+    CHECK_TEXT(TextOf(Native(t.window.Textw1)), Expected("0.8"));
+    CHECK_TEXT(t.form().accessibleName(nullptr),
+               u"Verlauf: w(AA) " + Expected("0.8") + u"; w(Aa) 1; w(aa) " + Expected("0.6") +
+                   u"; von p0 0 bis p100 " + Expected("0.000") + u".");
+    t.form().render();
+    CHECK(t.form().composedPixel(96, 287) == drawn);
+}
+
+// Every text the window shows or says comes from the catalogue: in the
+// pseudo-language, each is in brackets.
+std::vector<Text> menuSeen;
+
+void AddItems(HMENU menu) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[256] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+        const Text entry(text, std::find(text, text + std::wcslen(text), L'\t'));
+        const auto all = Language::All();
+        // The other languages, each in its own words.
+        if (std::none_of(all.begin(), all.end(), [&](Language language) {
+                return language != Pseudo() && language.name() == entry;
+            }))
+            menuSeen.push_back(entry);
+        if (HMENU submenu = GetSubMenu(menu, i))
+            AddItems(submenu);
+    }
+}
+
+void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND window = Shown(L"#32768");
+    if (!window)
+        return;
+    KillTimer(nullptr, timer);
+    AddItems(reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)));
+    EndMenu();
+}
+
+void PseudoLanguageLeavesNoWordBehind() {
+    Window t;
+    Choose(t, Pseudo());
+    t.setBars(80, 100, 60, 500);
+    t.click(t.window.RUN);
+    t.click(t.window.Wmean);
+    t.window.Menu_Click(platform::Tool::ReadValues);
+    menuSeen.clear();
+    SetTimer(nullptr, 0, 50, ReadMenu);
+    t.window.Form_ContextMenu(platform::Point{300, 200});
+    std::vector<Text> texts = menuSeen;
+    texts.push_back(TextOf(t.form().hwnd()));
+    texts.push_back(t.form().accessibleName(nullptr));
+    texts.push_back(t.form().noteText());
+    texts.push_back(HelpText(Pseudo(), platform::ToolKeys::Desktop));
+    for (std::size_t i = 0; i < layout::Controls().size(); ++i) {
+        platform::Control &control = t.form().controlAt(i);
+        if (const HWND native = Native(&control)) {
+            texts.push_back(t.form().accessibleName(native));
+            if (layout::Controls()[i].kind == platform::Kind::Button)
+                texts.push_back(TextOf(native));
+        } else if (auto *label = dynamic_cast<platform::Label *>(&control)) {
+            texts.push_back(label->text());
+        }
+    }
+    const std::wregex plain(L".*[A-Za-z].*"), marked(L".*\\[.*|F[0-9]+");
+    for (const Text &text : texts)
+        for (std::size_t at = 0; at <= text.size();) {
+            const std::size_t end = std::min(text.find(u'\t', at), text.size());
+            const std::wstring part(text.begin() + static_cast<std::ptrdiff_t>(at),
+                                    text.begin() + static_cast<std::ptrdiff_t>(end));
+            check::Check(!std::regex_match(part, plain) || std::regex_match(part, marked),
+                         "a word from the catalogue", __FILE__, __LINE__,
+                         Narrow(Text(part.begin(), part.end())));
+            at = end + 1;
+        }
+    CHECK(texts.size() > 30 && menuSeen.size() > 10);
+}
+
+// The window starts in the language Windows lists first for its user
+// interface, where the program speaks it (Wine takes it from LANG).
+void StartsInWindowsLanguage() {
+    const char *expected = std::getenv("QUORVEL_LANGUAGE");
+    Quorvelcode window;
+    CHECK_TEXT(window.language().tag(), platform::FromUtf8(expected ? expected : "en"));
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    platform::Application application(argc, argv);
+    return check::Run({
+        {"every caption fits", EveryCaptionFits},
+        {"the axis captions stay apart", AxisCaptionsStayApart},
+        {"the menu changes every word shown", MenuChangesEveryWordShown},
+        {"the pseudo-language leaves no word behind", PseudoLanguageLeavesNoWordBehind},
+        {"the window starts in Windows' language", StartsInWindowsLanguage},
+    });
+}
