@@ -55,6 +55,18 @@ class Steps:
         time.sleep(pause)
         self.done.append((name, start, now()))
 
+    def until(self, name, key_name, words, most=10):
+        """Presses a key, a step at a time, until the last thing Orca said
+        was words."""
+        start = now()
+        for _ in range(most):
+            said = spoken()
+            if said and re.search(words, said[-1][1]):
+                break
+            key(key_name)
+            time.sleep(PAUSE / 2)
+        self.done.append((name, start, now()))
+
     def heard(self, name):
         """What Orca said during a step."""
         for step, start, end in self.done:
@@ -114,6 +126,14 @@ def program(path):
         step("next point", "Right")
         step("reading ends", "Escape")
         step("w(AA) box", "Tab")
+        # In German, from the menu: up from its end to Language, into it,
+        # down to Deutsch; then RUN again.
+        step("back to RUN again", "Tab", "Tab", "Tab", "Tab", "Tab")
+        step("languages", "shift+F10", "Up", "Up", "Up", "Up", "Up", "Right")
+        step.until("to German", "Down", r"^Deutsch")
+        step("in German", "Return")
+        step("RUN in German", "Tab", "shift+Tab")
+        step("run in German", "space")
     finally:
         window.terminate()
         window.wait(10)
@@ -133,6 +153,9 @@ def program(path):
         ("next point", [once("p = 0.001: mean fitness")], []),
         ("reading ends", [once("Reading values ended.")], []),
         ("w(AA) box", [r"Fitness w\(AA\) read only text", r"\| 1\b"], ["Trajectory", "Mean fitness"]),
+        ("RUN in German", [r"Start push button", r"Verfolgt die Frequenz von A"], []),
+        ("run in German", [once("Verlauf: w(AA) 1; w(Aa) 1; w(aa) 0.01; von p0 0.001 bis p100 "
+                                "0.990.")], ["Trajectory"]),
     ])
 
 
@@ -176,6 +199,13 @@ def page(path):
         step("menu in browse mode", "shift+F10")
         step("help from the menu", "Up", "Return")
         step("help from the menu closed", "Escape")
+        # In German, from the menu: up from its end to Language, into it,
+        # down to Deutsch; then RUN again.
+        step("languages", "shift+F10", "Up", "Up", "Right")
+        step.until("to German", "Down", r"^Deutsch")
+        step("in German", "Return")
+        step("RUN in German", "Tab", "shift+Tab")
+        step("run in German", "space")
     finally:
         browser.terminate()
         browser.wait(10)
@@ -199,6 +229,9 @@ def page(path):
         ("browse mode", [r"Browse mode"], []),
         ("menu in browse mode", [r"Help Alt\+Shift\+H"], []),
         ("help from the menu", [once("Quorvel, deterministic: help")], []),
+        ("RUN in German", [r"Start push button"], []),
+        ("run in German", [once("Verlauf: w(AA) 1; w(Aa) 1; w(aa) 0.01; von p0 0.001 bis p100 "
+                                "0.990.")], ["Trajectory"]),
     ])
 
 

@@ -23,6 +23,9 @@ sed -e "s/open(args.debug_file, 'w')/open(args.debug_file, 'w', buffering=1)/" \
     -e 's/^    if otherOrcas():/    if False:/' /usr/bin/orca >"$base/orca"
 chmod +x "$base/orca"
 export HOME=$base/home XDG_RUNTIME_DIR=$base/run XDG_CONFIG_HOME=$base/home/.config
+# Orca's own words (its roles, "read only") in English whatever the machine
+# speaks, and the program's too until the driver asks for another language.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
 number=213
 while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
     number=$((number + 1))

@@ -144,6 +144,10 @@ def webkit(language):
     def too_slow(*_):
         raise TimeoutError("WebKitWebDriver did not start MiniBrowser within 60 s")
 
+    # MiniBrowser speaks the C library's language: the one asked for, or
+    # English where that is English, whatever the machine speaks.
+    os.environ["LC_ALL"] = os.environ["LANG"] = (
+        "C.UTF-8" if language.startswith("en") else language.replace("-", "_") + ".UTF-8")
     options = Options()
     options.binary_location = WEBKIT
     options.add_argument("--automation")
