@@ -5,8 +5,8 @@
 #include "accessibility.h"
 #include "helpers.h"
 #include "languages.h"
+#include "reading/help_text.h"
 #include "words/catalogue.h"
-#include "words/help_text.h"
 
 #include <QAccessible>
 #include <QFontMetricsF>

@@ -4,10 +4,10 @@
 #include "fitness.h"
 #include "helpers.h"
 #include "reading/curve_sound.h"
+#include "reading/help_text.h"
 #include "reading/readout.h"
 #include "reading/tool_bindings.h"
 #include "reading/values_table.h"
-#include "words/help_text.h"
 
 #include <QClipboard>
 #include <QTest>

@@ -4,8 +4,8 @@
 #include "languages.h"
 #include "layout/layout.h"
 #include "layout/layout_words.h"
+#include "reading/help_text.h"
 #include "words/control_names.h"
-#include "words/help_text.h"
 #include "words/zero_mean_fitness_message.h"
 
 #include <stdexcept>

@@ -7,8 +7,8 @@
 #include "check.h"
 #include "fonts.h"
 #include "layout/layout.h"
+#include "reading/help_text.h"
 #include "window_under_test.h"
-#include "words/help_text.h"
 
 #include <algorithm>
 #include <cmath>

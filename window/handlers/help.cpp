@@ -1,6 +1,6 @@
 #include "quorvelcode.h"
 
-#include "words/help_text.h"
+#include "reading/help_text.h"
 
 namespace quorvel {
 

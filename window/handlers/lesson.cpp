@@ -1,9 +1,9 @@
 #include "quorvelcode.h"
 
 #include "lesson/examples.h"
+#include "lesson/link_messages.h"
 #include "lesson/setup_link.h"
 #include "number_text.h"
-#include "words/link_messages.h"
 
 #include <cmath>
 #include <optional>

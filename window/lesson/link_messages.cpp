@@ -1,4 +1,4 @@
-#include "words/link_messages.h"
+#include "lesson/link_messages.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "words/help_text.h"
+#include "reading/help_text.h"
 
 #include "reading/tool_bindings.h"
 
