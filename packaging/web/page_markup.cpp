@@ -85,6 +85,40 @@ std::string Texts() {
            ", \"serifBold\": " + list(serifBold) + ", \"pins\": [" + pins + "]}";
 }
 
+// What the page shows before the program has started, in the browser's own
+// language rather than the one it was built in: the program's words for its
+// title, its line for a phone and its captions, by row, in every language
+// but the built one, and where to find a tag, whole or by its language
+// alone, as the program's LanguageOf does, which chooses again once it runs.
+std::string FirstWords() {
+    const auto rows = quorvel::layout::Controls();
+    std::string whole, part, words;
+    std::set<std::string> parts;
+    for (const words::Language language : words::Language::All()) {
+        Text tag = language.tag();
+        for (char16_t &c : tag)
+            c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+        const std::string index = std::to_string(language.index());
+        whole += (whole.empty() ? "" : ", ") + Json(tag) + ": " + index;
+        const Text alone = tag.substr(0, tag.find(u'-'));
+        if (parts.insert(std::string(alone.begin(), alone.end())).second)
+            part += (part.empty() ? "" : ", ") + Json(alone) + ": " + index;
+        if (language == words::Language::English())
+            continue;
+        const quorvel::platform::FormWords shown = quorvel::layout::FormWordsIn(language);
+        std::string captions;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (!shown.captions[i].empty())
+                captions += (captions.empty() ? "" : ", ") + std::string("\"") + std::to_string(i) +
+                            "\": " + Json(shown.captions[i]);
+        words += ",\n    " + index + ": {title: " + Json(shown.title) +
+                 ", lang: " + Json(shown.language) + ", hint: " + Json(shown.turnHint) +
+                 ", captions: {" + captions + "}}";
+    }
+    return "var QuorvelFirstWords = {\n  whole: {" + whole + "},\n  part: {" + part +
+           "},\n  words: {" + words.substr(words.empty() ? 0 : 1) + "}\n};\n";
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -97,7 +131,7 @@ int main(int argc, char **argv) {
     else if (what == "style")
         text = quorvel::platform::web::ToolsStyle();
     else if (what == "constants")
-        text = quorvel::platform::web::PageConstants();
+        text = quorvel::platform::web::PageConstants() + FirstWords();
     else if (what == "texts")
         text = Texts();
     else {

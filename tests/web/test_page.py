@@ -8,8 +8,10 @@ import http.server
 import json
 import math
 import os
+import re
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -369,6 +371,33 @@ def page_carries_its_faces_and_its_zero_line(driver):
     assert (line["x"], line["y"], line["width"], line["height"]) == (256, 365, 151, 1), line
 
 
+def speaks_the_browsers_language_before_it_starts(driver):
+    """The page's first frame is in the browser's language: a copy of it
+    whose program never starts still shows its words in German; and its face
+    carries the letters of every Latin language, set as the face itself sets
+    them, not by a stand-in."""
+    html = open(sys.argv[1], encoding="utf-8").read()
+    stopped = re.sub(r'Quorvel\.deflatedWasm="[^"]*"', 'Quorvel.deflatedWasm=""', html)
+    folder = tempfile.mkdtemp()
+    with open(os.path.join(folder, "stopped.html"), "w", encoding="utf-8") as f:
+        f.write(stopped)
+    driver.get("file://" + os.path.join(folder, "stopped.html"))
+    shown = driver.execute_script(
+        "return [document.title, document.documentElement.lang,"
+        "        document.querySelector('[data-name=RUN]').textContent,"
+        "        document.querySelector('[data-name=TextInitp]').value,"
+        "        Quorvel.readyAt ? 'started' : 'not started'];")
+    assert shown == ["Quorvel, deterministisch", "de", "Start", "Start-p", "not started"], shown
+    letters = "äöüßÄÖÜéèêëàâçîïôûùœÉÈÀÇñáíóúÑãõÃÕłŁšŠžŽčČőűĆęą"
+    widths = driver.execute_script(
+        "var c = document.createElement('canvas').getContext('2d');"
+        "return Array.from(arguments[0]).filter(function (letter) {"
+        "  c.font = '11px \"Quorvel Sans\"'; var ours = c.measureText(letter).width;"
+        "  c.font = '11px \"Liberation Sans\"'; var face = c.measureText(letter).width;"
+        "  return Math.abs(ours - face) > 0.01; });", letters)
+    assert widths == [], widths
+
+
 def german_writes_a_decimal_comma(driver):
     page = Page(driver)
     page.set_bar(0, 57)
@@ -546,7 +575,8 @@ def main():
                          a_finger_reads_the_curves_and_holds_for_the_menu,
                          window_fits_every_screen,
                          functools.partial(drawn_at_the_screens_resolution, scale=1)]),
-        ("de-DE", None, [german_writes_a_decimal_comma]),
+        ("de-DE", None, [german_writes_a_decimal_comma,
+                         speaks_the_browsers_language_before_it_starts]),
         ("en-US", 1.5, [functools.partial(drawn_at_the_screens_resolution, scale=1.5)]),
         ("en-US", 2, [functools.partial(drawn_at_the_screens_resolution, scale=2)]),
     ]

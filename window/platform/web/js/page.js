@@ -118,3 +118,34 @@ Quorvel.quiet = function () {
 };
 
 Module.postRun = [function () { Quorvel.readyAt = performance.now(); }];
+
+// The window as built speaks one language; before the program has started,
+// it shows the words of the browser's own, from the program's table, so that
+// the first frame is already in it. The program chooses again as it starts.
+(function () {
+  var first = QuorvelFirstWords, chosen;
+  (navigator.languages || [navigator.language]).some(function (tag) {
+    var t = String(tag).toLowerCase().replace(/_/g, '-').split(/[.@]/)[0];
+    chosen = t in first.whole ? first.whole[t] : first.part[t.split('-')[0]];
+    return chosen !== undefined;
+  });
+  var words = first.words[chosen];
+  if (!words)
+    return;
+  document.title = words.title;
+  document.documentElement.lang = words.lang;
+  document.getElementById('q-turn').textContent = words.hint;
+  document.querySelector('h1').textContent = words.title;
+  var root = document.getElementById('quorvel');
+  root.setAttribute('aria-label', words.title);
+  root.querySelectorAll('[data-id]').forEach(function (element) {
+    var id = Number(element.dataset.id), text = words.captions[id];
+    if (text === undefined)
+      return;
+    Quorvel.elements[id] = element;
+    if (element.tagName === 'INPUT')
+      element.value = text;
+    else
+      Quorvel.caption(id, text);
+  });
+})();
