@@ -3,12 +3,16 @@
 // through the DAMAGE extension. A frame counts once the drawing reported on one
 // top-level window covers nine tenths of it, so that mapping an empty window
 // early does not count. Prints "milliseconds peak-KiB"; the program is ended
-// right after, and its peak resident memory read from the kernel.
+// right after, and its peak resident memory read from the kernel. A program
+// that shows no frame within 30 seconds (one that failed to start, or whose
+// launcher exited and left a window nobody draws) is ended and reported, so
+// that a benchmark never waits forever.
 //
 // usage: first_damage PROGRAM [ARGUMENTS...]
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -84,11 +88,20 @@ int main(int argc, char **argv) {
     }
     std::map<xcb_window_t, Coverage> windows;
     double milliseconds = -1;
+    const auto deadline = start + std::chrono::seconds(30);
     while (milliseconds < 0) {
-        std::unique_ptr<xcb_generic_event_t, decltype(&free)> event(xcb_wait_for_event(connection),
+        std::unique_ptr<xcb_generic_event_t, decltype(&free)> event(xcb_poll_for_event(connection),
                                                                     &free);
-        if (!event)
-            break;
+        if (!event) {
+            if (xcb_connection_has_error(connection))
+                break;
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd readable{xcb_get_file_descriptor(connection), POLLIN, 0};
+            if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count())) == 0)
+                break;
+            continue;
+        }
         const int type = event->response_type & 0x7F;
         if (type == XCB_CREATE_NOTIFY) {
             const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event.get());
@@ -121,7 +134,7 @@ int main(int argc, char **argv) {
     wait4(child, &status, 0, &usage);
     xcb_disconnect(connection);
     if (milliseconds < 0) {
-        std::fprintf(stderr, "first_damage: %s showed no frame\n", argv[1]);
+        std::fprintf(stderr, "first_damage: %s showed no frame within 30 s\n", argv[1]);
         return 1;
     }
     std::printf("%.1f %ld\n", milliseconds, usage.ru_maxrss);
