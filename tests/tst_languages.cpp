@@ -33,6 +33,8 @@ private slots:
     void systemsLanguagesChooseOne_data();
     void systemsLanguagesChooseOne();
     void windowStartsInTheSystemsLanguage();
+    void sentencesJoinInTurn_data();
+    void sentencesJoinInTurn();
 };
 
 namespace {
@@ -345,4 +347,33 @@ void TestLanguages::windowStartsInTheSystemsLanguage() {
 }
 
 QUORVEL_TEST_MAIN(TestLanguages)
+// The drawing's description joins its sentences as Say after Say would: in
+// the pseudo-language each join brackets what came before.
+void TestLanguages::sentencesJoinInTurn_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("sentences");
+    QTest::addColumn<QString>("joined");
+    QTest::newRow("none") << Language::English() << QStringList{} << "";
+    QTest::newRow("one") << Language::English() << QStringList{"A."} << "A.";
+    QTest::newRow("three") << Language::English() << QStringList{"A.", "B.", "C."} << "A. B. C.";
+    QTest::newRow("pseudo, two") << Pseudo() << QStringList{"A.", "B."} << "[A. B.·]";
+    QTest::newRow("pseudo, three") << Pseudo() << QStringList{"A.", "B.", "C."} << "[[A. B.·] C.·]";
+}
+
+void TestLanguages::sentencesJoinInTurn() {
+    QFETCH(Language, language);
+    QFETCH(QStringList, sentences);
+    QFETCH(QString, joined);
+    std::vector<Text> texts;
+    for (const QString &sentence : sentences)
+        texts.push_back(sentence.toStdU16String());
+    std::vector<const Text *> items;
+    for (const Text &text : texts)
+        items.push_back(&text);
+    QCOMPARE(
+        QString::fromStdU16String(quorvel::words::InTurn(
+            language, quorvel::words::Phrase::SentenceAfterSentence, "first", "second", items)),
+        joined);
+}
+
 #include "tst_languages.moc"

@@ -152,13 +152,19 @@ private:
         return words::Say(language_, phrase, args);
     }
     platform::FormWords FormWords(bool help) const;
-    void ShowDescription();
+    void ShowDescription(bool languageChanged = false);
 
     bool languageChosen_ = false;
     // Where reading mode is, when it is on.
     ReadingMode reading_;
-    // What is drawn since the last Cls, one sentence an action, latest last.
-    std::deque<Sentence> described_;
+    // What is drawn since the last Cls, one sentence an action, latest last,
+    // each with its words in the window's language, made again only when the
+    // language changes, so that a RUN does not remake ten sentences.
+    struct Told {
+        Sentence sentence;
+        platform::Text said;
+    };
+    std::deque<Told> described_;
     int undescribed_ = 0;
     // Whether Textp100 shows a result yet, rather than its placeholder.
     bool p100Shown_ = false;

@@ -25,8 +25,8 @@ void Quorvelcode::Cls() {
 // does not build up an endless text.
 void Quorvelcode::Describe(Sentence sentence) {
     constexpr std::size_t Latest = 10;
-    const platform::Text said = sentence(language_);
-    described_.push_back(std::move(sentence));
+    platform::Text said = sentence(language_);
+    described_.push_back({std::move(sentence), said});
     if (described_.size() > Latest) {
         described_.pop_front();
         ++undescribed_;
@@ -36,16 +36,22 @@ void Quorvelcode::Describe(Sentence sentence) {
 }
 
 // The description of what is drawn, in the window's language.
-void Quorvelcode::ShowDescription() {
-    platform::Text text;
+void Quorvelcode::ShowDescription(bool languageChanged) {
+    if (languageChanged)
+        for (Told &told : described_)
+            told.said = told.sentence(language_);
+    const platform::Text earlier =
+        undescribed_ > 0 ? words::SayCount(language_, words::Phrase::EarlierActions,
+                                           static_cast<unsigned long>(undescribed_),
+                                           {{"count", platform::NumberToText(undescribed_)}})
+                         : platform::Text();
+    std::vector<const platform::Text *> sentences;
     if (undescribed_ > 0)
-        text = words::SayCount(language_, words::Phrase::EarlierActions,
-                               static_cast<unsigned long>(undescribed_),
-                               {{"count", platform::NumberToText(undescribed_)}});
-    for (const Sentence &told : described_)
-        text = text.empty() ? told(language_)
-                            : Say(words::Phrase::SentenceAfterSentence,
-                                  {{"first", text}, {"second", told(language_)}});
+        sentences.push_back(&earlier);
+    for (const Told &told : described_)
+        sentences.push_back(&told.said);
+    const platform::Text text = words::InTurn(language_, words::Phrase::SentenceAfterSentence,
+                                              "first", "second", sentences);
     surface->setDescription(
         text, text.empty() ? Say(words::Phrase::NameDrawing)
                            : Say(words::Phrase::NameDrawingDescribed, {{"description", text}}));

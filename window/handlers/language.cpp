@@ -33,7 +33,7 @@ void Quorvelcode::SetLanguage(words::Language language, bool chosen) {
         if (box.placeholder)
             box.box->setText(Say(box.phrase));
     DescribeControls();
-    ShowDescription();
+    ShowDescription(true);
     if (reading_.active())
         ShowReadingPoint(false);
     else if (pointer_)

@@ -87,6 +87,47 @@ platform::Text Say(Language language, Phrase phrase, std::initializer_list<Arg> 
     return Filled(text.substr(0, text.find('\0')), args);
 }
 
+platform::Text InTurn(Language language, Phrase phrase, std::string_view sofar,
+                      std::string_view next, std::span<const platform::Text *const> items) {
+    if (items.empty())
+        return {};
+    const std::string_view text = Table(language).texts[static_cast<std::size_t>(phrase)];
+    const std::string_view form = text.substr(0, text.find('\0'));
+    // With the phrase as "A{sofar}B{next}C", joining in turn gives A...A, one
+    // A an item after the first, the first item, then B item C for each of
+    // the others. A phrase that puts them the other way round, or leaves one
+    // out, is joined by Say after Say.
+    constexpr char16_t Sofar = u'\uFFFE', Next = u'\uFFFF'; // noncharacters: in no phrase
+    const platform::Text marked =
+        Filled(form, {{sofar, platform::Text(1, Sofar)}, {next, platform::Text(1, Next)}});
+    const std::size_t at = marked.find(Sofar), then = marked.find(Next);
+    if (at == marked.npos || then == marked.npos || then < at ||
+        marked.find_first_of(u"\uFFFE\uFFFF", then + 1) != marked.npos ||
+        marked.find(Sofar, at + 1) != then) {
+        platform::Text joined = *items[0];
+        for (std::size_t i = 1; i < items.size(); ++i)
+            joined = Filled(form, {{sofar, joined}, {next, *items[i]}});
+        return joined;
+    }
+    const std::u16string_view whole = marked, before = whole.substr(0, at),
+                              between = whole.substr(at + 1, then - at - 1),
+                              after = whole.substr(then + 1);
+    std::size_t length = items[0]->size();
+    for (std::size_t i = 1; i < items.size(); ++i)
+        length += before.size() + between.size() + items[i]->size() + after.size();
+    platform::Text out;
+    out.reserve(length);
+    for (std::size_t i = 1; i < items.size(); ++i)
+        out += before;
+    out += *items[0];
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        out += between;
+        out += *items[i];
+        out += after;
+    }
+    return out;
+}
+
 platform::Text SayCount(Language language, Phrase phrase, unsigned long count,
                         std::initializer_list<Arg> args) {
     const LanguageTable &table = Table(language);

@@ -60,4 +60,12 @@ Language ChooseLanguage(std::span<const platform::Text> preferred);
 // "a, b, and c".
 platform::Text ListOf(Language language, const std::vector<platform::Text> &items);
 
+// The items joined in turn by a phrase of two placeholders, `sofar` for what
+// is joined so far and `next` for the next item, as repeated Says would join
+// them: "s1 s2 s3" for "{first} {second}". Written into one text at once, so
+// that a long description made again after every action does not leave the
+// heap strewn with the ever longer texts of the Says between.
+platform::Text InTurn(Language language, Phrase phrase, std::string_view sofar,
+                      std::string_view next, std::span<const platform::Text *const> items);
+
 } // namespace quorvel::words
