@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -25,6 +26,9 @@ QString StartupWMClass() {
 } // namespace
 
 int main(int argc, char **argv) {
+    // The caption asserted is the English one, whatever this machine speaks.
+    setenv("LC_ALL", "C.UTF-8", 1);
+    unsetenv("LANGUAGE");
     quorvel::platform::Application application(argc, argv);
     quorvel::Quorvelcode window;
     bool rightWindow = false;
