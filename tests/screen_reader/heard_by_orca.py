@@ -185,13 +185,18 @@ def page(path):
         step("w(aa) up", "Tab", "Right")
         step("back to RUN", "shift+Tab", "shift+Tab", "shift+Tab")
         step("run", "space")
+        # Reading comes before the help: Orca 43 at times takes the page's
+        # live region for something outside the page for a while after a
+        # modal dialog closes, and says nothing of it until the page changes
+        # again (its cache of which objects are in the document goes stale),
+        # which is Orca's to mend, not the page's.
+        step("read values", "F6")
+        step("next point", "Right")
+        step("reading ends", "Escape")
         step("help", "alt+shift+h")
         step("help closed", "Escape")
         step("help again", "alt+shift+h")
         step("help closed again", "Escape")
-        step("read values", "F6")
-        step("next point", "Right")
-        step("reading ends", "Escape")
         step("menu", "shift+F10")
         step("menu closed", "Escape")
         # Where the reader reads the page as a document, the menu still opens.
