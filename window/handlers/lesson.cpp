@@ -63,8 +63,8 @@ void Quorvelcode::OpenArguments(const std::vector<platform::Text> &arguments) {
     });
 }
 
-// Each step as a person takes it: the bars moved (a bar already there does
-// not change), then RUN or W Mean pressed. A step that stops on a mean
+// Each step as a person takes it: the bars moved, every box showing its
+// bar's number, then RUN or W Mean pressed. A step that stops on a mean
 // fitness of 0 says so and ends the link there, as a person would stop: a
 // link of a thousand such steps must not raise a thousand messages.
 void Quorvelcode::ApplySetup(const Setup &setup) {
@@ -76,8 +76,15 @@ void Quorvelcode::ApplySetup(const Setup &setup) {
             HScrollw1->SetValue(step.w1);
             HScrollw2->SetValue(step.w2);
             HScrollw3->SetValue(step.w3);
-            if (step.action != SetupStep::Action::WMean)
+            // A bar already where the step puts it sends no change, yet its
+            // box may still show its name: students read the settings there.
+            HScrollw1_Change();
+            HScrollw2_Change();
+            HScrollw3_Change();
+            if (step.action != SetupStep::Action::WMean) {
                 VScrollp->SetValue(step.p0);
+                VScrollp_Change();
+            }
             if (step.action == SetupStep::Action::Run)
                 RUN_Click();
             else if (step.action == SetupStep::Action::WMean)
