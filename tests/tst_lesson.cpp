@@ -33,7 +33,8 @@ private slots:
     void argumentOpensALink();
     void changedLinkReplacesTheDrawing();
     void linkCarriesItsLanguage();
-    void menuListsTheExamplesAndCopyLink();
+    void examplesFromTheMenu_data();
+    void examplesFromTheMenu();
 };
 
 namespace {
@@ -194,6 +195,7 @@ void TestLesson::linksReadLeniently_data() {
     QTest::newRow("whole address") << "file:///home/teacher/quorvel.html#run=0.8,1,0.60,0.1000";
     QTest::newRow("fragment alone") << "run=0.80,1.0,0.6,0.100";
     QTest::newRow("escaped by a mail program") << "#run%3D0.8%2C1%2c0.6%2C0%2E1";
+    QTest::newRow("steps escaped by a learning platform") << "#set=1,1,1,0.5%3Brun%3D0.8,1,0.6,0.1";
 }
 
 void TestLesson::linksReadLeniently() {
@@ -276,18 +278,38 @@ void TestLesson::changedLinkReplacesTheDrawing() {
     QVERIFY(after.drawing != before.drawing);
 }
 
-// The examples in a submenu of their own, before Help; choosing one in the
-// menu the window shows draws it.
-void TestLesson::menuListsTheExamplesAndCopyLink() {
-    QStringList labels;
-    for (const auto &entry : quorvel::ToolMenu(English, quorvel::platform::ToolKeys::Desktop))
-        labels << QString::fromStdU16String(entry.label + u"|" + entry.keys);
-    QVERIFY(labels.contains("Copy link|Ctrl+Shift+L"));
-    QCOMPARE(labels.at(labels.indexOf("Help|F1") - 2), QString("Examples|"));
+// The examples in a submenu of their own, before Help. Each entry, chosen
+// in the menu a fresh window shows, sets every box to its own settings (a
+// bar already there included) and draws curves that go as its sentence
+// says: from p0 = 0.1 to 0.9, '+' rises, '-' falls, '=' stays, '*' levels
+// off at the balance.
+void TestLesson::examplesFromTheMenu_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("ways");
+    QTest::addColumn<double>("balance");
+    QTest::newRow("dominant") << 0 << "A favoured dominant allele"
+                              << QStringList{"1", "1", "0.8", "0.9"} << "+++++" << 0.0;
+    QTest::newRow("recessive") << 1 << "A favoured recessive allele"
+                               << QStringList{"1", "0.8", "0.8", "0.9"} << "+++++" << 0.0;
+    QTest::newRow("overdominance") << 2 << "Overdominance" << QStringList{"0.8", "1", "0.6", "0.9"}
+                                   << "+++--" << 2.0 / 3.0;
+    QTest::newRow("underdominance") << 3 << "Underdominance"
+                                    << QStringList{"1", "0.7", "1", "0.9"} << "--=++" << 0.0;
+    QTest::newRow("lethal, w(aa) already 0") << 4 << "A recessive lethal"
+                                             << QStringList{"1", "1", "0", "0.9"} << "+++++" << 0.0;
+}
 
+void TestLesson::examplesFromTheMenu() {
+    QFETCH(int, entry);
+    QFETCH(QString, name);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, ways);
+    QFETCH(double, balance);
     WindowUnderTest t;
-    QStringList shown;
-    QTimer::singleShot(0, [&shown] {
+    QString shown;
+    QTimer::singleShot(0, [&] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         QAction *examples = nullptr;
@@ -295,16 +317,36 @@ void TestLesson::menuListsTheExamplesAndCopyLink() {
             if (action->text() == "Examples")
                 examples = action;
         QVERIFY(examples && examples->menu());
-        for (QAction *action : examples->menu()->actions())
-            shown << action->text().section('\t', 0, 0);
-        examples->menu()->actions().last()->trigger();
+        QAction *chosen = examples->menu()->actions().value(entry);
+        QVERIFY(chosen);
+        shown = chosen->text().section('\t', 0, 0);
+        chosen->trigger();
         menu->close();
     });
     t.window.Form_ContextMenu(quorvel::platform::Point{300, 200});
-    QCOMPARE(shown, (QStringList{"A favoured dominant allele", "A favoured recessive allele",
-                                 "Overdominance", "Underdominance", "A recessive lethal"}));
-    QCOMPARE(t.window.drawn.all().size(), std::size_t(6)); // five trajectories and W Mean
-    QCOMPARE(t.window.Textw2->text(), QString("1"));
+    QCOMPARE(shown, name);
+    const Seen seen = Look(t);
+    QCOMPARE(seen.boxes.mid(0, 4), boxes);
+    QVERIFY2(seen.boxes.last().contains(QRegularExpression("^[01]\\.\\d{3}$")),
+             qPrintable(seen.boxes.last()));
+    const auto &drawn = t.window.drawn.all();
+    QCOMPARE(drawn.size(), std::size_t(6)); // five trajectories and W Mean
+    QString went;
+    for (std::size_t i = 0; i < 5; ++i) {
+        const auto &run = std::get<quorvel::TrajectoryCurve>(drawn[i]);
+        QCOMPARE(run.p0, 0.1 + 0.2 * double(i));
+        const double change = run.p.back() - run.p0;
+        went += std::abs(change) < 1e-9 ? '=' : change > 0 ? '+' : '-';
+        if (balance > 0)
+            QVERIFY2(std::abs(run.p.back() - balance) < 0.005, qPrintable(QString::number(i)));
+    }
+    QCOMPARE(went, ways);
+
+    QStringList labels;
+    for (const auto &each : quorvel::ToolMenu(English, quorvel::platform::ToolKeys::Desktop))
+        labels << QString::fromStdU16String(each.label + u"|" + each.keys);
+    QVERIFY(labels.contains("Copy link|Ctrl+Shift+L"));
+    QCOMPARE(labels.at(labels.indexOf("Help|F1") - 2), QString("Examples|"));
     QCOMPARE(QString::fromStdU16String(quorvel::KeyLabel(English, quorvel::platform::Tool::CopyLink,
                                                          quorvel::platform::ToolKeys::Browser)),
              QStringLiteral("Alt+Shift+L"));

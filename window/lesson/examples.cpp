@@ -14,7 +14,7 @@ using words::Phrase;
 constexpr Example Classics[] = {
     {Phrase::ExampleDominantName, QUORVEL_FROM_FIVE_STARTS("1,1,0.8"),
      Phrase::ExampleDominantLookFor},
-    {Phrase::ExampleRecessiveName, QUORVEL_FROM_FIVE_STARTS("0.8,0.8,1"),
+    {Phrase::ExampleRecessiveName, QUORVEL_FROM_FIVE_STARTS("1,0.8,0.8"),
      Phrase::ExampleRecessiveLookFor},
     {Phrase::ExampleOverdominanceName, QUORVEL_FROM_FIVE_STARTS("0.8,1,0.6"),
      Phrase::ExampleOverdominanceLookFor, 0.667},
