@@ -3,6 +3,7 @@
 #include "native.h"
 #include "quorvelcode.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLocale>
@@ -41,6 +42,14 @@ struct WindowUnderTest {
     static QColor drawingColour() { return QColor(0, 0, 204); }
     // What the user sees: the whole window, controls and drawing together.
     QImage screen();
+    // The sentence a screen reader was last told.
+    QString announced() {
+        QAccessibleInterface *form = QAccessible::queryAccessibleInterface(&widget());
+        for (int i = 0; i < form->childCount(); ++i)
+            if (form->child(i)->role() == QAccessible::Notification)
+                return form->child(i)->text(QAccessible::Name);
+        return {};
+    }
 };
 
 // One pixel per logical pixel, whatever the display scale: each is the device

@@ -13,9 +13,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 using quorvel::platform::Tool;
 using testing::Click;
@@ -36,21 +39,27 @@ private slots:
 namespace {
 
 // What the next save dialog offered, and the answer given to it: a path to
-// save to, or none to cancel.
+// save to, or none to cancel; asked whether to replace a file, yes.
 struct DialogSeen {
     bool opened = false;
-    QString offeredName, filter, title;
+    QString offeredName, filter, title, replaceQuestion;
+    std::unique_ptr<QTimer> poll = std::make_unique<QTimer>();
 };
 
 std::shared_ptr<DialogSeen> AnswerNextDialog(const QString &path) {
     auto seen = std::make_shared<DialogSeen>();
-    auto *poll = new QTimer(QCoreApplication::instance()); // gone with the application
-    QObject::connect(poll, &QTimer::timeout, [seen, path, poll] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
+    QObject::connect(seen->poll.get(), &QTimer::timeout,
+                     [weak = std::weak_ptr<DialogSeen>(seen), path] {
+        const std::shared_ptr<DialogSeen> seen = weak.lock();
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *question = qobject_cast<QMessageBox *>(modal); question && seen->opened) {
+            seen->replaceQuestion = question->text();
+            question->button(QMessageBox::Yes)->click();
             return;
-        poll->stop();
-        poll->deleteLater();
+        }
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog || seen->opened)
+            return;
         seen->opened = true;
         seen->offeredName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
         seen->filter = dialog->selectedNameFilter();
@@ -62,10 +71,11 @@ std::shared_ptr<DialogSeen> AnswerNextDialog(const QString &path) {
             if (QWidget *focused = dialog->focusWidget())
                 focused->clearFocus();
             dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, &QDialog::accept);
+            // Later, as a click would: a question it asks polls again.
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
         }
     });
-    poll->start(10);
+    seen->poll->start(10);
     return seen;
 }
 
@@ -84,14 +94,18 @@ void TestFiles::namesSortByTheMinute() {
              u"quorvel-2027-01-01-2359.tsv");
 }
 
-// The dialog offers a dated name of the right kind; the file is a PNG of the
-// whole window with the legend beside it, pixel for pixel the copied one.
+// The dialog offers a dated name of the right kind; the file, replacing an
+// older one the user agreed to replace, is a PNG of the whole window with the
+// legend beside it, pixel for pixel the copied one, and nothing is left beside it.
 void TestFiles::pictureIsSavedAsCopied() {
     WindowUnderTest t;
     SetBars(t.window, 100, 100, 50, 500);
     Click(t.window.RUN);
     QTemporaryDir folder;
     const QString path = folder.filePath("trajectory.png");
+    QFile older(path);
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("last week's picture") > 0);
+    older.close();
     const auto seen = AnswerNextDialog(path);
     const QDateTime before = QDateTime::currentDateTime();
     t.window.Menu_Click(Tool::SavePicture);
@@ -105,7 +119,11 @@ void TestFiles::pictureIsSavedAsCopied() {
     QCOMPARE(seen->filter, QString("PNG picture (*.png)"));
     QCOMPARE(seen->title, QString("Save picture"));
     QVERIFY(t.reports.isEmpty());
+    QCOMPARE(t.announced(), QString("The picture is saved as \u201Ctrajectory.png\u201D."));
 
+    QVERIFY2(seen->replaceQuestion.contains("trajectory.png"), qPrintable(seen->replaceQuestion));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"trajectory.png"});
     const QByteArray png = Contents(path);
     QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
     QImage saved;

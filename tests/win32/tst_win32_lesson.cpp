@@ -25,19 +25,27 @@ namespace {
 const platform::Application *application = nullptr;
 
 // What the next save dialog showed, and the answer it gets: a path typed into
-// its name box and Save, or Cancel when the path is empty. The answer comes
-// from a timer, which the dialog's own message loop runs.
+// its name box and Save, or Cancel when the path is empty; asked whether to
+// replace a file, Yes. The answer comes from a timer, which the dialog's own
+// message loop runs.
 struct DialogSeen {
-    bool opened = false;
+    bool opened = false, askedToReplace = false;
     Text title, offeredName;
 } seen;
 std::wstring answer;
+UINT_PTR answering = 0;
 
-void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD) {
     const HWND dialog = Shown(L"#32770");
     if (!dialog)
         return;
-    KillTimer(nullptr, timer);
+    if (seen.opened) {
+        if (GetDlgItem(dialog, IDYES) && IsWindowEnabled(dialog)) {
+            seen.askedToReplace = true;
+            PostMessageW(dialog, WM_COMMAND, IDYES, 0);
+        }
+        return;
+    }
     seen.opened = true;
     seen.title = TextOf(dialog);
     // The name box: a combo box on explorer-style dialogs, an edit on older ones.
@@ -53,9 +61,11 @@ void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 void AnswerNextDialog(const std::wstring &path) {
+    if (answering)
+        KillTimer(nullptr, answering);
     seen = {};
     answer = path;
-    SetTimer(nullptr, 0, 50, AnswerDialog);
+    answering = SetTimer(nullptr, 0, 50, AnswerDialog);
 }
 
 std::wstring Folder() {
@@ -134,15 +144,20 @@ void ValuesAreSavedAsCopied() {
     CHECK(saved == "\xEF\xBB\xBF" + std::string(utf8.begin(), utf8.end()));
 }
 
-// The picture as a PNG, byte for byte what Copy picture puts on the clipboard.
+// The picture as a PNG, byte for byte what Copy picture puts on the
+// clipboard, in place of an older file the user agreed to replace, and
+// nothing left beside it.
 void PictureIsSavedAsCopied() {
     Window t;
     t.window.OpenLink(u"#run=1,1,0.5,0.5");
     const std::wstring path = Folder() + L"picture.png";
-    DeleteFileW(path.c_str());
+    std::ofstream(path.c_str(), std::ios::binary) << "last week's picture";
     AnswerNextDialog(path);
     t.window.Menu_Click(platform::Tool::SavePicture);
     CHECK(seen.opened && seen.title == u"Save picture");
+    CHECK(seen.askedToReplace);
+    CHECK(t.reports.empty());
+    CHECK(GetFileAttributesW((path + L".part").c_str()) == INVALID_FILE_ATTRIBUTES);
     const std::string saved = Contents(path);
     CHECK(saved.rfind("\x89PNG\r\n\x1a\n", 0) == 0);
     const double ratio = t.form().dpi() / 96.0;
