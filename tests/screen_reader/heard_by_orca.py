@@ -120,6 +120,7 @@ def program(path):
         step("w(aa) up", "Tab", "Right")
         step("back to RUN", "shift+Tab", "shift+Tab", "shift+Tab")
         step("run", "space")
+        step("run again", "space")  # the same sentence, heard again
         step("W Mean", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab")
         step("sweep", "space")
         step("read values", "F6")
@@ -147,6 +148,8 @@ def program(path):
         ("w(AA) to 1", [r"Fitness w\(AA\) scroll bar", r"1\.00"], []),
         ("run", [once("Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0.01, from p0 0.001 to p100 "
                       "0.990.")], []),
+        ("run again", [once("Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0.01, from p0 0.001 to p100 "
+                            "0.990.")], []),
         ("sweep", [once("Mean fitness and change curves: w(AA) 1, w(Aa) 1, w(aa) 0.01; mean "
                         "fitness rising from 0.010 to 1.000")], []),
         ("read values", [once("p = 0.000: mean fitness 0.010; w = 1, 1, 0.01")], []),
@@ -185,6 +188,7 @@ def page(path):
         step("w(aa) up", "Tab", "Right")
         step("back to RUN", "shift+Tab", "shift+Tab", "shift+Tab")
         step("run", "space")
+        step("run again", "space")
         # Reading comes before the help: Orca 43 at times takes the page's
         # live region for something outside the page for a while after a
         # modal dialog closes, and says nothing of it until the page changes
@@ -223,6 +227,8 @@ def page(path):
         ("w(AA) to 1", [r"Fitness w\(AA\) horizontal scroll bar", r"\| 1\b"], []),
         ("run", [once("Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0.01, from p0 0.001 to p100 "
                       "0.990.")], []),
+        ("run again", [once("Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0.01, from p0 0.001 to p100 "
+                            "0.990.")], []),
         ("help", [once("Quorvel, deterministic: help"), r"Close push button"], ["Headings"]),
         ("help closed", [r"RUN push button"], [r"Trajectory", r"Browse mode"]),
         ("help again", [once("Quorvel, deterministic: help")], ["Headings"]),

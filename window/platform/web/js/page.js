@@ -100,13 +100,16 @@ Quorvel.caption = function (id, text) {
 
 // Has a screen reader speak a sentence through the live region, once: the
 // region is emptied soon after, and before a dialog opens, since a browser
-// tells of its text again when the page behind a dialog comes back.
+// tells of its text again when the page behind a dialog comes back. The same
+// sentence again (RUN pressed twice) ends in a no-break space every other
+// time, which no one hears: Orca drops a live text that is the last it had.
 Quorvel.announce = function (sentence) {
   var live = document.getElementById('q-announce');
   if (!live)
     return;
   clearTimeout(Quorvel.quietTimer);
-  live.textContent = sentence;
+  live.textContent = Quorvel.lastSaid === sentence ? sentence + '\u00a0' : sentence;
+  Quorvel.lastSaid = live.textContent;
   Quorvel.quietTimer = setTimeout(Quorvel.quiet, 1000);
 };
 
