@@ -333,6 +333,7 @@ def canvas_follows_every_change_of_pixel_ratio(driver):
         deadline = time.time() + 3
         while driver.execute_script("return " + what) != value:
             assert time.time() < deadline, (what, value, driver.execute_script("return " + what))
+            driver.get_screenshot_as_png()  # a frame, in which a browser tells of a new ratio
             time.sleep(0.02)
 
     def zoom(scale, width):
@@ -340,12 +341,16 @@ def canvas_follows_every_change_of_pixel_ratio(driver):
             "width": width, "height": 600, "deviceScaleFactor": scale, "mobile": False})
 
     try:
-        for scale in (2, 1.5, 1):
-            # As a browser zooms: the new ratio, and with it a narrower or
-            # wider viewport (emulation can take the ratio a moment late).
-            zoom(scale, int(1400 / scale))
+        # A new ratio alone, as a move to another screen gives, again and
+        # again; then as a browser zooms, with a narrower or wider viewport
+        # (emulation can take the ratio a moment late).
+        zoom(1, 1400)
+        wait_for("innerWidth", 1400)
+        for scale, resized in ((2, False), (1.5, False), (2, True), (1, True)):
+            zoom(scale, int(1400 / scale) if resized else 1400)
             wait_for("devicePixelRatio", scale)
-            zoom(scale, int(1400 / scale) - 1)
+            if resized:
+                zoom(scale, int(1400 / scale) - 1)
             wait_for("document.querySelector('canvas').width", math.ceil(628 * scale))
             assert page.drawn(x, y) == BLUE, (scale, page.drawn(x, y))
     finally:
