@@ -152,10 +152,11 @@ def axis_captions_stay_apart(browser):
         "var captions = Array.from(document.querySelectorAll('[data-name=Label3]'))"
         "  .filter(function (e) { return /Frequency A=/.test(e.textContent); })"
         "  .sort(function (a, b) { return a.offsetLeft - b.offsetLeft; });"
+        "var at = Quorvel.root.getBoundingClientRect().left;"
         "return captions.map(function (e) {"
         "  var range = document.createRange(); range.selectNodeContents(e.lastChild);"
         "  var text = range.getBoundingClientRect();"
-        "  return [e.getBoundingClientRect().left, text.right]; });")
+        "  return [e.getBoundingClientRect().left - at, text.right - at]; });")
     assert first[0] == 96 and second[0] == 256, (first, second)
     assert first[1] <= second[0] - 1, (first, second)
 

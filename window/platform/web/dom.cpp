@@ -58,7 +58,8 @@ EM_JS(void, JsShowMessage, (const char16_t *title, int titleLength, const char16
 // Device pixels a layout pixel: the browser's, times the window's fit.
 EM_JS(double, JsPixelRatio, (), { return (window.devicePixelRatio || 1) * Quorvel.fit.scale; });
 
-EM_JS(void, JsShowFit, (double scale, int turnHint), { Quorvel.fit.show(scale, turnHint); });
+EM_JS(void, JsShowFit, (double scale, double left, double top, int turnHint),
+      { Quorvel.fit.show(scale, left, top, turnHint); });
 
 EM_JS(void, JsSizeCanvas, (int id, int width, int height), {
     var canvas = Quorvel.elements[id];
@@ -156,8 +157,8 @@ double PixelRatio() {
     return JsPixelRatio();
 }
 
-void ShowFit(double scale, bool turnHint) {
-    JsShowFit(scale, turnHint);
+void ShowFit(double scale, double left, double top, bool turnHint) {
+    JsShowFit(scale, left, top, turnHint);
 }
 
 void SizeCanvas(int id, int deviceWidth, int deviceHeight) {

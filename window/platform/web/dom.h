@@ -53,8 +53,9 @@ void ShowMessage(const Text &title, const Text &message, const Text &button);
 
 // The canvas in device pixels; ratio: device pixels a layout pixel.
 double PixelRatio();
-// Shows the window at scale, with or without the line that asks to turn the device.
-void ShowFit(double scale, bool turnHint);
+// Shows the window at scale, left and top CSS pixels in, with or without the
+// line that asks to turn the device.
+void ShowFit(double scale, double left, double top, bool turnHint);
 void SizeCanvas(int id, int deviceWidth, int deviceHeight);
 // Copies (x, y, w, h) of the raster at pixels (deviceWidth wide) into the
 // canvas; pixels == nullptr clears that area.

@@ -98,7 +98,7 @@ void Form::showNote(double x, double y, const Text &value, const Text &settings)
 void Form::fit(double across, double down, bool coarsePointer) {
     const PageFit fit =
         FitToViewport(across, down, design_.clientWidth, design_.clientHeight, coarsePointer);
-    dom::ShowFit(fit.scale, fit.turnHint);
+    dom::ShowFit(fit.scale, fit.left, fit.top, fit.turnHint);
     if (surface_)
         ratioChanged(); // the canvas keeps one pixel a device pixel at the new scale
 }

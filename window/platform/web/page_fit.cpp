@@ -1,6 +1,7 @@
 #include "page_fit.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel::platform::web {
 
@@ -12,6 +13,10 @@ PageFit FitToViewport(double across, double down, double width, double height, b
         fit.scale = PageFit::Smallest;
         fit.turnHint = down > across;
     }
+    fit.left = std::max(0.0, std::floor((across - width * fit.scale) / 2));
+    // Below the line that asks to turn, the page scrolls from its top.
+    if (!fit.turnHint)
+        fit.top = std::max(0.0, std::floor((down - height * fit.scale) / 2));
     return fit;
 }
 

@@ -11,6 +11,9 @@ struct PageFit {
     // Held upright, a phone would show the window too small to read: it shows
     // at the smallest scale, the page scrolls, and a line asks to turn it.
     bool turnHint = false;
+    // Where the window sits, in whole CSS pixels: centred in a viewport larger
+    // than it, as a dialog sits on a screen, rather than in its top left corner.
+    double left = 0, top = 0;
 
     static constexpr double Smallest = 0.6;
     static constexpr double LargestByTouch = 3;

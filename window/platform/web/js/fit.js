@@ -16,7 +16,7 @@ Quorvel.fit = {
     tell();
   },
 
-  show: function (scale, turnHint) {
+  show: function (scale, left, top, turnHint) {
     var root = Quorvel.root, box = root.parentNode;
     Quorvel.fit.scale = scale;
     document.getElementById('q-turn').hidden = !turnHint;
@@ -24,6 +24,8 @@ Quorvel.fit = {
     root.style.setProperty('--q-scale', scale);
     box.style.width = root.offsetWidth * scale + 'px';
     box.style.height = root.offsetHeight * scale + 'px';
+    box.style.marginLeft = left + 'px';
+    box.style.marginTop = top + 'px';
   },
 };
 
