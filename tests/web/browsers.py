@@ -76,6 +76,10 @@ class Selenium(Browser):
         self.driver.execute(Command.W3C_ACTIONS, {"actions": sources})
         self.driver.execute(Command.W3C_CLEAR_ACTIONS, {})
 
+    def screenshot(self):
+        """The viewport as it shows, a PNG in base64."""
+        return self.driver.get_screenshot_as_base64()
+
     def quit(self):
         try:
             self.driver.quit()
@@ -220,6 +224,9 @@ class Firefox(Browser):
         if result["type"] == "exception":
             raise RuntimeError(result["exceptionDetails"]["text"])
         return result["result"].get("value")
+
+    def screenshot(self):
+        return self.command("browsingContext.captureScreenshot", {"context": self.context})["data"]
 
     def perform(self, sources):
         self.command("input.performActions", {"context": self.context, "actions": sources})

@@ -305,6 +305,53 @@ def passes_an_accessibility_audit(browser):
     assert audit(browser) == []
 
 
+# The pixels of each control where the copied picture differs from the screen
+# by more than a quarter of the scale in a channel: [name, differing, all].
+PICTURE_AGAINST_SCREEN = """
+var shot = window.shot, root = Quorvel.root, at = root.getBoundingClientRect();
+var screen = document.createElement('canvas');
+screen.width = shot.width; screen.height = shot.height;
+screen.getContext('2d').drawImage(shot, 0, 0);
+var ratio = devicePixelRatio, picture = Quorvel.clipboard.lastPicture;
+if (Math.abs(shot.width / innerWidth - ratio) > 0.01)
+  return [['screenshot and page differ in pixel ratio', shot.width, innerWidth]];
+var area = function (canvas, x, y, r) {
+  return canvas.getContext('2d').getImageData(Math.round(x * ratio), Math.round(y * ratio),
+                                              Math.round(r.width * ratio), Math.round(r.height * ratio)).data;
+};
+return arguments[0].map(function (name) {
+  var r = document.querySelector('[data-name="' + name + '"]').getBoundingClientRect();
+  var differing = 0, all = 0;
+  var seen = area(screen, r.left, r.top, r), drawn = area(picture, r.left - at.left, r.top - at.top, r);
+  for (var i = 0; i < seen.length; i += 4, ++all)
+    if (Math.max(Math.abs(seen[i] - drawn[i]), Math.abs(seen[i + 1] - drawn[i + 1]),
+                 Math.abs(seen[i + 2] - drawn[i + 2])) > 64)
+      ++differing;
+  return [name, differing, all];
+});
+"""
+
+
+def picture_is_what_the_screen_shows(browser):
+    """Copy picture (which Save picture saves) against a screenshot, in the
+    bars' and the buttons' areas: the arrows, thumbs, bevels and captions
+    as shown, with room for text antialiased another way."""
+    page = Page(browser)
+    page.set_bars([100, 80, 80, 100])
+    page.click("RUN")
+    page.click("Textw1")
+    browser.keys(("Alt", "Shift", "c"))
+    browser.evaluate("window.shot = new Image(); shot.src = 'data:image/png;base64,' + arguments[0];",
+                     browser.screenshot())
+    deadline = time.time() + 5
+    while not browser.evaluate("return shot.complete && !!Quorvel.clipboard.lastPicture"):
+        assert time.time() < deadline, "no picture"
+        time.sleep(0.05)
+    for name, differing, pixels in browser.evaluate(PICTURE_AGAINST_SCREEN,
+                                                    BARS + ["RUN", "CLS", "Wmean"]):
+        assert differing <= pixels * 0.01, (name, differing, pixels)
+
+
 def german_writes_a_decimal_comma(browser):
     page = Page(browser)
     page.set_bars([57, -1, -1, -1])
@@ -317,7 +364,8 @@ def german_writes_a_decimal_comma(browser):
 def main():
     suites = [("en-US", [runs_and_bars_show_the_shared_cases, keyboard_works_everything,
                          message_box_takes_and_gives_back_focus, each_box_copies_its_own_text,
-                         axis_captions_stay_apart, passes_an_accessibility_audit,
+                         axis_captions_stay_apart, picture_is_what_the_screen_shows,
+                         passes_an_accessibility_audit,
                          every_language_fits, pseudo_language_leaves_no_word_behind]),
               ("de-DE", [german_writes_a_decimal_comma])]
     if ENGINE == "webkit":
