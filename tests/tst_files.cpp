@@ -48,33 +48,33 @@ struct DialogSeen {
 
 std::shared_ptr<DialogSeen> AnswerNextDialog(const QString &path) {
     auto seen = std::make_shared<DialogSeen>();
-    QObject::connect(seen->poll.get(), &QTimer::timeout,
-                     [weak = std::weak_ptr<DialogSeen>(seen), path] {
-        const std::shared_ptr<DialogSeen> seen = weak.lock();
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *question = qobject_cast<QMessageBox *>(modal); question && seen->opened) {
-            seen->replaceQuestion = question->text();
-            question->button(QMessageBox::Yes)->click();
-            return;
-        }
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog || seen->opened)
-            return;
-        seen->opened = true;
-        seen->offeredName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-        seen->filter = dialog->selectedNameFilter();
-        seen->title = dialog->windowTitle();
-        if (path.isEmpty()) {
-            dialog->reject();
-        } else {
-            // A dialog's name field keeps its text while it has focus.
-            if (QWidget *focused = dialog->focusWidget())
-                focused->clearFocus();
-            dialog->selectFile(path);
-            // Later, as a click would: a question it asks polls again.
-            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
-        }
-    });
+    QObject::connect(
+        seen->poll.get(), &QTimer::timeout, [weak = std::weak_ptr<DialogSeen>(seen), path] {
+            const std::shared_ptr<DialogSeen> seen = weak.lock();
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *question = qobject_cast<QMessageBox *>(modal); question && seen->opened) {
+                seen->replaceQuestion = question->text();
+                question->button(QMessageBox::Yes)->click();
+                return;
+            }
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (!dialog || seen->opened)
+                return;
+            seen->opened = true;
+            seen->offeredName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            seen->filter = dialog->selectedNameFilter();
+            seen->title = dialog->windowTitle();
+            if (path.isEmpty()) {
+                dialog->reject();
+            } else {
+                // A dialog's name field keeps its text while it has focus.
+                if (QWidget *focused = dialog->focusWidget())
+                    focused->clearFocus();
+                dialog->selectFile(path);
+                // Later, as a click would: a question it asks polls again.
+                QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+            }
+        });
     seen->poll->start(10);
     return seen;
 }

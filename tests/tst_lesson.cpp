@@ -229,9 +229,10 @@ void TestLesson::exampleIsTheSameStepsByHand() {
     QCOMPARE(Look(example).boxes, (QStringList{"0.8", "1", "0.6", "0.9", "0.667"}));
     QCOMPARE(example.window.drawn.all().size(), std::size_t(7));
     // Announced, as every sentence on the drawing is.
-    QCOMPARE(example.announced(), QStringLiteral("Overdominance: from every start p levels off at the same "
-                                  "balance, 0.667, where the mean fitness is highest and the "
-                                  "change of p is 0."));
+    QCOMPARE(example.announced(),
+             QStringLiteral("Overdominance: from every start p levels off at the same "
+                            "balance, 0.667, where the mean fitness is highest and the "
+                            "change of p is 0."));
     for (const quorvel::Example &each : quorvel::Examples())
         QVERIFY(std::holds_alternative<quorvel::Setup>(
             quorvel::ParseSetupLink(quorvel::platform::FromUtf8(each.link))));
@@ -293,12 +294,12 @@ void TestLesson::examplesFromTheMenu_data() {
                               << QStringList{"1", "1", "0.8", "0.9"} << "+++++" << 0.0;
     QTest::newRow("recessive") << 1 << "A favoured recessive allele"
                                << QStringList{"1", "0.8", "0.8", "0.9"} << "+++++" << 0.0;
-    QTest::newRow("overdominance") << 2 << "Overdominance" << QStringList{"0.8", "1", "0.6", "0.9"}
-                                   << "+++--" << 2.0 / 3.0;
-    QTest::newRow("underdominance") << 3 << "Underdominance"
-                                    << QStringList{"1", "0.7", "1", "0.9"} << "--=++" << 0.0;
-    QTest::newRow("lethal, w(aa) already 0") << 4 << "A recessive lethal"
-                                             << QStringList{"1", "1", "0", "0.9"} << "+++++" << 0.0;
+    QTest::newRow("overdominance")
+        << 2 << "Overdominance" << QStringList{"0.8", "1", "0.6", "0.9"} << "+++--" << 2.0 / 3.0;
+    QTest::newRow("underdominance")
+        << 3 << "Underdominance" << QStringList{"1", "0.7", "1", "0.9"} << "--=++" << 0.0;
+    QTest::newRow("lethal, w(aa) already 0")
+        << 4 << "A recessive lethal" << QStringList{"1", "1", "0", "0.9"} << "+++++" << 0.0;
 }
 
 void TestLesson::examplesFromTheMenu() {

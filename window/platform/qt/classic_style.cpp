@@ -1,6 +1,8 @@
 #include "classic_style.h"
 
 #include "qt_colour.h"
+#include "scroll_bar.h"
+#include "scroll_bar_model.h"
 #include "tool_look.h"
 
 #include "zoom.h"
@@ -10,51 +12,53 @@
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel::platform::qt {
 
 namespace {
 
-constexpr int ArrowLength = 17;
-
-// Where each part of a bar lies, along its length: both arrows, the groove
-// between them and the square thumb on it.
-QRect ScrollBarPart(const QStyleOptionSlider &bar, QStyle::SubControl part, double zoom) {
-    const bool horizontal = bar.orientation == Qt::Horizontal;
-    const QRect all = bar.rect;
-    const int length = horizontal ? all.width() : all.height();
-    const int thickness = horizontal ? all.height() : all.width();
-    const int arrow = std::min(Zoomed(ArrowLength, zoom), length / 2);
-    const int grooveStart = arrow, grooveLength = std::max(0, length - 2 * arrow);
-    const int thumb = std::min(thickness, grooveLength);
-    const int thumbStart =
-        grooveStart + QStyle::sliderPositionFromValue(bar.minimum, bar.maximum, bar.sliderPosition,
-                                                      grooveLength - thumb, bar.upsideDown);
-    int from = 0, extent = 0;
+// Where each part of a bar lies, as the layout's geometry of the bar puts it
+// (arrows, track and the square thumb where the value puts it), at the
+// window's zoom. A bar that is not one of the window's gets nothing.
+QRect ScrollBarPart(const QStyleOptionSlider &bar, QStyle::SubControl part, const QWidget *widget) {
+    const auto *ours = dynamic_cast<const ScrollBar *>(widget);
+    if (!ours)
+        return {};
+    const BarGeometry geometry = BarGeometry::Of(ours->row());
+    const double thumbStart = geometry.thumbAt(ours->fractionAt(bar.sliderPosition));
+    const double thumbEnd = thumbStart + geometry.thumb,
+                 trackEnd = geometry.length - geometry.arrow;
+    double from = 0, to = 0;
     switch (part) {
     case QStyle::SC_ScrollBarSubLine:
-        from = 0, extent = arrow;
+        to = geometry.arrow;
         break;
     case QStyle::SC_ScrollBarAddLine:
-        from = length - arrow, extent = arrow;
+        from = trackEnd, to = geometry.length;
         break;
     case QStyle::SC_ScrollBarGroove:
-        from = grooveStart, extent = grooveLength;
+        from = geometry.arrow, to = trackEnd;
         break;
     case QStyle::SC_ScrollBarSlider:
-        from = thumbStart, extent = thumb;
+        from = thumbStart, to = thumbEnd;
         break;
     case QStyle::SC_ScrollBarSubPage:
-        from = grooveStart, extent = thumbStart - grooveStart;
+        from = geometry.arrow, to = thumbStart;
         break;
     case QStyle::SC_ScrollBarAddPage:
-        from = thumbStart + thumb, extent = grooveStart + grooveLength - (thumbStart + thumb);
+        from = thumbEnd, to = trackEnd;
         break;
     default:
         return {};
     }
-    const QRect local =
-        horizontal ? QRect(from, 0, extent, thickness) : QRect(0, from, thickness, extent);
+    const double zoom = ZoomOf(widget);
+    const auto at = [zoom](double along) { return static_cast<int>(std::lround(along * zoom)); };
+    const bool horizontal = bar.orientation == Qt::Horizontal;
+    const QRect all = bar.rect;
+    const int thickness = horizontal ? all.height() : all.width();
+    const QRect local = horizontal ? QRect(at(from), 0, at(to) - at(from), thickness)
+                                   : QRect(0, at(from), thickness, at(to) - at(from));
     return QStyle::visualRect(bar.direction, all, local.translated(all.topLeft()));
 }
 
@@ -75,7 +79,7 @@ QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionCom
                                    SubControl part, const QWidget *widget) const {
     if (control == CC_ScrollBar)
         if (const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option))
-            return ScrollBarPart(*bar, part, ZoomOf(widget));
+            return ScrollBarPart(*bar, part, widget);
     return QProxyStyle::subControlRect(control, option, part, widget);
 }
 
@@ -97,7 +101,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
     const bool horizontal = bar->orientation == Qt::Horizontal;
     const QColor pressed = ToQColor(look::BarPressed);
     for (SubControl arrow : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
-        const QRect rect = ScrollBarPart(*bar, arrow, zoom);
+        const QRect rect = ScrollBarPart(*bar, arrow, widget);
         framed(rect, bar->activeSubControls & arrow && bar->state & State_Sunken ? pressed : face);
         // A solid triangle pointing away from the bar's middle.
         const QPointF c = QRectF(rect).center();
@@ -114,7 +118,7 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
         painter->drawPolygon(QPolygonF{tip, a, b});
     }
     if (enabled && bar->maximum > bar->minimum)
-        framed(ScrollBarPart(*bar, SC_ScrollBarSlider, zoom),
+        framed(ScrollBarPart(*bar, SC_ScrollBarSlider, widget),
                bar->activeSubControls & SC_ScrollBarSlider && bar->state & State_Sunken ? pressed
                                                                                         : face);
     if (bar->state & State_HasFocus)

@@ -5,10 +5,10 @@
 namespace quorvel::platform::qt {
 
 // The look every control of the window has, whatever style the desktop or a
-// command-line option asks for: Fusion, with classic scroll bars whose arrow
-// buttons are 17 pixels long, as the layout's geometry assumes, whose thumb is
-// a square as wide as the bar, outlined so that every part stands out, and
-// which show keyboard focus with a frame, as buttons do.
+// command-line option asks for: Fusion, with classic scroll bars whose parts
+// lie where the layout's geometry of the bar puts them, outlined so that
+// every part stands out, and which show keyboard focus with a frame, as
+// buttons do.
 class ClassicStyle : public QProxyStyle {
 public:
     ClassicStyle();

@@ -19,6 +19,47 @@ ScrollBar::ScrollBar(QWidget *parent, const Row &row)
     setFocusPolicy(Qt::StrongFocus);
     setStyle(ClassicStyle::Shared());
     SetValue(row.value);
+    // A click or a hold on an arrow or the track moves as the bar's model
+    // says, as a key does: Qt has moved the position already, the value not yet.
+    connect(this, &QScrollBar::actionTriggered, this, [this](int action) {
+        std::optional<BarRequest> request;
+        switch (action) {
+        case SliderSingleStepSub:
+            request = BarRequest::LineToStart;
+            break;
+        case SliderSingleStepAdd:
+            request = BarRequest::LineToEnd;
+            break;
+        case SliderPageStepSub:
+            request = BarRequest::PageToStart;
+            break;
+        case SliderPageStepAdd:
+            request = BarRequest::PageToEnd;
+            break;
+        case SliderToMinimum:
+            request = BarRequest::ToStart;
+            break;
+        case SliderToMaximum:
+            request = BarRequest::ToEnd;
+            break;
+        default:
+            break;
+        }
+        if (request)
+            setSliderPosition(toQt(model().after(*request)));
+    });
+}
+
+BarModel ScrollBar::model() const {
+    BarModel model(row_);
+    model.set(Value());
+    return model;
+}
+
+double ScrollBar::fractionAt(int qtPosition) const {
+    BarModel model(row_);
+    model.set(toQt(qtPosition));
+    return model.fraction();
 }
 
 // Mirrors a value between the bar's own scale and Qt's; its own inverse.
@@ -28,33 +69,14 @@ int ScrollBar::toQt(int value) const {
 
 // The keys every backend's bar takes, the way they point on either
 // orientation (Qt's own mapping sends Right the wrong way on a horizontal
-// bar). The start end is Qt's minimum on both bars here.
+// bar), moving as the bar's model says.
 void ScrollBar::keyPressEvent(QKeyEvent *event) {
     const std::optional<BarRequest> request = BarRequestForKey(TranslateKey(*event));
     if (!request) {
         QScrollBar::keyPressEvent(event);
         return;
     }
-    switch (*request) {
-    case BarRequest::LineToStart:
-        triggerAction(SliderSingleStepSub);
-        break;
-    case BarRequest::LineToEnd:
-        triggerAction(SliderSingleStepAdd);
-        break;
-    case BarRequest::PageToStart:
-        triggerAction(SliderPageStepSub);
-        break;
-    case BarRequest::PageToEnd:
-        triggerAction(SliderPageStepAdd);
-        break;
-    case BarRequest::ToStart:
-        triggerAction(SliderToMinimum);
-        break;
-    case BarRequest::ToEnd:
-        triggerAction(SliderToMaximum);
-        break;
-    }
+    SetValue(model().after(*request));
     event->accept();
 }
 
@@ -83,9 +105,9 @@ double ScrollBar::shownStep() const {
 }
 
 void ScrollBar::step(bool up) {
-    const int value = Value() + (up ? row_.smallChange : -row_.smallChange);
-    SetValue(std::clamp(value, std::min(row_.startValue, row_.endValue),
-                        std::max(row_.startValue, row_.endValue)));
+    BarModel model = this->model();
+    model.set(Value() + (up ? row_.smallChange : -row_.smallChange));
+    SetValue(model.value());
 }
 
 } // namespace quorvel::platform::qt

@@ -2,6 +2,7 @@
 
 #include "control.h"
 #include "form_layout.h"
+#include "scroll_bar_model.h"
 
 #include <QScrollBar>
 #include <cstdint>
@@ -28,12 +29,17 @@ public:
     double shownStep() const;
     // Raises or lowers the value by the arrows' step, within the ends.
     void step(bool up);
+    const Row &row() const { return row_; }
+    // How far along from the start end a position of Qt's is, 0 to 1.
+    double fractionAt(int qtPosition) const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     int toQt(int value) const;
+    // The bar's own model, at the value it has now.
+    BarModel model() const;
 
     const Row &row_;
 };
