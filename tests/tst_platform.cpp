@@ -701,18 +701,21 @@ void TestPlatform::ringSitsOnThePixelAPointLights() {
 }
 
 void TestPlatform::legendStandsRightOfTheWindow() {
-    const look::Legend legend = look::PlaceLegend(628, 474, {120.5, 80}, 13);
+    const look::Legend legend = look::PlaceLegend(628, 474, {120.5, 80});
     QCOMPARE(legend.width, 628.0 + 121 + 32);
     QCOMPARE(legend.height, 474.0);
     QCOMPARE(legend.lines.size(), std::size_t(2));
     QCOMPARE(legend.lines[0], (look::Box{644, 16, 120.5, 13}));
     QCOMPARE(legend.lines[1], (look::Box{644, 29, 80, 13}));
     // As many lines as need it make the picture taller than the window.
-    QCOMPARE(look::PlaceLegend(628, 474, std::vector<double>(40, 10), 13).height, 40 * 13 + 32.0);
+    QCOMPARE(look::PlaceLegend(628, 474, std::vector<double>(40, 10)).height, 40 * 13 + 32.0);
     // With no curves the picture is the window alone.
-    const look::Legend none = look::PlaceLegend(628, 474, {}, 13);
+    const look::Legend none = look::PlaceLegend(628, 474, {});
     QCOMPARE(none.width, 628.0);
     QVERIFY(none.lines.empty());
+    // The note and the legend take 8.25 points, 11 pixels, 13 a line; the
+    // note pads its text by 4 and outlines it by 1 on each side.
+    QCOMPARE(look::SizeNote({120.4, 80}), (look::Box{0, 0, 121 + 10, 2 * 13 + 10}));
 }
 
 namespace {

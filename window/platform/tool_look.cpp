@@ -5,6 +5,18 @@
 
 namespace quorvel::platform::look {
 
+double LineHeight(const Font &font) {
+    return std::ceil(font.pointSize * 96.0 / 72.0 * 1.15);
+}
+
+Box SizeNote(const std::vector<double> &lineWidths) {
+    double widest = 0;
+    for (double width : lineWidths)
+        widest = std::max(widest, width);
+    const double frame = 2 * (NotePadding + 1);
+    return {0, 0, std::ceil(widest) + frame, lineWidths.size() * LineHeight(NoteFont) + frame};
+}
+
 Box PlaceNote(double x, double y, double width, double height, double clientWidth,
               double clientHeight, bool aboveFinger) {
     constexpr double Offset = 14, FingerOffset = 36;
@@ -19,8 +31,8 @@ Ring RingAt(double x, double y) {
     return {std::floor(x + 0.5) + 0.5, std::floor(y + 0.5) + 0.5};
 }
 
-Legend PlaceLegend(double windowWidth, double windowHeight, const std::vector<double> &lineWidths,
-                   double lineHeight) {
+Legend PlaceLegend(double windowWidth, double windowHeight, const std::vector<double> &lineWidths) {
+    const double lineHeight = LineHeight(LegendFont);
     if (lineWidths.empty())
         return {windowWidth, windowHeight, {}};
     Legend legend{windowWidth, windowHeight, {}};

@@ -24,6 +24,16 @@ inline constexpr Rgb NoteOutline{64, 64, 64};
 inline constexpr Rgb NoteInk{0, 0, 0};
 inline constexpr double NotePadding = 4;
 
+// A line of text in a font, top to top, in the layout's pixels: 1.15 times
+// the font's size at 96 pixels an inch, rounded up, as the page sets it,
+// whatever a toolkit's own spacing would be. The note's and the legend's
+// lines are this far apart on every backend.
+double LineHeight(const Font &font);
+
+// The note's size for lines of these widths (as the backend measures them in
+// NoteFont): the widest, the lines LineHeight apart, padded and outlined.
+Box SizeNote(const std::vector<double> &lineWidths);
+
 // Where a note of this size (padding and outline included) goes for a point
 // at (x, y): 14 pixels right of and below it, so that the pointer does not
 // cover it; where the window has no room there, above the point and pulled
@@ -58,9 +68,8 @@ struct Legend {
     double width, height;   // of the whole picture
     std::vector<Box> lines; // where each line's text goes
 };
-// For a window of this size and lines of these widths, each lineHeight high.
-Legend PlaceLegend(double windowWidth, double windowHeight, const std::vector<double> &lineWidths,
-                   double lineHeight);
+// For a window of this size and lines of these widths, LineHeight(LegendFont) apart.
+Legend PlaceLegend(double windowWidth, double windowHeight, const std::vector<double> &lineWidths);
 
 // The classic scroll bar, for a backend that draws its own (Qt's style, the
 // page): the trough, and every part on it, outlined in a dark grey that

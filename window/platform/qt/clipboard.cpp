@@ -32,8 +32,7 @@ QImage Form::picture(const std::vector<Text> &legend) {
     std::vector<double> widths;
     for (const Text &line : legend)
         widths.push_back(metrics.horizontalAdvance(ToQString(line)) / zoom);
-    const look::Legend placed =
-        look::PlaceLegend(width() / zoom, height() / zoom, widths, metrics.lineSpacing() / zoom);
+    const look::Legend placed = look::PlaceLegend(width() / zoom, height() / zoom, widths);
     QImage picture((QSizeF(placed.width, placed.height) * zoom * ratio).toSize(),
                    QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);

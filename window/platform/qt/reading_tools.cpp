@@ -56,18 +56,20 @@ class Note : public QWidget {
 public:
     explicit Note(QWidget *parent) : QWidget(parent) { MakeOverlay(this); }
 
-    // Sized to its text at the window's zoom; placed by the caller.
+    // Sized to its lines at the window's zoom; placed by the caller.
     void setText(const QString &text) {
-        text_ = text;
+        lines_ = text.split(u'\n');
         const double zoom = ZoomOf(this);
         if (zoom != fontZoom_) { // the pointer moves often, the zoom seldom
             setFont(LookFont(look::NoteFont, zoom));
             fontZoom_ = zoom;
         }
-        const QSize size =
-            fontMetrics().size(0, text_) +
-            QSize(1, 1) * static_cast<int>(std::lround(2 * look::NotePadding * zoom + 2));
-        resize(size);
+        const QFontMetricsF metrics(font());
+        std::vector<double> widths;
+        for (const QString &line : lines_)
+            widths.push_back(metrics.horizontalAdvance(line) / zoom);
+        const look::Box size = look::SizeNote(widths);
+        resize(QSizeF(size.width * zoom, size.height * zoom).toSize());
         update();
     }
 
@@ -78,13 +80,15 @@ protected:
         painter.setPen(ToQColor(look::NoteOutline));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         painter.setPen(ToQColor(look::NoteInk));
-        const int padding = static_cast<int>(std::lround(look::NotePadding * ZoomOf(this))) + 1;
-        painter.drawText(rect().adjusted(padding, padding, -padding, -padding),
-                         Qt::AlignLeft | Qt::AlignTop, text_);
+        const double zoom = ZoomOf(this), padding = (look::NotePadding + 1) * zoom,
+                     line = look::LineHeight(look::NoteFont) * zoom;
+        for (int i = 0; i < lines_.size(); ++i)
+            painter.drawText(QRectF(padding, padding + i * line, width() - 2 * padding, line),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, lines_[i]);
     }
 
 private:
-    QString text_;
+    QStringList lines_;
     double fontZoom_ = 0;
 };
 

@@ -17,10 +17,6 @@ EM_JS(double, JsTextWidth, (const char *font, const char16_t *text, int length),
     return Quorvel.clipboard.textWidth(UTF8ToString(font), Quorvel.text(text, length));
 });
 
-EM_JS(double, JsLineHeight, (const char *font), {
-    return Quorvel.clipboard.lineHeight(UTF8ToString(font));
-});
-
 // The legend's lines, separated by newlines, and where each goes: left, top
 // in a list of numbers. As a PNG file, the bytes wait in the page until the
 // program has room for them (JsTakePicture).
@@ -50,10 +46,6 @@ void CopyText(const Text &text) {
 
 double TextWidth(const std::string &font, const Text &text) {
     return JsTextWidth(font.c_str(), text.c_str(), Length(text));
-}
-
-double LineHeight(const std::string &font) {
-    return JsLineHeight(font.c_str());
 }
 
 namespace {

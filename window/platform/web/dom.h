@@ -63,8 +63,8 @@ void PaintCanvas(int id, const std::uint32_t *pixels, int deviceWidth, int x, in
 // The tools to read the curves: the page's keys, pointer and menu requests
 // go to the program from now on.
 void StartTools();
-// The note with this text, hidden, and its size in CSS pixels; then where it shows.
-look::Box MeasureNote(const Text &text);
+// The note with this text and size in CSS pixels, hidden; then where it shows.
+void SetNote(const Text &text, double width, double height);
 void ShowNoteAt(double left, double top);
 void HideNote();
 // The ring's square at (left, top).
@@ -73,9 +73,8 @@ void HideMarker();
 // The context menu at (x, y), kept inside the window.
 void ShowMenu(const std::vector<MenuEntry> &entries, double x, double y);
 void CopyText(const Text &text);
-// Width of text in a CSS font, and the height of its lines.
+// Width of text in a CSS font.
 double TextWidth(const std::string &font, const Text &text);
-double LineHeight(const std::string &font);
 // The window drawn into a picture of the legend's size, its lines where it says.
 void CopyPicture(const std::vector<Text> &legend, const look::Legend &placed,
                  const std::string &font);

@@ -89,7 +89,10 @@ std::optional<std::size_t> Form::focusedRow() const {
 }
 
 void Form::showNote(double x, double y, const Text &value, const Text &settings) {
-    const look::Box size = dom::MeasureNote(value + u"\n" + settings);
+    const std::string font = CssFont(look::NoteFont);
+    const look::Box size =
+        look::SizeNote({dom::TextWidth(font, value), dom::TextWidth(font, settings)});
+    dom::SetNote(value + u"\n" + settings, size.width, size.height);
     const look::Box box = look::PlaceNote(x, y, size.width, size.height, design_.clientWidth,
                                           design_.clientHeight, byFinger_);
     dom::ShowNoteAt(box.left, box.top);
@@ -113,8 +116,7 @@ look::Legend Form::placeLegend(const std::vector<Text> &legend, const std::strin
     std::vector<double> widths;
     for (const Text &line : legend)
         widths.push_back(dom::TextWidth(font, line));
-    return look::PlaceLegend(design_.clientWidth, design_.clientHeight, widths,
-                             dom::LineHeight(font));
+    return look::PlaceLegend(design_.clientWidth, design_.clientHeight, widths);
 }
 
 void Form::copyPicture(const std::vector<Text> &legend) {

@@ -86,7 +86,8 @@ std::string ToolsStyle() {
            Number(look::NotePadding) + "px; background: " + CssColour(look::NoteFill) +
            "; border: 1px solid " + CssColour(look::NoteOutline) +
            "; color: " + CssColour(look::NoteInk) + "; font: " + CssFont(look::NoteFont) +
-           "; line-height: 1.15; pointer-events: none; }\n"
+           "; line-height: " + Number(look::LineHeight(look::NoteFont)) +
+           "px; pointer-events: none; }\n"
            ".q-marker { position: absolute; z-index: 8999; display: none; box-sizing: border-box; "
            "width: " +
            Number(outer) + "px; height: " + Number(outer) + "px; margin: " + Number(inset) +

@@ -12,9 +12,8 @@ namespace {
 // clang-format off
 EM_JS(void, JsStartTools, (), { Quorvel.tools.start(); });
 
-// The note's size, packed as width * 65536 + height, in whole CSS pixels.
-EM_JS(int, JsMeasureNote, (const char16_t *text, int length), {
-    return Quorvel.tools.measureNote(Quorvel.text(text, length));
+EM_JS(void, JsSetNote, (const char16_t *text, int length, double width, double height), {
+    Quorvel.tools.setNote(Quorvel.text(text, length), width, height);
 });
 
 EM_JS(void, JsShowNoteAt, (double left, double top), { Quorvel.tools.showNoteAt(left, top); });
@@ -46,9 +45,8 @@ void StartTools() {
     JsStartTools();
 }
 
-look::Box MeasureNote(const Text &text) {
-    const int packed = JsMeasureNote(text.c_str(), Length(text));
-    return {0, 0, static_cast<double>(packed >> 16), static_cast<double>(packed & 0xFFFF)};
+void SetNote(const Text &text, double width, double height) {
+    JsSetNote(text.c_str(), Length(text), width, height);
 }
 
 void ShowNoteAt(double left, double top) {

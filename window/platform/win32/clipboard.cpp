@@ -53,16 +53,14 @@ Form::Picture Form::picture(const std::vector<Text> &legend) {
     MemoryDc dc(CreateCompatibleDC(screen.get()));
     Selected withFont(dc.get(), font(look::LegendFont));
     std::vector<double> widths;
-    double lineHeight = 0;
     for (const Text &line : legend) {
         const std::wstring wide = Wide(line);
         SIZE extent{};
         GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
         widths.push_back(extent.cx / ratio);
-        lineHeight = std::max(lineHeight, extent.cy / ratio);
     }
     const look::Legend placed =
-        look::PlaceLegend(canvasSize_.cx / ratio, canvasSize_.cy / ratio, widths, lineHeight);
+        look::PlaceLegend(canvasSize_.cx / ratio, canvasSize_.cy / ratio, widths);
     Picture picture;
     picture.width =
         std::max<int>(canvasSize_.cx, static_cast<int>(std::lround(placed.width * ratio)));

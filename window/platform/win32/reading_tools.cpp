@@ -76,18 +76,21 @@ void Form::showNote(double x, double y, const Text &value, const Text &settings)
     invalidateNote();
     const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
     const std::wstring text = Wide(value + u"\n" + settings);
-    RECT measured{0, 0, 0, 0};
+    std::vector<double> widths;
     {
         WindowDc screen(window_);
         Selected withFont(screen.get(), font(look::NoteFont));
-        DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &measured,
-                  DT_CALCRECT | DT_NOPREFIX);
+        for (const Text &line : {value, settings}) {
+            const std::wstring wide = Wide(line);
+            SIZE extent{};
+            GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()),
+                                  &extent);
+            widths.push_back(extent.cx / ratio);
+        }
     }
-    // Padding on each side and the outline, in the layout's pixels.
-    const double frame = look::NotePadding + 1;
-    const look::Box box = look::PlaceNote(x, y, measured.right / ratio + 2 * frame,
-                                          measured.bottom / ratio + 2 * frame, design_.clientWidth,
-                                          design_.clientHeight);
+    const look::Box size = look::SizeNote(widths);
+    const look::Box box =
+        look::PlaceNote(x, y, size.width, size.height, design_.clientWidth, design_.clientHeight);
     note_ = {true, text, scaledBox(box)};
     invalidateNote();
 }
@@ -146,13 +149,22 @@ void Form::paintTools(HDC dc) {
         FillRect(dc, &frame, fill.get());
         Brush outline(CreateSolidBrush(Gdi(look::NoteOutline)));
         FrameRect(dc, &frame, outline.get());
-        const int pad = scaled(look::NotePadding) + 1;
-        RECT inside{frame.left + pad, frame.top + pad, frame.right - pad, frame.bottom - pad};
+        const int pad = scaled(look::NotePadding + 1);
+        const double line = scaled(look::LineHeight(look::NoteFont));
         Selected withFont(dc, font(look::NoteFont));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, Gdi(look::NoteInk));
-        DrawTextW(dc, note_.text.c_str(), static_cast<int>(note_.text.size()), &inside,
-                  DT_NOPREFIX);
+        // Each line LineHeight below the last, as on every backend.
+        std::size_t from = 0;
+        for (int i = 0; from <= note_.text.size(); ++i) {
+            const std::size_t end = std::min(note_.text.find(L'\n', from), note_.text.size());
+            std::wstring part = note_.text.substr(from, end - from);
+            RECT inside{frame.left + pad, frame.top + pad + static_cast<LONG>(i * line),
+                        frame.right - pad, frame.top + pad + static_cast<LONG>((i + 1) * line)};
+            DrawTextW(dc, part.data(), static_cast<int>(part.size()), &inside,
+                      DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP);
+            from = end + 1;
+        }
     }
 }
 
