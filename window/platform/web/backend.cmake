@@ -19,7 +19,7 @@ target_sources(window PRIVATE
 )
 # The page's scripts, in the order they join into the page, after the
 # constants the build writes from the program.
-set(QUORVEL_PAGE_SCRIPTS page wasm fit scroll_bar message_box canvas tools clipboard audio)
+set(QUORVEL_PAGE_SCRIPTS page wasm fit scroll_bar message_box canvas tools menu clipboard audio)
 list(TRANSFORM QUORVEL_PAGE_SCRIPTS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/js/)
 list(TRANSFORM QUORVEL_PAGE_SCRIPTS APPEND .js)
 set(QUORVEL_PAGE_SCRIPTS ${QUORVEL_PAGE_SCRIPTS} CACHE INTERNAL "")

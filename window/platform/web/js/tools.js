@@ -2,242 +2,136 @@
 // requests go to the program, which decides what they do; the note, the ring
 // and the context menu show where and what it says.
 Quorvel.tools = {
-    // A keydown as the program knows keys: [key, character, flags]; letters
-    // and digits by where they are on the keyboard, which Alt and Shift leave
-    // alone, the rest by name.
-    press : function(event) {
-        var k = QuorvelConstants.key, code = event.code || '';
-        var key = QuorvelConstants.keys[event.key], character = 0;
-        if (/^Key[A-Z]$/.test(code)) {
-            key = k.letter;
-            character = code.charCodeAt(3);
-        } else if (/^(Digit|Numpad)[0-9]$/.test(code)) {
-            key = k.digit;
-            character = code.charCodeAt(code.length - 1);
-        } else if (code === 'NumpadAdd' || code === 'NumpadSubtract') {
-            key = code === 'NumpadAdd' ? k.add : k.subtract;
-        }
-        var f = QuorvelConstants.flags;
-        var flags = (event.ctrlKey ? f.control : 0) | (event.shiftKey ? f.shift : 0) |
-                    (event.altKey ? f.alt : 0) | (event.metaKey ? f.meta : 0);
-        return [ key === undefined ? k.other : key, character, flags ];
-    },
+  // A keydown as the program knows keys: [key, character, flags]; letters
+  // and digits by where they are on the keyboard, which Alt and Shift leave
+  // alone, the rest by name.
+  press: function (event) {
+    var k = QuorvelConstants.key, code = event.code || '';
+    var key = QuorvelConstants.keys[event.key], character = 0;
+    if (/^Key[A-Z]$/.test(code)) {
+      key = k.letter;
+      character = code.charCodeAt(3);
+    } else if (/^(Digit|Numpad)[0-9]$/.test(code)) {
+      key = k.digit;
+      character = code.charCodeAt(code.length - 1);
+    } else if (code === 'NumpadAdd' || code === 'NumpadSubtract') {
+      key = code === 'NumpadAdd' ? k.add : k.subtract;
+    }
+    var f = QuorvelConstants.flags;
+    var flags = (event.ctrlKey ? f.control : 0) | (event.shiftKey ? f.shift : 0) |
+                (event.altKey ? f.alt : 0) | (event.metaKey ? f.meta : 0);
+    return [key === undefined ? k.other : key, character, flags];
+  },
 
-    start : function() {
-        var root = Quorvel.root;
-        document.addEventListener('keydown', function(event) {
-            if (document.querySelector('dialog[open]'))
-                return; // a message or the help has the keys
-            var press = Quorvel.tools.press(event);
-            if (Module._quorvel_key(press[0], press[1], press[2])) {
-                event.preventDefault();
-                event.stopPropagation();
-            }
-        }, true);
-        // A mouse reads where it hovers; a finger or a pen where it is down,
-        // and its reading stays until it goes down elsewhere. Held still on the
-        // drawing, it opens the menu, as a right click does.
-        var held = null, heldAt, openedByHold = 0, holding = false;
-        var point = function(event) {
-            var at = Quorvel.at(event);
-            Module._quorvel_pointer(at[0], at[1], event.pointerType === 'mouse' ? 0 : 1);
-            return at;
-        };
-        var release = function() {
-            clearTimeout(held);
-            held = null;
-        };
-        root.addEventListener('pointerdown', function(event) {
-            if (event.pointerType === 'mouse')
-                return;
-            var at = point(event);
-            release();
-            holding = false;
-            if (!event.target.closest('.q-bar, input, button, .q-menu'))
-                held = setTimeout(function() {
-                    held = null;
-                    holding = true;
-                    openedByHold = performance.now();
-                    Module._quorvel_menu(at[0], at[1], 0);
-                }, QuorvelConstants.longPress);
-            heldAt = [ event.clientX, event.clientY ];
-        });
-        root.addEventListener('pointermove', function(event) {
-            if (event.pointerType !== 'mouse' && !event.buttons)
-                return;
-            point(event);
-            if (held && Math.hypot(event.clientX - heldAt[0], event.clientY - heldAt[1]) > 8)
-                release();
-        });
-        // The finger coming up after the menu opened is no click on the menu.
-        root.addEventListener('touchend', function(event) {
-            if (holding)
-                event.preventDefault();
-        });
-        root.addEventListener('pointerup', release);
-        root.addEventListener('pointercancel', release);
-        root.addEventListener('pointerleave', function(event) {
-            if (event.pointerType === 'mouse')
-                Module._quorvel_pointer_left();
-        });
-        root.addEventListener('contextmenu', function(event) {
-            if (event.target.tagName === 'INPUT')
-                return; // a box keeps its own menu, to copy its text
-            event.preventDefault();
-            // A browser may tell of a long touch too: one menu.
-            release();
-            if (performance.now() - openedByHold < 1000)
-                return;
-            var at = Quorvel.at(event);
-            Module._quorvel_menu(at[0], at[1], 0);
-        });
-    },
+  start: function () {
+    var root = Quorvel.root;
+    document.addEventListener('keydown', function (event) {
+      if (document.querySelector('dialog[open]'))
+        return; // a message or the help has the keys
+      var press = Quorvel.tools.press(event);
+      if (Module._quorvel_key(press[0], press[1], press[2])) {
+        event.preventDefault();
+        event.stopPropagation();
+      }
+    }, true);
+    // A mouse reads where it hovers; a finger or a pen where it is down,
+    // and its reading stays until it goes down elsewhere. Held still on the
+    // drawing, it opens the menu, as a right click does.
+    var held = null, heldAt, openedByHold = 0, holding = false;
+    var point = function (event) {
+      var at = Quorvel.at(event);
+      Module._quorvel_pointer(at[0], at[1], event.pointerType === 'mouse' ? 0 : 1);
+      return at;
+    };
+    var release = function () {
+      clearTimeout(held);
+      held = null;
+    };
+    root.addEventListener('pointerdown', function (event) {
+      if (event.pointerType === 'mouse')
+        return;
+      var at = point(event);
+      release();
+      holding = false;
+      if (!event.target.closest('.q-bar, input, button, .q-menu'))
+        held = setTimeout(function () {
+          held = null;
+          holding = true;
+          openedByHold = performance.now();
+          Module._quorvel_menu(at[0], at[1], 0);
+        }, QuorvelConstants.longPress);
+      heldAt = [event.clientX, event.clientY];
+    });
+    root.addEventListener('pointermove', function (event) {
+      if (event.pointerType !== 'mouse' && !event.buttons)
+        return;
+      point(event);
+      if (held && Math.hypot(event.clientX - heldAt[0], event.clientY - heldAt[1]) > 8)
+        release();
+    });
+    // The finger coming up after the menu opened is no click on the menu.
+    root.addEventListener('touchend', function (event) {
+      if (holding)
+        event.preventDefault();
+    });
+    root.addEventListener('pointerup', release);
+    root.addEventListener('pointercancel', release);
+    root.addEventListener('pointerleave', function (event) {
+      if (event.pointerType === 'mouse')
+        Module._quorvel_pointer_left();
+    });
+    root.addEventListener('contextmenu', function (event) {
+      if (event.target.tagName === 'INPUT')
+        return; // a box keeps its own menu, to copy its text
+      event.preventDefault();
+      // A browser may tell of a long touch too: one menu.
+      release();
+      if (performance.now() - openedByHold < 1000)
+        return;
+      var at = Quorvel.at(event);
+      Module._quorvel_menu(at[0], at[1], 0);
+    });
+  },
 
-    element : function(id) {
-        var element = document.getElementById(id);
-        if (!element) {
-            element = document.createElement('div');
-            element.id = id;
-            element.className = id;
-            element.setAttribute('aria-hidden', 'true'); // a screen reader hears the same words
-            Quorvel.root.appendChild(element);
-        }
-        return element;
-    },
+  element: function (id) {
+    var element = document.getElementById(id);
+    if (!element) {
+      element = document.createElement('div');
+      element.id = id;
+      element.className = id;
+      element.setAttribute('aria-hidden', 'true'); // a screen reader hears the same words
+      Quorvel.root.appendChild(element);
+    }
+    return element;
+  },
 
-    // The note with its text and the size the program gives it, not yet where it goes.
-    setNote : function(text, width, height) {
-        var note = Quorvel.tools.element('q-note');
-        note.textContent = text;
-        note.style.width = width + 'px';
-        note.style.height = height + 'px';
-        note.style.visibility = 'hidden';
-        note.style.display = 'block';
-    },
+  // The note with its text and the size the program gives it, not yet where it goes.
+  setNote: function (text, width, height) {
+    var note = Quorvel.tools.element('q-note');
+    note.textContent = text;
+    note.style.width = width + 'px';
+    note.style.height = height + 'px';
+    note.style.visibility = 'hidden';
+    note.style.display = 'block';
+  },
 
-    showNoteAt : function(left, top) {
-        var note = Quorvel.tools.element('q-note');
-        note.style.left = left + 'px';
-        note.style.top = top + 'px';
-        note.style.visibility = 'visible';
-    },
+  showNoteAt: function (left, top) {
+    var note = Quorvel.tools.element('q-note');
+    note.style.left = left + 'px';
+    note.style.top = top + 'px';
+    note.style.visibility = 'visible';
+  },
 
-    showMarkerAt : function(left, top) {
-        var marker = Quorvel.tools.element('q-marker');
-        marker.style.left = left + 'px';
-        marker.style.top = top + 'px';
-        marker.style.display = 'block';
-    },
+  showMarkerAt: function (left, top) {
+    var marker = Quorvel.tools.element('q-marker');
+    marker.style.left = left + 'px';
+    marker.style.top = top + 'px';
+    marker.style.display = 'block';
+  },
 
-    hide : function(id) {
-        var element = document.getElementById(id);
-        if (element)
-            element.style.display = 'none';
-    },
-
-    // entries: [words, key, tool, entries, index, checked] each; one with
-    // entries of its own
-    // opens them as a submenu, by click, Return or Right. Up and Down go
-    // round, Return or a click chooses, Left and Escape close a submenu,
-    // Escape and Tab the menu; focus then goes back.
-    menu : function(entries, x, y) {
-        var old = document.getElementById('q-menu');
-        if (old)
-            old.remove();
-        var before = document.activeElement;
-        var close = function() {
-            menu.remove();
-            if (before && before.focus)
-                before.focus();
-        };
-        var shut = function(list) {
-            var opener = list.previousSibling;
-            opener.setAttribute('aria-expanded', 'false');
-            opener.focus(); // first: focus lost with the list would close the menu
-            list.remove();
-        };
-        // A submenu lies in its menu, after its opener, so that focus within it
-        // is focus within the menu.
-        var open = function(opener, entry) {
-            if (opener.getAttribute('aria-expanded') !== 'true') {
-                var list = build(entry[3], entry[0]), outer = opener.parentNode;
-                opener.after(list);
-                opener.setAttribute('aria-expanded', 'true');
-                var left = outer.offsetWidth - 4, room = Quorvel.root.clientWidth - menu.offsetLeft;
-                list.style.left =
-                    (outer.offsetLeft + left + list.offsetWidth < room ? left
-                                                                       : -list.offsetWidth + 4) +
-                    'px';
-                list.style.top =
-                    Math.min(opener.offsetTop,
-                             Quorvel.root.clientHeight - menu.offsetTop - list.offsetHeight - 1) +
-                    'px';
-            }
-            opener.nextSibling.firstChild.focus();
-        };
-        var build = function(entries, name) {
-            var list = document.createElement('div');
-            list.className = 'q-menu';
-            list.setAttribute('role', 'menu');
-            if (name)
-                list.setAttribute('aria-label', name);
-            entries.forEach(function(entry) {
-                var item = document.createElement('button');
-                item.setAttribute('role', entry[5] ? 'menuitemradio' : 'menuitem');
-                if (entry[5])
-                    item.setAttribute('aria-checked', 'true');
-                item.tabIndex = -1;
-                item.innerHTML = '<span></span><span class="q-key"></span>';
-                item.firstChild.textContent = entry[0];
-                item.lastChild.textContent = entry[3].length ? '\u25b8' : entry[1];
-                if (entry[3].length)
-                    item.setAttribute('aria-haspopup', 'menu');
-                item.addEventListener('click', function() {
-                    if (entry[3].length)
-                        return open(item, entry);
-                    close();
-                    Module._quorvel_tool(entry[2], entry[4]);
-                });
-                list.appendChild(item);
-            });
-            list.addEventListener('keydown', function(event) {
-                var items = Array.from(list.children)
-                                .filter(function(e) { return e.tagName === 'BUTTON'; });
-                var at = items.indexOf(document.activeElement);
-                if (at < 0)
-                    return; // in a submenu, which has had the key
-                if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
-                    var step = event.key === 'ArrowDown' ? 1 : items.length - 1;
-                    items[(at + step) % items.length].focus();
-                } else if (event.key === 'ArrowRight' && items[at].hasAttribute('aria-haspopup')) {
-                    items[at].click();
-                } else if ((event.key === 'ArrowLeft' || event.key === 'Escape') && list !== menu) {
-                    shut(list);
-                } else if (event.key === 'Escape' || event.key === 'Tab') {
-                    close();
-                } else {
-                    return;
-                }
-                event.preventDefault();
-                event.stopPropagation();
-            });
-            return list;
-        };
-        var menu = build(entries);
-        menu.id = 'q-menu';
-        menu.addEventListener('focusout', function(event) {
-            if (!menu.contains(event.relatedTarget))
-                setTimeout(function() {
-                    if (menu.isConnected && !menu.contains(document.activeElement))
-                        menu.remove();
-                }, 0);
-        });
-        Quorvel.root.appendChild(menu);
-        // Inside the window, as a desktop keeps a menu on its screen.
-        menu.style.left =
-            Math.max(0, Math.min(x, Quorvel.root.clientWidth - menu.offsetWidth - 1)) + 'px';
-        menu.style.top =
-            Math.max(0, Math.min(y, Quorvel.root.clientHeight - menu.offsetHeight - 1)) + 'px';
-        menu.firstChild.focus();
-    },
+  hide: function (id) {
+    var element = document.getElementById(id);
+    if (element)
+      element.style.display = 'none';
+  },
 };
