@@ -83,7 +83,9 @@ def check(steps, expectations):
         said = " | ".join(steps.heard(step))
         for words in wanted:
             if not re.search(words, said):
-                failures.append("%s: did not hear %r in: %s" % (step, words, said))
+                # A sentence the program says, as against a focus or a mode Orca presents.
+                kind = "[sentence] " if words.startswith("^(?!") else ""
+                failures.append("%s%s: did not hear %r in: %s" % (kind, step, words, said))
         for words in unwanted:
             if re.search(words, said):
                 failures.append("%s: heard %r in: %s" % (step, words, said))
@@ -252,11 +254,14 @@ def main():
     a cache gone stale), where a student would press the key again. A fault
     of the program's fails both tries; every failure is printed."""
     run = program if TARGET == "program" else page
-    if run(PATH) == 0:
-        return 0
-    print("Trying once more, as Orca does not always say the same.")
-    time.sleep(2)
-    return run(PATH)
+    tries = int(os.environ.get("QUORVEL_ORCA_TRIES", "2"))  # the benchmark counts single tries
+    for attempt in range(tries):
+        if attempt:
+            print("Trying once more, as Orca does not always say the same.")
+            time.sleep(2)
+        if run(PATH) == 0:
+            return 0
+    return 1
 
 
 if __name__ == "__main__":
