@@ -70,7 +70,8 @@ std::string PageConstants() {
           "  repeat: {pause: " + std::to_string(RepeatPauseMs) +
           ", interval: " + std::to_string(RepeatIntervalMs) + "},\n" +
           "  longPress: " + std::to_string(LongPressMs) + ",\n  legendFont: \"" +
-          CssFont(look::LegendFont) + "\",\n};\n";
+          CssFont(look::LegendFont) + "\",\n  legendInk: \"" + CssColour(look::LegendInk) +
+          "\",\n};\n";
     return js;
 }
 

@@ -155,7 +155,7 @@ Quorvel.clipboard = {
     c.fillRect(0, 0, width, height);
     Quorvel.clipboard.drawWindow(c);
     c.font = font;
-    c.fillStyle = '#000';
+    c.fillStyle = QuorvelConstants.legendInk;
     c.textBaseline = 'top';
     legend.forEach(function (line, i) { c.fillText(line, at[2 * i], at[2 * i + 1]); });
     return canvas;
