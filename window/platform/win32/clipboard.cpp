@@ -42,12 +42,9 @@ void Form::copyText(const Text &text) {
 // The client area at device resolution, without the note and the ring, the
 // legend in a column to its right.
 Form::Picture Form::picture(const std::vector<Text> &legend) {
-    const bool noteShown = note_.shown, markerShown = markerShown_;
-    note_.shown = markerShown_ = false;
+    tools_.hideForPicture();
     render();
-    note_.shown = noteShown;
-    markerShown_ = markerShown;
-    InvalidateRect(window_, nullptr, FALSE); // the note and the ring again
+    tools_.showAfterPicture();
     const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
     WindowDc screen(window_);
     MemoryDc dc(CreateCompatibleDC(screen.get()));

@@ -60,7 +60,7 @@ bool Form::compose(const RECT &area) {
     composeDrawing(area);
     SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    paintTools(dc);
+    tools_.paint(dc);
     RestoreDC(dc, -1);
     GdiFlush();
     return true;

@@ -291,10 +291,10 @@ void Form::setZoom(double zoom) {
         return;
     zoom_ = zoom;
     dpi_ = static_cast<UINT>(std::lround(monitorDpi_ * zoom_));
-    note_.shown = false;
+    tools_.hideNote();
     layOut();
-    if (tools_.rescaled)
-        tools_.rescaled();
+    if (tools_.events().rescaled)
+        tools_.events().rescaled();
 }
 
 } // namespace quorvel::platform::win32

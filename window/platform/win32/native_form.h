@@ -4,6 +4,7 @@
 #include "form.h"
 #include "handles.h"
 #include "native_controls.h"
+#include "reading_tools.h"
 #include "scroll_bar.h"
 #include "tool_look.h"
 
@@ -38,12 +39,16 @@ public:
     void showHelp(const Text &title, const Text &text) override;
     std::optional<std::size_t> focusedRow() const override;
 
-    void onTools(ToolEvents events) override { tools_ = std::move(events); }
-    void showMenu(const std::vector<MenuEntry> &entries, double x, double y) override;
-    void showNote(double x, double y, const Text &value, const Text &settings) override;
-    void hideNote() override;
-    void showMarker(double x, double y) override;
-    void hideMarker() override;
+    void onTools(ToolEvents events) override { tools_.setEvents(std::move(events)); }
+    void showMenu(const std::vector<MenuEntry> &entries, double x, double y) override {
+        tools_.showMenu(entries, x, y);
+    }
+    void showNote(double x, double y, const Text &value, const Text &settings) override {
+        tools_.showNote(x, y, value, settings);
+    }
+    void hideNote() override { tools_.hideNote(); }
+    void showMarker(double x, double y) override { tools_.showMarker(x, y); }
+    void hideMarker() override { tools_.hideMarker(); }
     void copyText(const Text &text) override;
     void copyPicture(const std::vector<Text> &legend) override;
     std::vector<std::uint8_t> picturePng(const std::vector<Text> &legend) override;
@@ -53,9 +58,9 @@ public:
     double zoom() const override { return zoom_; }
     void setZoom(double zoom) override;
     // A key on its way to a control, handed to the window; true when it took it.
-    bool toolKey(const MSG &message);
+    bool toolKey(const MSG &message) { return tools_.key(message); }
     // The note's words as shown now, empty when hidden. For tests.
-    Text noteText() const { return note_.shown ? FromWide(note_.text) : Text(); }
+    Text noteText() const { return tools_.noteText(); }
 
     HWND hwnd() const { return window_; }
     // The control behind a child window, or nullptr.
@@ -66,7 +71,8 @@ public:
     // Whether closing this form ends the event loop (the program's own window).
     void setQuitOnClose(bool quit) { quitOnClose_ = quit; }
 
-    // Used by the controls and the drawing surface.
+    // Used by the controls, the tools and the drawing surface.
+    HFONT font(const Font &font);
     void focus(HWND control);
     void describe(HWND control, const Text &name, const Text &description);
     void describeDrawing(const Text &text);
@@ -102,8 +108,6 @@ private:
     void paint(HDC target, const RECT &area);
     bool compose(const RECT &area);
     void paintDecorations(HDC dc);
-    void paintTools(HDC dc);
-    void invalidateNote();
     void composeDrawing(const RECT &area);
     // The window as copyPicture takes it: 0x00RRGGBB pixels, rows top down.
     struct Picture {
@@ -111,10 +115,8 @@ private:
         std::vector<std::uint32_t> pixels;
     };
     Picture picture(const std::vector<Text> &legend);
-    HFONT font(const Font &font);
     RECT scaled(int left, int top, int width, int height) const;
     RECT windowFrame() const;
-    RECT scaledBox(const look::Box &box) const;
 
     const FormDesign &design_;
     std::span<const Row> rows_;
@@ -146,14 +148,7 @@ private:
     bool accessibilityTried_ = false;
     HMODULE com_ = nullptr; // ole32, loaded with the service
     bool comStarted_ = false;
-    ToolEvents tools_;
-    struct Note {
-        bool shown = false;
-        std::wstring text;
-        RECT box{}; // client pixels
-    } note_;
-    bool markerShown_ = false;
-    RECT markerBox_{};
+    ReadingTools tools_{*this};
     std::vector<std::uint8_t> sound_; // kept while it plays
     bool trackingMouse_ = false;
     std::map<HWND, Text> names_;

@@ -1,10 +1,11 @@
 // The tools to read the curves on the Win32 window: keys to the window (and
 // a focused bar's to the bar), the context menu it asks for, and the note and
 // the ring, painted over the drawing where the neutral look places them.
-#include "native_form.h"
+#include "reading_tools.h"
 
 #include "conversions.h"
 #include "key_events.h"
+#include "native_form.h"
 #include "tool_look.h"
 
 #include <cmath>
@@ -13,15 +14,15 @@ namespace quorvel::platform::win32 {
 
 // The window's keys first, then a focused bar's own, as every backend's bar
 // takes them; the rest go to the control.
-bool Form::toolKey(const MSG &message) {
+bool ReadingTools::key(const MSG &message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
     const KeyPress press = TranslateKey(message.wParam);
-    if (tools_.key && tools_.key(press))
+    if (events_.key && events_.key(press))
         return true;
-    if (message.hwnd != GetFocus() || !IsChild(window_, message.hwnd))
+    if (message.hwnd != GetFocus() || !IsChild(form_.hwnd(), message.hwnd))
         return false;
-    auto *bar = dynamic_cast<ScrollBar *>(controlOf(message.hwnd));
+    auto *bar = dynamic_cast<ScrollBar *>(form_.controlOf(message.hwnd));
     return bar && bar->key(press);
 }
 
@@ -47,39 +48,41 @@ void AppendEntries(HMENU menu, const std::vector<MenuEntry> &entries,
 
 } // namespace
 
-void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
+double ReadingTools::ratio() const {
+    return form_.dpi() / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+}
+
+void ReadingTools::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
     HMENU menu = CreatePopupMenu();
     std::vector<const MenuEntry *> chosen;
     AppendEntries(menu, entries, chosen);
-    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
-    POINT screen{static_cast<LONG>(std::lround(x * ratio)),
-                 static_cast<LONG>(std::lround(y * ratio))};
-    ClientToScreen(window_, &screen);
+    POINT screen{static_cast<LONG>(std::lround(x * ratio())),
+                 static_cast<LONG>(std::lround(y * ratio()))};
+    ClientToScreen(form_.hwnd(), &screen);
     const int picked = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
-                                      window_, nullptr);
+                                      form_.hwnd(), nullptr);
     DestroyMenu(menu);
-    if (picked > 0 && tools_.tool) {
+    if (picked > 0 && events_.tool) {
         const MenuEntry &entry = *chosen[static_cast<std::size_t>(picked - 1)];
-        tools_.tool(entry.tool, entry.index);
+        events_.tool(entry.tool, entry.index);
     }
 }
 
-// Where the note and the ring are painted, in client pixels, or were until now.
-void Form::invalidateNote() {
+void ReadingTools::invalidate() {
     if (note_.shown)
-        InvalidateRect(window_, &note_.box, FALSE);
+        InvalidateRect(form_.hwnd(), &note_.box, FALSE);
     if (markerShown_)
-        InvalidateRect(window_, &markerBox_, FALSE);
+        InvalidateRect(form_.hwnd(), &markerBox_, FALSE);
 }
 
-void Form::showNote(double x, double y, const Text &value, const Text &settings) {
-    invalidateNote();
-    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+void ReadingTools::showNote(double x, double y, const Text &value, const Text &settings) {
+    invalidate();
+    const double ratio = this->ratio();
     const std::wstring text = Wide(value + u"\n" + settings);
     std::vector<double> widths;
     {
-        WindowDc screen(window_);
-        Selected withFont(screen.get(), font(look::NoteFont));
+        WindowDc screen(form_.hwnd());
+        Selected withFont(screen.get(), form_.font(look::NoteFont));
         for (const Text &line : {value, settings}) {
             const std::wstring wide = Wide(line);
             SIZE extent{};
@@ -89,43 +92,58 @@ void Form::showNote(double x, double y, const Text &value, const Text &settings)
         }
     }
     const look::Box size = look::SizeNote(widths);
-    const look::Box box =
-        look::PlaceNote(x, y, size.width, size.height, design_.clientWidth, design_.clientHeight);
+    const look::Box box = look::PlaceNote(x, y, size.width, size.height, form_.design().clientWidth,
+                                          form_.design().clientHeight);
     note_ = {true, text, scaledBox(box)};
-    invalidateNote();
+    invalidate();
 }
 
-void Form::hideNote() {
+void ReadingTools::hideNote() {
     if (!note_.shown)
         return;
-    invalidateNote();
+    invalidate();
     note_.shown = false;
 }
 
-void Form::showMarker(double x, double y) {
-    invalidateNote();
+Text ReadingTools::noteText() const {
+    return note_.shown ? FromWide(note_.text) : Text();
+}
+
+void ReadingTools::showMarker(double x, double y) {
+    invalidate();
     const look::Ring ring = look::RingAt(x, y);
     const double half = look::Ring::Extent / 2;
     markerShown_ = true;
     markerBox_ = scaledBox(
         {ring.centreX - half, ring.centreY - half, look::Ring::Extent, look::Ring::Extent});
-    invalidateNote();
+    invalidate();
 }
 
-void Form::hideMarker() {
-    invalidateNote();
+void ReadingTools::hideMarker() {
+    invalidate();
     markerShown_ = false;
 }
 
-RECT Form::scaledBox(const look::Box &box) const {
-    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+void ReadingTools::hideForPicture() {
+    noteWasShown_ = note_.shown;
+    markerWasShown_ = markerShown_;
+    note_.shown = markerShown_ = false;
+}
+
+void ReadingTools::showAfterPicture() {
+    note_.shown = noteWasShown_;
+    markerShown_ = markerWasShown_;
+    invalidate();
+}
+
+RECT ReadingTools::scaledBox(const look::Box &box) const {
+    const double ratio = this->ratio();
     const auto at = [ratio](double v) { return static_cast<LONG>(std::lround(v * ratio)); };
     return {at(box.left), at(box.top), at(box.left + box.width), at(box.top + box.height)};
 }
 
-// The ring and the note, over the drawing.
-void Form::paintTools(HDC dc) {
-    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
+void ReadingTools::paint(HDC dc) {
+    const double ratio = this->ratio();
     const auto scaled = [ratio](double v) { return static_cast<int>(std::lround(v * ratio)); };
     if (markerShown_) {
         const RECT &box = markerBox_;
@@ -151,7 +169,7 @@ void Form::paintTools(HDC dc) {
         FrameRect(dc, &frame, outline.get());
         const int pad = scaled(look::NotePadding + 1);
         const double line = scaled(look::LineHeight(look::NoteFont));
-        Selected withFont(dc, font(look::NoteFont));
+        Selected withFont(dc, form_.font(look::NoteFont));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, Gdi(look::NoteInk));
         // Each line LineHeight below the last, as on every backend.

@@ -63,27 +63,27 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             trackingMouse_ = TrackMouseEvent(&track);
         }
         const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
-        if (tools_.pointerMoved)
-            tools_.pointerMoved(static_cast<short>(LOWORD(lParam)) / ratio,
-                                static_cast<short>(HIWORD(lParam)) / ratio);
+        if (tools_.events().pointerMoved)
+            tools_.events().pointerMoved(static_cast<short>(LOWORD(lParam)) / ratio,
+                                         static_cast<short>(HIWORD(lParam)) / ratio);
         return 0;
     }
     case WM_MOUSELEAVE:
         trackingMouse_ = false;
-        if (tools_.pointerLeft)
-            tools_.pointerLeft();
+        if (tools_.events().pointerLeft)
+            tools_.events().pointerLeft();
         return 0;
     case WM_CONTEXTMENU: {
-        if (!tools_.menu)
+        if (!tools_.events().menu)
             return 0;
         POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (at.x == -1 && at.y == -1) { // from the keyboard
-            tools_.menu(std::nullopt);
+            tools_.events().menu(std::nullopt);
             return 0;
         }
         ScreenToClient(window_, &at);
         const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
-        tools_.menu(Point{at.x / ratio, at.y / ratio});
+        tools_.events().menu(Point{at.x / ratio, at.y / ratio});
         return 0;
     }
     case WM_ERASEBKGND:
@@ -112,8 +112,8 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         layOut();
-        if (tools_.rescaled)
-            tools_.rescaled();
+        if (tools_.events().rescaled)
+            tools_.events().rescaled();
         return 0;
     }
     case WM_TIMER:
