@@ -60,18 +60,6 @@ void SizeCanvas(int id, int deviceWidth, int deviceHeight);
 // Copies (x, y, w, h) of the raster at pixels (deviceWidth wide) into the
 // canvas; pixels == nullptr clears that area.
 void PaintCanvas(int id, const std::uint32_t *pixels, int deviceWidth, int x, int y, int w, int h);
-// The tools to read the curves: the page's keys, pointer and menu requests
-// go to the program from now on.
-void StartTools();
-// The note with this text and size in CSS pixels, hidden; then where it shows.
-void SetNote(const Text &text, double width, double height);
-void ShowNoteAt(double left, double top);
-void HideNote();
-// The ring's square at (left, top).
-void ShowMarkerAt(double left, double top);
-void HideMarker();
-// The context menu at (x, y), kept inside the window.
-void ShowMenu(const std::vector<MenuEntry> &entries, double x, double y);
 void CopyText(const Text &text);
 // Width of text in a CSS font.
 double TextWidth(const std::string &font, const Text &text);

@@ -54,7 +54,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
         std::make_unique<CanvasSurface>(CanvasId(rows), design.clientWidth, design.clientHeight,
                                         Colour::FromCode(design.drawingColour));
     dom::WatchPixelRatio();
-    dom::StartTools();
+    tools_.start();
 }
 
 Form::~Form() {
@@ -88,28 +88,12 @@ std::optional<std::size_t> Form::focusedRow() const {
     return static_cast<std::size_t>(id);
 }
 
-void Form::showNote(double x, double y, const Text &value, const Text &settings) {
-    const std::string font = CssFont(look::NoteFont);
-    const look::Box size =
-        look::SizeNote({dom::TextWidth(font, value), dom::TextWidth(font, settings)});
-    dom::SetNote(value + u"\n" + settings, size.width, size.height);
-    const look::Box box = look::PlaceNote(x, y, size.width, size.height, design_.clientWidth,
-                                          design_.clientHeight, byFinger_);
-    dom::ShowNoteAt(box.left, box.top);
-}
-
 void Form::fit(double across, double down, bool coarsePointer) {
     const PageFit fit =
         FitToViewport(across, down, design_.clientWidth, design_.clientHeight, coarsePointer);
     dom::ShowFit(fit.scale, fit.left, fit.top, fit.turnHint);
     if (surface_)
         ratioChanged(); // the canvas keeps one pixel a device pixel at the new scale
-}
-
-void Form::showMarker(double x, double y) {
-    const look::Ring ring = look::RingAt(x, y);
-    const double half = look::Ring::Extent / 2;
-    dom::ShowMarkerAt(ring.centreX - half, ring.centreY - half);
 }
 
 look::Legend Form::placeLegend(const std::vector<Text> &legend, const std::string &font) const {
@@ -131,8 +115,8 @@ std::vector<std::uint8_t> Form::picturePng(const std::vector<Text> &legend) {
 
 void Form::ratioChanged() {
     surface_->refit();
-    if (tools_.rescaled)
-        tools_.rescaled();
+    if (tools().rescaled)
+        tools().rescaled();
 }
 
 ScrollBar *Form::scrollBarAt(int id) {

@@ -2,6 +2,7 @@
 
 #include "dom.h"
 #include "form.h"
+#include "reading_tools.h"
 #include "surface.h"
 
 #include <memory>
@@ -30,15 +31,17 @@ public:
     const FormWords &words() const { return words_; }
     std::optional<std::size_t> focusedRow() const override;
 
-    void onTools(ToolEvents events) override { tools_ = std::move(events); }
+    void onTools(ToolEvents events) override { tools_.setEvents(std::move(events)); }
     ToolKeys toolKeys() const override { return ToolKeys::Browser; }
     void showMenu(const std::vector<MenuEntry> &entries, double x, double y) override {
-        dom::ShowMenu(entries, x, y);
+        tools_.showMenu(entries, x, y);
     }
-    void showNote(double x, double y, const Text &value, const Text &settings) override;
-    void hideNote() override { dom::HideNote(); }
-    void showMarker(double x, double y) override;
-    void hideMarker() override { dom::HideMarker(); }
+    void showNote(double x, double y, const Text &value, const Text &settings) override {
+        tools_.showNote(x, y, value, settings);
+    }
+    void hideNote() override { tools_.hideNote(); }
+    void showMarker(double x, double y) override { tools_.showMarker(x, y); }
+    void hideMarker() override { tools_.hideMarker(); }
     void copyText(const Text &text) override { dom::CopyText(text); }
     Text address() const override { return dom::PageAddress(); }
     void copyPicture(const std::vector<Text> &legend) override;
@@ -46,7 +49,7 @@ public:
     SaveResult saveFile(const FileType &type, const Text &name,
                         const std::vector<std::uint8_t> &bytes) override;
     void play(const std::vector<std::uint8_t> &wav) override { dom::Play(wav); }
-    const ToolEvents &tools() const { return tools_; }
+    const ToolEvents &tools() const { return tools_.events(); }
 
     // The page's events reach the form that is on it.
     static Form *OnPage();
@@ -58,7 +61,7 @@ public:
     CanvasSurface &canvas() { return *surface_; }
     // Scales the window to the viewport, across × down CSS pixels.
     void fit(double across, double down, bool coarsePointer);
-    void pointerIsFinger(bool finger) { byFinger_ = finger; }
+    void pointerIsFinger(bool finger) { tools_.pointerIsFinger(finger); }
 
 protected:
     platform::Control &control(std::size_t i) override { return *controls_.at(i); }
@@ -70,8 +73,7 @@ private:
     FormWords words_;
     std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
     std::unique_ptr<CanvasSurface> surface_;
-    ToolEvents tools_;
-    bool byFinger_ = false;
+    ReadingTools tools_{design_};
 };
 
 } // namespace quorvel::platform::web

@@ -1,11 +1,15 @@
 // The page's side of the tools to read the curves: the note, the ring and the
 // context menu, as the program places them, and the start of the page's keys,
-// pointer and menu requests (tools.js).
+// pointer and menu requests (tools.js, menu.js).
+#include "reading_tools.h"
+
 #include "dom.h"
+#include "markup.h"
+#include "tool_look.h"
 
 #include <emscripten.h>
 
-namespace quorvel::platform::web::dom {
+namespace quorvel::platform::web {
 
 namespace {
 
@@ -41,31 +45,36 @@ EM_JS(void, JsShowMenu, (const char16_t *lines, int length, double x, double y),
 
 } // namespace
 
-void StartTools() {
+void ReadingTools::start() {
     JsStartTools();
 }
 
-void SetNote(const Text &text, double width, double height) {
-    JsSetNote(text.c_str(), Length(text), width, height);
+void ReadingTools::showNote(double x, double y, const Text &value, const Text &settings) {
+    const std::string font = CssFont(look::NoteFont);
+    const look::Box size =
+        look::SizeNote({dom::TextWidth(font, value), dom::TextWidth(font, settings)});
+    const Text text = value + u"\n" + settings;
+    JsSetNote(text.c_str(), dom::Length(text), size.width, size.height);
+    const look::Box box = look::PlaceNote(x, y, size.width, size.height, design_.clientWidth,
+                                          design_.clientHeight, byFinger_);
+    JsShowNoteAt(box.left, box.top);
 }
 
-void ShowNoteAt(double left, double top) {
-    JsShowNoteAt(left, top);
-}
-
-void HideNote() {
+void ReadingTools::hideNote() {
     JsHide("q-note");
 }
 
-void ShowMarkerAt(double left, double top) {
-    JsShowMarkerAt(left, top);
+void ReadingTools::showMarker(double x, double y) {
+    const look::Ring ring = look::RingAt(x, y);
+    const double half = look::Ring::Extent / 2;
+    JsShowMarkerAt(ring.centreX - half, ring.centreY - half);
 }
 
-void HideMarker() {
+void ReadingTools::hideMarker() {
     JsHide("q-marker");
 }
 
-void ShowMenu(const std::vector<MenuEntry> &entries, double x, double y) {
+void ReadingTools::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
     Text lines;
     const auto letter = [](int number) { return Text(1, static_cast<char16_t>(u'A' + number)); };
     const auto add = [&](const MenuEntry &entry, const char16_t *inSubmenu) {
@@ -78,7 +87,7 @@ void ShowMenu(const std::vector<MenuEntry> &entries, double x, double y) {
         for (const MenuEntry &inner : entry.entries)
             add(inner, u"1");
     }
-    JsShowMenu(lines.c_str(), Length(lines), x, y);
+    JsShowMenu(lines.c_str(), dom::Length(lines), x, y);
 }
 
-} // namespace quorvel::platform::web::dom
+} // namespace quorvel::platform::web
