@@ -1,4 +1,4 @@
-#include "native_form.h"
+#include "accessibility.h"
 
 #include "conversions.h"
 
@@ -6,17 +6,23 @@
 
 #include <oleacc.h>
 
-// What screen readers hear of the window: the controls' names and
-// descriptions, the drawing's description, and the newest sentence.
 namespace quorvel::platform::win32 {
 
-// The property service is made once the window has shown its first frame,
-// which needs none of the libraries it loads, COM's among them; what was
-// described before then is handed to it now.
-void Form::connectAccessibility() {
-    if (accessibility_ || accessibilityTried_)
+Accessibility::~Accessibility() {
+    if (service_)
+        service_->Release();
+    if (comStarted_)
+        if (const auto uninitialize = reinterpret_cast<decltype(&CoUninitialize)>(
+                reinterpret_cast<void *>(GetProcAddress(com_, "CoUninitialize"))))
+            uninitialize();
+}
+
+// The first frame needs none of the libraries the service loads, COM's among
+// them.
+void Accessibility::connect() {
+    if (service_ || tried_)
         return;
-    accessibilityTried_ = true;
+    tried_ = true;
     com_ = LoadLibraryW(L"ole32.dll");
     if (!com_)
         return;
@@ -28,53 +34,54 @@ void Form::connectAccessibility() {
         return;
     comStarted_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
     create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-           reinterpret_cast<void **>(&accessibility_));
-    if (!accessibility_)
+           reinterpret_cast<void **>(&service_));
+    if (!service_)
         return;
     for (const auto &[control, name] : names_) {
         if (!control) { // the drawing, which is the window's own description
-            accessibility_->SetHwndPropStr(window_, OBJID_CLIENT, CHILDID_SELF,
-                                           PROPID_ACC_DESCRIPTION, Wide(name).c_str());
+            service_->SetHwndPropStr(window_, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                     Wide(name).c_str());
             continue;
         }
-        accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                       Wide(name).c_str());
-        accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                       Wide(descriptions_[control]).c_str());
+        service_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                 Wide(name).c_str());
+        service_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                 Wide(descriptions_[control]).c_str());
     }
 }
 
 // Screen readers take a control's name from the caption beside it. Where the
 // system has no accessibility property service, the name is still kept, and
 // the control stays reachable by its own role.
-void Form::describe(HWND control, const Text &name, const Text &description) {
+void Accessibility::describe(HWND control, const Text &name, const Text &description) {
     names_[control] = name;
     descriptions_[control] = description;
-    if (!accessibility_)
+    if (!service_)
         return;
-    accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                   Wide(name).c_str());
-    accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                   Wide(description).c_str());
+    service_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                             Wide(name).c_str());
+    service_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                             Wide(description).c_str());
 }
 
-void Form::describeDrawing(const Text &text) {
+void Accessibility::describeDrawing(const Text &text) {
     names_[nullptr] = text;
-    if (!accessibility_)
+    if (!service_)
         return;
-    accessibility_->SetHwndPropStr(window_, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                   Wide(text).c_str());
+    service_->SetHwndPropStr(window_, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                             Wide(text).c_str());
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void Form::announce(const Text &sentence) {
-    const auto setDescription = [this](HWND control, const Text &text) {
-        if (!accessibility_)
-            return;
-        accessibility_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                       Wide(text).c_str());
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
-    };
+void Accessibility::setDescription(HWND control, const Text &text) {
+    if (!service_)
+        return;
+    service_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                             Wide(text).c_str());
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Accessibility::announce(const Text &sentence) {
     const HWND focused = GetFocus();
     if (announcedOn_ && announcedOn_ != focused && IsWindow(announcedOn_))
         setDescription(announcedOn_, descriptions_[announcedOn_]);
@@ -83,7 +90,7 @@ void Form::announce(const Text &sentence) {
         setDescription(announcedOn_, sentence);
 }
 
-Text Form::accessibleName(HWND control) const {
+Text Accessibility::nameOf(HWND control) const {
     const auto found = names_.find(control);
     return found == names_.end() ? Text() : found->second;
 }

@@ -50,4 +50,17 @@ FontHandle CreateLayoutFont(const Font &font, UINT dpi) {
     return made;
 }
 
+HFONT Fonts::at(const Font &wanted, UINT dpi) {
+    if (dpi_ != dpi) {
+        made_.clear();
+        dpi_ = dpi;
+    }
+    const Font &font = wanted.family ? wanted : windowFont_;
+    const auto key = std::make_tuple(std::string(font.family), font.pointSize, font.bold);
+    auto found = made_.find(key);
+    if (found == made_.end())
+        found = made_.emplace(key, CreateLayoutFont(font, dpi)).first;
+    return found->second.get();
+}
+
 } // namespace quorvel::platform::win32

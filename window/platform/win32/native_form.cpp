@@ -78,12 +78,6 @@ RECT Form::windowFrame() const {
 }
 
 Form::~Form() {
-    if (accessibility_)
-        accessibility_->Release();
-    if (comStarted_)
-        if (const auto uninitialize = reinterpret_cast<decltype(&CoUninitialize)>(
-                reinterpret_cast<void *>(GetProcAddress(com_, "CoUninitialize"))))
-            uninitialize();
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
@@ -147,15 +141,10 @@ void Form::measureLabels() {
     WindowDc screen(nullptr);
     // Labels are measured at 96 DPI in the layout's own pixels, in the window's
     // own fonts where it is at 96 DPI; most share one.
-    std::map<std::tuple<std::string, double, bool>, FontHandle> measuring;
+    Fonts measuring(design_.font);
     const auto measuringFont = [&](const Font &face) {
-        if (dpi_ == USER_DEFAULT_SCREEN_DPI)
-            return font(face);
-        const auto key = std::make_tuple(std::string(face.family), face.pointSize, face.bold);
-        auto found = measuring.find(key);
-        if (found == measuring.end())
-            found = measuring.emplace(key, CreateLayoutFont(face, USER_DEFAULT_SCREEN_DPI)).first;
-        return found->second.get();
+        return dpi_ == USER_DEFAULT_SCREEN_DPI ? font(face)
+                                               : measuring.at(face, USER_DEFAULT_SCREEN_DPI);
     };
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
@@ -193,16 +182,7 @@ void Form::setWords(const FormWords &words) {
 }
 
 HFONT Form::font(const Font &wanted) {
-    if (fontsDpi_ != dpi_) {
-        fonts_.clear();
-        fontsDpi_ = dpi_;
-    }
-    const Font &font = wanted.family ? wanted : design_.font;
-    const auto key = std::make_tuple(std::string(font.family), font.pointSize, font.bold);
-    auto found = fonts_.find(key);
-    if (found == fonts_.end())
-        found = fonts_.emplace(key, CreateLayoutFont(font, dpi_)).first;
-    return found->second.get();
+    return fonts_.at(wanted, dpi_);
 }
 
 RECT Form::scaled(int left, int top, int width, int height) const {
@@ -247,7 +227,7 @@ void Form::show() {
 
 void Form::afterFirstFrame() {
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPCHILDREN);
-    connectAccessibility();
+    accessibility_.connect();
 }
 
 // A dozen controls: looked up here, not stored on each child window, which

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "accessibility.h"
 #include "conversions.h"
+#include "fonts.h"
 #include "form.h"
 #include "handles.h"
 #include "native_controls.h"
@@ -15,8 +17,6 @@
 #include <string>
 #include <tuple>
 #include <vector>
-
-struct IAccPropServices;
 
 namespace quorvel::platform::win32 {
 
@@ -74,14 +74,16 @@ public:
     // Used by the controls, the tools and the drawing surface.
     HFONT font(const Font &font);
     void focus(HWND control);
-    void describe(HWND control, const Text &name, const Text &description);
-    void describeDrawing(const Text &text);
+    void describe(HWND control, const Text &name, const Text &description) {
+        accessibility_.describe(control, name, description);
+    }
+    void describeDrawing(const Text &text) { accessibility_.describeDrawing(text); }
     // The focused control speaks sentence as its description until the next
     // announcement moves it: the drawing itself never takes focus.
-    void announce(const Text &sentence);
+    void announce(const Text &sentence) { accessibility_.announce(sentence); }
     void scheduleRepaint();
     // The name given to a control for screen readers.
-    Text accessibleName(HWND control) const;
+    Text accessibleName(HWND control) const { return accessibility_.nameOf(control); }
     // What the form paints, composed off screen for the whole client area; and
     // one device pixel of it, 0x00RRGGBB. For tests.
     void render();
@@ -97,7 +99,6 @@ private:
     // the window's paints, and the accessibility property service.
     static constexpr UINT_PTR FirstFrameShown = 1;
     void afterFirstFrame();
-    void connectAccessibility();
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -135,8 +136,7 @@ private:
     // Where each character of a label ends at 96 DPI, in the layout's own font.
     std::vector<std::vector<int>> characterEnds_;
     std::unique_ptr<Surface> surface_;
-    std::map<std::tuple<std::string, double, bool>, FontHandle> fonts_; // at fontsDpi_
-    UINT fontsDpi_ = 0;
+    Fonts fonts_{design_.font}; // at dpi_
     Brush background_;
     Brush boxBackground_;
     // The client area as last composed: decorations with the drawing over them.
@@ -144,16 +144,10 @@ private:
     Bitmap canvas_;
     std::uint32_t *canvasPixels_ = nullptr;
     SIZE canvasSize_{0, 0};
-    IAccPropServices *accessibility_ = nullptr;
-    bool accessibilityTried_ = false;
-    HMODULE com_ = nullptr; // ole32, loaded with the service
-    bool comStarted_ = false;
+    Accessibility accessibility_{window_};
     ReadingTools tools_{*this};
     std::vector<std::uint8_t> sound_; // kept while it plays
     bool trackingMouse_ = false;
-    std::map<HWND, Text> names_;
-    std::map<HWND, Text> descriptions_;
-    HWND announcedOn_ = nullptr;
 };
 
 } // namespace quorvel::platform::win32
