@@ -1,7 +1,7 @@
 # The Win32 backend of the platform layer (Windows): native controls and GDI.
 # README.md lists what each file does.
 target_sources(window PRIVATE
-    platform/win32/accessibility.cpp
+    platform/win32/accessibility.cpp platform/win32/accessibility.h
     platform/win32/application.cpp
     platform/win32/clipboard.cpp
     platform/win32/compositing.cpp
@@ -15,7 +15,8 @@ target_sources(window PRIVATE
     platform/win32/native.h
     platform/win32/native_controls.cpp platform/win32/native_controls.h
     platform/win32/native_form.cpp platform/win32/native_form.h
-    platform/win32/reading_tools.cpp
+    platform/win32/offscreen.cpp platform/win32/offscreen.h
+    platform/win32/reading_tools.cpp platform/win32/reading_tools.h
     platform/win32/scroll_bar.cpp platform/win32/scroll_bar.h
     platform/win32/sound.cpp
     platform/win32/surface.cpp platform/win32/surface.h

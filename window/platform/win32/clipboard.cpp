@@ -57,12 +57,12 @@ Form::Picture Form::picture(const std::vector<Text> &legend) {
         widths.push_back(extent.cx / ratio);
     }
     const look::Legend placed =
-        look::PlaceLegend(canvasSize_.cx / ratio, canvasSize_.cy / ratio, widths);
+        look::PlaceLegend(canvas_.size().cx / ratio, canvas_.size().cy / ratio, widths);
     Picture picture;
     picture.width =
-        std::max<int>(canvasSize_.cx, static_cast<int>(std::lround(placed.width * ratio)));
+        std::max<int>(canvas_.size().cx, static_cast<int>(std::lround(placed.width * ratio)));
     picture.height =
-        std::max<int>(canvasSize_.cy, static_cast<int>(std::lround(placed.height * ratio)));
+        std::max<int>(canvas_.size().cy, static_cast<int>(std::lround(placed.height * ratio)));
     BITMAPINFO info{};
     info.bmiHeader = {
         sizeof info.bmiHeader, picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -73,7 +73,7 @@ Form::Picture Form::picture(const std::vector<Text> &legend) {
     Selected withBitmap(dc.get(), bitmap.get());
     RECT all{0, 0, picture.width, picture.height};
     FillRect(dc.get(), &all, background_.get());
-    BitBlt(dc.get(), 0, 0, canvasSize_.cx, canvasSize_.cy, canvasDc_.get(), 0, 0, SRCCOPY);
+    BitBlt(dc.get(), 0, 0, canvas_.size().cx, canvas_.size().cy, canvas_.dc(), 0, 0, SRCCOPY);
     SetBkMode(dc.get(), TRANSPARENT);
     SetTextColor(dc.get(), Gdi(look::LegendInk));
     for (std::size_t i = 0; i < legend.size(); ++i) {

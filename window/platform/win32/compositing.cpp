@@ -27,31 +27,13 @@ void Form::paint(HDC target, const RECT &area) {
         return;
     }
     BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top,
-           canvasDc_.get(), area.left, area.top, SRCCOPY);
+           canvas_.dc(), area.left, area.top, SRCCOPY);
 }
 
 bool Form::compose(const RECT &area) {
-    RECT client;
-    GetClientRect(window_, &client);
-    if (!canvas_ || canvasSize_.cx != client.right || canvasSize_.cy != client.bottom) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = client.right;
-        info.bmiHeader.biHeight = -client.bottom; // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void *bits = nullptr;
-        WindowDc screen(window_);
-        canvasDc_.reset(CreateCompatibleDC(screen.get()));
-        canvas_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        canvasPixels_ = static_cast<std::uint32_t *>(bits);
-        canvasSize_ = {client.right, client.bottom};
-        if (!canvas_ || !canvasDc_)
-            return false;
-        SelectObject(canvasDc_.get(), canvas_.get());
-    }
-    HDC dc = canvasDc_.get();
+    if (!canvas_.fit(window_))
+        return false;
+    HDC dc = canvas_.dc();
     SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     paintDecorations(dc);
@@ -73,15 +55,15 @@ void Form::render() {
 }
 
 std::uint32_t Form::composedPixel(int x, int y) const {
-    if (!canvasPixels_ || x < 0 || y < 0 || x >= canvasSize_.cx || y >= canvasSize_.cy)
+    if (!canvas_.pixels() || x < 0 || y < 0 || x >= canvas_.size().cx || y >= canvas_.size().cy)
         return 0;
-    return canvasPixels_[static_cast<std::size_t>(y) * canvasSize_.cx + x] & 0x00FFFFFFu;
+    return canvas_.pixels()[static_cast<std::size_t>(y) * canvas_.size().cx + x] & 0x00FFFFFFu;
 }
 
 // Frames at the back, then the zero line, then the labels, each in stored
 // order: the form's own decorations, below the drawing.
 void Form::paintDecorations(HDC dc) {
-    const RECT all{0, 0, canvasSize_.cx, canvasSize_.cy};
+    const RECT all{0, 0, canvas_.size().cx, canvas_.size().cy};
     FillRect(dc, &all, background_.get());
     const auto fill = [dc](const RECT &rect, COLORREF colour) {
         Brush brush(CreateSolidBrush(colour));
@@ -137,14 +119,14 @@ void Form::paintDecorations(HDC dc) {
 // 0xAARRGGBB, the canvas's 0x00RRGGBB, so a drawn pixel copies as it is.
 void Form::composeDrawing(const RECT &area) {
     const Raster &raster = surface_->raster();
-    if (raster.isEmpty() || !canvasPixels_)
+    if (raster.isEmpty() || !canvas_.pixels())
         return;
-    const int right = std::min<int>({area.right, raster.deviceWidth(), canvasSize_.cx});
-    const int bottom = std::min<int>({area.bottom, raster.deviceHeight(), canvasSize_.cy});
+    const int right = std::min<int>({area.right, raster.deviceWidth(), canvas_.size().cx});
+    const int bottom = std::min<int>({area.bottom, raster.deviceHeight(), canvas_.size().cy});
     for (int y = std::max<int>(area.top, 0); y < bottom; ++y) {
         const std::uint32_t *from =
             raster.pixels() + static_cast<std::size_t>(y) * raster.deviceWidth();
-        std::uint32_t *to = canvasPixels_ + static_cast<std::size_t>(y) * canvasSize_.cx;
+        std::uint32_t *to = canvas_.pixels() + static_cast<std::size_t>(y) * canvas_.size().cx;
         for (int x = std::max<int>(area.left, 0); x < right; ++x)
             if (from[x] >> 24)
                 to[x] = from[x] & 0x00FFFFFFu;

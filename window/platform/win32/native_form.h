@@ -6,6 +6,7 @@
 #include "form.h"
 #include "handles.h"
 #include "native_controls.h"
+#include "offscreen.h"
 #include "reading_tools.h"
 #include "scroll_bar.h"
 #include "tool_look.h"
@@ -140,10 +141,7 @@ private:
     Brush background_;
     Brush boxBackground_;
     // The client area as last composed: decorations with the drawing over them.
-    MemoryDc canvasDc_;
-    Bitmap canvas_;
-    std::uint32_t *canvasPixels_ = nullptr;
-    SIZE canvasSize_{0, 0};
+    Offscreen canvas_;
     Accessibility accessibility_{window_};
     ReadingTools tools_{*this};
     std::vector<std::uint8_t> sound_; // kept while it plays
