@@ -73,18 +73,20 @@ void Quorvelcode::ApplySetup(const Setup &setup) {
     for (const SetupStep &step : setup.steps) {
         const std::size_t reported = errors.reported();
         run([&] {
-            HScrollw1->SetValue(step.w1);
-            HScrollw2->SetValue(step.w2);
-            HScrollw3->SetValue(step.w3);
             // A bar already where the step puts it sends no change, yet its
             // box may still show its name: students read the settings there.
-            HScrollw1_Change();
-            HScrollw2_Change();
-            HScrollw3_Change();
-            if (step.action != SetupStep::Action::WMean) {
-                VScrollp->SetValue(step.p0);
-                VScrollp_Change();
-            }
+            const auto set = [this](platform::ScrollBar &bar, int value,
+                                    void (Quorvelcode::*changed)()) {
+                if (bar.Value() == value)
+                    (this->*changed)();
+                else
+                    bar.SetValue(value);
+            };
+            set(*HScrollw1, step.w1, &Quorvelcode::HScrollw1_Change);
+            set(*HScrollw2, step.w2, &Quorvelcode::HScrollw2_Change);
+            set(*HScrollw3, step.w3, &Quorvelcode::HScrollw3_Change);
+            if (step.action != SetupStep::Action::WMean)
+                set(*VScrollp, step.p0, &Quorvelcode::VScrollp_Change);
             if (step.action == SetupStep::Action::Run)
                 RUN_Click();
             else if (step.action == SetupStep::Action::WMean)

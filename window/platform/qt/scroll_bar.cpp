@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <algorithm>
+#include <utility>
 
 namespace quorvel::platform::qt {
 
@@ -22,31 +23,18 @@ ScrollBar::ScrollBar(QWidget *parent, const Row &row)
     // A click or a hold on an arrow or the track moves as the bar's model
     // says, as a key does: Qt has moved the position already, the value not yet.
     connect(this, &QScrollBar::actionTriggered, this, [this](int action) {
-        std::optional<BarRequest> request;
-        switch (action) {
-        case SliderSingleStepSub:
-            request = BarRequest::LineToStart;
-            break;
-        case SliderSingleStepAdd:
-            request = BarRequest::LineToEnd;
-            break;
-        case SliderPageStepSub:
-            request = BarRequest::PageToStart;
-            break;
-        case SliderPageStepAdd:
-            request = BarRequest::PageToEnd;
-            break;
-        case SliderToMinimum:
-            request = BarRequest::ToStart;
-            break;
-        case SliderToMaximum:
-            request = BarRequest::ToEnd;
-            break;
-        default:
-            break;
-        }
-        if (request)
-            setSliderPosition(toQt(model().after(*request)));
+        // Qt's minimum is the start end on both bars here.
+        static constexpr std::pair<int, BarRequest> Requests[] = {
+            {SliderSingleStepSub, BarRequest::LineToStart},
+            {SliderSingleStepAdd, BarRequest::LineToEnd},
+            {SliderPageStepSub, BarRequest::PageToStart},
+            {SliderPageStepAdd, BarRequest::PageToEnd},
+            {SliderToMinimum, BarRequest::ToStart},
+            {SliderToMaximum, BarRequest::ToEnd},
+        };
+        for (const auto &[qtAction, request] : Requests)
+            if (action == qtAction)
+                setSliderPosition(toQt(model().after(request)));
     });
 }
 

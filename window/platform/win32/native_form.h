@@ -13,10 +13,7 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
-#include <string>
-#include <tuple>
 #include <vector>
 
 namespace quorvel::platform::win32 {
