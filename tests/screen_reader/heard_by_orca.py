@@ -21,10 +21,19 @@ def key(*keys):
 
 
 def focus_window(name):
-    """Gives the window the keyboard, as a window manager would (there is none)."""
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", name,
-                    "windowfocus", "--sync"], check=True, timeout=30,
-                   stdout=subprocess.DEVNULL)
+    """Gives the window the keyboard, as a window manager would (there is none).
+    Chromium at times shows a first window and replaces it at once, so the one
+    found may be gone before it takes the focus: look again."""
+    deadline = time.monotonic() + 30
+    while True:
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", name,
+                                "windowfocus", "--sync"], timeout=30,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if found.returncode == 0:
+            return
+        if time.monotonic() > deadline:
+            raise RuntimeError("no window named “%s” took the keyboard" % name)
+        time.sleep(0.5)
 
 
 def spoken():
