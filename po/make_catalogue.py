@@ -3,7 +3,7 @@
 template po/quorvel.pot (every phrase, named by its context, in English) and
 a translation po/<language>.po for each language po/LINGUAS lists. Writes a
 header with one enumerator a phrase and a C++ file with each language's
-texts, in UTF-8, and its rule for plural forms.
+texts, in UTF-8, its rule for plural forms and its direction.
 
 A catalogue comes from outside the code, so it is read strictly: a fault that
 would show wrong words (a lost or unknown placeholder, a plural rule that is
@@ -16,6 +16,7 @@ usage: make_catalogue.py TEMPLATE LINGUAS HEADER TABLES [EXTRA.po ...]"""
 import os
 import re
 import sys
+import unicodedata
 
 PLACEHOLDER = re.compile(r"\{\{|\}\}|\{([A-Za-z_][A-Za-z0-9_]*)\}|[{}]")
 CONTEXT = re.compile(r"[A-Z][A-Za-z0-9_]*$")
@@ -253,6 +254,18 @@ def plural_rule(path, line, forms):
 class Language:
     def __init__(self, tag, name, texts, forms, rule):
         self.tag, self.name, self.texts, self.forms, self.rule = tag, name, texts, forms, rule
+        self.right_to_left = right_to_left(name)
+
+
+def right_to_left(name):
+    """Whether a language is written right to left, as its own name is: the
+    first letter with a direction decides ("العربية", "עברית"), so that a new
+    language needs no list of scripts."""
+    for c in name:
+        kind = unicodedata.bidirectional(c)
+        if kind in ("L", "R", "AL"):
+            return kind != "L"
+    return False
 
 
 def read_template(path):
@@ -396,8 +409,9 @@ def tables(languages):
         lines.append("")
     lines.append("constexpr LanguageTable Tables[] = {")
     for index, language in enumerate(languages):
-        lines.append("    {%s, %s, Texts%d, &Plural%d, %d}," % (
-            cpp_string(language.tag), cpp_string(language.name), index, index, language.forms))
+        lines.append("    {%s, %s, Texts%d, &Plural%d, %d, %s}," % (
+            cpp_string(language.tag), cpp_string(language.name), index, index, language.forms,
+            "true" if language.right_to_left else "false"))
     lines += ["};", "", "} // namespace", "",
               "std::span<const LanguageTable> LanguageTables() {", "    return Tables;", "}",
               "", "} // namespace quorvel::words", ""]

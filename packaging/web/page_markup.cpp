@@ -100,7 +100,11 @@ std::string FirstWords() {
             c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
         const std::string index = std::to_string(language.index());
         whole += (whole.empty() ? "" : ", ") + Json(tag) + ": " + index;
-        const Text alone = tag.substr(0, tag.find(u'-'));
+        // By its language alone, or with its script where its language has
+        // more than one ("zh-hans"), as the page reads a tag's script.
+        Text alone = tag.substr(0, tag.find(u'-'));
+        if (alone == words::Scripts().language)
+            alone = tag;
         if (parts.insert(std::string(alone.begin(), alone.end())).second)
             part += (part.empty() ? "" : ", ") + Json(alone) + ": " + index;
         if (language == words::Language::English())
@@ -112,11 +116,19 @@ std::string FirstWords() {
                 captions += (captions.empty() ? "" : ", ") + std::string("\"") + std::to_string(i) +
                             "\": " + Json(shown.captions[i]);
         words += ",\n    " + index + ": {title: " + Json(shown.title) +
-                 ", lang: " + Json(shown.language) + ", hint: " + Json(shown.turnHint) +
-                 ", captions: {" + captions + "}}";
+                 ", lang: " + Json(shown.language) +
+                 ", rtl: " + (shown.rightToLeft ? "true" : "false") +
+                 ", hint: " + Json(shown.turnHint) + ", captions: {" + captions + "}}";
     }
+    const words::LanguageScripts &scripts = words::Scripts();
+    std::string regions;
+    for (const std::u16string_view region : scripts.otherRegions)
+        regions += (regions.empty() ? "" : ", ") + Json(Text(region));
     return "var QuorvelFirstWords = {\n  whole: {" + whole + "},\n  part: {" + part +
-           "},\n  words: {" + words.substr(words.empty() ? 0 : 1) + "}\n};\n";
+           "},\n  scripts: {language: " + Json(Text(scripts.language)) +
+           ", usual: " + Json(Text(scripts.usual)) + ", other: " + Json(Text(scripts.other)) +
+           ", otherRegions: [" + regions + "]},\n  words: {" + words.substr(words.empty() ? 0 : 1) +
+           "}\n};\n";
 }
 
 } // namespace

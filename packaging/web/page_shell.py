@@ -79,6 +79,10 @@ def pins(font, text, size):
     moved the last part onto the next caption. None for other captions."""
     if "  " not in text:
         return None
+    # Letters the face has not (Chinese, Arabic) come from the system's
+    # fonts, whose advances are not known here: such a caption runs unpinned.
+    if any(ord(c) not in font.getBestCmap() for c in text):
+        return None
     parts = re.findall(r".*? {2,}|.+$", text)
     return [round(advance(font, part, size), 2) for part in parts[:-1]]
 

@@ -59,14 +59,23 @@ std::vector<std::string> Faults(Window &t, bool clipped) {
         const platform::Row &row = rows[i];
         if (row.kind == platform::Kind::Label && !words.captions[i].empty()) {
             const platform::win32::FontHandle font = platform::win32::CreateLayoutFont(
-                row.font.family ? row.font : layout::MainWindow().font, 96);
+                row.font.family ? row.font : layout::MainWindow().font, 96,
+                platform::win32::SystemFaceFor(words));
             const SIZE extent = Extent(font.get(), words.captions[i]);
             const int grown = std::min<int>(
                 extent.cx + 1, row.width + platform::RoomToTheRight(rows, i, clientWidth));
-            inked[i] = {row.left, row.top,
-                        row.left +
-                            static_cast<int>(clipped ? std::min<int>(extent.cx, grown) : extent.cx),
-                        row.top + extent.cy};
+            const int width = clipped ? std::min<int>(extent.cx, grown) : extent.cx;
+            // Read right to left, a caption ends at its box or bar, or at its
+            // own right edge where none lies over it.
+            int right = row.left + row.width;
+            for (const platform::Row &other : rows)
+                if (platform::TakesFocus(other.kind) && other.left > row.left &&
+                    other.left < right && other.top <= row.top + row.height / 2 &&
+                    row.top + row.height / 2 < other.top + other.height)
+                    right = other.left;
+            inked[i] = words.rightToLeft && !row.mark
+                           ? RECT{right - width, row.top, right, row.top + extent.cy}
+                           : RECT{row.left, row.top, row.left + width, row.top + extent.cy};
         } else if (row.kind == platform::Kind::Button || row.kind == platform::Kind::TextBox) {
             const HWND control = Native(&t.form().controlAt(i));
             const Text text = TextOf(control);
@@ -85,7 +94,7 @@ std::vector<std::string> Faults(Window &t, bool clipped) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (inked[i].right == 0)
             continue;
-        if (inked[i].right > clientWidth)
+        if (inked[i].right > clientWidth || inked[i].left < 0)
             faults.push_back(name(i) + " runs off the window");
         for (std::size_t j = 0; j < rows.size(); ++j) {
             const bool label = rows[j].kind == platform::Kind::Label;

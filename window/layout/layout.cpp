@@ -61,6 +61,15 @@ constexpr Row Text(const char *name, int index, Phrase text, int left, int top, 
             .font = font};
 }
 
+// A number or sign at a place on a plot, which keeps that place in every
+// language.
+constexpr Row Mark(const char *name, int index, Phrase text, int left, int top, int width,
+                   int height, int tab, Font font = Sans825) {
+    Row row = Text(name, index, text, left, top, width, height, tab, font);
+    row.mark = true;
+    return row;
+}
+
 // The three frames lie where the drawing's coordinate systems put them.
 constexpr Row Frame(const char *name, int index, const plot::Frame &frame, std::uint32_t fill) {
     return {.name = name,
@@ -127,12 +136,12 @@ constexpr Row Rows[] = {
      .largeChange = 1},
     Box("TextInitp", Phrase::PlaceholderTextInitp, 8, 184, 57, 5),
     Text("Label3", 2, Phrase::CaptionLabel3_2, 416, 400, 57, 17, 25, Sans975),
-    Text("Label8", 4, Phrase::CaptionLabel8_4, 424, 376, 25, 17, 24),
-    Text("Label8", 3, Phrase::CaptionLabel8_3, 424, 336, 25, 17, 23),
-    Text("Label8", 2, Phrase::CaptionLabel8_2, 424, 360, 25, 17, 22),
-    Text("Label8", 1, Phrase::CaptionLabel8_1, 64, 408, 25, 17, 21),
-    Text("Label3", 1, AxisCaption, 256, 424, 153, 17, 20, Sans975),
-    Text("Label8", 0, Phrase::CaptionLabel8_0, 64, 320, 25, 17, 19),
+    Mark("Label8", 4, Phrase::CaptionLabel8_4, 424, 376, 25, 17, 24),
+    Mark("Label8", 3, Phrase::CaptionLabel8_3, 424, 336, 25, 17, 23),
+    Mark("Label8", 2, Phrase::CaptionLabel8_2, 424, 360, 25, 17, 22),
+    Mark("Label8", 1, Phrase::CaptionLabel8_1, 64, 408, 25, 17, 21),
+    Mark("Label3", 1, AxisCaption, 256, 424, 153, 17, 20, Sans975),
+    Mark("Label8", 0, Phrase::CaptionLabel8_0, 64, 320, 25, 17, 19),
     // From (256, 365) to (406, 365): the zero line of the change frame.
     {.name = "Line2",
      .kind = Kind::Line,
@@ -140,7 +149,7 @@ constexpr Row Rows[] = {
      .top = plot::ChangeZeroY,
      .width = plot::ChangeFrame.width,
      .height = 0},
-    Text("Label3", 0, AxisCaption, 96, 424, 153, 17, 18, Sans975),
+    Mark("Label3", 0, AxisCaption, 96, 424, 153, 17, 18, Sans975),
     Frame("Deltap", 1, plot::ChangeFrame, ScrollBarColour),
     Frame("Shape2", 0, plot::MeanFitnessFrame, ScrollBarColour),
     Text("Label1", 2, Phrase::CaptionLabel1_2, 24, 80, 81, 25, 17),

@@ -67,4 +67,45 @@ int RoomToTheRight(std::span<const Row> rows, std::size_t at, int clientWidth) {
     return std::max(room, 0);
 }
 
+int RoomToTheLeft(std::span<const Row> rows, std::size_t at) {
+    const Row &row = rows[at];
+    int room = row.left;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row &other = rows[i];
+        const int otherRight = other.left + std::max(other.width, 1);
+        const int otherBottom = other.top + std::max(other.height, 1);
+        const bool sharesRows = other.top < row.top + row.height && row.top < otherBottom;
+        if (i != at && sharesRows && otherRight <= row.left)
+            room = std::min(room, row.left - otherRight);
+    }
+    return std::max(room, 0);
+}
+
+// A control that lies over the label's right end (a bar beside its
+// caption) covers that part, and a caption read from the right must end
+// where it can be seen.
+int VisibleRight(std::span<const Row> rows, std::size_t at) {
+    const Row &row = rows[at];
+    int right = row.left + row.width;
+    const int middle = row.top + row.height / 2;
+    for (const Row &other : rows)
+        if (TakesFocus(other.kind) && other.top <= middle && middle < other.top + other.height &&
+            other.left > row.left && other.left < right)
+            right = other.left;
+    return right;
+}
+
+TextPlace PlaceText(std::span<const Row> rows, std::size_t at, int needed, int clientWidth,
+                    bool rightToLeft) {
+    const Row &row = rows[at];
+    if (!rightToLeft || row.mark)
+        return {row.left,
+                std::clamp(needed, row.width, row.width + RoomToTheRight(rows, at, clientWidth)),
+                false};
+    const int right = VisibleRight(rows, at);
+    const int least = right - row.left;
+    const int width = std::clamp(needed, least, least + RoomToTheLeft(rows, at));
+    return {right - width, width, true};
+}
+
 } // namespace quorvel::platform

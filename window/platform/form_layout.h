@@ -35,6 +35,10 @@ struct Row {
     // Bars: value at the left or top end, at the right or bottom end, the
     // start value and the arrow and trough steps.
     int startValue = 0, endValue = 0, value = 0, smallChange = 1, largeChange = 1;
+    // Labels: a mark on a plot (an axis's 0 and 1, a frame's signs), which
+    // stays at its place and reads left to right in every language, as the
+    // plots do; other labels are captions.
+    bool mark = false;
 };
 
 struct FormDesign {
@@ -64,5 +68,25 @@ std::vector<std::size_t> FocusOrder(std::span<const Row> rows);
 // How far right of its own right edge row `at` may reach without touching any
 // other row that shares one of its pixel rows, or the window's edge.
 int RoomToTheRight(std::span<const Row> rows, std::size_t at, int clientWidth);
+
+// The same to the left of its left edge, up to the window's edge.
+int RoomToTheLeft(std::span<const Row> rows, std::size_t at);
+
+// A label's right edge where no control lies over it.
+int VisibleRight(std::span<const Row> rows, std::size_t at);
+
+// Where a label's text lies, in the layout's pixels, for text `needed`
+// pixels wide. A caption starts where its language's lines start: in a
+// language written right to left it ends at its control's right edge (or
+// where a control over it begins), reads right to left and grows to the
+// left; elsewhere it starts at the left edge and grows to the right. Either
+// way only into free room, never narrower than its control's visible part. A
+// mark stays left to right, at its left edge.
+struct TextPlace {
+    int left, width;
+    bool rightToLeft;
+};
+TextPlace PlaceText(std::span<const Row> rows, std::size_t at, int needed, int clientWidth,
+                    bool rightToLeft);
 
 } // namespace quorvel::platform

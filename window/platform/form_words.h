@@ -11,6 +11,15 @@ namespace quorvel::platform {
 // catalogue and hands them over anew when the user chooses another language.
 struct FormWords {
     Text language; // its tag, "de" or "pt-BR", for a page and a screen reader
+    // Written right to left: captions end at their control's right edge
+    // (PlaceText), and menus, messages, the help and the note read right to
+    // left and open mirrored. The bars, the plots and their marks keep their
+    // direction.
+    bool rightToLeft = false;
+    // Every word in letters the layout's faces have (Latin, Greek, Cyrillic):
+    // otherwise the system's faces must stand in for some, as a desktop's
+    // font fallback or linking finds them.
+    bool latinLetters = true;
     Text title;
     // One a row, as the rows name them: a button's or a label's caption, a
     // box's placeholder; empty where a row shows none.

@@ -66,4 +66,11 @@ std::vector<std::uint8_t> ToUtf8(const Text &text) {
     return utf8;
 }
 
+bool InLatinFaces(const Text &text) {
+    for (const char16_t c : text)
+        if (c >= 0x0590 && !(c >= 0x2000 && c < 0x2060))
+            return false;
+    return true;
+}
+
 } // namespace quorvel::platform

@@ -16,4 +16,8 @@ Text FromUtf8(std::string_view utf8);
 // The bytes of a file of text: UTF-8, with a lone surrogate as U+FFFD.
 std::vector<std::uint8_t> ToUtf8(const Text &text);
 
+// Whether every letter is one the layout's faces and their stand-ins have:
+// Latin, Greek and Cyrillic letters and general punctuation.
+bool InLatinFaces(const Text &text);
+
 } // namespace quorvel::platform

@@ -32,10 +32,35 @@ std::u16string_view LanguagePart(std::u16string_view tag) {
     return tag.substr(0, tag.find(u'-'));
 }
 
+// The script a normalised tag is written in, where its language has more
+// than one: the tag's own ("zh-hant-hk"), or else the one its region
+// writes. Empty for other languages.
+std::u16string_view ScriptOf(std::u16string_view tag) {
+    const LanguageScripts &scripts = Scripts();
+    if (LanguagePart(tag) != scripts.language)
+        return {};
+    std::u16string_view script = scripts.usual;
+    for (std::size_t start = tag.find(u'-'); start != tag.npos;) {
+        const std::size_t end = tag.find(u'-', start + 1);
+        const std::u16string_view part = tag.substr(start + 1, end - start - 1);
+        if (part.size() == 4)
+            return part;
+        if (std::find(scripts.otherRegions.begin(), scripts.otherRegions.end(), part) !=
+            scripts.otherRegions.end())
+            script = scripts.other;
+        start = end;
+    }
+    return script;
+}
+
 // The text of a phrase with each {name} in it replaced; "{{" and "}}" are
 // braces themselves. The catalogues are checked when they are built, so every
 // name has its value; one without keeps its braces, where a reader sees it.
-platform::Text Filled(std::string_view text, std::initializer_list<Arg> args) {
+// In a language written right to left each value is isolated (U+2068 first
+// strong isolate ... U+2069), so that a number's minus sign or a file's path
+// keeps its own order and does not reorder the sentence around it.
+platform::Text Filled(std::string_view text, std::initializer_list<Arg> args,
+                      bool isolated = false) {
     platform::Text out;
     std::size_t start = 0;
     for (std::size_t at = 0; at < text.size(); ++at) {
@@ -56,7 +81,11 @@ platform::Text Filled(std::string_view text, std::initializer_list<Arg> args) {
         if (arg == args.end())
             continue;
         out += platform::FromUtf8(text.substr(start, at - start));
+        if (isolated)
+            out += u'\u2068';
         out += arg->value;
+        if (isolated)
+            out += u'\u2069';
         start = end + 1;
         at = end;
     }
@@ -64,6 +93,11 @@ platform::Text Filled(std::string_view text, std::initializer_list<Arg> args) {
 }
 
 } // namespace
+
+const LanguageScripts &Scripts() {
+    static constexpr LanguageScripts Chinese{u"zh", u"hans", u"hant", {u"tw", u"hk", u"mo"}};
+    return Chinese;
+}
 
 std::vector<Language> Language::All() {
     std::vector<Language> all;
@@ -82,9 +116,13 @@ platform::Text Language::name() const {
     return platform::FromUtf8(Table(*this).name);
 }
 
+bool Language::rightToLeft() const {
+    return Table(*this).rightToLeft;
+}
+
 platform::Text Say(Language language, Phrase phrase, std::initializer_list<Arg> args) {
     const std::string_view text = Table(language).texts[static_cast<std::size_t>(phrase)];
-    return Filled(text.substr(0, text.find('\0')), args);
+    return Filled(text.substr(0, text.find('\0')), args, language.rightToLeft());
 }
 
 platform::Text InTurn(Language language, Phrase phrase, std::string_view sofar,
@@ -98,15 +136,16 @@ platform::Text InTurn(Language language, Phrase phrase, std::string_view sofar,
     // the others. A phrase that puts them the other way round, or leaves one
     // out, is joined by Say after Say.
     constexpr char16_t Sofar = u'\uFFFE', Next = u'\uFFFF'; // noncharacters: in no phrase
-    const platform::Text marked =
-        Filled(form, {{sofar, platform::Text(1, Sofar)}, {next, platform::Text(1, Next)}});
+    const bool isolated = language.rightToLeft();
+    const platform::Text marked = Filled(
+        form, {{sofar, platform::Text(1, Sofar)}, {next, platform::Text(1, Next)}}, isolated);
     const std::size_t at = marked.find(Sofar), then = marked.find(Next);
     if (at == marked.npos || then == marked.npos || then < at ||
         marked.find_first_of(u"\uFFFE\uFFFF", then + 1) != marked.npos ||
         marked.find(Sofar, at + 1) != then) {
         platform::Text joined = *items[0];
         for (std::size_t i = 1; i < items.size(); ++i)
-            joined = Filled(form, {{sofar, joined}, {next, *items[i]}});
+            joined = Filled(form, {{sofar, joined}, {next, *items[i]}}, isolated);
         return joined;
     }
     const std::u16string_view whole = marked, before = whole.substr(0, at),
@@ -138,7 +177,7 @@ platform::Text SayCount(Language language, Phrase phrase, unsigned long count,
             break;
         forms.remove_prefix(next + 1);
     }
-    return Filled(forms.substr(0, forms.find('\0')), args);
+    return Filled(forms.substr(0, forms.find('\0')), args, language.rightToLeft());
 }
 
 std::optional<Language> LanguageOf(std::u16string_view tag) {
@@ -150,7 +189,8 @@ std::optional<Language> LanguageOf(std::u16string_view tag) {
         if (Normalised(platform::FromUtf8(tables[i].tag)) == wanted)
             return Language(i);
     for (std::size_t i = 0; i < tables.size(); ++i)
-        if (LanguagePart(Normalised(platform::FromUtf8(tables[i].tag))) == LanguagePart(wanted))
+        if (const std::u16string table = Normalised(platform::FromUtf8(tables[i].tag));
+            LanguagePart(table) == LanguagePart(wanted) && ScriptOf(table) == ScriptOf(wanted))
             return Language(i);
     return std::nullopt;
 }

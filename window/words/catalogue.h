@@ -3,6 +3,7 @@
 #include "text.h"
 #include "words/phrases.h"
 
+#include <array>
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
@@ -27,6 +28,9 @@ public:
     platform::Text tag() const;
     // In its own words, as the Language menu lists it: "Deutsch".
     platform::Text name() const;
+    // Written right to left, as Arabic is: its captions read from their
+    // control's right edge, and its menus and messages open mirrored.
+    bool rightToLeft() const;
     std::size_t index() const { return index_; }
     friend bool operator==(Language, Language) = default;
 
@@ -47,9 +51,20 @@ platform::Text Say(Language language, Phrase phrase, std::initializer_list<Arg> 
 platform::Text SayCount(Language language, Phrase phrase, unsigned long count,
                         std::initializer_list<Arg> args = {});
 
+// A language written in more than one script, as tags name them in lower
+// case: Chinese is Simplified ("hans") but in Taiwan, Hong Kong and Macao,
+// which write Traditional ("hant"), so that "zh-TW" takes no Simplified
+// catalogue. A tag's own script ("zh-Hant-CN") goes first.
+struct LanguageScripts {
+    std::u16string_view language, usual, other;
+    std::array<std::u16string_view, 3> otherRegions;
+};
+const LanguageScripts &Scripts();
+
 // The language a tag names ("de", "pt-BR", "pt_BR", any case): the one of
 // that whole tag, or else the first of that language alone ("pt-PT" takes
-// pt-BR); none where the program does not speak it.
+// pt-BR), in the same script ("zh-CN" takes zh-Hans, "zh-TW" does not); none
+// where the program does not speak it.
 std::optional<Language> LanguageOf(std::u16string_view tag);
 
 // The language for a list of tags, the most wanted first: the first tag that

@@ -5,7 +5,7 @@
 #include <string_view>
 
 // What po/make_catalogue.py writes for each language, at build time: its
-// texts, one a phrase, and its rule for plural forms. English comes first.
+// texts, one a phrase, its rule for plural forms and its direction. English comes first.
 namespace quorvel::words {
 
 struct LanguageTable {
@@ -17,6 +17,8 @@ struct LanguageTable {
     // Which of the forms a count takes.
     std::size_t (*plural)(unsigned long n);
     std::size_t forms;
+    // Written right to left, as Arabic is: its name's first letter says so.
+    bool rightToLeft;
 };
 
 std::span<const LanguageTable> LanguageTables();

@@ -21,6 +21,8 @@ bool UserNumbersAreLatin() {
     return true;
 }
 
+bool wordsAreLatin = true;
+
 // The faces to ask for: the one the layout names and its metric-compatible
 // stand-ins, those this system has first. Qt searches fontconfig for a
 // substitute (a sort over every font) when the first face is missing, which
@@ -47,6 +49,10 @@ QStringList Faces(const char *family, bool serif) {
 
 } // namespace
 
+void UseLettersOf(const FormWords &words) {
+    wordsAreLatin = words.latinLetters;
+}
+
 QFont MakeFont(const char *family, double pointSize, bool bold, Glyphs glyphs) {
     const bool serif = std::strstr(family, "Times") != nullptr;
     QFont font;
@@ -54,10 +60,10 @@ QFont MakeFont(const char *family, double pointSize, bool bold, Glyphs glyphs) {
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
-    // Plain Latin captions need neither fallback faces nor shaping (the
+    // Captions in Latin letters need neither fallback faces nor shaping (the
     // layout's faces had no kerning either), and looking up the one and doing
     // the other are the dearest parts of showing text for the first time.
-    if (glyphs == Glyphs::Latin || UserNumbersAreLatin())
+    if (wordsAreLatin && (glyphs == Glyphs::Latin || UserNumbersAreLatin()))
         font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     // Outlines as drawn, not snapped to the pixel grid: text keeps the widths
     // the layout was measured with (full hinting widens the axis captions past

@@ -73,17 +73,27 @@ void ApplyText(QWidget *control, const Text &caption, bool boxes) {
 // The stand-ins for the layout's fonts can be a few pixels wider than the
 // originals, which would cut off the end of a caption (the "1" of the axis
 // captions). A label then grows to its text, but only into free space.
-int WidthFor(const QWidget *control, std::span<const Row> rows, std::size_t i, int clientWidth,
-             double zoom = 1.0) {
+TextPlace PlaceFor(const QWidget *control, std::span<const Row> rows, std::size_t i,
+                   int clientWidth, bool rightToLeft, double zoom = 1.0) {
     const Row &row = rows[i];
     const auto *label = qobject_cast<const QLabel *>(control);
     if (!label || label->text().isEmpty())
-        return row.width;
+        return {row.left, row.width, rightToLeft && !row.mark};
     // One pixel more than the advance: hinting at a higher pixel ratio can
     // widen the glyphs by a fraction. In the layout's pixels, whatever the zoom.
     const double advance = QFontMetricsF(label->font()).horizontalAdvance(label->text()) / zoom;
     const int needed = static_cast<int>(std::ceil(advance)) + 1;
-    return std::clamp(needed, row.width, row.width + RoomToTheRight(rows, i, clientWidth));
+    return PlaceText(rows, i, needed, clientWidth, rightToLeft);
+}
+
+// Captions read in the language's direction, from their control's right
+// edge in a language written right to left; the bars, the frames, the boxes'
+// numbers and the marks on the plots keep theirs (a button's caption is
+// centred, and a catalogue isolates a caption that mixes directions). Menus,
+// messages and the help are windows of their own and take the application's.
+void UseDirection(QWidget *control, const Row &row, bool rightToLeft) {
+    const bool caption = row.kind == Kind::Label && !row.mark;
+    control->setLayoutDirection(caption && rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
 } // namespace
@@ -92,6 +102,9 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
     : design_(design), rows_(rows) {
     setWindowTitle(ToQString(words.title));
     UseQtTranslations(words.language);
+    UseLettersOf(words);
+    QGuiApplication::setLayoutDirection(words.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    rightToLeft_ = words.rightToLeft;
     // The drawing is aligned with the layout's pixels, so the client area never changes size.
     setFixedSize(design.clientWidth, design.clientHeight);
     // The program takes no command line: Qt's -reverse changes nothing here (and
@@ -121,14 +134,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
             controls_[i] = MakeWidget(rows[i], this);
 
     FontWarmup::Wait();
-    // A box lays out its text in the application font when it is made: that
-    // font is the boxes' own, so they load no other.
-    for (const Row &row : rows)
-        if (row.kind == Kind::TextBox && row.font.family) {
-            QApplication::setFont(
-                MakeFont(row.font.family, row.font.pointSize, row.font.bold, Glyphs::Any));
-            break;
-        }
+    useBoxFont();
     // Only the W Mean caption shows the window's own font.
     setFont(MakeFont(design.font.family, design.font.pointSize, design.font.bold, Glyphs::Latin));
 
@@ -142,11 +148,13 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
             control->setProperty("index", row.index);
         ApplyFont(control, row);
         ApplyText(control, words.captions.at(i), true);
-        if (row.kind == Kind::Line) // a line includes both its end pixels
+        UseDirection(control, row, rightToLeft_);
+        if (row.kind == Kind::Line) { // a line includes both its end pixels
             control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);
-        else
-            control->setGeometry(row.left, row.top, WidthFor(control, rows, i, design.clientWidth),
-                                 row.height);
+        } else {
+            const TextPlace place = PlaceFor(control, rows, i, design.clientWidth, rightToLeft_);
+            control->setGeometry(place.left, row.top, place.width, row.height);
+        }
         if (!TakesFocus(row.kind))
             control->setFocusPolicy(Qt::NoFocus);
     }
@@ -169,11 +177,12 @@ void Form::layOut(double zoom) {
             control->setFont(MakeFont(row.font.family, row.font.pointSize * zoom, row.font.bold,
                                       row.kind == Kind::TextBox ? Glyphs::Any : Glyphs::Latin));
         const int extra = row.kind == Kind::Line ? 1 : 0; // a line includes both its end pixels
-        const int width = row.kind == Kind::Line
-                              ? row.width
-                              : WidthFor(control, rows_, i, design_.clientWidth, zoom);
-        const int left = Zoomed(row.left, zoom), top = Zoomed(row.top, zoom);
-        control->setGeometry(left, top, Zoomed(row.left + width + extra, zoom) - left,
+        const TextPlace place =
+            row.kind == Kind::Line
+                ? TextPlace{row.left, row.width, false}
+                : PlaceFor(control, rows_, i, design_.clientWidth, rightToLeft_, zoom);
+        const int left = Zoomed(place.left, zoom), top = Zoomed(row.top, zoom);
+        control->setGeometry(left, top, Zoomed(place.left + place.width + extra, zoom) - left,
                              Zoomed(row.top + row.height + extra, zoom) - top);
     }
     surface_->setGeometry(0, 0, width(), height());
@@ -192,6 +201,18 @@ double Form::zoom() const {
 void Form::setZoom(double zoom) {
     if (zoom != ZoomOf(this))
         layOut(zoom);
+}
+
+// A box lays out its text in the application font when it is made: that
+// font is the boxes' own, so they load no other. Messages and the help show
+// it too, so it is made again for another language's letters.
+void Form::useBoxFont() {
+    for (const Row &row : rows_)
+        if (row.kind == Kind::TextBox && row.font.family) {
+            QApplication::setFont(
+                MakeFont(row.font.family, row.font.pointSize, row.font.bold, Glyphs::Any));
+            break;
+        }
 }
 
 void Form::stack() {
@@ -265,10 +286,16 @@ void Form::showHelp(const Text &title, const Text &text) {
 // reads in the same language as everything else.
 void Form::setWords(const FormWords &words) {
     UseQtTranslations(words.language);
+    UseLettersOf(words);
+    QGuiApplication::setLayoutDirection(words.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    rightToLeft_ = words.rightToLeft;
+    useBoxFont();
     setWindowTitle(ToQString(words.title));
     surface_->setAccessibleName(ToQString(words.drawing));
-    for (std::size_t i = 0; i < rows_.size(); ++i)
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
         ApplyText(controls_[i], words.captions.at(i), false);
+        UseDirection(controls_[i], rows_[i], rightToLeft_);
+    }
     layOut(ZoomOf(this)); // labels grow to their new texts
     if (help_) {
         help_->setWindowTitle(ToQString(words.helpTitle));

@@ -49,6 +49,7 @@ protected:
     platform::Control &control(std::size_t i) override;
 
 private:
+    void useBoxFont();
     void stack();
     void layOut(double zoom);
     void applyCaptions(const FormWords &words);
@@ -62,6 +63,7 @@ private:
     class ReadingTools *tools_ = nullptr;
     QString saveFolder_;          // where the save dialog opens
     QMessageBox *help_ = nullptr; // while it is open
+    bool rightToLeft_ = false;    // the words' direction
 };
 
 } // namespace quorvel::platform::qt

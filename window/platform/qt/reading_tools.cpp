@@ -7,6 +7,7 @@
 #include "zoom.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -60,10 +61,9 @@ public:
     void setText(const QString &text) {
         lines_ = text.split(u'\n');
         const double zoom = ZoomOf(this);
-        if (zoom != fontZoom_) { // the pointer moves often, the zoom seldom
-            setFont(LookFont(look::NoteFont, zoom));
-            fontZoom_ = zoom;
-        }
+        // The pointer moves often, the zoom and the language seldom.
+        if (const QFont wanted = LookFont(look::NoteFont, zoom); wanted != font())
+            setFont(wanted);
         const QFontMetricsF metrics(font());
         std::vector<double> widths;
         for (const QString &line : lines_)
@@ -89,7 +89,6 @@ protected:
 
 private:
     QStringList lines_;
-    double fontZoom_ = 0;
 };
 
 ReadingTools::ReadingTools(QWidget *form) : QObject(form), form_(form) {
@@ -137,6 +136,9 @@ void ReadingTools::showMenu(const std::vector<MenuEntry> &entries, QPointF at) {
 void ReadingTools::showNote(QPointF at, const QString &text) {
     if (!note_)
         note_ = new Note(form_);
+    // The note reads as the messages do; inside the window, it would take the
+    // window's direction, which the plots keep.
+    note_->setLayoutDirection(QGuiApplication::layoutDirection());
     note_->setText(text);
     const double zoom = ZoomOf(form_);
     const look::Box box =

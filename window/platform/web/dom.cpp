@@ -14,9 +14,9 @@ EM_JS(void, JsStart, (), { Quorvel.start(); });
 // The texts a line each: the title, the language's tag, the line for a
 // phone, the buttons of a message and of the help, the help's title and its
 // text (which alone may hold lines of its own, and comes last).
-EM_JS(void, JsShowWords, (const char16_t *lines, int length), {
+EM_JS(void, JsShowWords, (const char16_t *lines, int length, bool rightToLeft), {
     var part = Quorvel.text(lines, length).split('\n');
-    Quorvel.showWords(part[0], part[1], part[2], part[3], part[4], part[5],
+    Quorvel.showWords(part[0], part[1], rightToLeft, part[2], part[3], part[4], part[5],
                       part.slice(6).join('\n'));
 });
 
@@ -121,7 +121,7 @@ void ShowWords(const FormWords &words) {
     for (const Text *text : {&words.title, &words.language, &words.turnHint, &words.ok,
                              &words.close, &words.helpTitle, &words.help})
         lines += (lines.empty() ? u"" : u"\n") + *text;
-    JsShowWords(lines.c_str(), Length(lines));
+    JsShowWords(lines.c_str(), Length(lines), words.rightToLeft);
 }
 
 void SetCaption(int id, const Text &text) {

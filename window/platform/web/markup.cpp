@@ -74,8 +74,11 @@ std::string Bar(const Row &row, const std::string &attributes, const std::string
            part("q-thumb", bar.thumbAt(BarModel(row).fraction()), bar.thumb) + "</div>";
 }
 
+// room: how far a label may grow to its right, and to its left from the
+// right edge where it can be seen.
 std::string Element(const Row &row, std::size_t id, int layer, const Font &windowFont,
-                    const Text &caption, int room) {
+                    const Text &caption, int room, int roomLeft, int visibleRight,
+                    int clientWidth) {
     const Font *font = row.font.family ? &row.font : &windowFont;
     const std::string attributes =
         Format(" data-id=\"%zu\" data-name=\"%s\"", id, Escaped(FromUtf8(row.name)).c_str());
@@ -91,7 +94,17 @@ std::string Element(const Row &row, std::size_t id, int layer, const Font &windo
     case Kind::VerticalBar:
         return Bar(row, attributes, style);
     case Kind::Label: // as wide as its text, into free room, and no further
-        return "<div class=\"q-label\"" + attributes + " style=\"" + style +
+        // A caption in a language written right to left ends at its right
+        // edge instead and grows to the left, as PlaceText places it: the
+        // page switches to these when the words change.
+        return "<div class=\"q-label\"" + attributes +
+               (row.mark ? std::string(" dir=\"ltr\"")
+                         : Format(" data-left=\"%d\" data-min=\"%d\" data-max=\"%d\" "
+                                  "data-right-rtl=\"%d\" data-min-rtl=\"%d\" "
+                                  "data-max-rtl=\"%d\"",
+                                  row.left, row.width, row.width + room, clientWidth - visibleRight,
+                                  visibleRight - row.left, visibleRight - row.left + roomLeft)) +
+               " style=\"" + style +
                Format(";width:auto;min-width:%dpx;max-width:%dpx", row.width, row.width + room) +
                "\">" + text + "</div>";
     case Kind::Line: // both end pixels included
@@ -133,7 +146,8 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows,
     std::string html =
         "<main><h1 class=\"q-hidden\">" + Escaped(words.title) + "</h1><p id=\"q-turn\" hidden>" +
         Escaped(words.turnHint) +
-        "</p></main><div id=\"q-fit\"><div id=\"quorvel\" role=\"application\" aria-label=\"" +
+        "</p></main><div id=\"q-fit\" dir=\"ltr\"><div id=\"quorvel\" role=\"application\" "
+        "aria-label=\"" +
         Escaped(words.title) + "\" style=\"" +
         Format("width:%dpx;height:%dpx;background:%s", design.clientWidth, design.clientHeight,
                CssColour(Colour::FromCode(design.background).resolve()).c_str()) +
@@ -150,7 +164,8 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows,
     };
     for (std::size_t i : order)
         html += Element(rows[i], i, layerOf(static_cast<int>(i)), design.font, words.captions.at(i),
-                        RoomToTheRight(rows, i, design.clientWidth));
+                        RoomToTheRight(rows, i, design.clientWidth), RoomToTheLeft(rows, i),
+                        VisibleRight(rows, i), design.clientWidth);
     html += "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"" + Escaped(words.drawing) +
             Format("\" data-id=\"%d\" style=\"%s\"></canvas>", CanvasId(rows),
                    Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack),

@@ -91,12 +91,25 @@ void Form::paintDecorations(HDC dc) {
             fill(scaled(row.left, row.top, row.width + 1, row.height + 1), black);
             break;
         default: { // a label: opaque in the window's colour, text at its top left
-            RECT rect = scaled(row.left, row.top, widths_[i], row.height);
+            const TextPlace &place = places_[i];
+            RECT rect = scaled(place.left, row.top, place.width, row.height);
             FillRect(dc, &rect, background_.get());
             Selected selected(dc, font(row.font));
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, black);
             const std::wstring text = Wide(words_.captions.at(i));
+            if (place.rightToLeft) { // at its top right, read right to left, as a whole
+                DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+                          DT_RIGHT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_RTLREADING);
+                break;
+            }
+            // A mark with words written right to left in it is shaped and
+            // reordered as a whole, which places its characters itself.
+            if (words_.rightToLeft) {
+                DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+                          DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+                break;
+            }
             // Every character where the layout put it at 96 DPI, scaled: an
             // outline face does not widen exactly in step with its height,
             // and the axis captions' "0" and "1" must stay under the ends of

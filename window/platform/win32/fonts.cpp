@@ -31,10 +31,12 @@ bool IsScalable(HFONT font) {
 
 } // namespace
 
-FontHandle CreateLayoutFont(const Font &font, UINT dpi) {
+FontHandle CreateLayoutFont(const Font &font, UINT dpi, const wchar_t *face) {
     // Points to pixels at this DPI; negative: the height of the characters,
     // not of the cell.
     const int height = -static_cast<int>(std::lround(font.pointSize * dpi / 72.0));
+    if (face)
+        return Create(height, font, face, OUT_TT_PRECIS);
     const Text family = FromUtf8(font.family);
     const std::wstring name(family.begin(), family.end());
     // At 96 DPI the layout's own faces, bitmap ones included, as it was drawn.
@@ -59,8 +61,23 @@ HFONT Fonts::at(const Font &wanted, UINT dpi) {
     const auto key = std::make_tuple(std::string(font.family), font.pointSize, font.bold);
     auto found = made_.find(key);
     if (found == made_.end())
-        found = made_.emplace(key, CreateLayoutFont(font, dpi)).first;
+        found = made_.emplace(key, CreateLayoutFont(font, dpi, face_)).first;
     return found->second.get();
+}
+
+void Fonts::useFace(const wchar_t *face) {
+    if (face != face_)
+        made_.clear();
+    face_ = face;
+}
+
+// The layout's faces have Latin letters only. Other letters come in the
+// outline successor of its "MS Sans Serif", which has the Arabic and Hebrew
+// letters and their shapes and which Windows links to its Chinese, Japanese
+// and Korean faces. Serif captions too: these scripts have no serif of that
+// kind.
+const wchar_t *SystemFaceFor(const FormWords &words) {
+    return words.latinLetters ? nullptr : L"Microsoft Sans Serif";
 }
 
 } // namespace quorvel::platform::win32

@@ -89,7 +89,7 @@ Form::~Form() {
 // layout's, so that no caption is cut off.
 void Form::createControls() {
     controls_.resize(rows_.size());
-    widths_.resize(rows_.size());
+    places_.resize(rows_.size());
     characterEnds_.resize(rows_.size());
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (std::size_t i : FocusOrder(rows_)) {
@@ -123,7 +123,6 @@ void Form::createControls() {
         if (!child)
             throw std::runtime_error("a control could not be created");
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.font)), FALSE);
-        widths_[i] = row.width;
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
@@ -131,7 +130,6 @@ void Form::createControls() {
             controls_[i] = std::make_unique<Label>(words_.captions.at(i));
         } else if (row.kind == Kind::Line || row.kind == Kind::Rectangle) {
             controls_[i] = std::make_unique<Shape>();
-            widths_[i] = row.width;
         }
     }
     measureLabels();
@@ -141,7 +139,7 @@ void Form::measureLabels() {
     WindowDc screen(nullptr);
     // Labels are measured at 96 DPI in the layout's own pixels, in the window's
     // own fonts where it is at 96 DPI; most share one.
-    Fonts measuring(design_.font);
+    Fonts measuring(design_.font, SystemFaceFor(words_));
     const auto measuringFont = [&](const Font &face) {
         return dpi_ == USER_DEFAULT_SCREEN_DPI ? font(face)
                                                : measuring.at(face, USER_DEFAULT_SCREEN_DPI);
@@ -158,8 +156,8 @@ void Form::measureLabels() {
             ends.assign(text.size(), 0);
             GetTextExtentExPointW(screen.get(), text.c_str(), static_cast<int>(text.size()), 0,
                                   nullptr, ends.data(), &extent);
-            widths_[i] = std::clamp(static_cast<int>(extent.cx) + 1, row.width,
-                                    row.width + RoomToTheRight(rows_, i, design_.clientWidth));
+            places_[i] = PlaceText(rows_, i, static_cast<int>(extent.cx) + 1, design_.clientWidth,
+                                   words_.rightToLeft);
         }
     }
 }
@@ -169,6 +167,11 @@ void Form::measureLabels() {
 // the message boxes are modal, so none is open while the words change.
 void Form::setWords(const FormWords &words) {
     words_ = words;
+    fonts_.useFace(SystemFaceFor(words_));
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (auto *child = dynamic_cast<ChildControl *>(controls_[i].get()))
+            SendMessageW(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(rows_[i].font)),
+                         FALSE);
     SetWindowTextW(window_, Wide(words_.title).c_str());
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (auto *button = dynamic_cast<Button *>(controls_[i].get()))
@@ -257,11 +260,13 @@ void Form::focus(HWND control) {
 }
 
 void Form::showError(const Text &message) {
-    MessageBoxW(window_, Wide(message).c_str(), Wide(words_.title).c_str(), MB_OK | MB_ICONWARNING);
+    MessageBoxW(window_, Wide(message).c_str(), Wide(words_.title).c_str(),
+                MB_OK | MB_ICONWARNING | messageBoxStyle());
 }
 
 void Form::showHelp(const Text &title, const Text &text) {
-    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(),
+                MB_OK | MB_ICONINFORMATION | messageBoxStyle());
 }
 
 // The whole window larger or smaller, laid out as at a monitor of that scale,

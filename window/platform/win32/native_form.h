@@ -64,6 +64,9 @@ public:
     // The control behind a child window, or nullptr.
     platform::Control *controlOf(HWND child) const;
     UINT dpi() const { return dpi_; }
+    // Message boxes, menus and the note read right to left, and open mirrored.
+    bool rightToLeft() const { return words_.rightToLeft; }
+    UINT messageBoxStyle() const { return rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0; }
     const FormDesign &design() const { return design_; }
     const FormWords &words() const { return words_; }
     // Whether closing this form ends the event loop (the program's own window).
@@ -130,11 +133,11 @@ private:
     HWND focusWhenInactive_ = nullptr; // the control to give focus back to
 
     std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
-    std::vector<int> widths_;                                  // of each row, grown labels
+    std::vector<TextPlace> places_; // of each label's text, grown, from its language's side
     // Where each character of a label ends at 96 DPI, in the layout's own font.
     std::vector<std::vector<int>> characterEnds_;
     std::unique_ptr<Surface> surface_;
-    Fonts fonts_{design_.font}; // at dpi_
+    Fonts fonts_{design_.font, SystemFaceFor(words_)}; // at dpi_
     Brush background_;
     Brush boxBackground_;
     // The client area as last composed: decorations with the drawing over them.

@@ -30,19 +30,20 @@ namespace {
 
 // The entries into menu, each numbered by its place in chosen, counted from
 // 1; a submenu is destroyed with the menu it is in.
+// Entries read right to left where `order` is MFT_RIGHTORDER.
 void AppendEntries(HMENU menu, const std::vector<MenuEntry> &entries,
-                   std::vector<const MenuEntry *> &chosen) {
+                   std::vector<const MenuEntry *> &chosen, UINT order) {
     for (const MenuEntry &entry : entries) {
         if (!entry.entries.empty()) {
             HMENU submenu = CreatePopupMenu();
-            AppendEntries(submenu, entry.entries, chosen);
-            AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
+            AppendEntries(submenu, entry.entries, chosen, order);
+            AppendMenuW(menu, MF_POPUP | order, reinterpret_cast<UINT_PTR>(submenu),
                         Wide(entry.label).c_str());
             continue;
         }
         chosen.push_back(&entry); // the key after a tab, as menus show it
-        AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED), chosen.size(),
-                    Wide(entry.label + u"\t" + entry.keys).c_str());
+        AppendMenuW(menu, MF_STRING | order | (entry.checked ? MF_CHECKED : MF_UNCHECKED),
+                    chosen.size(), Wide(entry.label + u"\t" + entry.keys).c_str());
     }
 }
 
@@ -55,12 +56,15 @@ double ReadingTools::ratio() const {
 void ReadingTools::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
     HMENU menu = CreatePopupMenu();
     std::vector<const MenuEntry *> chosen;
-    AppendEntries(menu, entries, chosen);
+    const bool mirrored = form_.rightToLeft();
+    AppendEntries(menu, entries, chosen, mirrored ? MFT_RIGHTORDER : 0);
     POINT screen{static_cast<LONG>(std::lround(x * ratio())),
                  static_cast<LONG>(std::lround(y * ratio()))};
     ClientToScreen(form_.hwnd(), &screen);
-    const int picked = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
-                                      form_.hwnd(), nullptr);
+    // Mirrored, a menu opens to the left of the pointer, its submenus further left.
+    const UINT layout = mirrored ? TPM_LAYOUTRTL | TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    const int picked = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | layout, screen.x,
+                                      screen.y, 0, form_.hwnd(), nullptr);
     DestroyMenu(menu);
     if (picked > 0 && events_.tool) {
         const MenuEntry &entry = *chosen[static_cast<std::size_t>(picked - 1)];
@@ -179,8 +183,9 @@ void ReadingTools::paint(HDC dc) {
             std::wstring part = note_.text.substr(from, end - from);
             RECT inside{frame.left + pad, frame.top + pad + static_cast<LONG>(i * line),
                         frame.right - pad, frame.top + pad + static_cast<LONG>((i + 1) * line)};
+            const UINT reading = form_.rightToLeft() ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
             DrawTextW(dc, part.data(), static_cast<int>(part.size()), &inside,
-                      DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP);
+                      DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | reading);
             from = end + 1;
         }
     }

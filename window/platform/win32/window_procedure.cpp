@@ -20,7 +20,8 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
         return form->handle(message, wParam, lParam);
     } catch (...) {
         MessageBoxW(window, Wide(form->words_.unexpectedError).c_str(),
-                    Wide(form->words_.title).c_str(), MB_OK | MB_ICONWARNING);
+                    Wide(form->words_.title).c_str(),
+                    MB_OK | MB_ICONWARNING | form->messageBoxStyle());
         return 0;
     }
 }

@@ -113,6 +113,7 @@ Quorvel.clipboard = {
       var text = e.tagName === 'INPUT' ? e.value : e.classList.contains('q-bar') ? '' : e.textContent;
       if (text) {
         c.font = style.font;
+        c.direction = style.direction; // a caption read right to left keeps its order
         c.fillStyle = style.color;
         c.textBaseline = 'top';
         c.textAlign = e.tagName === 'BUTTON' ? 'center' : 'left';
@@ -139,6 +140,7 @@ Quorvel.clipboard = {
         else
           c.fillText(text, tx, ty);
         c.textAlign = 'left';
+        c.direction = 'ltr';
       }
     });
   },

@@ -3,8 +3,12 @@
 // entries: [words, key, tool, entries, index, checked] each; one with
 // entries of its own opens them as a submenu, by click, Return or Right. Up
 // and Down go round, Return or a click chooses, Left and Escape close a
-// submenu, Escape and Tab the menu; focus then goes back.
+// submenu, Escape and Tab the menu; focus then goes back. Where the page
+// reads right to left the menu is mirrored: it opens to the left of the
+// pointer, its submenus further left, and Left and Right swap.
 Quorvel.tools.menu = function (entries, x, y) {
+  var rtl = Quorvel.dir === 'rtl', inward = rtl ? 'ArrowLeft' : 'ArrowRight';
+  var outward = rtl ? 'ArrowRight' : 'ArrowLeft';
   var old = document.getElementById('q-menu');
   if (old)
     old.remove();
@@ -28,7 +32,9 @@ Quorvel.tools.menu = function (entries, x, y) {
       opener.after(list);
       opener.setAttribute('aria-expanded', 'true');
       var left = outer.offsetWidth - 4, room = Quorvel.root.clientWidth - menu.offsetLeft;
-      list.style.left = (outer.offsetLeft + left + list.offsetWidth < room ? left : -list.offsetWidth + 4) + 'px';
+      var fitsRight = outer.offsetLeft + left + list.offsetWidth < room;
+      var fitsLeft = menu.offsetLeft + outer.offsetLeft - list.offsetWidth + 4 >= 0;
+      list.style.left = ((rtl ? !fitsLeft : fitsRight) ? left : -list.offsetWidth + 4) + 'px';
       list.style.top = Math.min(opener.offsetTop, Quorvel.root.clientHeight - menu.offsetTop - list.offsetHeight - 1) + 'px';
     }
     opener.nextSibling.firstChild.focus();
@@ -36,6 +42,7 @@ Quorvel.tools.menu = function (entries, x, y) {
   var build = function (entries, name) {
     var list = document.createElement('div');
     list.className = 'q-menu';
+    list.dir = rtl ? 'rtl' : 'ltr';
     list.setAttribute('role', 'menu');
     if (name)
       list.setAttribute('aria-label', name);
@@ -66,9 +73,9 @@ Quorvel.tools.menu = function (entries, x, y) {
       if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
         var step = event.key === 'ArrowDown' ? 1 : items.length - 1;
         items[(at + step) % items.length].focus();
-      } else if (event.key === 'ArrowRight' && items[at].hasAttribute('aria-haspopup')) {
+      } else if (event.key === inward && items[at].hasAttribute('aria-haspopup')) {
         items[at].click();
-      } else if ((event.key === 'ArrowLeft' || event.key === 'Escape') && list !== menu) {
+      } else if ((event.key === outward || event.key === 'Escape') && list !== menu) {
         shut(list);
       } else if (event.key === 'Escape' || event.key === 'Tab') {
         close();
@@ -91,7 +98,8 @@ Quorvel.tools.menu = function (entries, x, y) {
   });
   Quorvel.root.appendChild(menu);
   // Inside the window, as a desktop keeps a menu on its screen.
-  menu.style.left = Math.max(0, Math.min(x, Quorvel.root.clientWidth - menu.offsetWidth - 1)) + 'px';
+  var from = rtl ? x - menu.offsetWidth : x;
+  menu.style.left = Math.max(0, Math.min(from, Quorvel.root.clientWidth - menu.offsetWidth - 1)) + 'px';
   menu.style.top = Math.max(0, Math.min(y, Quorvel.root.clientHeight - menu.offsetHeight - 1)) + 'px';
   menu.firstChild.focus();
 };

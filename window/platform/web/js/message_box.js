@@ -9,6 +9,7 @@ Quorvel.showMessage = function (title, message, close, className) {
   Quorvel.quiet();
   var box = document.createElement('dialog');
   box.className = 'q-message' + (className ? ' ' + className : '');
+  box.dir = Quorvel.dir || 'ltr';
   box.setAttribute('role', 'dialog');
   box.setAttribute('aria-modal', 'true');
   var heading = document.createElement('h2'), text = document.createElement('p');

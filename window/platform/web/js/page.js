@@ -54,9 +54,10 @@ var Quorvel = {
 // (and its heading and the window's name, which are the same), its lang, the
 // line for a phone held upright, and an open dialog's: a message's button,
 // the help's title, text and button.
-Quorvel.showWords = function (title, tag, hint, ok, close, helpTitle, help) {
+Quorvel.showWords = function (title, tag, rtl, hint, ok, close, helpTitle, help) {
   document.title = title;
   document.documentElement.lang = tag;
+  Quorvel.readDirection(rtl);
   document.querySelector('h1').textContent = title;
   Quorvel.root.setAttribute('aria-label', title);
   document.getElementById('q-turn').textContent = hint;
@@ -69,6 +70,25 @@ Quorvel.showWords = function (title, tag, hint, ok, close, helpTitle, help) {
     open.querySelector('h2').textContent = helpTitle;
     open.querySelector('p').textContent = help;
   }
+};
+
+// The page, its menu and its dialogs read right to left where the language
+// does; the window keeps its direction, as its bars and plots do, and only
+// its captions read from their right edge, growing to the left, as the
+// markup gives their places. The marks on the plots stay as they are.
+Quorvel.readDirection = function (rtl) {
+  Quorvel.dir = rtl ? 'rtl' : 'ltr';
+  document.documentElement.dir = Quorvel.dir;
+  var root = document.getElementById('quorvel'); // before the program has started too
+  root.querySelectorAll('.q-label[data-left]').forEach(function (label) {
+    var d = label.dataset;
+    label.dir = Quorvel.dir;
+    label.style.left = rtl ? 'auto' : d.left + 'px';
+    label.style.right = rtl ? d.rightRtl + 'px' : 'auto';
+    label.style.minWidth = (rtl ? d.minRtl : d.min) + 'px';
+    label.style.maxWidth = (rtl ? d.maxRtl : d.max) + 'px';
+  });
+  root.querySelectorAll('dialog, .q-menu').forEach(function (e) { e.dir = Quorvel.dir; });
 };
 
 // A button's or a label's caption. A caption that spaces its parts apart
@@ -129,7 +149,13 @@ Module.postRun = [function () { Quorvel.readyAt = performance.now(); }];
   var first = QuorvelFirstWords, chosen;
   (navigator.languages || [navigator.language]).some(function (tag) {
     var t = String(tag).toLowerCase().replace(/_/g, '-').split(/[.@]/)[0];
-    chosen = t in first.whole ? first.whole[t] : first.part[t.split('-')[0]];
+    var parts = t.split('-'), alone = parts[0], s = first.scripts;
+    if (alone === s.language) { // its own script, or its region's
+      var script = parts.slice(1).filter(function (p) { return p.length === 4; })[0];
+      alone += '-' + (script || (parts.some(function (p) {
+        return s.otherRegions.indexOf(p) >= 0; }) ? s.other : s.usual));
+    }
+    chosen = t in first.whole ? first.whole[t] : first.part[alone];
     return chosen !== undefined;
   });
   var words = first.words[chosen];
@@ -137,6 +163,7 @@ Module.postRun = [function () { Quorvel.readyAt = performance.now(); }];
     return;
   document.title = words.title;
   document.documentElement.lang = words.lang;
+  Quorvel.readDirection(words.rtl);
   document.getElementById('q-turn').textContent = words.hint;
   document.querySelector('h1').textContent = words.title;
   var root = document.getElementById('quorvel');
