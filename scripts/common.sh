@@ -17,11 +17,17 @@ missing_packages() {
     echo "${missing[@]:-}"
 }
 
+# Faces for the languages beyond Latin letters, Chinese and Arabic, which
+# every system a class uses has: the suite measures their captions in real
+# glyphs, on the desktop, under Wine and in the browsers.
+script_font_packages=(fonts-wqy-microhei fonts-kacst-one)
+
 # The Windows build needs only the cross compiler, not Qt.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64 binutils-mingw-w64-x86-64
     libz-mingw-w64-dev python3)
 # Running its tests needs Wine and an X server for the windows.
-wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth)
+wine_packages=(wine wine64 fonts-wine fonts-liberation xvfb xauth python3-fonttools
+               "${script_font_packages[@]}")
 
 # The browser page needs Emscripten and the fonts it embeds; its tests drive
 # Debian's Chromium, Firefox (over WebDriver BiDi) and WebKitGTK's MiniBrowser,
@@ -85,8 +91,12 @@ start_xvfb() {
 }
 
 # make_wine_prefix DIR: a fresh Wine prefix in DIR, with Wine's own fonts in
-# it and Times New Roman resolved to its metric twin, as fonts resolve on
-# Windows. Wine's optional .NET and browser engines are not installed.
+# it and the faces Windows has resolved as they resolve there: Times New
+# Roman to its metric twin, Microsoft Sans Serif to Wine's Tahoma, which has
+# the Arabic letters as it does. Windows links its faces to its Chinese
+# SimSun for letters they lack, and Wine links them to that name too: it is
+# Debian's Chinese face under that name, for the tests only. Wine's optional
+# .NET and browser engines are not installed.
 make_wine_prefix() {
     export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     rm -rf "$WINEPREFIX"
@@ -94,9 +104,21 @@ make_wine_prefix() {
     wineserver -w
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    /usr/bin/python3 - "$WINEPREFIX/drive_c/windows/Fonts/simsun.ttc" <<'END'
+import sys
+from fontTools.ttLib import TTFont
+font = TTFont("/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", fontNumber=0)
+for record in font["name"].names:
+    if record.nameID in (1, 3, 4, 6, 16):
+        record.string = "SimSun"
+font.save(sys.argv[1])
+END
     local registry
     registry=$(mktemp --suffix=.reg)
-    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n"Times New Roman"="Liberation Serif"\n' >"$registry"
+    {
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n'
+        printf '"Times New Roman"="Liberation Serif"\n"Microsoft Sans Serif"="Tahoma"\n'
+    } >"$registry"
     wine regedit "$registry" >/dev/null 2>&1
     wineserver -w
     rm -f "$registry"

@@ -33,6 +33,8 @@ private slots:
     void systemsLanguagesChooseOne_data();
     void systemsLanguagesChooseOne();
     void windowStartsInTheSystemsLanguage();
+    void tagsChooseByScriptToo_data();
+    void tagsChooseByScriptToo();
     void sentencesJoinInTurn_data();
     void sentencesJoinInTurn();
 };
@@ -81,6 +83,8 @@ std::vector<Shown> Captions(QWidget &form) {
         QRectF inked(child->x(), child->y(), advance, metrics.height());
         if (!qobject_cast<QLabel *>(child))
             inked.moveCenter(QPointF(room.center().x(), inked.center().y()));
+        else if (child->layoutDirection() == Qt::RightToLeft) // from its top right
+            inked.moveRight(room.right());
         shown.push_back({child, name, text, inked, room});
     }
     return shown;
@@ -105,7 +109,7 @@ QStringList Faults(QWidget &form, bool clipped) {
             continue;
         if (!clipped && text.width() > one.room.width() + 0.5)
             faults << QString("%1 \"%2\" is cut off").arg(one.name, one.text);
-        if (text.right() > form.width())
+        if (text.right() > form.width() || text.left() < 0)
             faults << QString("%1 \"%2\" runs off the window").arg(one.name, one.text);
         for (const Shown &other : shown) {
             if (other.control == one.control)
@@ -347,6 +351,30 @@ void TestLanguages::windowStartsInTheSystemsLanguage() {
 }
 
 QUORVEL_TEST_MAIN(TestLanguages)
+// A browser's or Windows' list of tags, the most wanted first: Chinese is
+// Simplified in China and Singapore, or where the tag says so, and
+// Traditional in Taiwan, Hong Kong and Macao, which no catalogue is yet, so
+// the next tag in the list (or English) is taken.
+void TestLanguages::tagsChooseByScriptToo_data() {
+    QTest::addColumn<QStringList>("tags");
+    QTest::addColumn<QString>("chosen");
+    for (const char *tag : {"zh-CN", "zh-SG", "zh-Hans", "zh", "zh_CN.UTF-8", "ZH-hans-hk"})
+        QTest::newRow(tag) << QStringList{tag} << "zh-Hans";
+    for (const char *tag : {"zh-TW", "zh-HK", "zh-MO", "zh-Hant", "zh-Hant-CN", "zh_TW.UTF-8"})
+        QTest::newRow(tag) << QStringList{tag} << "en";
+    QTest::newRow("Traditional, then German") << QStringList{"zh-TW", "de-AT"} << "de";
+    QTest::newRow("Traditional, then Simplified") << QStringList{"zh-HK", "zh-CN"} << "zh-Hans";
+}
+
+void TestLanguages::tagsChooseByScriptToo() {
+    QFETCH(QStringList, tags);
+    QFETCH(QString, chosen);
+    std::vector<Text> list;
+    for (const QString &tag : tags)
+        list.push_back(tag.toStdU16String());
+    QCOMPARE(Tag(quorvel::words::ChooseLanguage(list)), chosen);
+}
+
 // The drawing's description joins its sentences as Say after Say would: in
 // the pseudo-language each join brackets what came before.
 void TestLanguages::sentencesJoinInTurn_data() {
