@@ -93,10 +93,9 @@ start_xvfb() {
 # make_wine_prefix DIR: a fresh Wine prefix in DIR, with Wine's own fonts in
 # it and the faces Windows has resolved as they resolve there: Times New
 # Roman to its metric twin, Microsoft Sans Serif to Wine's Tahoma, which has
-# the Arabic letters as it does. Windows links its faces to its Chinese
-# SimSun for letters they lack, and Wine links them to that name too: it is
-# Debian's Chinese face under that name, for the tests only. Wine's optional
-# .NET and browser engines are not installed.
+# the Arabic letters as it does, and the fonts Windows shapes and links its
+# text with (scripts/wine_fonts.py). Wine's optional .NET and browser
+# engines are not installed.
 make_wine_prefix() {
     export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     rm -rf "$WINEPREFIX"
@@ -104,15 +103,7 @@ make_wine_prefix() {
     wineserver -w
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-    /usr/bin/python3 - "$WINEPREFIX/drive_c/windows/Fonts/simsun.ttc" <<'END'
-import sys
-from fontTools.ttLib import TTFont
-font = TTFont("/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", fontNumber=0)
-for record in font["name"].names:
-    if record.nameID in (1, 3, 4, 6, 16):
-        record.string = "SimSun"
-font.save(sys.argv[1])
-END
+    /usr/bin/python3 "$top/scripts/wine_fonts.py" "$WINEPREFIX/drive_c/windows/Fonts"
     local registry
     registry=$(mktemp --suffix=.reg)
     {

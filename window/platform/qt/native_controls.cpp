@@ -59,6 +59,17 @@ Label::Label(QWidget *parent) : Control(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+void Label::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    painter.drawText(contentsRect(),
+                     Qt::AlignTop | Qt::AlignAbsolute |
+                         (rightToLeft ? Qt::AlignRight | Qt::TextForceRightToLeft
+                                      : Qt::AlignLeft | Qt::TextForceLeftToRight),
+                     QLabel::text());
+}
+
 RectangleShape::RectangleShape(QWidget *parent, Colour fill) : Control(parent), fill_(fill) {
     MakeDecoration(this);
 }

@@ -37,6 +37,12 @@ class Label : public Control<QLabel, platform::Label> {
 public:
     explicit Label(QWidget *parent);
     Text text() const override { return FromQString(QLabel::text()); }
+
+protected:
+    // Read in the label's own direction: QLabel would take it from the
+    // text's first letter, which turns an axis caption with Arabic words
+    // in it around and sets a caption such as "p0" at the left.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A filled rectangle with a one-pixel outline inside its bounds, like a frame

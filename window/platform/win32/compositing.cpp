@@ -94,20 +94,19 @@ void Form::paintDecorations(HDC dc) {
             const TextPlace &place = places_[i];
             RECT rect = scaled(place.left, row.top, place.width, row.height);
             FillRect(dc, &rect, background_.get());
-            Selected selected(dc, font(row.font));
+            Selected selected(dc, font(i));
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, black);
             const std::wstring text = Wide(words_.captions.at(i));
             if (place.rightToLeft) { // at its top right, read right to left, as a whole
-                DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                          DT_RIGHT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_RTLREADING);
+                drawFromTheRight(dc, text, rect);
                 break;
             }
-            // A mark with words written right to left in it is shaped and
-            // reordered as a whole, which places its characters itself.
-            if (words_.rightToLeft) {
-                DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                          DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+            // A mark with words written right to left in it is ordered and
+            // its letters joined as a whole, which places them itself.
+            if (!std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x0590; })) {
+                ExtTextOutW(dc, rect.left, rect.top, ETO_CLIPPED, &rect, text.c_str(),
+                            static_cast<UINT>(text.size()), nullptr);
                 break;
             }
             // Every character where the layout put it at 96 DPI, scaled: an
@@ -126,6 +125,16 @@ void Form::paintDecorations(HDC dc) {
         }
         }
     }
+}
+
+// Text read right to left, ending at rect's right edge as it is drawn,
+// its letters joined and ordered, which can be narrower than the sum of
+// their separate widths.
+void Form::drawFromTheRight(HDC dc, const std::wstring &text, const RECT &rect) {
+    const UINT align = SetTextAlign(dc, TA_RIGHT | TA_TOP | TA_RTLREADING);
+    ExtTextOutW(dc, rect.right, rect.top, ETO_CLIPPED | ETO_RTLREADING, &rect, text.c_str(),
+                static_cast<UINT>(text.size()), nullptr);
+    SetTextAlign(dc, align);
 }
 
 // The raster's opaque pixels over the decorations; its pixels are

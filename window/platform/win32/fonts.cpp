@@ -52,16 +52,18 @@ FontHandle CreateLayoutFont(const Font &font, UINT dpi, const wchar_t *face) {
     return made;
 }
 
-HFONT Fonts::at(const Font &wanted, UINT dpi) {
+HFONT Fonts::at(const Font &wanted, UINT dpi, bool inLayoutFace) {
     if (dpi_ != dpi) {
         made_.clear();
         dpi_ = dpi;
     }
     const Font &font = wanted.family ? wanted : windowFont_;
-    const auto key = std::make_tuple(std::string(font.family), font.pointSize, font.bold);
+    const auto key =
+        std::make_tuple(std::string(font.family), font.pointSize, font.bold, inLayoutFace);
     auto found = made_.find(key);
     if (found == made_.end())
-        found = made_.emplace(key, CreateLayoutFont(font, dpi, face_)).first;
+        found =
+            made_.emplace(key, CreateLayoutFont(font, dpi, inLayoutFace ? nullptr : face_)).first;
     return found->second.get();
 }
 

@@ -26,13 +26,15 @@ class Fonts {
 public:
     explicit Fonts(const Font &windowFont, const wchar_t *face = nullptr)
         : windowFont_(windowFont), face_(face) {}
-    HFONT at(const Font &wanted, UINT dpi);
+    // inLayoutFace: for a text in letters the layout's own face has, as
+    // captions in Latin letters and numbers are in any language.
+    HFONT at(const Font &wanted, UINT dpi, bool inLayoutFace = false);
     // Another face for every font (SystemFaceFor): all made again.
     void useFace(const wchar_t *face);
 
 private:
     const Font &windowFont_;
-    std::map<std::tuple<std::string, double, bool>, FontHandle> made_;
+    std::map<std::tuple<std::string, double, bool, bool>, FontHandle> made_;
     UINT dpi_ = 0;
     const wchar_t *face_;
 };

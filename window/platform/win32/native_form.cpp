@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -122,7 +123,7 @@ void Form::createControls() {
         }
         if (!child)
             throw std::runtime_error("a control could not be created");
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.font)), FALSE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(i)), FALSE);
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
@@ -140,16 +141,17 @@ void Form::measureLabels() {
     // Labels are measured at 96 DPI in the layout's own pixels, in the window's
     // own fonts where it is at 96 DPI; most share one.
     Fonts measuring(design_.font, SystemFaceFor(words_));
-    const auto measuringFont = [&](const Font &face) {
-        return dpi_ == USER_DEFAULT_SCREEN_DPI ? font(face)
-                                               : measuring.at(face, USER_DEFAULT_SCREEN_DPI);
+    const auto measuringFont = [&](const Font &face, bool inLayoutFace) {
+        return dpi_ == USER_DEFAULT_SCREEN_DPI
+                   ? font(face, inLayoutFace)
+                   : measuring.at(face, USER_DEFAULT_SCREEN_DPI, inLayoutFace);
     };
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
         if (row.kind == Kind::Label) {
             // Measured at 96 DPI, in the layout's own pixels.
-            Selected selected(screen.get(),
-                              measuringFont(row.font.family ? row.font : design_.font));
+            Selected selected(screen.get(), measuringFont(row.font.family ? row.font : design_.font,
+                                                          InLatinFaces(words_.captions.at(i))));
             const std::wstring text = Wide(words_.captions.at(i));
             SIZE extent{};
             std::vector<int> &ends = characterEnds_[i];
@@ -170,8 +172,7 @@ void Form::setWords(const FormWords &words) {
     fonts_.useFace(SystemFaceFor(words_));
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (auto *child = dynamic_cast<ChildControl *>(controls_[i].get()))
-            SendMessageW(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(rows_[i].font)),
-                         FALSE);
+            SendMessageW(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(i)), FALSE);
     SetWindowTextW(window_, Wide(words_.title).c_str());
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (auto *button = dynamic_cast<Button *>(controls_[i].get()))
@@ -184,8 +185,12 @@ void Form::setWords(const FormWords &words) {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-HFONT Form::font(const Font &wanted) {
-    return fonts_.at(wanted, dpi_);
+HFONT Form::font(const Font &wanted, bool inLayoutFace) {
+    return fonts_.at(wanted, dpi_, inLayoutFace);
+}
+
+HFONT Form::font(std::size_t row) {
+    return font(rows_[row].font, InLatinFaces(words_.captions.at(row)));
 }
 
 RECT Form::scaled(int left, int top, int width, int height) const {
@@ -207,7 +212,7 @@ void Form::layOut() {
         const RECT place = scaled(row.left, row.top, row.width, row.height);
         SetWindowPos(child->hwnd(), nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(row.font)), TRUE);
+        SendMessageW(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(i)), TRUE);
     }
     surface_->refit();
     canvas_.reset();
@@ -260,13 +265,55 @@ void Form::focus(HWND control) {
 }
 
 void Form::showError(const Text &message) {
-    MessageBoxW(window_, Wide(message).c_str(), Wide(words_.title).c_str(),
-                MB_OK | MB_ICONWARNING | messageBoxStyle());
+    ShowMessage(Wide(message), Wide(words_.title), MB_ICONWARNING);
 }
 
 void Form::showHelp(const Text &title, const Text &text) {
-    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(),
-                MB_OK | MB_ICONINFORMATION | messageBoxStyle());
+    ShowMessage(Wide(text), Wide(title), MB_ICONINFORMATION);
+}
+
+namespace {
+
+// When a box for words read right to left opens: its parts are set mirrored,
+// as Arabic programs' boxes are, its icon and buttons on the right and its
+// text set from the right, which MB_RTLREADING and MB_RIGHT alone do not do
+// everywhere.
+LRESULT CALLBACK MirrorTheBox(int code, WPARAM wParam, LPARAM lParam) {
+    const auto box = reinterpret_cast<HWND>(wParam);
+    wchar_t kind[16] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameW(box, kind, 16) &&
+        std::wcscmp(kind, L"#32770") == 0 && !GetPropW(box, L"QuorvelMirrored")) {
+        SetPropW(box, L"QuorvelMirrored", box);
+        RECT client{};
+        GetClientRect(box, &client);
+        for (HWND part = GetWindow(box, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
+            RECT place{};
+            GetWindowRect(part, &place);
+            MapWindowPoints(nullptr, box, reinterpret_cast<POINT *>(&place), 2);
+            SetWindowPos(part, nullptr, client.right - place.right, place.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            GetClassNameW(part, kind, 16);
+            const LONG style = GetWindowLongW(part, GWL_STYLE);
+            if (_wcsicmp(kind, L"Static") == 0 && (style & SS_TYPEMASK) != SS_ICON) {
+                SetWindowLongW(part, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_RIGHT);
+                SetWindowLongW(part, GWL_EXSTYLE,
+                               GetWindowLongW(part, GWL_EXSTYLE) | WS_EX_RTLREADING);
+            }
+        }
+        InvalidateRect(box, nullptr, TRUE);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+void Form::ShowMessage(const std::wstring &text, const std::wstring &title, UINT icon) {
+    HHOOK mirror = rightToLeft()
+                       ? SetWindowsHookExW(WH_CBT, MirrorTheBox, nullptr, GetCurrentThreadId())
+                       : nullptr;
+    MessageBoxW(window_, text.c_str(), title.c_str(), MB_OK | icon | messageBoxStyle());
+    if (mirror)
+        UnhookWindowsHookEx(mirror);
 }
 
 // The whole window larger or smaller, laid out as at a monitor of that scale,

@@ -67,13 +67,18 @@ public:
     // Message boxes, menus and the note read right to left, and open mirrored.
     bool rightToLeft() const { return words_.rightToLeft; }
     UINT messageBoxStyle() const { return rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0; }
+    // A modal message box with an OK button, read in the words' direction.
+    void ShowMessage(const std::wstring &text, const std::wstring &title, UINT icon);
     const FormDesign &design() const { return design_; }
     const FormWords &words() const { return words_; }
     // Whether closing this form ends the event loop (the program's own window).
     void setQuitOnClose(bool quit) { quitOnClose_ = quit; }
 
     // Used by the controls, the tools and the drawing surface.
-    HFONT font(const Font &font);
+    // In the system's face where the words are in letters the layout's faces
+    // lack; a row's caption in the layout's face where it has its letters.
+    HFONT font(const Font &font, bool inLayoutFace = false);
+    HFONT font(std::size_t row);
     void focus(HWND control);
     void describe(HWND control, const Text &name, const Text &description) {
         accessibility_.describe(control, name, description);
@@ -110,6 +115,7 @@ private:
     void paint(HDC target, const RECT &area);
     bool compose(const RECT &area);
     void paintDecorations(HDC dc);
+    void drawFromTheRight(HDC dc, const std::wstring &text, const RECT &rect);
     void composeDrawing(const RECT &area);
     // The window as copyPicture takes it: 0x00RRGGBB pixels, rows top down.
     struct Picture {

@@ -19,9 +19,8 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
     try {
         return form->handle(message, wParam, lParam);
     } catch (...) {
-        MessageBoxW(window, Wide(form->words_.unexpectedError).c_str(),
-                    Wide(form->words_.title).c_str(),
-                    MB_OK | MB_ICONWARNING | form->messageBoxStyle());
+        form->ShowMessage(Wide(form->words_.unexpectedError), Wide(form->words_.title),
+                          MB_ICONWARNING);
         return 0;
     }
 }
