@@ -10,7 +10,10 @@
 
 #include <QAccessible>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTextLayout>
 #include <QTimer>
 
 using quorvel::platform::Text;
@@ -35,6 +38,13 @@ private slots:
     void windowStartsInTheSystemsLanguage();
     void tagsChooseByScriptToo_data();
     void tagsChooseByScriptToo();
+    void arabicCountsTakeTheirSixForms_data();
+    void arabicCountsTakeTheirSixForms();
+    void captionsStartWhereTheirLanguageReads_data();
+    void captionsStartWhereTheirLanguageReads();
+    void rightToLeftMessagesAndNotes();
+    void chineseHelpBreaksWithinItsBox();
+    void plotsAndBarsKeepTheirDirection();
     void sentencesJoinInTurn_data();
     void sentencesJoinInTurn();
 };
@@ -373,6 +383,177 @@ void TestLanguages::tagsChooseByScriptToo() {
     for (const QString &tag : tags)
         list.push_back(tag.toStdU16String());
     QCOMPARE(Tag(quorvel::words::ChooseLanguage(list)), chosen);
+}
+
+Language Arabic() {
+    return *quorvel::words::LanguageOf(u"ar");
+}
+
+// Arabic's six forms, by the rule of its catalogue's header: none, one, two,
+// a few (3 to 10 in each hundred), many (11 to 99), and the rest (100 to
+// 102, ...). A count is isolated, so that it keeps its place in the sentence.
+void TestLanguages::arabicCountsTakeTheirSixForms_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("said");
+    const auto counted = [](int n, const char *words) {
+        return QString("\u2068%1\u2069 %2").arg(n).arg(QString(words));
+    };
+    QTest::newRow("none") << 0 << QString("لا إجراءات سابقة غير موصوفة.");
+    QTest::newRow("one") << 1 << QString("إجراء سابق واحد غير موصوف.");
+    QTest::newRow("two") << 2 << QString("إجراءان سابقان غير موصوفين.");
+    for (int few : {3, 10, 103, 1010})
+        QTest::newRow(qPrintable(QString("a few, %1").arg(few)))
+            << few << counted(few, "إجراءات سابقة غير موصوفة.");
+    for (int many : {11, 99, 111, 1099})
+        QTest::newRow(qPrintable(QString("many, %1").arg(many)))
+            << many << counted(many, "إجراءً سابقًا غير موصوف.");
+    for (int other : {100, 102, 200, 1000})
+        QTest::newRow(qPrintable(QString("other, %1").arg(other)))
+            << other << counted(other, "إجراء سابق غير موصوف.");
+}
+
+void TestLanguages::arabicCountsTakeTheirSixForms() {
+    QFETCH(int, count);
+    QFETCH(QString, said);
+    const Text number = QString::number(count).toStdU16String();
+    QCOMPARE(quorvel::words::SayCount(Arabic(), quorvel::words::Phrase::EarlierActions,
+                                      static_cast<unsigned long>(count), {{"count", number}}),
+             said);
+}
+
+namespace {
+
+// The first and last columns with ink (a dark pixel) in a band of the
+// window, or (-1, -1) where there is none.
+std::pair<int, int> Ink(const QImage &screen, const QRect &band) {
+    int first = -1, last = -1;
+    for (int x = band.left(); x <= band.right(); ++x)
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            if (qGray(screen.pixel(x, y)) < 0x60) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+} // namespace
+
+// Where the captions' ink lies, in the window's pixels: from its left edge
+// (x = 24) in a language read left to right, up to the box at x = 104 in
+// Arabic; and the axis caption's "0" and "1" under their frame's ends
+// (x = 96 and about 246) in every language.
+void TestLanguages::captionsStartWhereTheirLanguageReads_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<int>("captionFrom");
+    QTest::addColumn<int>("captionTo");
+    QTest::newRow("en") << English << 24 << -1;
+    QTest::newRow("zh-Hans") << *quorvel::words::LanguageOf(u"zh-Hans") << 24 << -1;
+    QTest::newRow("ar") << Arabic() << -1 << 103;
+}
+
+void TestLanguages::captionsStartWhereTheirLanguageReads() {
+    QFETCH(Language, language);
+    QFETCH(int, captionFrom);
+    QFETCH(int, captionTo);
+    WindowUnderTest t;
+    Choose(t, language);
+    const QImage screen = t.screen();
+    // Fitness w(Aa), left of its box, in the rows of its text.
+    const auto [first, last] = Ink(screen, QRect(0, 50, 104, 14));
+    if (captionFrom >= 0)
+        QVERIFY2(first >= captionFrom && first <= captionFrom + 2,
+                 qPrintable(QString::number(first)));
+    else
+        QVERIFY2(last >= captionTo - 3 && last <= captionTo, qPrintable(QString::number(last)));
+    QVERIFY2(first > 0 && last - first > 20, "the caption is shown whole");
+    // Under the mean-fitness frame, from its left end to the next frame.
+    const auto [zero, one] = Ink(screen, QRect(90, 426, 160, 14));
+    QVERIFY2(zero >= 96 && zero <= 99, qPrintable(QString::number(zero)));
+    QVERIFY2(one >= 236 && one <= 250, qPrintable(QString::number(one)));
+}
+
+// In Arabic a message box is mirrored, its icon on the right of its text,
+// and the note's words reach a screen reader in the order they are read,
+// each formula and number a whole.
+void TestLanguages::rightToLeftMessagesAndNotes() {
+    WindowUnderTest t;
+    Choose(t, Arabic());
+    QRect icon, text;
+    QString said;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        said = box->text();
+        icon = box->findChild<QLabel *>("qt_msgboxex_icon_label")->geometry();
+        text = box->findChild<QLabel *>("qt_msgbox_label")->geometry();
+        box->accept();
+    });
+    t.window.form().showError(u"\u0644\u0627 \u0634\u064A\u0621."); // "لا شيء."
+    QCOMPARE(said, QString("لا شيء."));
+    QVERIFY2(icon.left() >= text.right(), "the icon is right of the text");
+
+    SetBars(t.window, 80, 100, 60, 100);
+    Click(t.window.RUN);
+    t.window.Menu_Click(quorvel::platform::Tool::ReadValues);
+    const QString lri(u'\u2066'), fsi(u'\u2068'), pdi(u'\u2069');
+    QCOMPARE(t.announced(), fsi + "الجيل " + fsi + "0" + pdi + ": " + lri + "p = " + fsi + "0.100" +
+                                pdi + pdi + pdi + "؛ " + fsi + lri + "w = " + fsi + "0.8" + pdi +
+                                ", " + fsi + "1" + pdi + ", " + fsi + "0.6" + pdi +
+                                "; p0 = " + fsi + "0.1" + pdi + pdi + pdi);
+}
+
+// The help in Chinese, which has no spaces to break at, wraps within its
+// box: each line no wider than the text's room, and more lines than
+// paragraphs.
+void TestLanguages::chineseHelpBreaksWithinItsBox() {
+    WindowUnderTest t;
+    Choose(t, *quorvel::words::LanguageOf(u"zh-Hans"));
+    int lines = 0, paragraphs = 0;
+    QStringList wide;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const auto *label = box->findChild<QLabel *>("qt_msgbox_label");
+        QVERIFY(label->wordWrap());
+        QVERIFY(label->geometry().right() < box->width());
+        for (const QString &paragraph : label->text().split('\n')) {
+            ++paragraphs;
+            QTextLayout layout(paragraph, label->font());
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(label->contentsRect().width());
+                ++lines;
+                if (line.naturalTextWidth() > label->contentsRect().width())
+                    wide << paragraph.mid(line.textStart(), line.textLength());
+            }
+            layout.endLayout();
+        }
+        box->accept();
+    });
+    t.window.Menu_Click(quorvel::platform::Tool::Help);
+    QVERIFY2(wide.isEmpty(), qPrintable(wide.join('\n')));
+    QVERIFY2(lines > paragraphs + 10, qPrintable(QString("%1 lines").arg(lines)));
+}
+
+// The drawing is the same, pixel for pixel, in every language, and a bar's
+// left arrow key lowers its value in Arabic too.
+void TestLanguages::plotsAndBarsKeepTheirDirection() {
+    WindowUnderTest t;
+    SetBars(t.window, 80, 100, 60, 100);
+    Click(t.window.RUN);
+    Click(t.window.Wmean);
+    const QImage drawing = Native(t.window.surface)->image();
+    for (const Language language : Language::All()) {
+        Choose(t, language);
+        QVERIFY2(Native(t.window.surface)->image() == drawing, qPrintable(Tag(language)));
+    }
+    Choose(t, Arabic());
+    auto *bar = Native(t.window.HScrollw1);
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(t.window.HScrollw1->Value(), std::int16_t(79));
 }
 
 // The drawing's description joins its sentences as Say after Say would: in

@@ -44,6 +44,9 @@ def spoken():
             found = re.match(r"(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'", line)
             if found:
                 h, m, s, text = found.groups()
+                # What is heard: the isolates that keep a formula whole in
+                # Arabic are not spoken.
+                text = re.sub("[\u2066-\u2069]", "", text)
                 said.append((int(h) * 3600 + int(m) * 60 + float(s), text))
     return said
 
@@ -146,6 +149,12 @@ def program(path):
         step("in German", "Return")
         step("RUN in German", "Tab", "shift+Tab")
         step("run in German", "space")
+        # In Arabic, the note read in the order it is read.
+        step("languages again", "shift+F10", "Up", "Up", "Up", "Up", "Up", "Right")
+        step.until("to Arabic", "Down", "^\u0627\u0644\u0639\u0631\u0628\u064a\u0629")
+        step("in Arabic", "Return")
+        step("read in Arabic", "F6")
+        step("reading in Arabic ends", "Escape")
     finally:
         window.terminate()
         window.wait(10)
@@ -170,6 +179,8 @@ def program(path):
         ("RUN in German", [r"Start push button", r"Verfolgt die Frequenz von A"], []),
         ("run in German", [once("Verlauf: w(AA) 1; w(Aa) 1; w(aa) 0.01; von p0 0.001 bis p100 "
                                 "0.990.")], ["Trajectory"]),
+        ("read in Arabic", [once("\u0627\u0644\u062c\u064a\u0644 0: p = 0.001\u061b "
+                                 "w = 1, 1, 0.01; p0 = 0.001")], ["generation", "Generation"]),
     ])
 
 

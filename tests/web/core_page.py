@@ -7,7 +7,8 @@ from the cases the desktop suites use.
 An accessibility audit by axe-core runs on the page after RUN and W Mean
 and with the message box open, and any violation fails.
 Every language the page speaks fits, with its lang, and the suite's
-pseudo-language leaves no word of the page's outside the catalogue.
+pseudo-language leaves no word of the page's outside the catalogue; Arabic
+reads from the right and Chinese help breaks within its box.
 Usage: core_page.py ENGINE PAGE CASES_JS AXE_JS"""
 import functools
 import json
@@ -202,7 +203,7 @@ shown.forEach(function (s) {
     faults.push(says + 'overflows its button');
   if (!s.label)
     return;
-  if (s.inked[2] > root.clientWidth + 0.5)
+  if (s.inked[2] > root.clientWidth + 0.5 || s.inked[0] < -0.5)
     faults.push(says + 'runs off the window');
   shown.forEach(function (o) {
     var taken = o.label ? (o.text ? o.inked : null) : (clipped ? null : o.own);
@@ -352,6 +353,101 @@ def picture_is_what_the_screen_shows(browser):
         assert differing <= pixels * 0.01, (name, differing, pixels)
 
 
+# Where a text's lines lie, in the window's pixels: each line's left and
+# right, of the element's own text, and the element's own left and right.
+LINES = """
+var e = arguments[0] ? document.querySelector(arguments[0]) : null;
+var at = Quorvel.root.getBoundingClientRect(), scale = Quorvel.fit.scale;
+var x = function (v) { return (v - at.left) / scale; };
+var range = document.createRange();
+range.selectNodeContents(e);
+// Boxes that overlap in height are one line: a run in another face may sit
+// a little higher or lower.
+var lines = [];
+Array.from(range.getClientRects()).sort(function (a, b) { return a.top - b.top; })
+  .forEach(function (r) {
+    var line = lines[lines.length - 1];
+    if (r.width < 1)
+      return;
+    if (line && r.top < line.bottom - 2) {
+      line.left = Math.min(line.left, r.left);
+      line.right = Math.max(line.right, r.right);
+      line.bottom = Math.max(line.bottom, r.bottom);
+    } else {
+      lines.push({left: r.left, right: r.right, bottom: r.bottom});
+    }
+  });
+var box = e.getBoundingClientRect(), style = getComputedStyle(e);
+return {box: [x(box.left + parseFloat(style.paddingLeft)), x(box.right - parseFloat(style.paddingRight))],
+        lines: lines.map(function (l) { return [x(l.left), x(l.right)]; }),
+        dir: e.closest('[dir]') && e.closest('[dir]').dir};
+"""
+
+
+def right_to_left_reads_from_the_right(browser):
+    """In Arabic the page reads right to left, in every engine: a caption
+    ends at its box (x = 104), an axis's 0 stays at its frame's left end
+    (x = 96), a message's lines end at its right, the menu opens to the left
+    of the pointer, and the note reaches a screen reader in the order it is
+    read, each formula and number whole."""
+    page = Page(browser)
+    speak(browser, "ar")
+    assert browser.evaluate("return document.documentElement.dir") == "rtl"
+    caption = browser.evaluate(LINES, "[data-name=Label1][data-id='%d']" % browser.evaluate(
+        "return Number(Array.from(document.querySelectorAll('[data-name=Label1]')).filter("
+        "function (e) { return /w\\(Aa\\)/.test(e.textContent); })[0].dataset.id)"))
+    assert caption["dir"] == "rtl" and abs(caption["lines"][0][1] - 104) <= 1.5, caption
+    axis = browser.evaluate(LINES, "[data-name=Label3][style*='left:96px']")
+    assert axis["dir"] == "ltr" and abs(min(line[0] for line in axis["lines"]) - 96) <= 1, axis
+    page.click("RUN")  # every fitness 0: a message
+    message = browser.evaluate(LINES, "dialog[open] p")
+    browser.keys("Enter")
+    right = message["box"][1]
+    assert message["dir"] == "rtl" and len(message["lines"]) >= 2, message
+    assert all(abs(line[1] - right) <= 1.5 for line in message["lines"]), message
+    assert message["lines"][-1][0] > message["box"][0] + 10, message  # the last line is shorter
+    page.click("RUN")  # focus on RUN, the menu from its keys
+    browser.keys("Enter")
+    browser.keys(("Shift", "F10"))
+    menu = browser.evaluate(
+        "var m = document.getElementById('q-menu'), r = m.getBoundingClientRect(),"
+        "    b = document.activeElement.closest('[dir]');"
+        "return [m.dir, r.right <= Quorvel.root.getBoundingClientRect().right, b.dir];")
+    browser.keys("Escape")
+    assert menu == ["rtl", True, "rtl"], menu
+    page.set_bars([80, 100, 60, 100])
+    page.click("RUN")
+    browser.keys("F6")
+    lri, fsi, pdi = "\u2066", "\u2068", "\u2069"
+    wanted = (fsi + "الجيل " + fsi + "0" + pdi + ": " + lri + "p = " + fsi + "0.100" + pdi + pdi +
+              pdi + "؛ " + fsi + lri + "w = " + fsi + "0.8" + pdi + ", " + fsi + "1" + pdi + ", " +
+              fsi + "0.6" + pdi + "; p0 = " + fsi + "0.1" + pdi + pdi + pdi)
+    deadline = time.time() + 2
+    while browser.evaluate("return document.getElementById('q-announce').textContent") != wanted:
+        assert time.time() < deadline, browser.evaluate(
+            "return document.getElementById('q-announce').textContent")
+        time.sleep(0.02)
+    browser.keys("Escape")
+
+
+def chinese_help_breaks_within_its_box(browser):
+    """The help in Chinese, without spaces to break at, wraps inside its box
+    in every engine: no line wider than the box, lines broken near its right
+    edge, and more lines than paragraphs."""
+    Page(browser)
+    speak(browser, "zh-Hans")
+    browser.keys(("Alt", "Shift", "h"))
+    help = browser.evaluate(LINES, "dialog.q-help[open] p")
+    paragraphs = browser.evaluate(
+        "return document.querySelector('dialog.q-help[open] p').textContent.split('\\n')"
+        ".filter(function (p) { return p; }).length")
+    browser.keys("Escape")
+    right = help["box"][1]
+    assert all(line[1] <= right + 0.5 for line in help["lines"]), help
+    assert len(help["lines"]) >= paragraphs + 5, (len(help["lines"]), paragraphs)
+    assert max(line[1] for line in help["lines"]) > right - 20, help  # broken at the edge
+
+
 def german_writes_a_decimal_comma(browser):
     page = Page(browser)
     page.set_bars([57, -1, -1, -1])
@@ -366,7 +462,8 @@ def main():
                          message_box_takes_and_gives_back_focus, each_box_copies_its_own_text,
                          axis_captions_stay_apart, picture_is_what_the_screen_shows,
                          passes_an_accessibility_audit,
-                         every_language_fits, pseudo_language_leaves_no_word_behind]),
+                         every_language_fits, pseudo_language_leaves_no_word_behind,
+                         right_to_left_reads_from_the_right, chinese_help_breaks_within_its_box]),
               ("de-DE", [german_writes_a_decimal_comma])]
     if ENGINE == "webkit":
         # WebKitGTK takes its languages from the C library's locale, which a

@@ -40,6 +40,21 @@ SIZE Extent(HFONT font, const Text &text) {
     return extent;
 }
 
+// The first and last columns with ink in a band of the window, at 96 DPI.
+std::pair<int, int> Ink(Window &t, RECT band) {
+    t.form().render();
+    int first = -1, last = -1;
+    for (int x = band.left; x < band.right; ++x)
+        for (int y = band.top; y < band.bottom; ++y)
+            if ((t.form().composedPixel(x, y) & 0xFF) < 0x60) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
 // Every caption inside its control, and no label's text over another
 // control or past the window's edge, at 96 DPI. clipped: the texts are
 // longer than any room (the pseudo-language); a label may then be cut off
@@ -60,7 +75,8 @@ std::vector<std::string> Faults(Window &t, bool clipped) {
         if (row.kind == platform::Kind::Label && !words.captions[i].empty()) {
             const platform::win32::FontHandle font = platform::win32::CreateLayoutFont(
                 row.font.family ? row.font : layout::MainWindow().font, 96,
-                platform::win32::SystemFaceFor(words));
+                platform::InLatinFaces(words.captions[i]) ? nullptr
+                                                          : platform::win32::SystemFaceFor(words));
             const SIZE extent = Extent(font.get(), words.captions[i]);
             const int grown = std::min<int>(
                 extent.cx + 1, row.width + platform::RoomToTheRight(rows, i, clientWidth));
@@ -76,6 +92,19 @@ std::vector<std::string> Faults(Window &t, bool clipped) {
             inked[i] = words.rightToLeft && !row.mark
                            ? RECT{right - width, row.top, right, row.top + extent.cy}
                            : RECT{row.left, row.top, row.left + width, row.top + extent.cy};
+            // Letters that join are drawn narrower than Wine measures them
+            // one by one: such a caption is where its ink is, on screen.
+            const Text &caption = words.captions[i];
+            if (std::any_of(caption.begin(), caption.end(),
+                            [](char16_t c) { return c >= 0x0600 && c < 0x0700; })) {
+                const bool fromTheRight = words.rightToLeft && !row.mark;
+                const int roomRight = platform::RoomToTheRight(rows, i, clientWidth);
+                const auto [first, last] =
+                    Ink(t, {fromTheRight ? row.left - platform::RoomToTheLeft(rows, i) : row.left,
+                            row.top, fromTheRight ? right : row.left + row.width + roomRight,
+                            row.top + row.height});
+                inked[i] = {first, row.top, last + 1, row.top + extent.cy};
+            }
         } else if (row.kind == platform::Kind::Button || row.kind == platform::Kind::TextBox) {
             const HWND control = Native(&t.form().controlAt(i));
             const Text text = TextOf(control);
@@ -308,6 +337,127 @@ void StartsInWindowsLanguage() {
     CHECK_TEXT(window.language().tag(), platform::FromUtf8(expected ? expected : "en"));
 }
 
+// Fitness w(Aa) from its left edge (x = 24) where a language reads left to
+// right, up to its box (x = 104) in Arabic.
+void CaptionsStartWhereTheirLanguageReads() {
+    for (const char16_t *tag : {u"en", u"zh-Hans", u"ar"}) {
+        const Language language = *words::LanguageOf(tag);
+        Window t;
+        Choose(t, language);
+        const auto [first, last] = Ink(t, {0, 50, 104, 64});
+        const std::string where = Narrow(language.tag());
+        if (language.rightToLeft())
+            check::Check(last >= 100 && last <= 103, "a caption ends at its box", __FILE__,
+                         __LINE__, where + ": " + std::to_string(last));
+        else
+            check::Check(first >= 24 && first <= 26, "a caption starts at its left edge", __FILE__,
+                         __LINE__, where + ": " + std::to_string(first));
+        check::Check(last - first > 20, "the caption is shown", __FILE__, __LINE__, where);
+    }
+}
+
+// What a message box shows: each line's first and last columns with ink,
+// from the screen, as a user sees it; and the box's and its text's widths.
+struct MessageShown {
+    std::vector<std::pair<int, int>> lines;
+    int boxWidth = 0, textWidth = 0, textHeight = 0;
+} seen;
+
+void CALLBACK ReadMessage(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND box = Shown(L"#32770");
+    if (!box)
+        return;
+    KillTimer(nullptr, timer);
+    HWND text = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowTextLengthW(child) > 0 &&
+            (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON &&
+            (!text || GetWindowTextLengthW(child) > GetWindowTextLengthW(text)))
+            text = child;
+    RECT frame{}, inside{};
+    GetWindowRect(box, &frame);
+    GetWindowRect(text, &inside);
+    seen.boxWidth = frame.right - frame.left;
+    seen.textWidth = inside.right - inside.left;
+    seen.textHeight = inside.bottom - inside.top;
+    UpdateWindow(box);
+    // Rows with ink a few apart at most are one line of text (Arabic's dots
+    // lie above and below their letters).
+    HDC screen = GetDC(nullptr);
+    int blank = 99;
+    for (int y = inside.top; y < inside.bottom; ++y) {
+        int first = -1, last = -1;
+        for (int x = inside.left; x < inside.right; ++x)
+            if ((GetPixel(screen, x, y) & 0xFF) < 0x60) {
+                if (first < 0)
+                    first = x - inside.left;
+                last = x - inside.left;
+            }
+        if (first >= 0 && blank > 3)
+            seen.lines.push_back({first, last});
+        else if (first >= 0)
+            seen.lines.back() = {std::min(seen.lines.back().first, first),
+                                 std::max(seen.lines.back().second, last)};
+        blank = first >= 0 ? 0 : blank + 1;
+    }
+    ReleaseDC(nullptr, screen);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+MessageShown Message(Window &t, const Text &text) {
+    seen = {};
+    SetTimer(nullptr, 0, 300, ReadMessage);
+    t.form().showError(text);
+    return seen;
+}
+
+// A message box in Arabic sets its short line at the right of its long one,
+// read right to left, and in English at the left.
+void MessagesReadFromTheirLanguagesSide() {
+    for (const char16_t *tag : {u"en", u"ar"}) {
+        const Language language = *words::LanguageOf(tag);
+        Window t;
+        Choose(t, language);
+        const MessageShown shown =
+            Message(t, language.rightToLeft() ? Text(u"قصير.\n\nسطر أطول من الأول.")
+                                              : Text(u"Short.\n\nA longer line."));
+        std::string where = Narrow(language.tag());
+        for (const auto &[first, last] : shown.lines)
+            where += " " + std::to_string(first) + ".." + std::to_string(last);
+        if (!check::Check(shown.lines.size() >= 2, "two lines", __FILE__, __LINE__, where))
+            continue;
+        const auto [shortFirst, shortLast] = shown.lines.front();
+        const auto [longFirst, longLast] = shown.lines.back();
+        if (language.rightToLeft())
+            check::Check(std::abs(shortLast - longLast) <= 2 && shortFirst > longFirst + 10,
+                         "the lines end at the right", __FILE__, __LINE__, where);
+        else
+            check::Check(std::abs(shortFirst - longFirst) <= 2 && shortLast < longLast - 10,
+                         "the lines start at the left", __FILE__, __LINE__, where);
+    }
+}
+
+// The help in Chinese, which has no spaces, is broken into lines inside a
+// box no wider than a help box is in English: a text that could not be
+// broken would make its box as wide as its longest paragraph.
+void ChineseHelpBreaksWithinItsBox() {
+    Window english;
+    seen = {};
+    SetTimer(nullptr, 0, 300, ReadMessage);
+    english.window.Menu_Click(platform::Tool::Help);
+    const int englishWidth = seen.boxWidth;
+    Window t;
+    Choose(t, *words::LanguageOf(u"zh-Hans"));
+    seen = {};
+    SetTimer(nullptr, 0, 300, ReadMessage);
+    t.window.Menu_Click(platform::Tool::Help);
+    check::Check(seen.boxWidth > 0 && seen.boxWidth <= englishWidth + 40, "as wide as in English",
+                 __FILE__, __LINE__,
+                 std::to_string(seen.boxWidth) + " against " + std::to_string(englishWidth));
+    check::Check(seen.textHeight > 20 * 13, "many lines", __FILE__, __LINE__,
+                 std::to_string(seen.textHeight));
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -318,5 +468,8 @@ int main(int argc, char **argv) {
         {"the menu changes every word shown", MenuChangesEveryWordShown},
         {"the pseudo-language leaves no word behind", PseudoLanguageLeavesNoWordBehind},
         {"the window starts in Windows' language", StartsInWindowsLanguage},
+        {"captions start where their language reads", CaptionsStartWhereTheirLanguageReads},
+        {"messages read from their language's side", MessagesReadFromTheirLanguagesSide},
+        {"the Chinese help breaks within its box", ChineseHelpBreaksWithinItsBox},
     });
 }
