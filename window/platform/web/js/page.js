@@ -77,6 +77,10 @@ Quorvel.showWords = function (title, tag, rtl, hint, ok, close, helpTitle, help)
 // its captions read from their right edge, growing to the left, as the
 // markup gives their places. The marks on the plots stay as they are.
 Quorvel.readDirection = function (rtl) {
+  // Touched only when it changes: a browser builds its accessible tree
+  // again for a new direction, and a screen reader then loses the focus.
+  if ((Quorvel.dir || 'ltr') === (rtl ? 'rtl' : 'ltr'))
+    return;
   Quorvel.dir = rtl ? 'rtl' : 'ltr';
   document.documentElement.dir = Quorvel.dir;
   var root = document.getElementById('quorvel'); // before the program has started too

@@ -108,7 +108,8 @@ Quorvel.tools = {
   // The note with its text and the size the program gives it, not yet where it goes.
   setNote: function (text, width, height) {
     var note = Quorvel.tools.element('q-note');
-    note.dir = Quorvel.dir || 'ltr'; // it reads as the messages do, not as the plots
+    if (note.dir !== (Quorvel.dir || 'ltr'))
+      note.dir = Quorvel.dir || 'ltr'; // it reads as the messages do, not as the plots
     note.textContent = text;
     note.style.width = width + 'px';
     note.style.height = height + 'px';
