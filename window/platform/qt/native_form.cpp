@@ -101,10 +101,7 @@ void UseDirection(QWidget *control, const Row &row, bool rightToLeft) {
 Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords &words)
     : design_(design), rows_(rows) {
     setWindowTitle(ToQString(words.title));
-    UseQtTranslations(words.language);
-    UseLettersOf(words);
-    QGuiApplication::setLayoutDirection(words.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    rightToLeft_ = words.rightToLeft;
+    useLanguageOf(words);
     // The drawing is aligned with the layout's pixels, so the client area never changes size.
     setFixedSize(design.clientWidth, design.clientHeight);
     // The program takes no command line: Qt's -reverse changes nothing here (and
@@ -203,6 +200,15 @@ void Form::setZoom(double zoom) {
         layOut(zoom);
 }
 
+// Qt's own words, the letters the fonts must find faces for, and the
+// direction the windows of their own (menus, messages, the help) open in.
+void Form::useLanguageOf(const FormWords &words) {
+    UseQtTranslations(words.language);
+    UseLettersOf(words);
+    QGuiApplication::setLayoutDirection(words.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    rightToLeft_ = words.rightToLeft;
+}
+
 // A box lays out its text in the application font when it is made: that
 // font is the boxes' own, so they load no other. Messages and the help show
 // it too, so it is made again for another language's letters.
@@ -285,10 +291,7 @@ void Form::showHelp(const Text &title, const Text &text) {
 // Qt's own words (its dialogs' buttons) first, so that a box shown anew
 // reads in the same language as everything else.
 void Form::setWords(const FormWords &words) {
-    UseQtTranslations(words.language);
-    UseLettersOf(words);
-    QGuiApplication::setLayoutDirection(words.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    rightToLeft_ = words.rightToLeft;
+    useLanguageOf(words);
     useBoxFont();
     setWindowTitle(ToQString(words.title));
     surface_->setAccessibleName(ToQString(words.drawing));

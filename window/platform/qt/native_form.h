@@ -49,6 +49,7 @@ protected:
     platform::Control &control(std::size_t i) override;
 
 private:
+    void useLanguageOf(const FormWords &words);
     void useBoxFont();
     void stack();
     void layOut(double zoom);

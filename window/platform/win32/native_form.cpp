@@ -311,7 +311,8 @@ void Form::ShowMessage(const std::wstring &text, const std::wstring &title, UINT
     HHOOK mirror = rightToLeft()
                        ? SetWindowsHookExW(WH_CBT, MirrorTheBox, nullptr, GetCurrentThreadId())
                        : nullptr;
-    MessageBoxW(window_, text.c_str(), title.c_str(), MB_OK | icon | messageBoxStyle());
+    const UINT reading = rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0;
+    MessageBoxW(window_, text.c_str(), title.c_str(), MB_OK | icon | reading);
     if (mirror)
         UnhookWindowsHookEx(mirror);
 }

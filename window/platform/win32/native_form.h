@@ -66,7 +66,6 @@ public:
     UINT dpi() const { return dpi_; }
     // Message boxes, menus and the note read right to left, and open mirrored.
     bool rightToLeft() const { return words_.rightToLeft; }
-    UINT messageBoxStyle() const { return rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0; }
     // A modal message box with an OK button, read in the words' direction.
     void ShowMessage(const std::wstring &text, const std::wstring &title, UINT icon);
     const FormDesign &design() const { return design_; }
