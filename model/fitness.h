@@ -10,6 +10,7 @@ namespace quorvel {
 // a sweep is computed with.
 struct Fitnesses {
     double wAA, wAa, waa;
+    friend bool operator==(const Fitnesses &, const Fitnesses &) = default;
 };
 
 // Raised by NextFrequency when the mean fitness it divides by is exactly 0:
