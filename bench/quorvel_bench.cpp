@@ -102,6 +102,19 @@ void BM_CopyPicture(benchmark::State &state) {
 }
 BENCHMARK(BM_CopyPicture)->Unit(benchmark::kMillisecond);
 
+// A RUN of a lesson's largest: 1,000 populations of N = 1,000,000 over 1,000
+// generations, a million binomial draws and a million segments.
+void BM_RunPopulations(benchmark::State &state) {
+    SetUpWindow setUp;
+    setUp.window.OpenLink(u"#n=1000000;populations=1000;generations=1000");
+    for (auto _ : state)
+        setUp.window.RUN_Click();
+    if (setUp.errors)
+        state.SkipWithError("RUN reported an error");
+    state.counters["draws"] = 1e6;
+}
+BENCHMARK(BM_RunPopulations)->Unit(benchmark::kMillisecond);
+
 // Counts the frames the window paints.
 class FrameCounter : public QObject {
 public:
@@ -115,9 +128,12 @@ protected:
 };
 
 // A synthesized mouse click on RUN, through the guard and the handler, until
-// the window has painted the new picture.
+// the window has painted the new picture: today's RUN, or (with an argument)
+// the largest RUN of populations above.
 void BM_ClickToFrame(benchmark::State &state) {
     SetUpWindow setUp;
+    if (state.range(0))
+        setUp.window.OpenLink(u"#n=1000000;populations=1000;generations=1000");
     QWidget *shown = Native(setUp.window.form());
     shown->show();
     if (!QTest::qWaitForWindowExposed(shown)) {
@@ -135,7 +151,7 @@ void BM_ClickToFrame(benchmark::State &state) {
     if (setUp.errors)
         state.SkipWithError("RUN reported an error");
 }
-BENCHMARK(BM_ClickToFrame);
+BENCHMARK(BM_ClickToFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -48,6 +48,19 @@ inline constexpr Run Runs[] = {
 inline constexpr float FirstX = 96.0f, FirstY = 211.5f;
 inline constexpr double SecondP = 4.0 / 7.0;
 
+// A seeded run of finite populations, with mutation and migration, as a link
+// opens it: every backend draws it from the same bits, so every one shows
+// the same mean p and the same counts. The numbers are the Linux program's;
+// what this case checks is that the others agree to the last digit.
+struct SeededRun {
+    const char *link;
+    const char *meanP, *fixed, *lost, *both;
+};
+inline constexpr SeededRun Seeded{
+    "#n=50;populations=20;generations=200;mutation=0.001,0.0005;migration=0.01;"
+    "run=1,0.95,0.9,0.3,12345",
+    "0.968", "6", "0", "14"};
+
 // Numbers as a box shows them: the shortest text, and the "0.000" pattern,
 // whose exact ties round away from zero.
 struct Number {

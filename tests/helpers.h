@@ -81,16 +81,13 @@ inline void Click(quorvel::platform::Button *button) {
     QTest::mouseClick(quorvel::platform::qt::Native(button), Qt::LeftButton);
 }
 
-// Sets the four bars as a user would; -1 leaves a bar unmoved.
+// Sets the window's four bars as a user would, in the settings' order;
+// -1 leaves a bar unmoved.
 inline void SetBars(quorvel::Quorvelcode &w, int w1, int w2, int w3, int p0) {
-    if (w1 >= 0)
-        w.HScrollw1->SetValue(w1);
-    if (w2 >= 0)
-        w.HScrollw2->SetValue(w2);
-    if (w3 >= 0)
-        w.HScrollw3->SetValue(w3);
-    if (p0 >= 0)
-        w.VScrollp->SetValue(p0);
+    const int values[] = {w1, w2, w3, p0};
+    for (std::size_t i = 0; i < quorvel::settings::WindowBarCount; ++i)
+        if (values[i] >= 0)
+            w.Bar(quorvel::settings::WindowBars()[i].id)->SetValue(values[i]);
 }
 
 // The user's locale for the length of one test.

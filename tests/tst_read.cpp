@@ -90,14 +90,15 @@ void TestRead::keptPointsAreTheModelsValues() {
     Native(t.window.surface)->setRecorder(nullptr);
     const auto &all = t.window.drawn.all();
     QCOMPARE(all.size(), std::size_t(2));
-    const auto &run = std::get<quorvel::TrajectoryCurve>(all[0]);
-    QCOMPARE(run.p.size(), std::size_t(101));
+    const std::vector<double> run =
+        t.window.drawn.values(std::get<quorvel::TrajectoryCurve>(all[0])).line(0);
+    QCOMPARE(run.size(), std::size_t(101));
     double p = 0.5;
-    for (std::size_t g = 0; g < run.p.size(); ++g) {
-        QCOMPARE(run.p[g], p);
+    for (std::size_t g = 0; g < run.size(); ++g) {
+        QCOMPARE(run[g], p);
         p = quorvel::NextFrequency(p, quorvel::MeanFitness(p, 1, 1, 0), 1, 1);
     }
-    QCOMPARE(run.p[1], 2.0 / 3.0); // 0.5 / 0.75
+    QCOMPARE(run[1], 2.0 / 3.0); // 0.5 / 0.75
     const auto &passes = t.window.drawn.passes(std::get<quorvel::SweepCurves>(all[1]));
     QCOMPARE(passes.size(), std::size_t(1000));
     QVERIFY(!passes[0].changeDrawn); // 0/0 at p = 0
@@ -430,17 +431,17 @@ void TestRead::menuListsEveryToolWithItsKey() {
         words(quorvel::platform::ToolKeys::Desktop),
         QStringList({"Read values F6", "Listen Space", "Copy values Ctrl+Shift+T",
                      "Copy picture Ctrl+Shift+C", "Copy link Ctrl+Shift+L", "Save picture… Ctrl+S",
-                     "Save values… Ctrl+Shift+S", "Examples ", "> A favoured dominant allele ",
-                     "> A favoured recessive allele ", "> Overdominance ", "> Underdominance ",
-                     "> A recessive lethal ", "Language ", "Help F1", "Zoom in Ctrl+Plus",
-                     "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
-    QCOMPARE(
-        words(quorvel::platform::ToolKeys::Browser),
-        QStringList({"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
-                     "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L", "Save picture… Ctrl+S",
-                     "Save values… Alt+Shift+S", "Examples ", "> A favoured dominant allele ",
-                     "> A favoured recessive allele ", "> Overdominance ", "> Underdominance ",
-                     "> A recessive lethal ", "Language ", "Help Alt+Shift+H"}));
+                     "Save values… Ctrl+Shift+S", "Population settings ", "Examples ",
+                     "> A favoured dominant allele ", "> A favoured recessive allele ",
+                     "> Overdominance ", "> Underdominance ", "> A recessive lethal ", "Language ",
+                     "Help F1", "Zoom in Ctrl+Plus", "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
+    QCOMPARE(words(quorvel::platform::ToolKeys::Browser),
+             QStringList({"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
+                          "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L",
+                          "Save picture… Ctrl+S", "Save values… Alt+Shift+S",
+                          "Population settings ", "Examples ", "> A favoured dominant allele ",
+                          "> A favoured recessive allele ", "> Overdominance ", "> Underdominance ",
+                          "> A recessive lethal ", "Language ", "Help Alt+Shift+H"}));
     QVERIFY(quorvel::OpensMenu(Press(Key::F10, 0, "s")));
     QVERIFY(quorvel::OpensMenu(Press(Key::Menu)));
     QVERIFY(!quorvel::OpensMenu(Press(Key::F10)));

@@ -18,7 +18,8 @@ using words::Phrase;
 
 Quorvelcode::Quorvelcode()
     : language_(words::ChooseLanguage(platform::PreferredLanguages())),
-      form_(platform::CreateForm(layout::MainWindow(), layout::Controls(), FormWords(false))),
+      form_(platform::CreateForm(layout::MainWindow(), layout::Controls(),
+                                 layout::FormWordsIn(language_, settings::Defaults()))),
       errors([this](const platform::Text &message) { form_->showError(message); }) {
     errors.setUnexpected([this](const platform::Text &detail) {
         return detail.empty() ? Say(Phrase::UnexpectedError)
@@ -26,6 +27,8 @@ Quorvelcode::Quorvelcode()
     });
     surface = &form_->surface();
     buildFromLayout();
+    for (const settings::Setting &setting : settings::Listed())
+        Box(setting.id)->setText(settings::ValueText(setting, setting.defaultPosition));
     DescribeControls();
     connectHandlers();
     Textw1->setFocus();
@@ -34,7 +37,7 @@ Quorvelcode::Quorvelcode()
 // Every word the form shows of its own, in the window's language; the help
 // for a form that may have it open.
 platform::FormWords Quorvelcode::FormWords(bool help) const {
-    platform::FormWords words = layout::FormWordsIn(language_);
+    platform::FormWords words = layout::FormWordsIn(language_, positions_);
     if (help) {
         words.helpTitle = HelpTitle(language_);
         words.help = HelpText(language_, form_->toolKeys());
@@ -45,7 +48,7 @@ platform::FormWords Quorvelcode::FormWords(bool help) const {
 // Each control's name and description for screen readers, by its row.
 void Quorvelcode::DescribeControls() {
     const auto rows = layout::Controls();
-    for (const ControlWords &words : ControlNames(language_))
+    for (const ControlWords &words : ControlNames(language_, Populations().generations))
         for (std::size_t i = 0; i < rows.size(); ++i)
             if (std::string_view(rows[i].name) == words.control && rows[i].index == words.index)
                 controls_[i]->describe(words.name, words.description);
@@ -58,6 +61,7 @@ void Quorvelcode::buildFromLayout() {
         const std::string_view name = row.name;
         platform::Form &f = *form_;
         controls_.push_back(&f.controlAt(i));
+        const bool setting = settingControl(name, i);
         if (name == "Wmean")
             Wmean = &f.button(i);
         else if (name == "Textp100")
@@ -104,9 +108,37 @@ void Quorvelcode::buildFromLayout() {
             Shape1 = &f.shape(i);
         else if (name == "Label4")
             Label4 = &f.label(i);
-        else
+        else if (name == "Label9")
+            Label9.add(row.index, &f.label(i));
+        else if (name == "Label10")
+            Label10.add(row.index, &f.label(i));
+        else if (name == "Line3")
+            Line3 = &f.shape(i);
+        else if (name == "TextFixed")
+            TextFixed = &f.textBox(i);
+        else if (name == "TextLost")
+            TextLost = &f.textBox(i);
+        else if (name == "TextBoth")
+            TextBoth = &f.textBox(i);
+        else if (!setting)
             throw std::logic_error("layout row " + std::string(name) + " has no control");
     }
+}
+
+// A setting's bar or box, found by the settings' table; the fitnesses' and
+// p0's are the window's own fields as well.
+bool Quorvelcode::settingControl(std::string_view name, std::size_t i) {
+    for (const settings::Setting &setting : settings::All()) {
+        if (name == setting.bar) {
+            bars_[Index(setting.id)] = &form_->scrollBar(i);
+            return true;
+        }
+        if (name == setting.box) {
+            boxes_[Index(setting.id)] = &form_->textBox(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Quorvelcode::run(const std::function<void()> &handler) noexcept {
@@ -127,6 +159,10 @@ void Quorvelcode::connectHandlers() {
     HScrollw2->onChange(handle(&Quorvelcode::HScrollw2_Change));
     HScrollw3->onChange(handle(&Quorvelcode::HScrollw3_Change));
     VScrollp->onChange(handle(&Quorvelcode::VScrollp_Change));
+    for (const settings::Setting &setting : settings::Listed())
+        Bar(setting.id)->onChange([this, id = setting.id] {
+            run([this, id] { Setting_Change(id); });
+        });
     RUN->onClick(handle(&Quorvelcode::RUN_Click));
     Wmean->onClick(handle(&Quorvelcode::Wmean_Click));
     CLS->onClick(handle(&Quorvelcode::CLS_Click));

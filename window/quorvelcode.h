@@ -9,13 +9,16 @@
 #include "lesson/setup_link.h"
 #include "parameter.h"
 #include "reading/reading_mode.h"
+#include "settings/settings.h"
 #include "words/catalogue.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -69,6 +72,17 @@ public:
     platform::Label *Label5 = nullptr;
     platform::Shape *Shape1 = nullptr;
     platform::Label *Label4 = nullptr;
+    // The panel of population settings: each setting's caption, box and bar
+    // (by the settings' table), the rule beside the window, and how the last
+    // run's populations stand.
+    ControlArray<platform::Label> Label9;
+    ControlArray<platform::Label> Label10;
+    platform::Shape *Line3 = nullptr;
+    platform::TextBox *TextFixed = nullptr;
+    platform::TextBox *TextLost = nullptr;
+    platform::TextBox *TextBoth = nullptr;
+    platform::ScrollBar *Bar(settings::Id id) const { return bars_[Index(id)]; }
+    platform::TextBox *Box(settings::Id id) const { return boxes_[Index(id)]; }
 
     // What PSet, Line and Cls draw on.
     platform::DrawingSurface *surface = nullptr;
@@ -82,6 +96,8 @@ public:
     void HScrollw2_Change();
     void HScrollw3_Change();
     void VScrollp_Change();
+    // Any of the population settings' bars.
+    void Setting_Change(settings::Id id);
     void RUN_Click();
     void Wmean_Click();
     void CLS_Click();
@@ -103,6 +119,17 @@ public:
     void SaveValues_Click();
     void Example_Click(std::size_t index);
     void Language_Click(std::size_t index);
+    void PopulationSettings_Click();
+
+    // The population settings as the bars stand, and as the model takes them.
+    const settings::Positions &positions() const { return positions_; }
+    PopulationSettings Populations() const { return settings::ModelSettings(positions_); }
+    // Whether the panel of population settings shows: asked for in the menu,
+    // or any setting not at its default.
+    bool panelShown() const { return panelShown_; }
+    // The seed the next RUN with finite populations draws from, as a link
+    // gives it; without one, each RUN takes a fresh seed.
+    void SetNextSeed(std::optional<std::uint64_t> seed) { nextSeed_ = seed; }
 
     // The language the window speaks, and the one it is to speak from now
     // on, on everything it shows; chosen: by the user, for a copied link to
@@ -140,10 +167,18 @@ public:
 
 private:
     void buildFromLayout();
+    bool settingControl(std::string_view name, std::size_t row);
     void connectHandlers();
     void DescribeControls();
-    void ShowBarValue(const platform::ScrollBar &bar, double divisor, platform::TextBox &box,
-                      Parameter &field);
+    void ShowBarValue(settings::Id id);
+    Parameter &ParameterOf(settings::Id id);
+    static std::size_t Index(settings::Id id) { return static_cast<std::size_t>(id); }
+    void ShowPanel();
+    void GenerationsChanged(int before);
+    void RedrawOnAxis();
+    void ShowOutcome(const Outcome &outcome);
+    platform::Text P100Placeholder() const;
+    void RunPopulations(const Fitnesses &w, const PopulationSettings &model);
 
     void ShowReadingPoint(bool announce = true);
     void SaveFile(SavedFile file, const std::vector<std::uint8_t> &bytes);
@@ -172,6 +207,14 @@ private:
     std::optional<platform::Point> pointer_;
     // Every control, one a layout row.
     std::vector<platform::Control *> controls_;
+    // The settings' bars and boxes, by the settings' table.
+    std::array<platform::ScrollBar *, settings::Count> bars_{};
+    std::array<platform::TextBox *, settings::Count> boxes_{};
+    settings::Positions positions_ = settings::Defaults();
+    bool panelAsked_ = false, panelShown_ = false;
+    std::optional<std::uint64_t> nextSeed_;
+    // How the last run's populations stood, for the panel's boxes.
+    std::optional<Outcome> outcome_;
 };
 
 } // namespace quorvel

@@ -9,7 +9,7 @@ mkdir -p "$work/corpus"
 generated=${4:?the folder with the generated words/phrases.h}
 common=(-std=c++20 -O1 -g -I"$source/window" -I"$source/window/platform" -I"$source/model"
         -I"$generated" "$source/window/lesson/setup_link.cpp" "$source/window/lesson/examples.cpp"
-        "$source/window/platform/text.cpp")
+        "$source/window/platform/text.cpp" "$source/window/platform/decimal.cpp")
 clang++-14 "${common[@]}" "$source/tests/fuzz/seeds.cpp" -o "$work/seeds"
 "$work/seeds" "$work/corpus"
 clang++-14 "${common[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \

@@ -4,6 +4,7 @@
 #include "lesson/setup_link.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -16,8 +17,11 @@ bool Same(const quorvel::Setup &a, const quorvel::Setup &b) {
         return false;
     for (std::size_t i = 0; i < a.steps.size(); ++i) {
         const quorvel::SetupStep &x = a.steps[i], &y = b.steps[i];
-        if (x.action != y.action || x.w1 != y.w1 || x.w2 != y.w2 || x.w3 != y.w3 ||
-            (x.action != quorvel::SetupStep::Action::WMean && x.p0 != y.p0))
+        // A W Mean has no p0 to write back.
+        const std::size_t bars =
+            x.bars.size() - (x.action == quorvel::SetupStep::Action::WMean ? 1 : 0);
+        if (x.action != y.action || x.seed != y.seed || x.settings != y.settings ||
+            !std::equal(x.bars.begin(), x.bars.begin() + bars, y.bars.begin()))
             return false;
     }
     return true;

@@ -14,5 +14,8 @@ int main(int argc, char **argv) {
             << '#' << example.link;
     std::ofstream(std::string(argv[1]) + "/language")
         << "#lang=pt-BR;" << quorvel::Examples()[0].link;
+    std::ofstream(std::string(argv[1]) + "/populations")
+        << "#n=50;populations=100;generations=200;mutation=0.001,0;migration=0.01;"
+           "run=1,1,0.5,0.1,42;n=inf;run=1,1,0.5,0.1";
     return 0;
 }

@@ -141,6 +141,16 @@ def program(path):
         step("next point", "Right")
         step("reading ends", "Escape")
         step("w(AA) box", "Tab")
+        # The population settings, from the menu: the size's bar takes the
+        # focus; a million individuals, then back to RUN and a run of them.
+        step("menu for the settings", "shift+F10")
+        step.until("to the settings", "Up", r"^Population settings")
+        step("settings shown", "Return")
+        step("a million", "Left")
+        step("RUN from the settings", *["shift+Tab"] * 8)
+        step("run of a population", "space")
+        step("infinite again", *["Tab"] * 8, "End")
+        step("w(AA) box again", *["shift+Tab"] * 13)
         # In German, from the menu: up from its end to Language, into it,
         # down to Deutsch; then RUN again.
         step("back to RUN again", "Tab", "Tab", "Tab", "Tab", "Tab")
@@ -176,6 +186,12 @@ def program(path):
         ("next point", [once("p = 0.001: mean fitness")], []),
         ("reading ends", [once("Reading values ended.")], []),
         ("w(AA) box", [r"Fitness w\(AA\) read only text", r"\| 1\b"], ["Trajectory", "Mean fitness"]),
+        ("settings shown", [r"Population size N scroll bar"], []),
+        ("a million", [r"1000000"], []),
+        ("RUN from the settings", [r"RUN push button"], []),
+        ("run of a population", [once("Of 1 population of N = 1,000,000, after 100 generations:")],
+         []),
+        ("w(AA) box again", [r"Fitness w\(AA\) read only text"], []),
         ("RUN in German", [r"Start push button", r"Verfolgt die Frequenz von A"], []),
         ("run in German", [once("Verlauf: w(AA) 1; w(Aa) 1; w(aa) 0.01; von p0 0.001 bis p100 "
                                 "0.990.")], ["Trajectory"]),

@@ -4,7 +4,9 @@
 // the screen. Expected values come from the cases the Linux suite uses.
 #include "cases.h"
 #include "check.h"
+#include "layout/layout.h"
 #include "number_text.h"
+#include "random_source.h"
 #include "window_under_test.h"
 
 #include <oleacc.h>
@@ -493,6 +495,150 @@ void ZoomScalesTheWindowAndItsDrawing() {
     CHECK(client.right == 628);
 }
 
+// The control made from the row of this name, whatever holds it.
+HWND Named(Window &t, const char *name) {
+    const auto rows = layout::Controls();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (std::strcmp(rows[i].name, name) == 0)
+            return Native(&t.form().controlAt(i));
+    return nullptr;
+}
+
+LONG ClientWidth(Window &t) {
+    RECT client{};
+    GetClientRect(t.form().hwnd(), &client);
+    return client.right;
+}
+
+// A number as the user's locale writes it, from one written as in English:
+// where the decimal separator is a comma, thousands are grouped with points.
+Text Localised(const char *english) {
+    Text text = platform::FromUtf8(english);
+    for (char16_t &c : text)
+        c = c == u'.' ? Separator() : c == u',' && Separator() == u',' ? u'.' : c;
+    return text;
+}
+
+// What a screen reader asks of a control through MSAA, as NVDA and JAWS do.
+Text Asked(HWND control, HRESULT (STDMETHODCALLTYPE IAccessible::*question)(VARIANT, BSTR *)) {
+    IAccessible *object = nullptr;
+    BSTR answer = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    if (AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                   reinterpret_cast<void **>(&object)) == S_OK)
+        (object->*question)(self, &answer);
+    const Text text = answer ? Text(answer, answer + SysStringLen(answer)) : Text();
+    SysFreeString(answer);
+    if (object)
+        object->Release();
+    return text;
+}
+
+// The menu's entry widens the client area by the panel, whose boxes and bars
+// Tab reaches after W Mean; again, it narrows it back, focus leaving the
+// panel. At 100, 125 and 150 % (the suite's screen is 1280 pixels wide, which
+// no window outgrows), and zoomed; a copied picture is as wide.
+void PanelOpensBesideTheWindowAtEveryScale() {
+    const struct {
+        UINT dpi;
+        LONG narrow, wide, zoomed; // the client area's device pixels; zoomed at 125 %, or 0
+    } scales[] = {{96, 628, 840, 1050}, {120, 785, 1050, 0}, {144, 942, 1260, 0}};
+    const char *afterWmean[] = {"TextN",     "HScrollN",   "TextPops", "HScrollPops",
+                                "TextGen",   "HScrollGen", "Textu",    "HScrollu",
+                                "Textv",     "HScrollv",   "Textm",    "HScrollm",
+                                "TextFixed", "TextLost",   "TextBoth", "Textw1"};
+    for (const auto &scale : scales) {
+        Window t;
+        RECT frame{0, 0, 0, 0};
+        GetWindowRect(t.form().hwnd(), &frame);
+        SendMessageW(t.form().hwnd(), WM_DPICHANGED, MAKEWPARAM(scale.dpi, scale.dpi),
+                     reinterpret_cast<LPARAM>(&frame));
+        CHECK(ClientWidth(t) == scale.narrow);
+        CHECK(!IsWindowVisible(Named(t, "HScrollN")) && !IsWindowVisible(Named(t, "TextBoth")));
+        t.window.Menu_Click(platform::Tool::PopulationSettings);
+        t.pump();
+        CHECK(ClientWidth(t) == scale.wide);
+        CHECK(IsWindowVisible(Named(t, "HScrollN")) && IsWindowVisible(Named(t, "TextBoth")));
+        CHECK(GetFocus() == Named(t, "HScrollN"));
+        t.form().render();
+        CHECK(t.form().composedPixel(scale.narrow, scale.narrow / 2) == 0x000000u); // the rule
+        const std::vector<std::uint8_t> png = t.form().picturePng({});              // no legend
+        CHECK(png.size() > 24 && (png[16] << 24 | png[17] << 16 | png[18] << 8 | png[19]) ==
+                                     scale.wide); // the PNG's width
+        SetFocus(Native(t.window.Wmean));
+        for (const char *name : afterWmean) {
+            t.key(VK_TAB);
+            CHECK(GetFocus() == Named(t, name));
+        }
+        if (scale.zoomed) {
+            t.form().setZoom(1.25);
+            CHECK(ClientWidth(t) == scale.zoomed && IsWindowVisible(Named(t, "HScrollN")));
+            t.form().setZoom(1.0);
+        }
+        SetFocus(Named(t, "HScrollPops"));
+        t.window.Menu_Click(platform::Tool::PopulationSettings);
+        t.pump();
+        CHECK(ClientWidth(t) == scale.narrow);
+        CHECK(!IsWindowVisible(Named(t, "HScrollN")) && !IsWindowVisible(Named(t, "TextBoth")));
+        CHECK(GetFocus() == Native(t.window.Wmean));
+        t.key(VK_TAB);
+        CHECK(GetFocus() == Native(t.window.Textw1));
+    }
+}
+
+// A bar of the panel shows the number it stands for in its box, and gives
+// it to a screen reader as its value, with its caption for its name; a
+// setting off its default keeps the panel open.
+void PanelBarsShowTheirValues() {
+    const struct {
+        const char *bar, *box, *name, *before;
+        int request, position;
+        const char *shown;
+    } moves[] = {
+        {"HScrollN", "TextN", "Population size N", "∞", SB_THUMBPOSITION, 5, "50"},
+        {"HScrollN", "TextN", "Population size N", "∞", SB_LINELEFT, 0, "1,000,000"},
+        {"HScrollN", "TextN", "Population size N", "∞", SB_LEFT, 0, "1"},
+        {"HScrollGen", "TextGen", "Generations", "100", SB_LINELEFT, 0, "50"},
+        {"HScrollm", "Textm", "Migration m", "0", SB_PAGERIGHT, 0, "0.005"},
+    };
+    for (const auto &move : moves) {
+        Window t(false);
+        t.window.Menu_Click(platform::Tool::PopulationSettings);
+        const HWND bar = Named(t, move.bar);
+        CHECK_TEXT(TextOf(Named(t, move.box)), Localised(move.before));
+        CHECK_TEXT(Asked(bar, &IAccessible::get_accValue), Localised(move.before));
+        SendMessageW(t.form().hwnd(), WM_HSCROLL, MAKEWPARAM(move.request, move.position),
+                     reinterpret_cast<LPARAM>(bar));
+        CHECK_TEXT(TextOf(Named(t, move.box)), Localised(move.shown));
+        CHECK_TEXT(Asked(bar, &IAccessible::get_accValue), Localised(move.shown));
+        CHECK_TEXT(Asked(bar, &IAccessible::get_accName), platform::FromUtf8(move.name));
+        const LONG wide = ClientWidth(t);
+        t.window.Menu_Click(platform::Tool::PopulationSettings);
+        CHECK(t.form().panelShown() && ClientWidth(t) == wide);
+    }
+}
+
+// The shared seeded link draws, from the same bits, what it draws on Linux.
+void SeededRunIsTheLinuxRun() {
+    Window t(false);
+    t.window.OpenLink(platform::FromUtf8(cases::Seeded.link));
+    t.pump();
+    CHECK(t.reports.empty());
+    CHECK(t.form().panelShown());
+    CHECK_TEXT(TextOf(Native(t.window.Textp100)), Expected(cases::Seeded.meanP));
+    CHECK_TEXT(TextOf(Native(t.window.TextFixed)), Expected(cases::Seeded.fixed));
+    CHECK_TEXT(TextOf(Native(t.window.TextLost)), Expected(cases::Seeded.lost));
+    CHECK_TEXT(TextOf(Native(t.window.TextBoth)), Expected(cases::Seeded.both));
+}
+
+// A run without a seed takes one from the system's own generator.
+void FreshSeedsComeFromTheSystem() {
+    const std::uint64_t seeds[] = {platform::FreshSeed(), platform::FreshSeed()};
+    CHECK(seeds[0] != seeds[1]); // equal once in 2^64
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -518,5 +664,9 @@ int main(int argc, char **argv) {
         {"RUN says what it drew", RunSaysWhatItDrew},
         {"tools read the curves", ToolsReadTheCurves},
         {"zoom scales the window and its drawing", ZoomScalesTheWindowAndItsDrawing},
+        {"the panel opens beside the window at every scale", PanelOpensBesideTheWindowAtEveryScale},
+        {"the panel's bars show their values", PanelBarsShowTheirValues},
+        {"the seeded run is the Linux run", SeededRunIsTheLinuxRun},
+        {"fresh seeds come from the system", FreshSeedsComeFromTheSystem},
     });
 }

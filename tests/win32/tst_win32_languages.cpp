@@ -56,14 +56,15 @@ std::pair<int, int> Ink(Window &t, RECT band) {
 }
 
 // Every caption inside its control, and no label's text over another
-// control or past the window's edge, at 96 DPI. clipped: the texts are
+// control or past the window's edge (the panel's as widened for it), at 96
+// DPI, with the panel shown. clipped: the texts are
 // longer than any room (the pseudo-language); a label may then be cut off
 // where the window stops it, or lie under a control, but covers no other
 // label.
 std::vector<std::string> Faults(Window &t, bool clipped) {
     const auto rows = layout::Controls();
     const platform::FormWords &words = t.form().words();
-    const int clientWidth = layout::MainWindow().clientWidth;
+    const platform::FormDesign &design = layout::MainWindow();
     std::vector<RECT> inked(rows.size());
     std::vector<std::string> faults;
     const auto name = [&](std::size_t i) {
@@ -72,6 +73,7 @@ std::vector<std::string> Faults(Window &t, bool clipped) {
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const platform::Row &row = rows[i];
+        const int clientWidth = platform::RightEdge(design, row);
         if (row.kind == platform::Kind::Label && !words.captions[i].empty()) {
             const platform::win32::FontHandle font = platform::win32::CreateLayoutFont(
                 row.font.family ? row.font : layout::MainWindow().font, 96,
@@ -123,7 +125,7 @@ std::vector<std::string> Faults(Window &t, bool clipped) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (inked[i].right == 0)
             continue;
-        if (inked[i].right > clientWidth || inked[i].left < 0)
+        if (inked[i].right > platform::RightEdge(design, rows[i]) || inked[i].left < 0)
             faults.push_back(name(i) + " runs off the window");
         for (std::size_t j = 0; j < rows.size(); ++j) {
             const bool label = rows[j].kind == platform::Kind::Label;
@@ -144,6 +146,7 @@ void EveryCaptionFits() {
     for (const Language language : Language::All()) {
         Window t;
         Choose(t, language);
+        t.window.Menu_Click(platform::Tool::PopulationSettings);
         const bool pseudo = language == Pseudo();
         for (const std::string &fault : Faults(t, pseudo))
             check::Check(false, "every caption fits", __FILE__, __LINE__,

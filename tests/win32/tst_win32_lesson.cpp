@@ -194,8 +194,10 @@ void FailedWriteIsToldAndCancelSavesNothing() {
     CHECK(t.reports.size() == 1);
 }
 
-// The context menu's items and, behind a "> ", the items of its submenus.
+// The context menu's items and, behind a "> ", the items of its submenus;
+// and whether each has a check mark.
 std::vector<Text> menuSeen;
+std::vector<bool> menuChecked;
 
 void AddItems(HMENU menu, const Text &indent) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -203,6 +205,7 @@ void AddItems(HMENU menu, const Text &indent) {
         GetMenuStringW(menu, i, label, 128, MF_BYPOSITION);
         Text text(label, label + std::wcslen(label));
         menuSeen.push_back(indent + text.substr(0, text.find(u'\t')));
+        menuChecked.push_back(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED);
         if (HMENU submenu = GetSubMenu(menu, i))
             AddItems(submenu, indent + u"> ");
     }
@@ -238,6 +241,22 @@ void ExamplesAreASubmenu() {
     CHECK(t.window.drawn.empty()); // dismissed, nothing chosen
 }
 
+// The entry that opens the panel of population settings has a check mark
+// while the panel shows, and none while it is hidden.
+void PanelEntryIsCheckedWhileShown() {
+    for (const bool shown : {false, true}) {
+        Window t;
+        if (shown)
+            t.window.Menu_Click(platform::Tool::PopulationSettings);
+        menuSeen.clear();
+        menuChecked.clear();
+        SetTimer(nullptr, 0, 50, ReadMenu);
+        t.window.Form_ContextMenu(platform::Point{300, 200});
+        const auto entry = std::find(menuSeen.begin(), menuSeen.end(), u"Population settings");
+        CHECK(entry != menuSeen.end() && menuChecked[entry - menuSeen.begin()] == shown);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -249,5 +268,6 @@ int main(int argc, char **argv) {
         {"the picture is saved as copied", PictureIsSavedAsCopied},
         {"a failed write is told; cancel saves nothing", FailedWriteIsToldAndCancelSavesNothing},
         {"examples are a submenu", ExamplesAreASubmenu},
+        {"the panel's entry is checked while it shows", PanelEntryIsCheckedWhileShown},
     });
 }

@@ -4,18 +4,25 @@ namespace quorvel {
 
 namespace {
 
-std::vector<SweepPass> Passes(const Fitnesses &w) {
-    std::vector<SweepPass> passes;
-    passes.reserve(1000);
-    Sweep(w, [&passes](const SweepPass &pass) { passes.push_back(pass); });
-    return passes;
+bool Same(const SweepCurves &a, const SweepCurves &b) {
+    return a.w.wAA == b.w.wAA && a.w.wAa == b.w.wAa && a.w.waa == b.w.waa &&
+           a.mutationToa == b.mutationToa && a.mutationToA == b.mutationToA;
 }
 
-bool Same(const Fitnesses &a, const Fitnesses &b) {
-    return a.wAA == b.wAA && a.wAa == b.wAa && a.waa == b.waa;
-}
+// The runs read lately keep their values within this, a few big runs or
+// many small ones, so that a pointer moving over them does not make them
+// again at every move.
+constexpr std::size_t RunCacheBytes = 32 * 1024 * 1024;
 
 } // namespace
+
+std::vector<SweepPass> PassesOf(const SweepCurves &sweep) {
+    std::vector<SweepPass> passes;
+    passes.reserve(1000);
+    Sweep(sweep.w, sweep.mutationToa, sweep.mutationToA,
+          [&passes](const SweepPass &pass) { passes.push_back(pass); });
+    return passes;
+}
 
 void DrawnCurves::add(Curve curve) {
     curves_.push_back(std::move(curve));
@@ -26,7 +33,7 @@ void DrawnCurves::add(Curve curve) {
 
 const std::vector<SweepPass> &DrawnCurves::passes(const SweepCurves &sweep) const {
     for (auto it = cache_.begin(); it != cache_.end(); ++it)
-        if (Same(it->w, sweep.w)) {
+        if (Same(it->sweep, sweep)) {
             if (it != cache_.begin()) { // the latest used first
                 Cached found = std::move(*it);
                 cache_.erase(it);
@@ -35,10 +42,29 @@ const std::vector<SweepPass> &DrawnCurves::passes(const SweepCurves &sweep) cons
             return cache_.front().passes;
         }
     constexpr std::size_t CachedSweeps = 4;
-    cache_.push_front({sweep.w, Passes(sweep.w)});
+    cache_.push_front({sweep, PassesOf(sweep)});
     if (cache_.size() > CachedSweeps)
         cache_.pop_back();
     return cache_.front().passes;
+}
+
+RunValues &DrawnCurves::values(const TrajectoryCurve &run) const {
+    for (auto it = runs_.begin(); it != runs_.end(); ++it)
+        if (it->run() == run) {
+            runs_.splice(runs_.begin(), runs_, it);
+            return runs_.front();
+        }
+    runs_.emplace_front(run);
+    // The latest stays whatever its size; older ones go beyond the bound.
+    std::size_t bytes = 0;
+    for (auto it = runs_.begin(); it != runs_.end(); ++it) {
+        bytes += it->bytes();
+        if (it != runs_.begin() && bytes > RunCacheBytes) {
+            runs_.erase(it, runs_.end());
+            break;
+        }
+    }
+    return runs_.front();
 }
 
 } // namespace quorvel

@@ -27,11 +27,12 @@ void Quorvelcode::SetLanguage(words::Language language, bool chosen) {
         {Textw2, !w2.isSet(), words::Phrase::PlaceholderTextw2},
         {Textw3, !w3.isSet(), words::Phrase::PlaceholderTextw3},
         {TextInitp, !p0.isSet(), words::Phrase::PlaceholderTextInitp},
-        {Textp100, !p100Shown_, words::Phrase::PlaceholderTextp100},
     };
     for (const auto &box : boxes)
         if (box.placeholder)
             box.box->setText(Say(box.phrase));
+    if (!p100Shown_)
+        Textp100->setText(P100Placeholder());
     DescribeControls();
     ShowDescription(true);
     if (reading_.active())

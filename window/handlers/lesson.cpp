@@ -13,8 +13,14 @@ namespace quorvel {
 
 namespace {
 
-int BarPosition(double value, int divisor) {
-    return static_cast<int>(std::lround(value * divisor));
+// The window's own bars where they stood for these fitnesses and p0, in the
+// order of settings::WindowBars().
+std::array<int, settings::WindowBarCount> WindowBarsOf(const Fitnesses &w, double p0) {
+    const double values[] = {w.wAA, w.wAa, w.waa, p0};
+    std::array<int, settings::WindowBarCount> bars{};
+    for (std::size_t i = 0; i < bars.size(); ++i)
+        bars[i] = static_cast<int>(std::lround(values[i] * settings::WindowBars()[i].divisor));
+    return bars;
 }
 
 } // namespace
@@ -65,61 +71,89 @@ void Quorvelcode::OpenArguments(const std::vector<platform::Text> &arguments) {
 
 // Each step as a person takes it: the bars moved, every box showing its
 // bar's number, then RUN or W Mean pressed. A step that stops on a mean
-// fitness of 0 says so and ends the link there, as a person would stop: a
-// link of a thousand such steps must not raise a thousand messages.
+// fitness of 0, or a setting that cannot change, says so and ends the link
+// there, as a person would stop: a link of a thousand such steps must not
+// raise a thousand messages.
 void Quorvelcode::ApplySetup(const Setup &setup) {
     if (const std::optional<words::Language> language = words::LanguageOf(setup.language))
         SetLanguage(*language);
+    // A bar already where the step puts it sends no change, yet its box may
+    // still show its name: students read the settings there.
+    const auto set = [this](platform::ScrollBar &bar, int value,
+                            const std::function<void()> &changed) {
+        if (bar.Value() == value)
+            changed();
+        else
+            bar.SetValue(value);
+    };
     for (const SetupStep &step : setup.steps) {
         const std::size_t reported = errors.reported();
         run([&] {
-            // A bar already where the step puts it sends no change, yet its
-            // box may still show its name: students read the settings there.
-            const auto set = [this](platform::ScrollBar &bar, int value,
-                                    void (Quorvelcode::*changed)()) {
-                if (bar.Value() == value)
-                    (this->*changed)();
-                else
-                    bar.SetValue(value);
-            };
-            set(*HScrollw1, step.w1, &Quorvelcode::HScrollw1_Change);
-            set(*HScrollw2, step.w2, &Quorvelcode::HScrollw2_Change);
-            set(*HScrollw3, step.w3, &Quorvelcode::HScrollw3_Change);
-            if (step.action != SetupStep::Action::WMean)
-                set(*VScrollp, step.p0, &Quorvelcode::VScrollp_Change);
-            if (step.action == SetupStep::Action::Run)
+            if (step.action == SetupStep::Action::Settings) {
+                for (const auto &[id, position] : step.settings)
+                    set(*Bar(id), position, [this, id = id] { Setting_Change(id); });
+                return;
+            }
+            const std::size_t bars =
+                settings::WindowBarCount - (step.action == SetupStep::Action::WMean ? 1 : 0);
+            for (std::size_t i = 0; i < bars; ++i) {
+                const settings::Id id = settings::WindowBars()[i].id;
+                set(*Bar(id), step.bars[i], [this, id] { ShowBarValue(id); });
+            }
+            if (step.action == SetupStep::Action::Run) {
+                SetNextSeed(step.seed);
                 RUN_Click();
-            else if (step.action == SetupStep::Action::WMean)
+            } else if (step.action == SetupStep::Action::WMean) {
                 Wmean_Click();
+            }
         });
+        nextSeed_.reset();
         if (errors.reported() != reported)
             return;
     }
 }
 
 // What is on screen as steps: the language where the user chose it, every
-// kept curve in the order drawn, then the bars, where they moved after the
-// last curve.
+// kept curve in the order drawn, each after the population settings it was
+// drawn with where they changed, then the settings and the bars where they
+// moved after the last curve.
 Setup Quorvelcode::SetupOnScreen() const {
     Setup setup;
     if (languageChosen_)
         setup.language = language_.tag();
     SetupStep bars; // the bars where a fresh window has them
+    settings::Positions shown = settings::Defaults();
+    const auto settingsTo = [&](const settings::Positions &wanted) {
+        for (SetupStep &step : SettingSteps(shown, wanted))
+            setup.steps.push_back(std::move(step));
+        shown = wanted;
+    };
     for (const Curve &curve : drawn.all()) {
         if (const auto *run = std::get_if<TrajectoryCurve>(&curve)) {
-            bars = {SetupStep::Action::Run, BarPosition(run->w.wAA, 100),
-                    BarPosition(run->w.wAa, 100), BarPosition(run->w.waa, 100),
-                    BarPosition(run->p0, 1000)};
+            settingsTo(settings::PositionsOf(run->settings));
+            bars = SetupStep(SetupStep::Action::Run, WindowBarsOf(run->w, run->p0));
+            if (!run->settings.infinite())
+                bars.seed = run->seed;
         } else {
-            const Fitnesses &w = std::get<SweepCurves>(curve).w;
-            bars = {SetupStep::Action::WMean, BarPosition(w.wAA, 100), BarPosition(w.wAa, 100),
-                    BarPosition(w.waa, 100), bars.p0};
+            const SweepCurves &sweep = std::get<SweepCurves>(curve);
+            settings::Positions wanted = shown;
+            wanted[Index(settings::Id::MutationToa)] =
+                settings::Of(settings::Id::MutationToa).positionOf(sweep.mutationToa);
+            wanted[Index(settings::Id::MutationToA)] =
+                settings::Of(settings::Id::MutationToA).positionOf(sweep.mutationToA);
+            settingsTo(wanted);
+            // p0 is no part of a W Mean: its bar stays where the last run left it.
+            const int p0 = bars.bars.back();
+            bars = SetupStep(SetupStep::Action::WMean, WindowBarsOf(sweep.w, 0));
+            bars.bars.back() = p0;
         }
         setup.steps.push_back(bars);
     }
-    const SetupStep now{SetupStep::Action::Set, HScrollw1->Value(), HScrollw2->Value(),
-                        HScrollw3->Value(), VScrollp->Value()};
-    if (now.w1 != bars.w1 || now.w2 != bars.w2 || now.w3 != bars.w3 || now.p0 != bars.p0)
+    settingsTo(positions_);
+    SetupStep now{SetupStep::Action::Set};
+    for (std::size_t i = 0; i < settings::WindowBarCount; ++i)
+        now.bars[i] = Bar(settings::WindowBars()[i].id)->Value();
+    if (now.bars != bars.bars)
         setup.steps.push_back(now);
     return setup;
 }

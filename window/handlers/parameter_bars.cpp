@@ -4,27 +4,60 @@
 
 namespace quorvel {
 
+Parameter &Quorvelcode::ParameterOf(settings::Id id) {
+    switch (id) {
+    case settings::Id::FitnessAA:
+        return w1;
+    case settings::Id::FitnessAa:
+        return w2;
+    case settings::Id::Fitnessaa:
+        return w3;
+    default:
+        return p0;
+    }
+}
+
 // The parameter is the box's text as read back, not the quotient itself, so
 // the model later uses exactly what the user was shown.
-void Quorvelcode::ShowBarValue(const platform::ScrollBar &bar, double divisor,
-                               platform::TextBox &box, Parameter &field) {
-    const std::int16_t value = bar.Value();
-    const double quotient = static_cast<double>(value) / divisor;
+void Quorvelcode::ShowBarValue(settings::Id id) {
+    const settings::Setting &setting = settings::Of(id);
+    const std::int16_t value = Bar(id)->Value();
+    const double quotient = static_cast<double>(value) / setting.divisor;
+    platform::TextBox &box = *Box(id);
     box.setText(platform::NumberToText(quotient));
-    field = Parameter(box.text());
+    ParameterOf(id) = Parameter(box.text());
 }
 
 void Quorvelcode::HScrollw1_Change() {
-    ShowBarValue(*HScrollw1, 100.0, *Textw1, w1);
+    ShowBarValue(settings::Id::FitnessAA);
 }
 void Quorvelcode::HScrollw2_Change() {
-    ShowBarValue(*HScrollw2, 100.0, *Textw2, w2);
+    ShowBarValue(settings::Id::FitnessAa);
 }
 void Quorvelcode::HScrollw3_Change() {
-    ShowBarValue(*HScrollw3, 100.0, *Textw3, w3);
+    ShowBarValue(settings::Id::Fitnessaa);
 }
 void Quorvelcode::VScrollp_Change() {
-    ShowBarValue(*VScrollp, 1000.0, *TextInitp, p0);
+    ShowBarValue(settings::Id::StartFrequency);
+}
+
+// A setting of the populations: its box shows the value the bar stands for,
+// and the window follows it. The population size names the model in the
+// title; the generations set the trajectory frame's axis, on which what is
+// drawn is drawn again.
+void Quorvelcode::Setting_Change(settings::Id id) {
+    const settings::Setting &setting = settings::Of(id);
+    const int position = Bar(id)->Value();
+    const int before = positions_[Index(id)];
+    positions_[Index(id)] = position;
+    Box(id)->setText(settings::ValueText(setting, position));
+    if (id == settings::Id::Generations && position != before)
+        GenerationsChanged(before);
+    if (id == settings::Id::PopulationSize || id == settings::Id::Generations) {
+        form_->setWords(FormWords(true));
+        DescribeControls();
+    }
+    ShowPanel();
 }
 
 } // namespace quorvel

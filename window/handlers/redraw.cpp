@@ -1,6 +1,7 @@
 #include "quorvelcode.h"
 
 #include "curves/plot.h"
+#include "curves/run_drawing.h"
 
 namespace quorvel {
 
@@ -10,11 +11,16 @@ namespace quorvel {
 void Quorvelcode::Drawing_Rescaled() {
     if (drawn.empty() || !drawn.complete())
         return;
+    RedrawOnAxis();
+}
+
+// Every kept curve drawn again in the order drawn, runs on the trajectory
+// frame's axis as it is now.
+void Quorvelcode::RedrawOnAxis() {
     surface->Cls();
     for (const Curve &curve : drawn.all()) {
-        if (const auto *trajectory = std::get_if<TrajectoryCurve>(&curve)) {
-            for (std::size_t g = 0; g < trajectory->p.size(); ++g)
-                plot::Generation(*surface, static_cast<int>(g), trajectory->p[g]);
+        if (const auto *run = std::get_if<TrajectoryCurve>(&curve)) {
+            DrawRun(*surface, *run, drawn.axisGenerations());
             continue;
         }
         for (const SweepPass &pass : drawn.passes(std::get<SweepCurves>(curve)))

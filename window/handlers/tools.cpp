@@ -32,7 +32,7 @@ void Quorvelcode::Form_ContextMenu(std::optional<platform::Point> at) {
                                  focused.top + focused.height / 2.0};
         }
     }
-    form_->showMenu(ToolMenu(language_, form_->toolKeys()), at->x, at->y);
+    form_->showMenu(ToolMenu(language_, form_->toolKeys(), panelShown_), at->x, at->y);
 }
 
 void Quorvelcode::Menu_Click(platform::Tool tool, int index) {
@@ -65,6 +65,8 @@ void Quorvelcode::Menu_Click(platform::Tool tool, int index) {
         if (index >= 0)
             Language_Click(static_cast<std::size_t>(index));
         return;
+    case Tool::PopulationSettings:
+        return PopulationSettings_Click();
     case Tool::ZoomIn:
     case Tool::ZoomOut:
     case Tool::ActualSize:

@@ -17,15 +17,22 @@ namespace quorvel {
 // fitness only, and the description says where the change is missing. Only a
 // sweep that can draw no change at all (every fitness 0) reports an error,
 // once all its mean-fitness dots are drawn.
+//
+// The change is selection's, then mutation's at the rates set; the mean
+// fitness is selection's alone. An infinite population is plotted whatever
+// the population size, since these are what it would follow.
 void Quorvelcode::Wmean_Click() {
     const Fitnesses w{ParameterValue(w1), ParameterValue(w2), ParameterValue(w3)};
+    const PopulationSettings model = Populations();
+    const SweepCurves sweep{w, model.mutationToa, model.mutationToA};
     CurveSummary summary;
-    const ActionNote note(*this, [&summary, w](bool) {
-        return Sentence(
-            [summary, w](words::Language language) { return summary.sentence(language, w); });
+    const ActionNote note(*this, [&summary, sweep](bool) {
+        return Sentence([summary, sweep](words::Language language) {
+            return summary.sentence(language, sweep);
+        });
     });
-    KeptCurve<SweepCurves> kept(drawn, {w});
-    pscan = Sweep(w, [this, &summary](const SweepPass &pass) {
+    KeptCurve<SweepCurves> kept(drawn, sweep);
+    pscan = Sweep(w, sweep.mutationToa, sweep.mutationToA, [this, &summary](const SweepPass &pass) {
         pscan = pass.p;
         wbar = pass.meanFitness;
         summary.addMeanFitness(pscan, wbar);

@@ -1,7 +1,10 @@
 #include "layout/layout.h"
 
 #include "curves/plot.h"
+#include "settings/settings.h"
 #include "words/phrases.h"
+
+#include <array>
 
 namespace quorvel::layout {
 
@@ -85,7 +88,8 @@ constexpr Row Frame(const char *name, int index, const plot::Frame &frame, std::
 constexpr Phrase AxisCaption = Phrase::CaptionLabel3Axis;
 constexpr std::uint32_t ScrollBarColour = 0x80000000u;
 
-constexpr Row Rows[] = {
+// The window as it is drawn first, and with its default settings always.
+constexpr Row WindowRows[] = {
     {.name = "Wmean",
      .kind = Kind::Button,
      .caption = Caption(Phrase::CaptionWmean),
@@ -162,9 +166,97 @@ constexpr Row Rows[] = {
     Text("Label4", -1, Phrase::CaptionLabel4, 0, 128, 81, 25, 4),
 };
 
+// The panel of the populations' settings, right of the window: a rule down
+// its left edge, then for each setting its caption, and under it its box and
+// its bar; then how the last run's populations stand. Its controls come after
+// the window's in the focus order, each setting's box before its bar, as on
+// the left of the window.
+constexpr int PanelLeft = 628, PanelWidth = 212;
+constexpr int SettingPitch = 44;
+constexpr int PanelTab = 27;
+constexpr std::size_t CountRows = 3;
+constexpr std::size_t PanelRows = 1 + 3 * settings::Listed().size() + 2 * CountRows;
+
+constexpr Row InPanel(Row row) {
+    row.panel = true;
+    return row;
+}
+
+// A box the window fills from the start: no placeholder.
+constexpr Row ValueBox(const char *name, int left, int top, int tab) {
+    Row row = Box(name, Phrase::PlaceholderTextp100, left, top, 65, tab);
+    row.caption = platform::NoCaption;
+    return InPanel(row);
+}
+
+constexpr Row SettingBar(const settings::Setting &setting, int top, int tab) {
+    const auto last = static_cast<int>(setting.values.size()) - 1;
+    return InPanel({.name = setting.bar,
+                    .kind = Kind::HorizontalBar,
+                    .left = PanelLeft + 80,
+                    .top = top,
+                    .width = 124,
+                    .height = 17,
+                    .tabIndex = tab,
+                    .startValue = 0,
+                    .endValue = last,
+                    .value = setting.defaultPosition,
+                    .smallChange = 1,
+                    // A page is a decade: 1, 2, 5, 10.
+                    .largeChange = 3,
+                    .steps = setting.values.data(),
+                    .stepCount = last + 1});
+}
+
+constexpr std::array<Row, PanelRows> MakePanel() {
+    std::array<Row, PanelRows> rows{};
+    std::size_t at = 0;
+    rows[at++] = InPanel({.name = "Line3",
+                          .kind = Kind::Line,
+                          .left = PanelLeft,
+                          .top = 8,
+                          .width = 0,
+                          .height = 458});
+    int top = 16, tab = PanelTab;
+    for (const settings::Setting &setting : settings::Listed()) {
+        rows[at++] = InPanel(Text(setting.caption, setting.captionIndex, setting.captionPhrase,
+                                  PanelLeft + 8, top, 196, 17, tab++));
+        rows[at++] = ValueBox(setting.box, PanelLeft + 8, top + 18, tab++);
+        rows[at++] = SettingBar(setting, top + 19, tab++);
+        top += SettingPitch;
+    }
+    constexpr struct {
+        const char *box;
+        Phrase caption;
+    } Counts[CountRows] = {{"TextFixed", Phrase::CaptionFixed},
+                           {"TextLost", Phrase::CaptionLost},
+                           {"TextBoth", Phrase::CaptionBoth}};
+    top += 8;
+    for (std::size_t i = 0; i < CountRows; ++i) {
+        rows[at++] = InPanel(Text("Label10", static_cast<int>(i), Counts[i].caption, PanelLeft + 8,
+                                  top + 2, 120, 17, tab++));
+        rows[at++] = ValueBox(Counts[i].box, PanelLeft + 132, top, tab++);
+        top += 24;
+    }
+    return rows;
+}
+
+constexpr std::array<Row, std::size(WindowRows) + PanelRows> MakeRows() {
+    std::array<Row, std::size(WindowRows) + PanelRows> rows{};
+    std::size_t at = 0;
+    for (const Row &row : WindowRows)
+        rows[at++] = row;
+    for (const Row &row : MakePanel())
+        rows[at++] = row;
+    return rows;
+}
+
+constexpr auto Rows = MakeRows();
+
 constexpr platform::FormDesign Main{
-    .clientWidth = 628,
+    .clientWidth = PanelLeft,
     .clientHeight = 474,
+    .panelWidth = PanelWidth,
     .background = 0x00FFC0C0u,
     .drawingColour = 0x8000000Eu, // highlighted text
     .font = {"Times New Roman", 8.25, true},

@@ -1,6 +1,7 @@
 #include "lesson/link_messages.h"
 
 #include <algorithm>
+#include <string>
 
 namespace quorvel::links {
 
@@ -59,6 +60,20 @@ Text FaultMessage(words::Language language, const LinkFault &fault) {
         return say(Phrase::LinkNotAFrequency);
     case Kind::NotALanguage:
         return UnknownLanguage(language, fault.step);
+    case Kind::RunNeedsValues:
+        return say(Phrase::LinkRunNeedsValues);
+    case Kind::NotASeed:
+        return say(Phrase::LinkNotASeed);
+    case Kind::SettingNeedsValues:
+        return words::SayCount(language, Phrase::LinkNeedsSettingValues,
+                               static_cast<unsigned long>(fault.count),
+                               {{"step", Shortened(fault.step)},
+                                {"count", platform::FromUtf8(std::to_string(fault.count))}});
+    case Kind::NotASettingValue:
+        return words::Say(language, Phrase::LinkNotASettingValue,
+                          {{"step", Shortened(fault.step)},
+                           {"value", Shortened(fault.value)},
+                           {"values", fault.allowed}});
     case Kind::LanguageTwice:
         return words::Say(language, Phrase::LinkLanguageTwice,
                           {{"first", Shortened(fault.step)}, {"second", Shortened(fault.value)}});

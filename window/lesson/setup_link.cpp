@@ -1,6 +1,10 @@
 #include "lesson/setup_link.h"
 
+#include "decimal.h"
+
 #include <array>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace quorvel {
@@ -9,11 +13,14 @@ namespace {
 
 using Action = SetupStep::Action;
 
+// Each moves the window's own bars; a W Mean all but p0.
+constexpr int Bars = static_cast<int>(settings::WindowBarCount);
 constexpr struct {
     std::u16string_view word;
     Action action;
     int values;
-} Words[] = {{u"run", Action::Run, 4}, {u"wmean", Action::WMean, 3}, {u"set", Action::Set, 4}};
+} Words[] = {
+    {u"run", Action::Run, Bars}, {u"wmean", Action::WMean, Bars - 1}, {u"set", Action::Set, Bars}};
 
 // The step that names the window's language, once, wherever it stands.
 constexpr std::u16string_view Language = u"lang=";
@@ -61,7 +68,70 @@ std::vector<std::u16string_view> Split(std::u16string_view text, char16_t separa
 }
 
 LinkFault Fault(LinkFault::Kind kind, std::u16string_view step, std::u16string_view value = {}) {
-    return {kind, platform::Text(step), platform::Text(value)};
+    return {kind, platform::Text(step), platform::Text(value), {}, 0};
+}
+
+// A population setting's value as a link writes it: "inf" for an infinite
+// population, any other in the digits a decimal number needs, with a point.
+std::string LinkValue(double value) {
+    return std::isinf(value) ? "inf" : platform::decimal::Shortest(value);
+}
+
+// The value of a setting a link's text names: "inf", or a decimal that is
+// exactly one of the values ("0.00002", "0.000020" and "50" but not "5e1").
+int SettingPosition(const settings::Setting &setting, std::u16string_view text) {
+    std::string ascii;
+    for (const char16_t c : text) {
+        if (c > 0x7F)
+            return -1;
+        ascii += static_cast<char>(c);
+    }
+    if (ascii.find('.') != std::string::npos) {
+        while (ascii.back() == '0')
+            ascii.pop_back();
+        if (ascii.back() == '.')
+            ascii.pop_back();
+    }
+    for (int position = 0; position <= setting.lastPosition(); ++position)
+        if (!ascii.empty() && LinkValue(setting.valueAt(position)) == ascii)
+            return position;
+    return -1;
+}
+
+// The settings a link word moves, in their order in its step.
+std::vector<const settings::Setting *> SettingsOfWord(std::u16string_view word) {
+    std::vector<const settings::Setting *> found;
+    for (const settings::Setting &setting : settings::Listed())
+        if (word == platform::FromUtf8(setting.linkWord)) {
+            if (found.size() <= static_cast<std::size_t>(setting.linkSlot))
+                found.resize(static_cast<std::size_t>(setting.linkSlot) + 1);
+            found[static_cast<std::size_t>(setting.linkSlot)] = &setting;
+        }
+    return found;
+}
+
+// What a setting takes, as a link writes it: "1, 2, 5, …, inf".
+platform::Text Allowed(const settings::Setting &setting) {
+    std::string list;
+    for (int position = 0; position <= setting.lastPosition(); ++position)
+        list += (position ? ", " : "") + LinkValue(setting.valueAt(position));
+    return platform::FromUtf8(list);
+}
+
+// A seed: a whole number of 64 bits, in digits.
+std::optional<std::uint64_t> Seed(std::u16string_view text) {
+    if (text.empty() || text.size() > 20)
+        return std::nullopt;
+    std::uint64_t seed = 0;
+    for (const char16_t c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        const auto digit = static_cast<std::uint64_t>(c - u'0');
+        if (seed > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
+            return std::nullopt;
+        seed = seed * 10 + digit;
+    }
+    return seed;
 }
 
 // A language's tag as BCP 47 and gettext write one: two or three letters,
@@ -94,24 +164,53 @@ std::variant<SetupStep, LinkFault> ParseStep(std::u16string_view text) {
     if (equals == text.npos)
         return Fault(Kind::NotAStep, text);
     const std::u16string_view word = text.substr(0, equals);
+    std::vector<std::u16string_view> values = Split(text.substr(equals + 1), u',');
     for (const auto &known : Words) {
         if (word != known.word)
             continue;
-        const std::vector<std::u16string_view> values = Split(text.substr(equals + 1), u',');
-        if (static_cast<int>(values.size()) != known.values)
-            return Fault(known.values == 3 ? Kind::NeedsThreeValues : Kind::NeedsFourValues, text);
         SetupStep step{known.action};
-        int *const targets[] = {&step.w1, &step.w2, &step.w3, &step.p0};
+        // A run may end with the seed its populations are drawn from.
+        if (known.action == Action::Run && static_cast<int>(values.size()) == known.values + 1) {
+            step.seed = Seed(values.back());
+            if (!step.seed)
+                return Fault(Kind::NotASeed, text, values.back());
+            values.pop_back();
+        }
+        if (static_cast<int>(values.size()) != known.values)
+            return Fault(known.action == Action::Run     ? Kind::RunNeedsValues
+                         : known.action == Action::WMean ? Kind::NeedsThreeValues
+                                                         : Kind::NeedsFourValues,
+                         text);
         for (std::size_t i = 0; i < values.size(); ++i) {
-            const bool fitness = i < 3;
-            const std::optional<int> position = Position(values[i], fitness ? 100 : 1000);
+            const settings::Setting &bar = settings::WindowBars()[i];
+            const std::optional<int> position = Position(values[i], bar.divisor);
             if (!position)
-                return Fault(fitness ? Kind::NotAFitness : Kind::NotAFrequency, text, values[i]);
-            *targets[i] = *position;
+                return Fault(bar.id == settings::Id::StartFrequency ? Kind::NotAFrequency
+                                                                    : Kind::NotAFitness,
+                             text, values[i]);
+            step.bars[i] = *position;
         }
         return step;
     }
-    return Fault(Kind::UnknownWord, text);
+    const std::vector<const settings::Setting *> moved = SettingsOfWord(word);
+    if (moved.empty())
+        return Fault(Kind::UnknownWord, text);
+    if (values.size() != moved.size()) {
+        LinkFault fault = Fault(Kind::SettingNeedsValues, text);
+        fault.count = static_cast<int>(moved.size());
+        return fault;
+    }
+    SetupStep step{Action::Settings};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const int position = SettingPosition(*moved[i], values[i]);
+        if (position < 0) {
+            LinkFault fault = Fault(Kind::NotASettingValue, text, values[i]);
+            fault.allowed = Allowed(*moved[i]);
+            return fault;
+        }
+        step.settings.emplace_back(moved[i]->id, position);
+    }
+    return step;
 }
 
 void AppendPosition(std::string &out, int position, int divisor) {
@@ -199,20 +298,50 @@ std::string SetupLinkText(const Setup &setup) {
     for (const SetupStep &step : setup.steps) {
         if (out.size() > 1)
             out += ';';
+        if (step.action == Action::Settings) {
+            const settings::Setting &first = settings::Of(step.settings.front().first);
+            out += std::string(first.linkWord) + '=';
+            for (std::size_t i = 0; i < step.settings.size(); ++i) {
+                const auto &[id, position] = step.settings[i];
+                out += (i ? "," : "") + LinkValue(settings::Of(id).valueAt(position));
+            }
+            continue;
+        }
         for (const auto &known : Words)
             if (known.action == step.action)
                 out += std::string(known.word.begin(), known.word.end()) + '=';
-        AppendPosition(out, step.w1, 100);
-        out += ',';
-        AppendPosition(out, step.w2, 100);
-        out += ',';
-        AppendPosition(out, step.w3, 100);
-        if (step.action != Action::WMean) {
-            out += ',';
-            AppendPosition(out, step.p0, 1000);
+        const std::size_t bars = step.action == Action::WMean ? Bars - 1 : Bars;
+        for (std::size_t i = 0; i < bars; ++i) {
+            if (i)
+                out += ',';
+            AppendPosition(out, step.bars[i], settings::WindowBars()[i].divisor);
         }
+        if (step.action == Action::Run && step.seed)
+            out += ',' + std::to_string(*step.seed);
     }
     return out;
+}
+
+std::vector<SetupStep> SettingSteps(const settings::Positions &from,
+                                    const settings::Positions &to) {
+    std::vector<SetupStep> steps;
+    for (const settings::Setting &setting : settings::Listed()) {
+        if (setting.linkSlot != 0)
+            continue; // a step a word, written with its first setting
+        const std::vector<const settings::Setting *> moved =
+            SettingsOfWord(platform::FromUtf8(setting.linkWord));
+        bool differs = false;
+        for (const settings::Setting *each : moved)
+            differs = differs || from[static_cast<std::size_t>(each->id)] !=
+                                     to[static_cast<std::size_t>(each->id)];
+        if (!differs)
+            continue;
+        SetupStep step{SetupStep::Action::Settings};
+        for (const settings::Setting *each : moved)
+            step.settings.emplace_back(each->id, to[static_cast<std::size_t>(each->id)]);
+        steps.push_back(std::move(step));
+    }
+    return steps;
 }
 
 } // namespace quorvel

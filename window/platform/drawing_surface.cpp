@@ -25,6 +25,18 @@ void DrawingSurface::Line(float x, float y) {
     changed();
 }
 
+void DrawingSurface::Line(float x, float y, Colour colour, int width) {
+    prepare();
+    raster_.Line(x, y, colour, width);
+    changed();
+}
+
+void DrawingSurface::Segments(std::span<const Segment> segments) {
+    prepare();
+    raster_.Segments(segments);
+    changed();
+}
+
 void DrawingSurface::Cls() {
     raster_.Cls();
     changed();

@@ -16,6 +16,13 @@ public:
     void PSet(float x, float y, Colour colour);
     // A segment from the current point; (x, y) becomes the current point.
     void Line(float x, float y);
+    // The same in a colour and `width` logical pixels wide.
+    void Line(float x, float y, Colour colour, int width);
+    // (x, y) becomes the current point; nothing is drawn.
+    void MoveTo(float x, float y) { raster_.MoveTo(x, y); }
+    // Many segments at once, in the drawing colour, as MoveTo and Line would
+    // draw them one by one.
+    void Segments(std::span<const Segment> segments);
     void Cls();
 
     // What is drawn, in words, for assistive tools, which hear of each

@@ -46,6 +46,11 @@ public:
     virtual void showHelp(const Text &title, const Text &text) = 0;
     // The row of the control that has focus, if one of the form's has.
     virtual std::optional<std::size_t> focusedRow() const = 0;
+    // Shows the rows of the panel (Row::panel), widening the client area by
+    // the design's panelWidth to the right, or hides them again and narrows
+    // it. Hidden, its controls are out of the focus order and of screen
+    // readers' sight. Hidden at first.
+    virtual void showPanel(bool shown) = 0;
 
     // The tools to read the curves: where a backend's events for them go,
     // and what it shows, copies and plays. Positions are the layout's pixels.

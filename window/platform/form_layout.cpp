@@ -98,10 +98,15 @@ int VisibleRight(std::span<const Row> rows, std::size_t at) {
 TextPlace PlaceText(std::span<const Row> rows, std::size_t at, int needed, int clientWidth,
                     bool rightToLeft) {
     const Row &row = rows[at];
-    if (!rightToLeft || row.mark)
-        return {row.left,
-                std::clamp(needed, row.width, row.width + RoomToTheRight(rows, at, clientWidth)),
-                false};
+    if (!rightToLeft || row.mark) {
+        // Into the room to the right first; a caption longer than that (the
+        // generations under the frame, once there are ten thousand) also
+        // reaches left into free room, so that none is cut off.
+        const int width =
+            std::clamp(needed, row.width, row.width + RoomToTheRight(rows, at, clientWidth));
+        const int further = row.mark ? 0 : std::clamp(needed - width, 0, RoomToTheLeft(rows, at));
+        return {row.left - further, width + further, false};
+    }
     const int right = VisibleRight(rows, at);
     const int least = right - row.left;
     const int width = std::clamp(needed, least, least + RoomToTheLeft(rows, at));

@@ -35,18 +35,33 @@ struct Row {
     // Bars: value at the left or top end, at the right or bottom end, the
     // start value and the arrow and trough steps.
     int startValue = 0, endValue = 0, value = 0, smallChange = 1, largeChange = 1;
+    // Bars that choose among listed numbers rather than a scale: the number
+    // each value stands for, from the start value on (infinity for none at all).
+    const double *steps = nullptr;
+    int stepCount = 0;
     // Labels: a mark on a plot (an axis's 0 and 1, a frame's signs), which
     // stays at its place and reads left to right in every language, as the
     // plots do; other labels are captions.
     bool mark = false;
+    // In the panel beside the window, which shows only when the window asks
+    // for it and then widens the window to its right.
+    bool panel = false;
 };
 
 struct FormDesign {
     int clientWidth, clientHeight;
+    // How much wider the client area is while the panel shows.
+    int panelWidth = 0;
     std::uint32_t background;
     std::uint32_t drawingColour;
     Font font;
 };
+
+// The window's right edge as a row sees it: a row of the panel lies in the
+// client area as widened for the panel, any other in the window's own.
+inline int RightEdge(const FormDesign &design, const Row &row) {
+    return design.clientWidth + (row.panel ? design.panelWidth : 0);
+}
 
 // Whether a user can tab to a control of this kind.
 bool TakesFocus(Kind kind);
@@ -79,9 +94,10 @@ int VisibleRight(std::span<const Row> rows, std::size_t at);
 // pixels wide. A caption starts where its language's lines start: in a
 // language written right to left it ends at its control's right edge (or
 // where a control over it begins), reads right to left and grows to the
-// left; elsewhere it starts at the left edge and grows to the right. Either
-// way only into free room, never narrower than its control's visible part. A
-// mark stays left to right, at its left edge.
+// left; elsewhere it starts at the left edge and grows to the right, and
+// where that room is not enough, to the left as well. Either way only into
+// free room, never narrower than its control's visible part. A mark stays
+// left to right, at its left edge.
 struct TextPlace {
     int left, width;
     bool rightToLeft;

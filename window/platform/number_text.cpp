@@ -126,6 +126,21 @@ double TextToNumber(const Text &text, bool *ok) {
     return read ? value : 0.0;
 }
 
+Text FormatSetting(double value) {
+    if (std::isinf(value))
+        return value > 0 ? u"\u221E" : u"-\u221E";
+    Text text = NumberToText(value);
+    const char16_t group = GroupSeparator();
+    // Four digits read at a glance; from five on they are grouped.
+    constexpr double Grouped = 10000.0;
+    if (group == 0 || std::fabs(value) < Grouped || value != std::floor(value))
+        return text;
+    const std::size_t start = text.front() == u'-' ? 1 : 0;
+    for (std::size_t at = text.size(); at > start + 3; at -= 3)
+        text.insert(at - 3, 1, group);
+    return text;
+}
+
 Text FormatThreeDecimals(double value) {
     return FormatDecimals(value, 3);
 }

@@ -10,6 +10,10 @@ namespace quorvel::platform {
 // own system's regional setting (a separator of several characters gives the dot).
 char16_t DecimalSeparator();
 
+// The user's separator between groups of three digits, one character; none
+// where the system gives none, or several.
+char16_t GroupSeparator();
+
 // The shortest fixed-notation text that reads back to the same double,
 // without group separators: 0.57, 1, 0, 0.005.
 Text NumberToText(double value);
@@ -23,5 +27,10 @@ Text FormatThreeDecimals(double value);
 
 // The same with another number of decimals (0 to 20), for readouts.
 Text FormatDecimals(double value, int decimals);
+
+// A setting as its box shows it: "∞" for infinity, a whole number of five
+// digits or more in groups of three ("1,000,000" or "1.000.000", as the user
+// writes them), any other number as NumberToText writes it.
+Text FormatSetting(double value);
 
 } // namespace quorvel::platform

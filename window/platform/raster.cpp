@@ -106,9 +106,9 @@ void Raster::resize(int width, int height, double ratio) {
     markDirty(0, 0, width_ - 1, height_ - 1);
 }
 
-void Raster::record(DrawCall::Kind kind, float x, float y, Colour colour) {
+void Raster::record(DrawCall::Kind kind, float x, float y, Colour colour, int width) {
     if (recorder_)
-        recorder_->push_back({kind, x, y, colour});
+        recorder_->push_back({kind, x, y, colour, width});
 }
 
 void Raster::PSet(float x, float y) {
@@ -131,6 +131,33 @@ void Raster::Line(float x, float y) {
     currentX_ = x;
     currentY_ = y;
     segment(fromX, fromY, x, y, drawingPixel_);
+}
+
+void Raster::Line(float x, float y, Colour colour, int width) {
+    record(DrawCall::Kind::Segment, x, y, colour, width);
+    const float fromX = currentX_, fromY = currentY_;
+    currentX_ = x;
+    currentY_ = y;
+    segment(fromX, fromY, x, y, colour.pixel(), width);
+}
+
+void Raster::Segments(std::span<const Segment> segments) {
+    const std::uint32_t value = drawingPixel_;
+    for (const Segment &each : segments) {
+        record(DrawCall::Kind::Move, each.x0, each.y0, drawingColour_);
+        record(DrawCall::Kind::Segment, each.x1, each.y1, drawingColour_);
+        segment(each.x0, each.y0, each.x1, each.y1, value);
+    }
+    if (!segments.empty()) {
+        currentX_ = segments.back().x1;
+        currentY_ = segments.back().y1;
+    }
+}
+
+void Raster::MoveTo(float x, float y) {
+    record(DrawCall::Kind::Move, x, y, drawingColour_);
+    currentX_ = x;
+    currentY_ = y;
 }
 
 void Raster::Cls() {
@@ -166,7 +193,22 @@ void Raster::allocate() {
 }
 
 void Raster::markDirty(int left, int top, int right, int bottom) {
-    dirty_ = dirty_.united({left, top, right - left + 1, bottom - top + 1});
+    // A run of a thousand populations marks a million segments: plain
+    // comparisons, not a rectangle made for each.
+    if (dirty_.isEmpty()) {
+        dirty_ = {left, top, right - left + 1, bottom - top + 1};
+        return;
+    }
+    if (left < dirty_.x) {
+        dirty_.width += dirty_.x - left;
+        dirty_.x = left;
+    }
+    if (top < dirty_.y) {
+        dirty_.height += dirty_.y - top;
+        dirty_.y = top;
+    }
+    dirty_.width = std::max(dirty_.width, right - dirty_.x + 1);
+    dirty_.height = std::max(dirty_.height, bottom - dirty_.y + 1);
 }
 
 void Raster::fill(int left, int top, int right, int bottom, std::uint32_t value) {
@@ -204,19 +246,20 @@ void Raster::point(double x, double y, std::uint32_t value) {
     markDirty(i - 1, j - 1, i + 1, j + 1);
 }
 
-void Raster::segment(double x0, double y0, double x1, double y1, std::uint32_t value) {
+void Raster::segment(double x0, double y0, double x1, double y1, std::uint32_t value, int width) {
     if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
         return;
     const double margin = 2.0;
     if (!ClipToBox(x0, y0, x1, y1, -margin, width_ + margin, height_ + margin))
         return;
     const int ax = PixelOf(x0), ay = PixelOf(y0), bx = PixelOf(x1), by = PixelOf(y1);
-    markDirty(std::min(ax, bx) - 1, std::min(ay, by) - 1, std::max(ax, bx) + 1,
-              std::max(ay, by) + 1);
-    if (ratio_ == 1.0)
+    const int reach = width / 2 + 1;
+    markDirty(std::min(ax, bx) - reach, std::min(ay, by) - reach, std::max(ax, bx) + reach,
+              std::max(ay, by) + reach);
+    if (ratio_ == 1.0 && width == 1)
         bresenham(ax, ay, bx, by, value);
     else
-        stroke(x0, y0, x1, y1, value);
+        stroke(x0, y0, x1, y1, value, width);
 }
 
 // Bresenham between the nearest pixels of the two ends, both ends painted.
@@ -224,9 +267,10 @@ void Raster::bresenham(int ax, int ay, int bx, int by, std::uint32_t value) {
     const int dx = std::abs(bx - ax), sx = ax < bx ? 1 : -1;
     const int dy = -std::abs(by - ay), sy = ay < by ? 1 : -1;
     int err = dx + dy;
+    allocate(); // at ratio 1 a logical pixel is a device pixel
     for (;;) {
         if (ax >= 0 && ay >= 0 && ax < width_ && ay < height_)
-            fill(ax, ay, ax + 1, ay + 1, value);
+            pixels_[static_cast<std::size_t>(ay) * deviceWidth_ + ax] = value;
         if (ax == bx && ay == by)
             break;
         const int e2 = 2 * err;
@@ -241,11 +285,13 @@ void Raster::bresenham(int ax, int ay, int bx, int by, std::uint32_t value) {
     }
 }
 
-// A stroke as wide as one logical pixel, in whole device pixels so that its
-// width never wavers, through the exact end points: for every device column
-// (or row, on a steep segment) the run of pixels centred on the line.
-void Raster::stroke(double x0, double y0, double x1, double y1, std::uint32_t value) {
-    const int width = std::max(1, static_cast<int>(std::lround(ratio_)));
+// A stroke as wide as `logicalWidth` logical pixels, in whole device pixels
+// so that its width never wavers, through the exact end points: for every
+// device column (or row, on a steep segment) the run of pixels centred on the
+// line.
+void Raster::stroke(double x0, double y0, double x1, double y1, std::uint32_t value,
+                    int logicalWidth) {
+    const int width = std::max(1, static_cast<int>(std::lround(ratio_ * logicalWidth)));
     const double half = (width - 1) / 2.0;
     // Device coordinates in which pixel d is centred on d; a logical pixel's
     // centre lands on the centre of its device block.

@@ -3,6 +3,7 @@
 #include "colours.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quorvel::platform {
@@ -10,12 +11,18 @@ namespace quorvel::platform {
 // One drawing primitive as a caller handed it over, for tests that check the
 // coordinates rather than the pixels. A segment starts at the point before it.
 struct DrawCall {
-    enum class Kind { Point, Segment };
+    enum class Kind { Point, Segment, Move };
     Kind kind;
     float x;
     float y;
     Colour colour;
+    int width = 1; // of a segment, in logical pixels
     friend bool operator==(const DrawCall &, const DrawCall &) = default;
+};
+
+// A segment between two points, apart from any other.
+struct Segment {
+    float x0, y0, x1, y1;
 };
 
 // A rectangle of pixels: left, top, width, height.
@@ -47,6 +54,14 @@ public:
     void PSet(float x, float y);
     void PSet(float x, float y, Colour colour);
     void Line(float x, float y);
+    // A segment from the current point in a colour, `width` logical pixels wide.
+    void Line(float x, float y, Colour colour, int width);
+    // Makes (x, y) the current point, drawing nothing: many lines drawn a
+    // segment at a time each.
+    void MoveTo(float x, float y);
+    // Segments in the drawing colour, each as a MoveTo to its start and a
+    // Line to its end; the last end becomes the current point.
+    void Segments(std::span<const Segment> segments);
     void Cls();
 
     int width() const { return width_; }
@@ -72,11 +87,11 @@ public:
     void setRecorder(std::vector<DrawCall> *calls) { recorder_ = calls; }
 
 private:
-    void record(DrawCall::Kind kind, float x, float y, Colour colour);
+    void record(DrawCall::Kind kind, float x, float y, Colour colour, int width = 1);
     void point(double x, double y, std::uint32_t value);
-    void segment(double x0, double y0, double x1, double y1, std::uint32_t value);
+    void segment(double x0, double y0, double x1, double y1, std::uint32_t value, int width = 1);
     void bresenham(int ax, int ay, int bx, int by, std::uint32_t value);
-    void stroke(double x0, double y0, double x1, double y1, std::uint32_t value);
+    void stroke(double x0, double y0, double x1, double y1, std::uint32_t value, int width);
     void fill(int left, int top, int right, int bottom, std::uint32_t value); // device, exclusive
     void allocate();
     void markDirty(int left, int top, int right, int bottom); // logical, inclusive

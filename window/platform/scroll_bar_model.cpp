@@ -1,5 +1,7 @@
 #include "scroll_bar_model.h"
 
+#include "number_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -88,6 +90,10 @@ int FullScale(const Row &row) {
 } // namespace
 
 double ShownValue(const Row &row, int value) {
+    if (row.steps) {
+        const int low = std::min(row.startValue, row.endValue);
+        return row.steps[std::clamp(value - low, 0, row.stepCount - 1)];
+    }
     const int full = FullScale(row);
     return full ? value / static_cast<double>(full) : 0.0;
 }
@@ -95,10 +101,27 @@ double ShownValue(const Row &row, int value) {
 int ValueShowing(const Row &row, double shown) {
     const int low = std::min(row.startValue, row.endValue);
     const int high = std::max(row.startValue, row.endValue);
+    if (row.steps) { // the listed number nearest
+        int best = low;
+        for (int value = low; value <= high; ++value) {
+            const double step = ShownValue(row, value), current = ShownValue(row, best);
+            const auto apart = [shown](double at) {
+                return std::isinf(at) || std::isinf(shown) ? (at == shown ? 0.0 : HUGE_VAL)
+                                                           : std::fabs(at - shown);
+            };
+            if (apart(step) < apart(current))
+                best = value;
+        }
+        return best;
+    }
     if (!std::isfinite(shown))
         return low;
     return std::clamp(static_cast<int>(std::lround(std::clamp(shown, -1.0, 1.0) * FullScale(row))),
                       low, high);
+}
+
+Text ShownText(const Row &row, int value) {
+    return row.steps ? FormatSetting(ShownValue(row, value)) : NumberToText(ShownValue(row, value));
 }
 
 // The arrows are as long as the bar is thick (17 pixels), or half the bar

@@ -2,6 +2,7 @@
 
 #include "form_layout.h"
 #include "keys.h"
+#include "text.h"
 
 #include <optional>
 
@@ -41,8 +42,11 @@ private:
 // The value as the bar's box shows it, 0 to 1: the value over the bar's full
 // scale, its end value furthest from 0; and the value that shows nearest a
 // number of that kind, within the ends, for a screen reader that sets one.
+// A bar of listed numbers shows the number a value stands for.
 double ShownValue(const Row &row, int value);
 int ValueShowing(const Row &row, double shown);
+// The value in words as the bar's box shows it, for a screen reader.
+Text ShownText(const Row &row, int value);
 
 // The classic bar along its length, in pixels: an arrow at each end, the
 // track between them, and a square thumb on the track.

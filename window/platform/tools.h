@@ -32,7 +32,9 @@ enum class Tool {
     Example5,
     // One of the languages, by its place in the Language menu.
     Language,
-    Last = Language
+    // Shows or hides the panel of population settings beside the window.
+    PopulationSettings,
+    Last = PopulationSettings
 };
 
 // Which keys a platform leaves to the program: a desktop all of them; a

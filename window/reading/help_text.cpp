@@ -29,6 +29,8 @@ Text HelpText(words::Language language, platform::ToolKeys keys) {
         say(Phrase::HelpModel),
         say(Phrase::HelpControls,
             {{"run", run}, {"wmean", wmean}, {"cls", say(Phrase::CaptionCls)}}),
+        say(Phrase::HelpPopulations,
+            {{"menu_entry", say(Phrase::MenuPopulationSettings)}, {"run", run}}),
         say(Phrase::HelpSettings),
         say(Phrase::HelpKeys, {{"read_values", key(Tool::ReadValues)},
                                {"listen", key(Tool::Listen)},

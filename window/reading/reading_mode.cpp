@@ -4,14 +4,40 @@
 
 namespace quorvel {
 
+namespace {
+
+// The series after or before one, across curves, that has points to read;
+// none at either end.
+std::optional<Series> Neighbour(const DrawnCurves &drawn, std::size_t curve, std::size_t line,
+                                int direction) {
+    long c = static_cast<long>(curve);
+    long l = static_cast<long>(line) + direction;
+    for (bool first = true; c >= 0 && c < static_cast<long>(drawn.all().size());
+         first = false, c += direction) {
+        const std::vector<Series> lines = SeriesOf(drawn, static_cast<std::size_t>(c));
+        if (!first) // into a curve from its near end
+            l = direction > 0 ? 0 : static_cast<long>(lines.size()) - 1;
+        for (; l >= 0 && l < static_cast<long>(lines.size()); l += direction)
+            if (DrawnCount(drawn, lines[static_cast<std::size_t>(l)]) > 0)
+                return lines[static_cast<std::size_t>(l)];
+    }
+    return std::nullopt;
+}
+
+std::size_t LineIn(const DrawnCurves &drawn, const Series &series) {
+    const std::vector<Series> lines = SeriesOf(drawn, series.curve);
+    return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), series) - lines.begin());
+}
+
+} // namespace
+
+// On the latest curve: its first population, or a W Mean's mean fitness
+// rather than its change, which may be empty.
 bool ReadingMode::enter(const DrawnCurves &drawn) {
-    const std::vector<Series> all = AllSeries(drawn);
-    // The latest curve: a W Mean's mean fitness rather than its change, which
-    // may be empty.
-    for (std::size_t i = all.size(); i-- > 0;) {
-        const bool wholeCurve = i == 0 || all[i - 1].curve != all[i].curve;
-        if (wholeCurve && !DrawnIndices(drawn, all[i]).empty()) {
-            at_ = At{i, 0};
+    for (std::size_t curve = drawn.all().size(); curve-- > 0;) {
+        const Series first = SeriesOf(drawn, curve).front();
+        if (DrawnCount(drawn, first) > 0) {
+            at_ = At{curve, 0, 0};
             return true;
         }
     }
@@ -22,18 +48,19 @@ bool ReadingMode::enter(const DrawnCurves &drawn) {
 void ReadingMode::press(const DrawnCurves &drawn, Key key) {
     if (!at_)
         return;
-    const std::vector<Series> all = AllSeries(drawn);
-    if (key == Key::Escape || at_->series >= all.size()) {
+    if (key == Key::Escape || at_->curve >= drawn.all().size()) {
         at_.reset();
         return;
     }
-    const auto last = [&](std::size_t series) {
-        return DrawnIndices(drawn, all[series]).size() - 1;
-    };
+    const std::optional<PointRef> now = current(drawn);
+    if (!now) {
+        at_.reset();
+        return;
+    }
+    const std::size_t last = DrawnCount(drawn, now->series) - 1;
     const auto move = [&](long by) {
         const long to = static_cast<long>(at_->step) + by;
-        at_->step =
-            static_cast<std::size_t>(std::clamp(to, 0L, static_cast<long>(last(at_->series))));
+        at_->step = static_cast<std::size_t>(std::clamp(to, 0L, static_cast<long>(last)));
     };
     switch (key) {
     case Key::Left:
@@ -48,21 +75,18 @@ void ReadingMode::press(const DrawnCurves &drawn, Key key) {
         at_->step = 0;
         return;
     case Key::End:
-        at_->step = last(at_->series);
+        at_->step = last;
         return;
     case Key::Up:
     case Key::Down: {
         // The same place along the next series that has points, as near as it goes.
-        const int direction = key == Key::Up ? -1 : 1;
-        for (long s = static_cast<long>(at_->series) + direction;
-             s >= 0 && s < static_cast<long>(all.size()); s += direction) {
-            const auto series = static_cast<std::size_t>(s);
-            if (DrawnIndices(drawn, all[series]).empty())
-                continue;
-            at_->series = series;
-            at_->step = std::min(at_->step, last(series));
+        const std::optional<Series> next =
+            Neighbour(drawn, at_->curve, at_->line, key == Key::Up ? -1 : 1);
+        if (!next)
             return;
-        }
+        at_->curve = next->curve;
+        at_->line = LineIn(drawn, *next);
+        at_->step = std::min(at_->step, DrawnCount(drawn, *next) - 1);
         return;
     }
     default:
@@ -71,15 +95,15 @@ void ReadingMode::press(const DrawnCurves &drawn, Key key) {
 }
 
 std::optional<PointRef> ReadingMode::current(const DrawnCurves &drawn) const {
-    if (!at_)
+    if (!at_ || at_->curve >= drawn.all().size())
         return std::nullopt;
-    const std::vector<Series> all = AllSeries(drawn);
-    if (at_->series >= all.size())
+    const std::vector<Series> lines = SeriesOf(drawn, at_->curve);
+    if (at_->line >= lines.size())
         return std::nullopt;
-    const std::vector<std::size_t> indices = DrawnIndices(drawn, all[at_->series]);
-    if (at_->step >= indices.size())
+    const Series &series = lines[at_->line];
+    if (at_->step >= DrawnCount(drawn, series))
         return std::nullopt;
-    return PointRef{all[at_->series], indices[at_->step]};
+    return PointRef{series, DrawnIndex(drawn, series, at_->step)};
 }
 
 } // namespace quorvel

@@ -30,8 +30,9 @@ public:
 
 private:
     struct At {
-        std::size_t series; // in AllSeries()
-        std::size_t step;   // in that series' DrawnIndices()
+        std::size_t curve; // in DrawnCurves::all()
+        std::size_t line;  // in SeriesOf() that curve
+        std::size_t step;  // among that series' drawn points
     };
     std::optional<At> at_;
 };

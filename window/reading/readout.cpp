@@ -2,6 +2,7 @@
 
 #include "curves/plot.h"
 #include "number_text.h"
+#include "settings/settings.h"
 
 #include <cmath>
 #include <limits>
@@ -16,72 +17,175 @@ using platform::NumberToText;
 using platform::Text;
 using words::Phrase;
 
-const TrajectoryCurve &Trajectory(const DrawnCurves &drawn, const Series &series) {
+const TrajectoryCurve &Run(const DrawnCurves &drawn, const Series &series) {
     return std::get<TrajectoryCurve>(drawn.all()[series.curve]);
 }
 const std::vector<SweepPass> &Passes(const DrawnCurves &drawn, const Series &series) {
     return drawn.passes(std::get<SweepCurves>(drawn.all()[series.curve]));
 }
+bool OfRun(const Series &series) {
+    return series.kind == Series::Trajectory || series.kind == Series::Reference;
+}
+// The line of a run's values a series is: its reference comes after its populations.
+int LineOf(const DrawnCurves &drawn, const Series &series) {
+    return series.kind == Series::Reference ? Run(drawn, series).populations() : series.population;
+}
+// A run's generations as far as the frame spans them.
+int LastDrawn(const DrawnCurves &drawn, const Series &series) {
+    return std::min(Run(drawn, series).generations, drawn.axisGenerations());
+}
 
 } // namespace
 
 const plot::Frame &FrameOf(const Series &series) {
-    return series.kind == Series::Trajectory    ? plot::TrajectoryFrame
+    return OfRun(series)                        ? plot::TrajectoryFrame
            : series.kind == Series::MeanFitness ? plot::MeanFitnessFrame
                                                 : plot::ChangeFrame;
 }
 
+std::vector<Series> SeriesOf(const DrawnCurves &drawn, std::size_t curve) {
+    std::vector<Series> series;
+    if (const auto *run = std::get_if<TrajectoryCurve>(&drawn.all()[curve])) {
+        for (int i = 0; i < run->populations(); ++i)
+            series.push_back({curve, Series::Trajectory, i});
+        if (run->hasReference())
+            series.push_back({curve, Series::Reference});
+    } else {
+        series.push_back({curve, Series::MeanFitness});
+        series.push_back({curve, Series::Change});
+    }
+    return series;
+}
+
 std::vector<Series> AllSeries(const DrawnCurves &drawn) {
     std::vector<Series> all;
-    for (std::size_t i = 0; i < drawn.all().size(); ++i) {
-        if (std::holds_alternative<TrajectoryCurve>(drawn.all()[i])) {
-            all.push_back({i, Series::Trajectory});
-        } else {
-            all.push_back({i, Series::MeanFitness});
-            all.push_back({i, Series::Change});
-        }
-    }
+    for (std::size_t i = 0; i < drawn.all().size(); ++i)
+        for (const Series &series : SeriesOf(drawn, i))
+            all.push_back(series);
     return all;
 }
 
 std::vector<std::size_t> DrawnIndices(const DrawnCurves &drawn, const Series &series) {
     std::vector<std::size_t> indices;
-    if (series.kind == Series::Trajectory) {
-        for (std::size_t g = 0; g < Trajectory(drawn, series).p.size(); ++g)
-            indices.push_back(g);
-    } else {
-        const auto &passes = Passes(drawn, series);
-        for (std::size_t i = 0; i < passes.size(); ++i)
-            if (series.kind == Series::MeanFitness || passes[i].changeDrawn)
-                indices.push_back(i);
+    if (series.kind != Series::Change) {
+        const std::size_t count = DrawnCount(drawn, series);
+        for (std::size_t step = 0; step < count; ++step)
+            indices.push_back(step);
+        return indices;
     }
+    const auto &passes = Passes(drawn, series);
+    for (std::size_t i = 0; i < passes.size(); ++i)
+        if (passes[i].changeDrawn)
+            indices.push_back(i);
     return indices;
+}
+
+std::size_t DrawnCount(const DrawnCurves &drawn, const Series &series) {
+    if (OfRun(series))
+        return static_cast<std::size_t>(LastDrawn(drawn, series)) + 1;
+    if (series.kind == Series::MeanFitness)
+        return Passes(drawn, series).size();
+    std::size_t count = 0;
+    for (const SweepPass &pass : Passes(drawn, series))
+        count += pass.changeDrawn;
+    return count;
+}
+
+std::size_t DrawnIndex(const DrawnCurves &drawn, const Series &series, std::size_t step) {
+    if (series.kind != Series::Change)
+        return step;
+    const auto &passes = Passes(drawn, series);
+    for (std::size_t i = 0, seen = 0; i < passes.size(); ++i)
+        if (passes[i].changeDrawn && seen++ == step)
+            return i;
+    return passes.size();
+}
+
+double ValueOf(const DrawnCurves &drawn, const PointRef &point) {
+    if (OfRun(point.series))
+        return drawn.values(Run(drawn, point.series))
+            .at(LineOf(drawn, point.series), static_cast<int>(point.index));
+    const SweepPass &pass = Passes(drawn, point.series)[point.index];
+    return point.series.kind == Series::MeanFitness ? pass.meanFitness : pass.change;
 }
 
 // The mappings RUN and W Mean draw with.
 Position PositionOf(const DrawnCurves &drawn, const PointRef &point) {
-    if (point.series.kind == Series::Trajectory)
-        return {plot::GenerationX(static_cast<int>(point.index)),
-                plot::FrequencyY(Trajectory(drawn, point.series).p[point.index])};
+    const double value = ValueOf(drawn, point);
+    if (OfRun(point.series))
+        return {plot::GenerationX(static_cast<int>(point.index), drawn.axisGenerations()),
+                plot::FrequencyY(value)};
     const SweepPass &pass = Passes(drawn, point.series)[point.index];
     if (point.series.kind == Series::MeanFitness)
-        return {plot::MeanFitnessX(pass.p), plot::MeanFitnessY(pass.meanFitness)};
-    return {plot::ChangeX(pass.p), plot::ChangeY(pass.change)};
+        return {plot::MeanFitnessX(pass.p), plot::MeanFitnessY(value)};
+    return {plot::ChangeX(pass.p), plot::ChangeY(value)};
 }
+
+namespace {
+
+// The nearest point of a run's lines: generations outward from the one under
+// the pointer, until a generation lies further off across than the nearest
+// point found is in all, so that a run of many populations and generations is
+// made again only near the pointer.
+void NearestOfRun(const DrawnCurves &drawn, std::size_t curve, double x, double y,
+                  std::optional<PointRef> &nearest, double &best) {
+    const Series first{curve, Series::Trajectory};
+    const TrajectoryCurve &run = Run(drawn, first);
+    RunValues &values = drawn.values(run);
+    const int axis = drawn.axisGenerations(), last = LastDrawn(drawn, first);
+    const double perGeneration = plot::TrajectoryFrame.width / static_cast<double>(axis);
+    const int under = std::clamp(
+        static_cast<int>(std::lround((x - plot::TrajectoryFrame.left) / perGeneration)), 0, last);
+    const std::vector<Series> lines = SeriesOf(drawn, curve);
+    // Right of the pointer first, then left, a step further each time; the
+    // pointer lies within half a generation of the one under it.
+    for (int reach = 0; under - reach >= 0 || under + reach <= last; ++reach) {
+        const double across = std::max(0.0, (reach - 0.5) * perGeneration);
+        if (across * across > best)
+            break;
+        const int sides[] = {under + reach, under - reach};
+        for (int side = 0; side < (reach == 0 ? 1 : 2); ++side) {
+            const int g = sides[side];
+            if (g < 0 || g > last)
+                continue;
+            const std::span<const double> p = values.at(g);
+            const double dx = plot::GenerationX(g, axis) - x;
+            for (std::size_t line = 0; line < lines.size(); ++line) {
+                const double dy = plot::FrequencyY(p[line]) - y;
+                const double distance = dx * dx + dy * dy;
+                // Newer curves come later and win a tie; within a run, the
+                // later line does.
+                if (distance <= best) {
+                    best = distance;
+                    nearest = PointRef{lines[line], static_cast<std::size_t>(g)};
+                }
+            }
+        }
+    }
+}
+
+} // namespace
 
 std::optional<PointRef> NearestPoint(const DrawnCurves &drawn, double x, double y) {
     std::optional<PointRef> nearest;
     double best = std::numeric_limits<double>::infinity();
-    for (const Series &series : AllSeries(drawn)) {
-        if (!FrameOf(series).contains(x, y))
+    for (std::size_t curve = 0; curve < drawn.all().size(); ++curve) {
+        if (std::holds_alternative<TrajectoryCurve>(drawn.all()[curve])) {
+            if (plot::TrajectoryFrame.contains(x, y))
+                NearestOfRun(drawn, curve, x, y, nearest, best);
             continue;
-        for (std::size_t i : DrawnIndices(drawn, series)) {
-            const PointRef point{series, i};
-            const Position at = PositionOf(drawn, point);
-            const double distance = (at.x - x) * (at.x - x) + (at.y - y) * (at.y - y);
-            if (distance <= best) { // newer curves come later and win a tie
-                best = distance;
-                nearest = point;
+        }
+        for (const Series &series : SeriesOf(drawn, curve)) {
+            if (!FrameOf(series).contains(x, y))
+                continue;
+            for (const std::size_t i : DrawnIndices(drawn, series)) {
+                const PointRef point{series, i};
+                const Position at = PositionOf(drawn, point);
+                const double distance = (at.x - x) * (at.x - x) + (at.y - y) * (at.y - y);
+                if (distance <= best) { // newer curves come later and win a tie
+                    best = distance;
+                    nearest = point;
+                }
             }
         }
     }
@@ -89,18 +193,45 @@ std::optional<PointRef> NearestPoint(const DrawnCurves &drawn, double x, double 
 }
 
 Text SettingsOf(words::Language language, const Curve &curve) {
-    if (const auto *trajectory = std::get_if<TrajectoryCurve>(&curve)) {
-        const Fitnesses &w = trajectory->w;
-        return words::Say(language, Phrase::SettingsTrajectory,
-                          {{"wAA", NumberToText(w.wAA)},
-                           {"wAa", NumberToText(w.wAa)},
-                           {"waa", NumberToText(w.waa)},
-                           {"p0", NumberToText(trajectory->p0)}});
+    if (const auto *run = std::get_if<TrajectoryCurve>(&curve)) {
+        const Fitnesses &w = run->w;
+        std::vector<Text> parts = settings::NamedSettings(language, run->settings, run->seed);
+        parts.insert(parts.begin(), words::Say(language, Phrase::SettingsTrajectory,
+                                               {{"wAA", NumberToText(w.wAA)},
+                                                {"wAa", NumberToText(w.wAa)},
+                                                {"waa", NumberToText(w.waa)},
+                                                {"p0", NumberToText(run->p0)}}));
+        return settings::Joined(language, parts);
     }
-    const Fitnesses &w = std::get<SweepCurves>(curve).w;
-    return words::Say(
-        language, Phrase::SettingsFitnesses,
-        {{"wAA", NumberToText(w.wAA)}, {"wAa", NumberToText(w.wAa)}, {"waa", NumberToText(w.waa)}});
+    const SweepCurves &sweep = std::get<SweepCurves>(curve);
+    const Fitnesses &w = sweep.w;
+    PopulationSettings mutation;
+    mutation.mutationToa = sweep.mutationToa;
+    mutation.mutationToA = sweep.mutationToA;
+    std::vector<Text> parts = settings::NamedSettings(language, mutation);
+    parts.insert(parts.begin(), words::Say(language, Phrase::SettingsFitnesses,
+                                           {{"wAA", NumberToText(w.wAA)},
+                                            {"wAa", NumberToText(w.wAa)},
+                                            {"waa", NumberToText(w.waa)}}));
+    return settings::Joined(language, parts);
+}
+
+// A run of many lines names the line too: its population, or the infinite
+// population beside them.
+Text SettingsOf(words::Language language, const DrawnCurves &drawn, const Series &series) {
+    const Curve &curve = drawn.all()[series.curve];
+    const Text settings = SettingsOf(language, curve);
+    if (!OfRun(series))
+        return settings;
+    const TrajectoryCurve &run = Run(drawn, series);
+    if (series.kind == Series::Reference)
+        return words::Say(language, Phrase::SettingsOfReference, {{"settings", settings}});
+    if (run.lines() == 1)
+        return settings;
+    return words::Say(language, Phrase::SettingsOfPopulation,
+                      {{"number", platform::FormatSetting(series.population + 1)},
+                       {"count", platform::FormatSetting(run.populations())},
+                       {"settings", settings}});
 }
 
 std::vector<Text> PictureLegend(words::Language language, const DrawnCurves &drawn) {
@@ -115,23 +246,23 @@ std::vector<Text> PictureLegend(words::Language language, const DrawnCurves &dra
 }
 
 Readout ReadoutOf(words::Language language, const DrawnCurves &drawn, const PointRef &point) {
-    const Text settings = SettingsOf(language, drawn.all()[point.series.curve]);
-    if (point.series.kind == Series::Trajectory)
-        return {words::Say(
-                    language, Phrase::ReadoutGeneration,
-                    {{"generation", NumberToText(static_cast<double>(point.index))},
-                     {"p", FormatThreeDecimals(Trajectory(drawn, point.series).p[point.index])}}),
+    const Text settings = SettingsOf(language, drawn, point.series);
+    const double value = ValueOf(drawn, point);
+    if (OfRun(point.series))
+        return {words::Say(language, Phrase::ReadoutGeneration,
+                           {{"generation", NumberToText(static_cast<double>(point.index))},
+                            {"p", FormatThreeDecimals(value)}}),
                 settings};
     const SweepPass &pass = Passes(drawn, point.series)[point.index];
     const Text p = FormatThreeDecimals(pass.p);
     if (point.series.kind == Series::MeanFitness)
         return {words::Say(language, Phrase::ReadoutMeanFitness,
-                           {{"p", p}, {"value", FormatThreeDecimals(pass.meanFitness)}}),
+                           {{"p", p}, {"value", FormatThreeDecimals(value)}}),
                 settings};
-    const Text change = FormatDecimals(pass.change, 4);
+    const Text change = FormatDecimals(value, 4);
     const bool zero = change.find_first_not_of(u"-0.,") == Text::npos;
     const Text signedChange =
-        Text(pass.change > 0 && !zero ? u"+" : u"") + (zero ? FormatDecimals(0.0, 4) : change);
+        Text(value > 0 && !zero ? u"+" : u"") + (zero ? FormatDecimals(0.0, 4) : change);
     return {words::Say(language, Phrase::ReadoutChange, {{"p", p}, {"change", signedChange}}),
             settings};
 }

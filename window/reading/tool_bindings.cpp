@@ -175,10 +175,17 @@ Text KeyLabel(words::Language language, Tool tool, ToolKeys keys) {
     return {};
 }
 
-std::vector<platform::MenuEntry> ToolMenu(words::Language language, ToolKeys keys) {
+std::vector<platform::MenuEntry> ToolMenu(words::Language language, ToolKeys keys,
+                                          bool panelShown) {
     std::vector<platform::MenuEntry> menu;
     for (const auto &entry : MenuOrder) {
-        if (entry.tool == Tool::Help) { // the examples and languages, which have no keys, before it
+        if (entry.tool == Tool::Help) { // the entries without keys before it
+            menu.push_back({words::Say(language, Phrase::MenuPopulationSettings),
+                            {},
+                            Tool::PopulationSettings,
+                            {},
+                            0,
+                            panelShown});
             platform::MenuEntry examples{
                 words::Say(language, Phrase::MenuExamples), {}, Tool::Example1, {}};
             for (std::size_t i = 0; i < Examples().size(); ++i)

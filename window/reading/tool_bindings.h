@@ -22,9 +22,11 @@ std::optional<ReadingKey> ReadingKeyFor(const platform::KeyPress &press);
 // The key of a tool as the user reads it: "F6", "Ctrl+Shift+T", "Alt+Shift+H".
 platform::Text KeyLabel(words::Language language, platform::Tool tool, platform::ToolKeys keys);
 // The context menu: every tool, in this order, with its key; the zoom
-// entries only where the program zooms itself; the examples and the
-// languages in submenus, the language shown checked.
-std::vector<platform::MenuEntry> ToolMenu(words::Language language, platform::ToolKeys keys);
+// entries only where the program zooms itself; the population settings,
+// checked while they show; the examples and the languages in submenus, the
+// language shown checked.
+std::vector<platform::MenuEntry> ToolMenu(words::Language language, platform::ToolKeys keys,
+                                          bool panelShown = false);
 
 // The zoom a zoom tool leads to from the current one: 1 to 3, by the steps
 // 1.25, 1.5, 1.75, 2, 2.5 and 3.

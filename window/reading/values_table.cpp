@@ -12,20 +12,24 @@ using platform::Text;
 using words::Phrase;
 
 Text ValuesTable(words::Language language, const DrawnCurves &drawn) {
-    const auto header = [language](Phrase phrase, const Curve &curve) {
-        return words::Say(language, phrase, {{"settings", SettingsOf(language, curve)}});
+    const auto header = [language](Phrase phrase, const Text &settings) {
+        return words::Say(language, phrase, {{"settings", settings}});
     };
     std::vector<const TrajectoryCurve *> trajectories;
     std::vector<const SweepCurves *> sweeps;
     std::vector<Text> trajectoryNames, sweepNames;
-    for (const Curve &curve : drawn.all()) {
+    for (std::size_t i = 0; i < drawn.all().size(); ++i) {
+        const Curve &curve = drawn.all()[i];
         if (const auto *trajectory = std::get_if<TrajectoryCurve>(&curve)) {
             trajectories.push_back(trajectory);
-            trajectoryNames.push_back(header(Phrase::TableTrajectory, curve));
+            for (const Series &series : SeriesOf(drawn, i))
+                trajectoryNames.push_back(
+                    header(Phrase::TableTrajectory, SettingsOf(language, drawn, series)));
         } else {
+            const Text settings = SettingsOf(language, curve);
             sweeps.push_back(&std::get<SweepCurves>(curve));
-            sweepNames.push_back(header(Phrase::TableMeanFitness, curve) + u"\t" +
-                                 header(Phrase::TableChange, curve));
+            sweepNames.push_back(header(Phrase::TableMeanFitness, settings) + u"\t" +
+                                 header(Phrase::TableChange, settings));
         }
     }
     Text table;
@@ -34,14 +38,26 @@ Text ValuesTable(words::Language language, const DrawnCurves &drawn) {
         for (const Text &name : trajectoryNames)
             table += u"\t" + name;
         table += u"\n";
-        std::size_t rows = 0;
-        for (const auto *trajectory : trajectories)
-            rows = std::max(rows, trajectory->p.size());
-        for (std::size_t g = 0; g < rows; ++g) {
+        // Every run made again side by side, a row a generation, its
+        // populations and then its infinite population a column each.
+        int rows = 0;
+        std::vector<PopulationRun> runs;
+        for (const auto *trajectory : trajectories) {
+            rows = std::max(rows, trajectory->generations + 1);
+            runs.emplace_back(trajectory->w, trajectory->p0, trajectory->settings,
+                              trajectory->seed);
+        }
+        for (int g = 0; g < rows; ++g) {
             table += NumberToText(static_cast<double>(g));
-            for (const auto *trajectory : trajectories)
-                table +=
-                    u"\t" + (g < trajectory->p.size() ? NumberToText(trajectory->p[g]) : Text());
+            for (std::size_t r = 0; r < runs.size(); ++r) {
+                const bool computed = g <= trajectories[r]->generations;
+                if (computed && runs[r].generation() < g)
+                    runs[r].step();
+                for (const double p : runs[r].frequencies())
+                    table += u"\t" + (computed ? NumberToText(p) : Text());
+                if (trajectories[r]->hasReference())
+                    table += u"\t" + (computed ? NumberToText(runs[r].reference()) : Text());
+            }
             table += u"\n";
         }
     }

@@ -1,23 +1,32 @@
 #include "words/control_names.h"
 
 #include "number_text.h"
+#include "settings/settings.h"
 
 namespace quorvel {
 
 using words::Phrase;
 
-std::vector<ControlWords> ControlNames(words::Language language) {
-    const auto say = [language](Phrase phrase, std::initializer_list<words::Arg> args = {}) {
-        return words::Say(language, phrase, args);
+std::vector<ControlWords> ControlNames(words::Language language, int generations) {
+    const platform::Text spanned = platform::NumberToText(generations);
+    // A name or a description may name the generations, with the plural
+    // their number takes.
+    const auto say = [language, generations, &spanned](Phrase phrase) {
+        return words::SayCount(language, phrase, static_cast<unsigned long>(generations),
+                               {{"generations", spanned}});
     };
-    const platform::Text hundredth = platform::NumberToText(0.01);
+    const auto step = [](settings::Id id) {
+        return platform::NumberToText(1.0 / settings::Of(id).divisor);
+    };
+    const platform::Text hundredth = step(settings::Id::FitnessAA);
     const auto bar = [&](const char16_t *genotype) {
-        return say(Phrase::DescribeFitnessBar, {{"genotype", genotype}, {"step", hundredth}});
+        return words::Say(language, Phrase::DescribeFitnessBar,
+                          {{"genotype", genotype}, {"step", hundredth}});
     };
     const auto box = [&](const char16_t *genotype) {
-        return say(Phrase::DescribeFitnessBox, {{"genotype", genotype}});
+        return words::Say(language, Phrase::DescribeFitnessBox, {{"genotype", genotype}});
     };
-    return {
+    std::vector<ControlWords> names = {
         {"HScrollw1", -1, say(Phrase::CaptionLabel1_0), bar(u"AA")},
         {"HScrollw2", -1, say(Phrase::CaptionLabel1_1), bar(u"Aa")},
         {"HScrollw3", -1, say(Phrase::CaptionLabel1_2), bar(u"aa")},
@@ -25,7 +34,8 @@ std::vector<ControlWords> ControlNames(words::Language language) {
         {"Textw2", -1, say(Phrase::CaptionLabel1_1), box(u"Aa")},
         {"Textw3", -1, say(Phrase::CaptionLabel1_2), box(u"aa")},
         {"VScrollp", -1, say(Phrase::CaptionLabel5),
-         say(Phrase::DescribeVScrollp, {{"step", platform::NumberToText(0.001)}})},
+         words::Say(language, Phrase::DescribeVScrollp,
+                    {{"step", step(settings::Id::StartFrequency)}})},
         {"TextInitp", -1, say(Phrase::CaptionLabel5), say(Phrase::DescribeTextInitp)},
         {"Textp100", -1, say(Phrase::CaptionLabel2), say(Phrase::DescribeTextp100)},
         {"RUN", -1, say(Phrase::CaptionRun), say(Phrase::DescribeRun)},
@@ -43,7 +53,18 @@ std::vector<ControlWords> ControlNames(words::Language language) {
         {"Label3", 0, say(Phrase::NameAxis), say(Phrase::DescribeAxisMeanFitness)},
         {"Label3", 1, say(Phrase::NameAxis), say(Phrase::DescribeAxisChange)},
         {"Line2", -1, say(Phrase::NameLine2), say(Phrase::DescribeZero)},
+        {"Line3", -1, say(Phrase::DescribePanelRule), {}},
+        {"TextFixed", -1, say(Phrase::CaptionFixed), say(Phrase::DescribeFixed)},
+        {"TextLost", -1, say(Phrase::CaptionLost), say(Phrase::DescribeLost)},
+        {"TextBoth", -1, say(Phrase::CaptionBoth), say(Phrase::DescribeBoth)},
     };
+    // The population settings' bars and boxes, named by their captions.
+    for (const settings::Setting &setting : settings::Listed()) {
+        names.push_back({setting.bar, -1, say(setting.captionPhrase), say(setting.describeBar)});
+        names.push_back(
+            {setting.box, -1, say(setting.captionPhrase), say(Phrase::DescribeSettingBox)});
+    }
+    return names;
 }
 
 } // namespace quorvel

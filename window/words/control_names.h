@@ -16,6 +16,7 @@ struct ControlWords {
     platform::Text name, description;
 };
 
-std::vector<ControlWords> ControlNames(words::Language language);
+// Those that name the trajectory frame's generations name as many as it spans.
+std::vector<ControlWords> ControlNames(words::Language language, int generations);
 
 } // namespace quorvel

@@ -1,7 +1,9 @@
 #include "words/narration.h"
 
+#include "curves/plot.h"
 #include "curves/sweep.h"
 #include "number_text.h"
+#include "settings/settings.h"
 
 namespace quorvel {
 
@@ -16,15 +18,58 @@ constexpr double Tiny = 1e-12;
 
 } // namespace
 
-std::u16string TrajectorySentence(words::Language language, const Fitnesses &w, double p0,
+std::u16string TrajectorySentence(words::Language language, const TrajectoryCurve &run,
                                   bool finished, int generation, double p) {
+    const Fitnesses &w = run.w;
+    // The generations are in the sentence already, as the p they lead to.
+    PopulationSettings named = run.settings;
+    named.generations = plot::DefaultGenerations;
+    const platform::Text more =
+        settings::Joined(language, settings::NamedSettings(language, named));
     const std::initializer_list<words::Arg> args = {
-        {"wAA", NumberToText(w.wAA)},     {"wAa", NumberToText(w.wAa)},
-        {"waa", NumberToText(w.waa)},     {"p0", NumberToText(p0)},
-        {"p100", FormatThreeDecimals(p)}, {"generation", NumberToText(generation - 1)},
+        {"wAA", NumberToText(w.wAA)},
+        {"wAa", NumberToText(w.wAa)},
+        {"waa", NumberToText(w.waa)},
+        {"p0", NumberToText(run.p0)},
+        {"p100", FormatThreeDecimals(p)},
+        {"generations", platform::FormatSetting(run.settings.generations)},
+        {"settings", more},
+        {"generation", NumberToText(generation - 1)},
         {"p", FormatThreeDecimals(p)}};
-    return words::Say(
-        language, finished ? Phrase::NarrateTrajectory : Phrase::NarrateTrajectoryStopped, args);
+    return words::Say(language,
+                      !finished      ? Phrase::NarrateTrajectoryStopped
+                      : more.empty() ? Phrase::NarrateTrajectory
+                                     : Phrase::NarrateTrajectoryWith,
+                      args);
+}
+
+std::u16string PopulationsSentence(words::Language language, const TrajectoryCurve &run,
+                                   bool finished, const Outcome &outcome) {
+    const Fitnesses &w = run.w;
+    const PopulationSettings &model = run.settings;
+    const auto count = [language](Phrase phrase, int n) {
+        return words::SayCount(language, phrase, static_cast<unsigned long>(n),
+                               {{"count", platform::FormatSetting(n)}});
+    };
+    const std::initializer_list<words::Arg> args = {
+        {"wAA", NumberToText(w.wAA)},
+        {"wAa", NumberToText(w.wAa)},
+        {"waa", NumberToText(w.waa)},
+        {"p0", NumberToText(run.p0)},
+        {"settings",
+         settings::Joined(language, settings::NamedSettings(language, model, run.seed))},
+        {"count", platform::FormatSetting(model.populations)},
+        {"size", platform::FormatSetting(model.size)},
+        {"generations",
+         count(Phrase::ShortGenerations, finished ? model.generations : run.generations)},
+        {"fixed", count(Phrase::OutcomeFixed, outcome.fixed)},
+        {"lost", count(Phrase::OutcomeLost, outcome.lost)},
+        {"both", count(Phrase::OutcomeBoth, outcome.both)},
+        {"mean", FormatThreeDecimals(outcome.meanP)}};
+    if (!finished)
+        return words::Say(language, Phrase::NarratePopulationsStopped, args);
+    return words::SayCount(language, Phrase::NarratePopulations,
+                           static_cast<unsigned long>(model.populations), args);
 }
 
 void CurveSummary::addMeanFitness(double p, double meanFitness) {
@@ -54,7 +99,21 @@ void CurveSummary::addUndefinedChange(double p) {
         firstUndefinedAt_ = p;
 }
 
-std::u16string CurveSummary::sentence(words::Language language, const Fitnesses &w) const {
+std::u16string CurveSummary::sentence(words::Language language, const SweepCurves &sweep) const {
+    const platform::Text said = selectionSentence(language, sweep.w);
+    PopulationSettings mutation;
+    mutation.mutationToa = sweep.mutationToa;
+    mutation.mutationToA = sweep.mutationToA;
+    const std::vector<platform::Text> rates = settings::NamedSettings(language, mutation);
+    if (rates.empty() || passes_ == 0)
+        return said;
+    return words::Say(language, Phrase::SentenceAfterSentence,
+                      {{"first", said},
+                       {"second", words::Say(language, Phrase::NarrateCurvesMutation,
+                                             {{"settings", settings::Joined(language, rates)}})}});
+}
+
+std::u16string CurveSummary::selectionSentence(words::Language language, const Fitnesses &w) const {
     const auto say = [language](Phrase phrase, std::initializer_list<words::Arg> args = {}) {
         return words::Say(language, phrase, args);
     };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "curves/drawn_curves.h"
 #include "fitness.h"
+#include "populations.h"
 #include "words/catalogue.h"
 
 #include <string>
@@ -10,10 +12,17 @@
 // short sentence per action since the last CLS.
 namespace quorvel {
 
-// A RUN: from p0 to p100, or where a zero mean fitness stopped it (the
-// generation it was computing and the frequency it came from).
-std::u16string TrajectorySentence(words::Language language, const Fitnesses &w, double p0,
+// A RUN of an infinite population: from p0 to the last generation's p, or
+// where a zero mean fitness stopped it (the generation it was computing and
+// the frequency it came from).
+std::u16string TrajectorySentence(words::Language language, const TrajectoryCurve &run,
                                   bool finished, int generation, double p);
+
+// A RUN of finite populations: its settings and how they stand after it,
+// "Of 100 populations of N = 50, after 100 generations: 48 fixed A, 45 lost
+// it, 7 hold both; mean p = 0.512", or where it stopped.
+std::u16string PopulationsSentence(words::Language language, const TrajectoryCurve &run,
+                                   bool finished, const Outcome &outcome);
 
 // Gathers what a W Mean sweep drew, pass by pass, and says it in a sentence.
 class CurveSummary {
@@ -25,9 +34,10 @@ public:
     // ... and one whose mean fitness is 0 has none.
     void addUndefinedChange(double p);
     bool anyChange() const { return !runs_.empty() || zeros_ > 0; }
-    std::u16string sentence(words::Language language, const Fitnesses &w) const;
+    std::u16string sentence(words::Language language, const SweepCurves &sweep) const;
 
 private:
+    std::u16string selectionSentence(words::Language language, const Fitnesses &w) const;
     struct Run {
         int sign;
         double from;

@@ -42,6 +42,20 @@ Text ZeroMeanFitnessInRun(words::Language language, const Fitnesses &w, int gene
     return words::Say(language, Phrase::ZeroInRun, at);
 }
 
+Text ZeroMeanFitnessInPopulation(words::Language language, const Fitnesses &w, int generation,
+                                 int number, int count, double p) {
+    // Only a population that drift left with one genotype can meet a mean
+    // fitness of 0 after the start: every other has at least two.
+    if (p != 0.0 && p != 1.0)
+        return ZeroMeanFitnessInRun(language, w, generation, p);
+    return words::Say(language, p == 0.0 ? Phrase::ZeroPopulationLost : Phrase::ZeroPopulationFixed,
+                      {{"generation", NumberToText(generation)},
+                       {"number", platform::FormatSetting(number)},
+                       {"count", platform::FormatSetting(count)},
+                       {"wAA", NumberToText(w.wAA)},
+                       {"waa", NumberToText(w.waa)}});
+}
+
 Text ZeroMeanFitnessAnywhere(words::Language language) {
     return words::Say(language, Phrase::ZeroAnywhere);
 }

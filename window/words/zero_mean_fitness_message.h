@@ -14,6 +14,12 @@ namespace quorvel {
 platform::Text ZeroMeanFitnessInRun(words::Language language, const Fitnesses &w, int generation,
                                     double p);
 
+// A run of finite populations in which drift left population `number` of
+// `count` with only a genotype whose fitness is 0 (p = 0 or 1), in the given
+// generation.
+platform::Text ZeroMeanFitnessInPopulation(words::Language language, const Fitnesses &w,
+                                           int generation, int number, int count, double p);
+
 // A W Mean that found the mean fitness 0 at every p it swept.
 platform::Text ZeroMeanFitnessEverywhere(words::Language language, const Fitnesses &w);
 

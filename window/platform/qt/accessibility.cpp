@@ -29,7 +29,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
-            return ToQString(NumberToText(bar()->shownValue()));
+            return ToQString(ShownText(bar()->row(), bar()->Value()));
         return QAccessibleWidget::text(kind);
     }
 
@@ -40,8 +40,13 @@ public:
         if (ok && std::isfinite(wanted))
             bar()->showValue(wanted);
     }
-    QVariant maximumValue() const override { return 1.0; }
-    QVariant minimumValue() const override { return 0.0; }
+    // A bar of listed numbers runs from its first to its last.
+    QVariant maximumValue() const override {
+        return bar()->row().steps ? ShownValue(bar()->row(), bar()->row().endValue) : 1.0;
+    }
+    QVariant minimumValue() const override {
+        return bar()->row().steps ? ShownValue(bar()->row(), bar()->row().startValue) : 0.0;
+    }
     QVariant minimumStepSize() const override { return bar()->shownStep(); }
 
     // Increase and decrease raise and lower the value a step, whichever way the bar runs.

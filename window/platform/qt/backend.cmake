@@ -18,6 +18,7 @@ target_sources(window PRIVATE
     platform/qt/native_form.cpp platform/qt/native_form.h
     platform/qt/qt_colour.h
     platform/qt/reading_tools.cpp platform/qt/reading_tools.h
+    platform/qt/random_source.cpp
     platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h
     platform/qt/sound.cpp platform/qt/sound.h
     platform/qt/surface.cpp platform/qt/surface.h

@@ -13,6 +13,11 @@ char16_t DecimalSeparator() {
     return separator.size() == 1 ? separator.front().unicode() : u'.';
 }
 
+char16_t GroupSeparator() {
+    const QString separator = QLocale().groupSeparator();
+    return separator.size() == 1 ? separator.front().unicode() : u'\0';
+}
+
 // As gettext programs choose: LANGUAGE where the locale for messages is not
 // C, then that locale.
 std::vector<Text> PreferredLanguages() {

@@ -149,11 +149,14 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
         if (row.kind == Kind::Line) { // a line includes both its end pixels
             control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);
         } else {
-            const TextPlace place = PlaceFor(control, rows, i, design.clientWidth, rightToLeft_);
+            const TextPlace place =
+                PlaceFor(control, rows, i, RightEdge(design, row), rightToLeft_);
             control->setGeometry(place.left, row.top, place.width, row.height);
         }
         if (!TakesFocus(row.kind))
             control->setFocusPolicy(Qt::NoFocus);
+        if (row.panel) // until the window asks for the panel
+            control->hide();
     }
     stack();
     orderFocus(rows);
@@ -164,7 +167,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
 // that scale; the drawing then made again sharp from the kept curves.
 void Form::layOut(double zoom) {
     setProperty("quorvelZoom", zoom);
-    setFixedSize(Zoomed(design_.clientWidth, zoom), Zoomed(design_.clientHeight, zoom));
+    setFixedSize(Zoomed(clientWidth(), zoom), Zoomed(design_.clientHeight, zoom));
     setFont(MakeFont(design_.font.family, design_.font.pointSize * zoom, design_.font.bold,
                      Glyphs::Latin));
     for (std::size_t i = 0; i < rows_.size(); ++i) {
@@ -177,18 +180,32 @@ void Form::layOut(double zoom) {
         const TextPlace place =
             row.kind == Kind::Line
                 ? TextPlace{row.left, row.width, false}
-                : PlaceFor(control, rows_, i, design_.clientWidth, rightToLeft_, zoom);
+                : PlaceFor(control, rows_, i, RightEdge(design_, row), rightToLeft_, zoom);
         const int left = Zoomed(place.left, zoom), top = Zoomed(row.top, zoom);
         control->setGeometry(left, top, Zoomed(place.left + place.width + extra, zoom) - left,
                              Zoomed(row.top + row.height + extra, zoom) - top);
     }
-    surface_->setGeometry(0, 0, width(), height());
+    // The drawing covers the window's own client area, never the panel.
+    surface_->setGeometry(0, 0, Zoomed(design_.clientWidth, zoom), height());
     surface_->refit();
     hideNote();
     tools_->hideMarker();
     if (tools_->events().rescaled)
         tools_->events().rescaled();
     update();
+}
+
+// The panel's controls show or hide, and the window widens or narrows to
+// them; nothing else moves, and the drawing stays as it is.
+void Form::showPanel(bool shown) {
+    if (shown == panelShown_)
+        return;
+    panelShown_ = shown;
+    const double zoom = ZoomOf(this);
+    setFixedSize(Zoomed(clientWidth(), zoom), Zoomed(design_.clientHeight, zoom));
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].panel)
+            controls_[i]->setVisible(shown);
 }
 
 double Form::zoom() const {

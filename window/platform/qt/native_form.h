@@ -22,6 +22,8 @@ public:
     void showError(const Text &message) override;
     void showHelp(const Text &title, const Text &text) override;
     std::optional<std::size_t> focusedRow() const override;
+    void showPanel(bool shown) override;
+    bool panelShown() const { return panelShown_; }
 
     void onTools(ToolEvents events) override;
     void showMenu(const std::vector<MenuEntry> &entries, double x, double y) override;
@@ -65,6 +67,8 @@ private:
     QString saveFolder_;          // where the save dialog opens
     QMessageBox *help_ = nullptr; // while it is open
     bool rightToLeft_ = false;    // the words' direction
+    bool panelShown_ = false;
+    int clientWidth() const { return design_.clientWidth + (panelShown_ ? design_.panelWidth : 0); }
 };
 
 } // namespace quorvel::platform::qt

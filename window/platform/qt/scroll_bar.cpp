@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace quorvel::platform::qt {
@@ -88,8 +89,16 @@ void ScrollBar::showValue(double shown) {
     SetValue(ValueShowing(row_, shown));
 }
 
+// A bar of listed numbers steps by the least of their differences, which
+// tells a screen reader how many decimals its values have.
 double ScrollBar::shownStep() const {
-    return ShownValue(row_, row_.smallChange);
+    if (!row_.steps)
+        return ShownValue(row_, row_.smallChange);
+    double least = HUGE_VAL;
+    for (int i = 1; i < row_.stepCount; ++i)
+        if (std::isfinite(row_.steps[i]) && row_.steps[i] - row_.steps[i - 1] > 0)
+            least = std::min(least, row_.steps[i] - row_.steps[i - 1]);
+    return least;
 }
 
 void ScrollBar::step(bool up) {

@@ -13,6 +13,7 @@ target_sources(window PRIVATE
     platform/web/page_constants.cpp platform/web/page_constants.h
     platform/web/page_fit.cpp platform/web/page_fit.h
     platform/web/reading_tools.cpp
+    platform/web/random_source.cpp
     platform/web/scroll_bar.cpp platform/web/scroll_bar.h
     platform/web/sound.cpp
     platform/web/surface.cpp platform/web/surface.h

@@ -23,6 +23,18 @@ EM_JS(int, QuorvelDecimalSeparator, (), {
     }
 });
 
+// And its separator between groups of digits ("de-DE" writes 10.000).
+EM_JS(int, QuorvelGroupSeparator, (), {
+    try {
+        var language = (navigator.languages && navigator.languages[0]) || navigator.language;
+        var part = new Intl.NumberFormat(language).formatToParts(10000)
+                       .find(function(p) { return p.type === 'group'; });
+        return part && part.value.length === 1 ? part.value.charCodeAt(0) : 0;
+    } catch (e) {
+        return 44; // no navigator (node): the comma
+    }
+});
+
 // The browser's clock in its own time zone, packed in one exact double
 // (YYYYMMDDhhmm): a page's C library would bring a time-zone database for it.
 EM_JS(double, QuorvelLocalTime, (), {
@@ -63,6 +75,11 @@ std::vector<Text> PreferredLanguages() {
 
 char16_t DecimalSeparator() {
     static const char16_t separator = static_cast<char16_t>(QuorvelDecimalSeparator());
+    return separator;
+}
+
+char16_t GroupSeparator() {
+    static const char16_t separator = static_cast<char16_t>(QuorvelGroupSeparator());
     return separator;
 }
 

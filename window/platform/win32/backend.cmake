@@ -17,6 +17,7 @@ target_sources(window PRIVATE
     platform/win32/native_form.cpp platform/win32/native_form.h
     platform/win32/offscreen.cpp platform/win32/offscreen.h
     platform/win32/reading_tools.cpp platform/win32/reading_tools.h
+    platform/win32/random_source.cpp
     platform/win32/scroll_bar.cpp platform/win32/scroll_bar.h
     platform/win32/sound.cpp
     platform/win32/surface.cpp platform/win32/surface.h

@@ -61,7 +61,8 @@ std::uint32_t Form::composedPixel(int x, int y) const {
 }
 
 // Frames at the back, then the zero line, then the labels, each in stored
-// order: the form's own decorations, below the drawing.
+// order: the form's own decorations, below the drawing. The panel's rule and
+// captions only while it shows.
 void Form::paintDecorations(HDC dc) {
     const RECT all{0, 0, canvas_.size().cx, canvas_.size().cy};
     FillRect(dc, &all, background_.get());
@@ -75,6 +76,8 @@ void Form::paintDecorations(HDC dc) {
             break; // the drawing, and the native controls, lie above
         const auto i = static_cast<std::size_t>(entry);
         const Row &row = rows_[i];
+        if (hidden(i))
+            continue;
         switch (row.kind) {
         case Kind::Rectangle: {
             const RECT rect = scaled(row.left, row.top, row.width, row.height);

@@ -21,6 +21,17 @@ char16_t DecimalSeparator() {
     return separator;
 }
 
+char16_t GroupSeparator() {
+    static const char16_t separator = [] {
+        wchar_t text[8] = {};
+        if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, text, 8) > 1 &&
+            text[1] == L'\0')
+            return static_cast<char16_t>(text[0]);
+        return u'\0';
+    }();
+    return separator;
+}
+
 // Windows' languages for the user interface, the most wanted first, as tags
 // ("de-DE"), from a list of strings that ends with an empty one.
 std::vector<Text> PreferredLanguages() {

@@ -70,10 +70,11 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
     }
 }
 
-// The window's outer size for its client area at the current DPI and zoom;
-// the frame itself keeps the monitor's.
+// The window's outer size for its client area at the current DPI and zoom,
+// the panel's width in it while the panel shows; the frame itself keeps the
+// monitor's.
 RECT Form::windowFrame() const {
-    RECT frame = scaled(0, 0, design_.clientWidth, design_.clientHeight);
+    RECT frame = scaled(0, 0, clientWidth(), design_.clientHeight);
     AdjustWindowRectExForDpi(&frame, Style, FALSE, 0, monitorDpi_);
     return frame;
 }
@@ -87,7 +88,8 @@ Form::~Form() {
 
 // Native controls are made in focus order, which is the order Tab follows;
 // labels grow into free room where the stand-in font is wider than the
-// layout's, so that no caption is cut off.
+// layout's, so that no caption is cut off. The panel's are made hidden, which
+// keeps them out of Tab's way and of screen readers' sight until it shows.
 void Form::createControls() {
     controls_.resize(rows_.size());
     places_.resize(rows_.size());
@@ -100,9 +102,9 @@ void Form::createControls() {
         const auto make = [&](DWORD extendedStyle, const wchar_t *windowClass, const wchar_t *words,
                               DWORD style) {
             return CreateWindowExW(extendedStyle, windowClass, words,
-                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, place.left,
-                                   place.top, place.right - place.left, place.bottom - place.top,
-                                   window_, nullptr, instance, nullptr);
+                                   WS_CHILD | (row.panel ? 0 : WS_VISIBLE) | WS_TABSTOP | style,
+                                   place.left, place.top, place.right - place.left,
+                                   place.bottom - place.top, window_, nullptr, instance, nullptr);
         };
         HWND child = nullptr;
         switch (row.kind) {
@@ -158,8 +160,8 @@ void Form::measureLabels() {
             ends.assign(text.size(), 0);
             GetTextExtentExPointW(screen.get(), text.c_str(), static_cast<int>(text.size()), 0,
                                   nullptr, ends.data(), &extent);
-            places_[i] = PlaceText(rows_, i, static_cast<int>(extent.cx) + 1, design_.clientWidth,
-                                   words_.rightToLeft);
+            places_[i] = PlaceText(rows_, i, static_cast<int>(extent.cx) + 1,
+                                   RightEdge(design_, row), words_.rightToLeft);
         }
     }
 }
@@ -219,6 +221,51 @@ void Form::layOut() {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
+// The panel's controls show or hide, and the window widens or narrows to
+// them at the DPI and zoom it has; nothing else moves, and the drawing stays
+// as it is. The canvas is made again at the new width.
+void Form::showPanel(bool shown) {
+    if (shown == panelShown_)
+        return;
+    if (!shown)
+        keepFocusInSight();
+    panelShown_ = shown;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const Row &row = rows_[i];
+        auto *child = dynamic_cast<ChildControl *>(controls_[i].get());
+        if (!child || !row.panel)
+            continue;
+        ShowWindow(child->hwnd(), shown ? SW_SHOWNA : SW_HIDE);
+        if (shown && row.steps)
+            accessibility_.readValueOf(child->hwnd(), row);
+    }
+    const RECT frame = windowFrame();
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    canvas_.reset();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+// The window hands focus to a control in sight before it hides the panel;
+// should a panel's control still have it, or be the one to get it back, the
+// last of the window's own takes its place, as Tab would reach it backwards.
+void Form::keepFocusInSight() {
+    HWND last = nullptr;
+    for (std::size_t i : FocusOrder(rows_))
+        if (!rows_[i].panel)
+            last = dynamic_cast<const ChildControl &>(*controls_[i]).hwnd();
+    const auto inPanel = [this](HWND window) {
+        const std::optional<std::size_t> row = rowOf(window);
+        return row && rows_[*row].panel;
+    };
+    if (inPanel(GetFocus()))
+        SetFocus(last);
+    if (inPanel(focusWhenInactive_))
+        focusWhenInactive_ = last;
+    if (inPanel(initialFocus_))
+        initialFocus_ = last;
+}
+
 DrawingSurface &Form::surface() {
     return *surface_;
 }
@@ -248,16 +295,22 @@ platform::Control *Form::controlOf(HWND child) const {
     return nullptr;
 }
 
-std::optional<std::size_t> Form::focusedRow() const {
-    const HWND focused = GetFocus();
-    for (std::size_t i = 0; focused && i < controls_.size(); ++i)
+std::optional<std::size_t> Form::rowOf(HWND window) const {
+    for (std::size_t i = 0; window && i < controls_.size(); ++i)
         if (auto *child = dynamic_cast<const ChildControl *>(controls_[i].get());
-            child && child->hwnd() == focused)
+            child && child->hwnd() == window)
             return i;
     return std::nullopt;
 }
 
+std::optional<std::size_t> Form::focusedRow() const {
+    return rowOf(GetFocus());
+}
+
+// A control out of sight takes no focus: the panel's while it is hidden.
 void Form::focus(HWND control) {
+    if (const std::optional<std::size_t> row = rowOf(control); row && hidden(*row))
+        return;
     if (IsWindowVisible(window_))
         SetFocus(control);
     else

@@ -36,6 +36,8 @@ public:
     void showError(const Text &message) override;
     void showHelp(const Text &title, const Text &text) override;
     std::optional<std::size_t> focusedRow() const override;
+    void showPanel(bool shown) override;
+    bool panelShown() const { return panelShown_; }
 
     void onTools(ToolEvents events) override { tools_.setEvents(std::move(events)); }
     void showMenu(const std::vector<MenuEntry> &entries, double x, double y) override {
@@ -124,6 +126,13 @@ private:
     Picture picture(const std::vector<Text> &legend);
     RECT scaled(int left, int top, int width, int height) const;
     RECT windowFrame() const;
+    // The row of a control's child window, if it is one of the form's.
+    std::optional<std::size_t> rowOf(HWND window) const;
+    void keepFocusInSight();
+    // The client area's width in the layout's pixels, the panel's with it while it shows.
+    int clientWidth() const { return design_.clientWidth + (panelShown_ ? design_.panelWidth : 0); }
+    // Whether row i is out of sight: a row of the panel while the panel is hidden.
+    bool hidden(std::size_t i) const { return rows_[i].panel && !panelShown_; }
 
     const FormDesign &design_;
     std::span<const Row> rows_;
@@ -134,6 +143,7 @@ private:
     double zoom_ = 1.0; // for a projector
     bool quitOnClose_ = false;
     bool repaintPending_ = false;
+    bool panelShown_ = false;
     HWND initialFocus_ = nullptr;
     HWND focusWhenInactive_ = nullptr; // the control to give focus back to
 

@@ -96,6 +96,9 @@ void ReadingTools::showNote(double x, double y, const Text &value, const Text &s
         }
     }
     const look::Box size = look::SizeNote(widths);
+    // Within the window's own width even while the panel shows: the note is
+    // painted on the window, under its native controls, and the panel's
+    // boxes and bars would cover a note that reached into it.
     const look::Box box = look::PlaceNote(x, y, size.width, size.height, form_.design().clientWidth,
                                           form_.design().clientHeight);
     note_ = {true, text, scaledBox(box)};
