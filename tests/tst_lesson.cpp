@@ -162,7 +162,7 @@ void TestLesson::badLinksChangeNothing_data() {
         << unused + "\u201c" + QString(40, 'x') + "\u2026\u201d is not a step." + steps;
     QString many = "#";
     for (int i = 0; i < 1001; ++i)
-        many += "set=1,1,1,0.5;";
+        many += "wmean=1,1,1;"; // a thousand and one drawings
     many.chop(1);
     QTest::newRow("an escape no link needs")
         << "#run=0.8,1,0.6,0.1%20"

@@ -32,6 +32,9 @@ private slots:
     void runAgainDrawsNewPopulations();
     void driftCanEmptyAPopulation();
     void readingStepsThroughPopulations();
+    void nearestPointIsTheNearestOfAll();
+    void settingsRedrawOnlyWhatTheyChange();
+    void aThousandDrawingsReopen();
     void copiesNameEveryPopulation();
     void meanFitnessCurvesTakeMutation();
 };
@@ -294,6 +297,66 @@ void TestPopulations::readingStepsThroughPopulations() {
     // The pointer over the frame finds the same line's points.
     const auto point = quorvel::NearestPoint(t.window.drawn, 596, 287 - 151 * 0.5);
     QVERIFY(point && point->series.kind == quorvel::Series::Reference);
+}
+
+// The pointer's nearest point, found stretch by stretch, is the nearest of
+// every point drawn, as a search through all of them finds it.
+void TestPopulations::nearestPointIsTheNearestOfAll() {
+    WindowUnderTest t;
+    t.window.OpenLink(u"#n=20;populations=20;generations=500;run=1,0.97,0.94,0.3,5;"
+                      u"generations=1000");
+    QVERIFY(t.reports.isEmpty());
+    const auto &drawn = t.window.drawn;
+    for (const auto &[x, y] : {std::pair{100.0, 140.0}, {350.0, 280.0}, {595.0, 200.0}}) {
+        double best = HUGE_VAL;
+        for (const quorvel::Series &series : quorvel::AllSeries(drawn))
+            for (const std::size_t g : quorvel::DrawnIndices(drawn, series)) {
+                const auto at = quorvel::PositionOf(drawn, {series, g});
+                best = std::min(best, std::hypot(at.x - x, at.y - y));
+            }
+        const auto found = quorvel::NearestPoint(drawn, x, y);
+        QVERIFY(found);
+        const auto at = quorvel::PositionOf(drawn, *found);
+        QCOMPARE(std::hypot(at.x - x, at.y - y), best);
+    }
+}
+
+// A setting redraws only where the picture changes: the size none of it,
+// the generations all of it, once, and a changed link starts from the
+// defaults, as a fresh window does.
+void TestPopulations::settingsRedrawOnlyWhatTheyChange() {
+    WindowUnderTest t;
+    t.window.OpenLink(u"#n=20;populations=10;run=1,1,1,0.5,3");
+    std::vector<quorvel::platform::DrawCall> calls;
+    Native(t.window.surface)->setRecorder(&calls);
+    t.window.Bar(Id::PopulationSize)->SetValue(4);
+    QCOMPARE(calls.size(), std::size_t(0));
+    t.window.Bar(Id::Generations)->SetValue(2); // 50: half of each line
+    // A dot, then for each of 50 generations a move and a segment for each
+    // of the ten populations, then the reference's move and 50 segments.
+    QCOMPARE(calls.size(), std::size_t(1 + 50 * 2 * 10 + 1 + 50));
+    Native(t.window.surface)->setRecorder(nullptr);
+    t.window.Link_Changed(u"#run=1,1,0.5,0.1");
+    QCOMPARE(t.window.positions(), quorvel::settings::Defaults());
+    QCOMPARE(Shown(t.window.Textp100), QString("0.979"));
+    t.window.OpenLink(u"#generations=10000;run=1,1,0.5,0.1");
+    QVERIFY2(t.announced().endsWith(" to p10000 1.000."), qPrintable(t.announced()));
+}
+
+// A thousand drawings with their settings make a link that opens again:
+// only the steps that draw count against the thousand a link may hold.
+void TestPopulations::aThousandDrawingsReopen() {
+    WindowUnderTest t;
+    t.window.OpenLink((QString("#n=10;generations=10;") + QString("wmean=1,1,1;").repeated(999) +
+                       "run=1,1,1,0.5,1")
+                          .toStdU16String());
+    QVERIFY(t.reports.isEmpty());
+    QCOMPARE(t.window.drawn.all().size(), std::size_t(1000));
+    SetBars(t.window, 50, -1, -1, -1);
+    const std::string link = quorvel::SetupLinkText(t.window.SetupOnScreen());
+    const auto again = quorvel::ParseSetupLink(QString::fromStdString(link).toStdU16String());
+    QVERIFY(std::holds_alternative<quorvel::Setup>(again));
+    QCOMPARE(std::get<quorvel::Setup>(again).steps.size(), std::size_t(2 + 1000 + 1));
 }
 
 // The copied table has a column a population and one for the infinite

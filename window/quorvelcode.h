@@ -174,7 +174,7 @@ private:
     Parameter &ParameterOf(settings::Id id);
     static std::size_t Index(settings::Id id) { return static_cast<std::size_t>(id); }
     void ShowPanel();
-    void GenerationsChanged(int before);
+    void GenerationsChanged();
     void RedrawOnAxis();
     void ShowOutcome(const Outcome &outcome);
     platform::Text P100Placeholder() const;

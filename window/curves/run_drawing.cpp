@@ -31,9 +31,13 @@ void RunDrawing::finish() {
 
 void DrawRun(platform::DrawingSurface &surface, const TrajectoryCurve &run, int axis) {
     RunDrawing drawing(surface, run, axis);
-    Replay(run, [&drawing](int generation, std::span<const double> p, double reference) {
-        drawing.add(generation, p, reference);
-    });
+    // No further than the axis reaches.
+    Replay(
+        run,
+        [&drawing](int generation, std::span<const double> p, double reference) {
+            drawing.add(generation, p, reference);
+        },
+        axis);
     drawing.finish();
 }
 

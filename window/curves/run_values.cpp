@@ -1,17 +1,38 @@
 #include "curves/run_values.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
+// The run made again once, keeping its state at the start of each stretch
+// and the range of frequencies within it.
 RunValues::RunValues(const TrajectoryCurve &run) : run_(run) {
     PopulationRun replay(run.w, run.p0, run.settings, run.seed);
+    Range range{run.p0, run.p0};
+    const auto widen = [&range, &replay, &run] {
+        for (const double p : replay.frequencies()) {
+            range.low = std::min(range.low, p);
+            range.high = std::max(range.high, p);
+        }
+        if (run.hasReference()) {
+            range.low = std::min(range.low, replay.reference());
+            range.high = std::max(range.high, replay.reference());
+        }
+    };
     marks_.push_back(replay.state());
     while (replay.generation() < run.generations) {
         replay.step();
-        if (replay.generation() % Stride == 0)
+        widen();
+        if (replay.generation() % Stride == 0) {
+            ranges_.push_back(range);
             marks_.push_back(replay.state());
+            range = {HUGE_VAL, -HUGE_VAL};
+            widen(); // the stretch's first generation is the last one's end
+        }
     }
+    if (run.generations % Stride != 0 || run.generations == 0)
+        ranges_.push_back(range);
 }
 
 void RunValues::makeStretch(int stretch) {
@@ -58,7 +79,7 @@ std::vector<double> RunValues::line(int line) {
 std::size_t RunValues::bytes() const {
     const std::size_t lines = static_cast<std::size_t>(run_.lines());
     return sizeof(*this) + marks_.size() * (lines * sizeof(double) + sizeof(PopulationRun::State)) +
-           values_.capacity() * sizeof(double);
+           ranges_.size() * sizeof(Range) + values_.capacity() * sizeof(double);
 }
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 #include "fitness.h"
 #include "populations.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -32,11 +33,13 @@ struct TrajectoryCurve {
 
 // Runs it again from its start, generation by generation: visit(generation,
 // the populations' frequencies, the reference's) from generation 0 to the
-// last it computed. The populations are the same bits as when it was drawn.
-template <class Visit> void Replay(const TrajectoryCurve &run, Visit &&visit) {
+// last it computed, or to `last` where that comes first. The populations are
+// the same bits as when it was drawn.
+template <class Visit> void Replay(const TrajectoryCurve &run, Visit &&visit, int last = -1) {
+    const int until = last < 0 ? run.generations : std::min(last, run.generations);
     PopulationRun replay(run.w, run.p0, run.settings, run.seed);
     visit(0, replay.frequencies(), replay.reference());
-    while (replay.generation() < run.generations) {
+    while (replay.generation() < until) {
         replay.step();
         visit(replay.generation(), replay.frequencies(), replay.reference());
     }
@@ -60,13 +63,24 @@ public:
     // Roughly what it holds, to bound how many are cached.
     std::size_t bytes() const;
 
+    // The generations are made again in stretches of Stride, from the state
+    // the run had at the start of each; a stretch also holds its last
+    // generation, the next one's first.
     static constexpr int Stride = 64;
+    int stretches() const { return static_cast<int>(ranges_.size()); }
+    // The least and the greatest frequency of any line in a stretch, so
+    // that a search can pass over stretches far from where it looks.
+    struct Range {
+        double low, high;
+    };
+    Range range(int stretch) const { return ranges_[static_cast<std::size_t>(stretch)]; }
 
 private:
     void makeStretch(int stretch);
 
     TrajectoryCurve run_;
     std::vector<PopulationRun::State> marks_; // at generations 0, Stride, 2 Stride ...
+    std::vector<Range> ranges_;               // one a stretch
     int stretch_ = -1;
     std::vector<double> values_; // (Stride + 1) generations of every line, from stretch_ * Stride
 };

@@ -56,6 +56,11 @@ void Quorvelcode::Link_Changed(const platform::Text &link) {
         return;
     if (const std::optional<Setup> setup = CheckedLink(link)) {
         CLS_Click();
+        // The population settings too, as a fresh window has them: a link
+        // names only those that differ.
+        for (const settings::Setting &setting : settings::Listed())
+            if (Bar(setting.id)->Value() != setting.defaultPosition)
+                run([&] { Bar(setting.id)->SetValue(setting.defaultPosition); });
         ApplySetup(*setup);
     }
 }

@@ -44,19 +44,29 @@ void Quorvelcode::VScrollp_Change() {
 // A setting of the populations: its box shows the value the bar stands for,
 // and the window follows it. The population size names the model in the
 // title; the generations set the trajectory frame's axis, on which what is
-// drawn is drawn again.
+// drawn is drawn again, unless the oldest drawings are no longer kept to be
+// drawn again: then the bar goes back, and the user is told.
 void Quorvelcode::Setting_Change(settings::Id id) {
     const settings::Setting &setting = settings::Of(id);
     const int position = Bar(id)->Value();
     const int before = positions_[Index(id)];
+    const bool axis = id == settings::Id::Generations && position != before;
+    if (axis && !drawn.complete()) {
+        Bar(id)->SetValue(before); // back, which changes nothing more
+        throw platform::ActionStopped(words::SayCount(
+            language_, words::Phrase::GenerationsNotRedrawn,
+            static_cast<unsigned long>(DrawnCurves::Kept),
+            {{"count", platform::FormatSetting(static_cast<double>(DrawnCurves::Kept))},
+             {"cls", Say(words::Phrase::CaptionCls)}}));
+    }
     positions_[Index(id)] = position;
     Box(id)->setText(settings::ValueText(setting, position));
-    if (id == settings::Id::Generations && position != before)
-        GenerationsChanged(before);
     if (id == settings::Id::PopulationSize || id == settings::Id::Generations) {
         form_->setWords(FormWords(true));
         DescribeControls();
     }
+    if (axis)
+        GenerationsChanged();
     ShowPanel();
 }
 

@@ -24,6 +24,10 @@ void Quorvelcode::RUN_Click() {
         return RunPopulations({wAA, wAa, waa}, model);
 
     const int generations = model.generations;
+    // gen counts them, as the window has always counted them, in 16 bits.
+    static_assert(
+        settings::detail::GenerationCounts[std::size(settings::detail::GenerationCounts) - 1] <
+        INT16_MAX);
     KeptCurve<TrajectoryCurve> kept(drawn, {{wAA, wAa, waa}, p, model, 0, 0});
     const ActionNote note(*this, [this, &kept](bool finished) {
         return Sentence(

@@ -47,20 +47,8 @@ void Quorvelcode::PopulationSettings_Click() {
 }
 
 // Runs drawn since the last CLS share one axis: a new number of generations
-// draws them all again on it. Where the oldest are no longer kept they could
-// not be drawn again, and the bar goes back to where it was.
-void Quorvelcode::GenerationsChanged(int before) {
-    const settings::Setting &setting = settings::Of(settings::Id::Generations);
-    if (!drawn.complete()) {
-        positions_[Index(setting.id)] = before;
-        Bar(setting.id)->SetValue(before);
-        Box(setting.id)->setText(settings::ValueText(setting, before));
-        throw platform::ActionStopped(words::SayCount(
-            language_, words::Phrase::GenerationsNotRedrawn,
-            static_cast<unsigned long>(DrawnCurves::Kept),
-            {{"count", platform::FormatSetting(static_cast<double>(DrawnCurves::Kept))},
-             {"cls", Say(words::Phrase::CaptionCls)}}));
-    }
+// draws them all again on it.
+void Quorvelcode::GenerationsChanged() {
     drawn.setAxisGenerations(Populations().generations);
     form_->hideNote();
     pointer_.reset();

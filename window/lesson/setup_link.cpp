@@ -269,6 +269,7 @@ std::variant<Setup, LinkFault> ParseSetupLink(std::u16string_view link) {
     const platform::Text unescaped = Unescaped(link);
     Setup setup;
     std::u16string_view languageStep;
+    std::size_t drawing = 0;
     for (const std::u16string_view text : Split(unescaped, u';')) {
         if (text.starts_with(Language)) {
             const std::u16string_view tag = text.substr(Language.size());
@@ -280,11 +281,17 @@ std::variant<Setup, LinkFault> ParseSetupLink(std::u16string_view link) {
             setup.language = platform::Text(tag);
             continue;
         }
-        if (setup.steps.size() == Setup::MostSteps)
+        if (setup.steps.size() == Setup::MostSteps * 8)
             return Fault(Kind::TooManySteps, {});
         std::variant<SetupStep, LinkFault> step = ParseStep(text);
         if (auto *fault = std::get_if<LinkFault>(&step))
             return std::move(*fault);
+        // Those that draw count: a copied link writes the settings between
+        // its thousand drawings, and the bars after them.
+        const SetupStep::Action action = std::get<SetupStep>(step).action;
+        if (action == Action::Run || action == Action::WMean)
+            if (++drawing > Setup::MostSteps)
+                return Fault(Kind::TooManySteps, {});
         setup.steps.push_back(std::get<SetupStep>(step));
     }
     return setup;

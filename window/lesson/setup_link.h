@@ -41,8 +41,7 @@ struct SetupStep {
     std::vector<std::pair<settings::Id, int>> settings;
 
     SetupStep() = default;
-    explicit SetupStep(Action action,
-                       const std::array<int, settings::WindowBarCount> &bars = {})
+    explicit SetupStep(Action action, const std::array<int, settings::WindowBarCount> &bars = {})
         : action(action), bars(bars) {}
     friend bool operator==(const SetupStep &, const SetupStep &) = default;
 };
@@ -52,7 +51,8 @@ struct Setup {
     // The language the link asks for, as it wrote it ("de", "pt-BR"); empty
     // where it asks for none.
     platform::Text language;
-    // More steps than this is no lesson but a mistake, or an attack.
+    // More steps that draw than this (the drawings kept) is no lesson but a
+    // mistake, or an attack; so are more than eight times as many in all.
     static constexpr std::size_t MostSteps = 1000;
 };
 

@@ -4,6 +4,7 @@
 #include "number_text.h"
 #include "settings/settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -123,33 +124,42 @@ Position PositionOf(const DrawnCurves &drawn, const PointRef &point) {
 
 namespace {
 
-// The nearest point of a run's lines: generations outward from the one under
-// the pointer, until a generation lies further off across than the nearest
-// point found is in all, so that a run of many populations and generations is
-// made again only near the pointer.
+// The nearest point of a run's lines: its stretches of generations nearest
+// the pointer first, each passed over where its generations lie further off
+// across, or its frequencies further up or down, than the nearest point
+// found, so that a run of many populations and generations is made again only
+// near the pointer.
 void NearestOfRun(const DrawnCurves &drawn, std::size_t curve, double x, double y,
                   std::optional<PointRef> &nearest, double &best) {
     const Series first{curve, Series::Trajectory};
-    const TrajectoryCurve &run = Run(drawn, first);
-    RunValues &values = drawn.values(run);
+    RunValues &values = drawn.values(Run(drawn, first));
     const int axis = drawn.axisGenerations(), last = LastDrawn(drawn, first);
-    const double perGeneration = plot::TrajectoryFrame.width / static_cast<double>(axis);
-    const int under = std::clamp(
-        static_cast<int>(std::lround((x - plot::TrajectoryFrame.left) / perGeneration)), 0, last);
+    const auto apart = [](double at, double low, double high) {
+        return at < low ? low - at : at > high ? at - high : 0.0;
+    };
+    struct Stretch {
+        double bound;
+        int from, to;
+    };
+    std::vector<Stretch> stretches;
+    for (int s = 0; s < values.stretches() && s * RunValues::Stride <= last; ++s) {
+        const int from = s * RunValues::Stride, to = std::min(from + RunValues::Stride, last);
+        const RunValues::Range range = values.range(s);
+        const double dx = apart(x, plot::GenerationX(from, axis), plot::GenerationX(to, axis));
+        const double dy = apart(y, plot::FrequencyY(range.high), plot::FrequencyY(range.low));
+        stretches.push_back({dx * dx + dy * dy, from, to});
+    }
+    std::stable_sort(stretches.begin(), stretches.end(),
+                     [](const Stretch &a, const Stretch &b) { return a.bound < b.bound; });
     const std::vector<Series> lines = SeriesOf(drawn, curve);
-    // Right of the pointer first, then left, a step further each time; the
-    // pointer lies within half a generation of the one under it.
-    for (int reach = 0; under - reach >= 0 || under + reach <= last; ++reach) {
-        const double across = std::max(0.0, (reach - 0.5) * perGeneration);
-        if (across * across > best)
+    for (const Stretch &stretch : stretches) {
+        if (stretch.bound > best)
             break;
-        const int sides[] = {under + reach, under - reach};
-        for (int side = 0; side < (reach == 0 ? 1 : 2); ++side) {
-            const int g = sides[side];
-            if (g < 0 || g > last)
+        for (int g = stretch.from; g <= stretch.to; ++g) {
+            const double dx = plot::GenerationX(g, axis) - x;
+            if (dx * dx > best)
                 continue;
             const std::span<const double> p = values.at(g);
-            const double dx = plot::GenerationX(g, axis) - x;
             for (std::size_t line = 0; line < lines.size(); ++line) {
                 const double dy = plot::FrequencyY(p[line]) - y;
                 const double distance = dx * dx + dy * dy;

@@ -32,7 +32,8 @@ std::u16string TrajectorySentence(words::Language language, const TrajectoryCurv
         {"waa", NumberToText(w.waa)},
         {"p0", NumberToText(run.p0)},
         {"p100", FormatThreeDecimals(p)},
-        {"generations", platform::FormatSetting(run.settings.generations)},
+        // "p10000" is one symbol: its digits are not grouped.
+        {"generations", NumberToText(run.settings.generations)},
         {"settings", more},
         {"generation", NumberToText(generation - 1)},
         {"p", FormatThreeDecimals(p)}};

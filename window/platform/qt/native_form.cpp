@@ -164,8 +164,9 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
 }
 
 // Every control, font, frame and the drawing at a zoom, as at a screen of
-// that scale; the drawing then made again sharp from the kept curves.
-void Form::layOut(double zoom) {
+// that scale; the drawing then made again sharp from the kept curves where
+// the scale changed (new words alone leave it as it is).
+void Form::layOut(double zoom, bool rescaled) {
     setProperty("quorvelZoom", zoom);
     setFixedSize(Zoomed(clientWidth(), zoom), Zoomed(design_.clientHeight, zoom));
     setFont(MakeFont(design_.font.family, design_.font.pointSize * zoom, design_.font.bold,
@@ -190,7 +191,7 @@ void Form::layOut(double zoom) {
     surface_->refit();
     hideNote();
     tools_->hideMarker();
-    if (tools_->events().rescaled)
+    if (rescaled && tools_->events().rescaled)
         tools_->events().rescaled();
     update();
 }
@@ -316,7 +317,7 @@ void Form::setWords(const FormWords &words) {
         ApplyText(controls_[i], words.captions.at(i), false);
         UseDirection(controls_[i], rows_[i], rightToLeft_);
     }
-    layOut(ZoomOf(this)); // labels grow to their new texts
+    layOut(ZoomOf(this), false); // labels grow to their new texts
     if (help_) {
         help_->setWindowTitle(ToQString(words.helpTitle));
         help_->setText(ToQString(words.help));

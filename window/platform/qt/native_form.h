@@ -54,7 +54,7 @@ private:
     void useLanguageOf(const FormWords &words);
     void useBoxFont();
     void stack();
-    void layOut(double zoom);
+    void layOut(double zoom, bool rescaled = true);
     void applyCaptions(const FormWords &words);
     void orderFocus(std::span<const Row> rows);
 
