@@ -9,6 +9,7 @@
 #include "layout/layout_words.h"
 #include "markup.h"
 #include "page_constants.h"
+#include "settings/settings.h"
 #include "words/catalogue.h"
 
 #include <cstdio>
@@ -46,8 +47,8 @@ std::string Face(const quorvel::platform::Font &font) {
 }
 
 // {"sans": [texts], "serif": [...], "serifBold": [...], "pins": [{"id", "size",
-// "texts"}]}: the sans shows every phrase, somewhere; a serif only the
-// captions set in it.
+// "texts"}]}: the sans shows every phrase, somewhere, and every value of a
+// setting; a serif only the captions set in it.
 std::string Texts() {
     const auto rows = quorvel::layout::Controls();
     const quorvel::platform::Font windowFont = quorvel::layout::MainWindow().font;
@@ -57,13 +58,19 @@ std::string Texts() {
         for (std::size_t phrase = 0; phrase < words::PhraseCount; ++phrase)
             for (unsigned long count : {1ul, 2ul, 5ul, 11ul, 21ul, 101ul})
                 sans.insert(words::SayCount(language, static_cast<words::Phrase>(phrase), count));
+    // The panel's boxes show each setting's values: digits, "∞" and the separators.
+    for (const quorvel::settings::Setting &setting : quorvel::settings::Listed())
+        for (int position = 0; position <= setting.lastPosition(); ++position)
+            sans.insert(quorvel::settings::ValueText(setting, position));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].caption == quorvel::platform::NoCaption)
             continue;
         const quorvel::platform::Font &font = rows[i].font.family ? rows[i].font : windowFont;
         std::string texts;
         for (const words::Language language : words::Language::All()) {
-            const Text caption = quorvel::layout::FormWordsIn(language).captions.at(i);
+            const Text caption =
+                quorvel::layout::FormWordsIn(language, quorvel::settings::Defaults())
+                    .captions.at(i);
             (Face(font) == "serif"       ? serif
              : Face(font) == "serifBold" ? serifBold
                                          : sans)
@@ -109,7 +116,8 @@ std::string FirstWords() {
             part += (part.empty() ? "" : ", ") + Json(alone) + ": " + index;
         if (language == words::Language::English())
             continue;
-        const quorvel::platform::FormWords shown = quorvel::layout::FormWordsIn(language);
+        const quorvel::platform::FormWords shown =
+            quorvel::layout::FormWordsIn(language, quorvel::settings::Defaults());
         std::string captions;
         for (std::size_t i = 0; i < rows.size(); ++i)
             if (!shown.captions[i].empty())
@@ -139,7 +147,8 @@ int main(int argc, char **argv) {
     if (what == "window")
         text = quorvel::platform::web::WindowMarkup(
             quorvel::layout::MainWindow(), quorvel::layout::Controls(),
-            quorvel::layout::FormWordsIn(words::Language::English()));
+            quorvel::layout::FormWordsIn(words::Language::English(),
+                                         quorvel::settings::Defaults()));
     else if (what == "style")
         text = quorvel::platform::web::ToolsStyle();
     else if (what == "constants")

@@ -24,6 +24,9 @@ COPYRIGHT = "/usr/share/doc/fonts-liberation2/copyright"
 # the page's own marks, a submenu's arrow and a chosen entry's dot.
 LATIN = "".join(chr(c) for c in list(range(0x20, 0x7F)) + list(range(0xA0, 0x180)))
 MARKS = "\u25b8\u2022"
+# What a browser's region may group a setting's digits with beyond Latin-1:
+# the narrow no-break space (French) and the apostrophe (Swiss).
+GROUPS = "\u202f\u2019"
 
 # CSS family, weight, file, and which of the program's texts it shows.
 FACES = [
@@ -135,7 +138,7 @@ def main():
     for family, weight, name, shows in FACES:
         characters = set("".join(texts[shows])) | {" "}
         if shows == "sans":
-            characters |= set(LATIN + MARKS)
+            characters |= set(LATIN + MARKS + GROUPS)
         text = "".join(sorted(c for c in characters if c not in "\n\t"))
         data = base64.b64encode(subset_face(family, FONTS + name, text)).decode("ascii")
         rules.append('@font-face { font-family: "%s"; font-weight: %d; font-display: block; '

@@ -14,6 +14,11 @@ int main() {
     for (const cases::Bar &bar : cases::Bars)
         std::printf("%s{\"bar\": %d, \"value\": %d, \"text\": \"%s\"}",
                     &bar == cases::Bars ? "" : ", ", bar.bar, bar.value, bar.text);
-    std::printf("], \"first\": [%.17g, %.17g]}\n", double(cases::FirstX), double(cases::FirstY));
+    const cases::SeededRun &seeded = cases::Seeded;
+    std::printf("], \"first\": [%.17g, %.17g], \"seeded\": {\"link\": \"%s\", \"boxes\": "
+                "{\"Textp100\": \"%s\", \"TextFixed\": \"%s\", \"TextLost\": \"%s\", "
+                "\"TextBoth\": \"%s\"}}}\n",
+                double(cases::FirstX), double(cases::FirstY), seeded.link, seeded.meanP,
+                seeded.fixed, seeded.lost, seeded.both);
     return 0;
 }

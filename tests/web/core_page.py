@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """The core of the page's suite, the same in Chromium, Firefox and WebKit:
-the shared cases' box texts and p100, the keyboard, the message box and
-focus, a box's own text copied after each button, the axis captions apart,
-and the decimal comma under a German language list. Expected values come
-from the cases the desktop suites use.
-An accessibility audit by axe-core runs on the page after RUN and W Mean
-and with the message box open, and any violation fails.
+the shared cases' box texts and p100, the seeded run of finite populations
+to the Linux program's last digit, the keyboard, the message box and focus,
+a box's own text copied after each button, the axis captions apart, the
+panel of population settings, and the decimal comma and digit groups under a
+German language list. Expected values come from the cases the desktop suites
+use.
+An accessibility audit by axe-core runs on the page after RUN and W Mean,
+with the panel shown and with the message box open, and any violation fails.
 Every language the page speaks fits, with its lang, and the suite's
 pseudo-language leaves no word of the page's outside the catalogue; Arabic
 reads from the right and Chinese help breaks within its box.
@@ -29,12 +31,14 @@ BARS = ["HScrollw1", "HScrollw2", "HScrollw3", "VScrollp"]
 class Page:
     """The window in a freshly loaded page."""
 
-    def __init__(self, browser):
+    def __init__(self, browser, address=PAGE):
         self.browser = browser
-        browser.get(PAGE)
+        if "#" in address:  # from the same page, a "#" alone would not load it again
+            browser.get("about:blank")
+        browser.get(address)
         deadline = time.time() + 15
-        while not browser.evaluate("return !!(window.Quorvel && Quorvel.elements.length)"):
-            assert time.time() < deadline, "the window never appeared"
+        while not browser.evaluate("return !!(window.Quorvel && Quorvel.readyAt)"):
+            assert time.time() < deadline, "the program never started"
             time.sleep(0.05)
 
     def box(self, name):
@@ -59,6 +63,14 @@ class Page:
     def focused(self):
         return self.browser.evaluate(
             "var e = document.activeElement; return e.dataset.name || e.textContent")
+
+    def choose(self, words):
+        """Clicks the menu's entry with these words; its role and aria-checked."""
+        return self.browser.evaluate(
+            "var w = arguments[0]; Module._quorvel_menu(300, 200, 1); var e = Array.from(document"
+            ".querySelectorAll('#q-menu button')).filter(function (e) { return e.firstChild"
+            ".textContent === w; })[0]; e.click(); return ['role', 'aria-checked'].map("
+            "function (a) { return e.getAttribute(a); });", words)
 
     def set_bars(self, values):
         """Ends a thumb drag at each value, as the page reports one."""
@@ -179,7 +191,7 @@ var over = function (a, b) {
          Math.min(a[3], b[3]) - Math.max(a[1], b[1]) > 0.5;
 };
 root.querySelectorAll('[data-id]').forEach(function (e) {
-  if (e.tagName === 'CANVAS')
+  if (e.tagName === 'CANVAS' || e.hidden)
     return;
   var text = e.tagName === 'INPUT' ? e.value : e.textContent, own = place(e.getBoundingClientRect());
   var inked = own, label = e.classList.contains('q-label');
@@ -223,9 +235,9 @@ def languages():
     return ["en"] + [tag.replace("_", "-") for tag in listed]
 
 
-def speak(browser, tag):
+def speak(browser, tag, settings=""):
     """The page's language from now on, as a changed link asks for it."""
-    browser.evaluate("location.hash = '#lang=' + arguments[0];", tag)
+    browser.evaluate("location.hash = '#lang=' + arguments[0];", tag + settings)
     deadline = time.time() + 5
     while browser.evaluate("return document.documentElement.lang") != tag:
         assert time.time() < deadline, "the page never spoke " + tag
@@ -239,6 +251,21 @@ def every_language_fits(browser):
         speak(browser, tag)
         faults = browser.evaluate(CAPTION_FAULTS, False)
         assert not faults, (tag, faults)
+    for tag in languages():  # the panel too, with its widest numbers
+        speak(browser, tag, ";generations=10000;n=1000000")
+        faults = browser.evaluate(CAPTION_FAULTS, False)
+        assert not faults, (tag, faults)
+
+
+def a_caption_grows_left_when_its_right_is_taken(browser):
+    """Longer than their room on the right, in the pseudo-language, the
+    captions naming 10000 generations reach left from their places, whole."""
+    Page(browser)
+    speak(browser, "en-XA", ";generations=10000")
+    assert browser.evaluate("return ['Label2', 'Label6'].map(function (name) {"
+                            "  var e = document.querySelector('[data-name=' + name + ']');"
+                            "  return e.offsetLeft < e.dataset.left &&"
+                            "         e.scrollWidth <= e.clientWidth; })") == [True, True]
 
 
 def pseudo_language_leaves_no_word_behind(browser):
@@ -266,7 +293,8 @@ def pseudo_language_leaves_no_word_behind(browser):
     texts += browser.evaluate(
         "Module._quorvel_menu(300, 200, 1);"
         "var items = Array.from(document.querySelectorAll('#q-menu [role=menuitem]'));"
-        "items[7].click();"  # the examples, whose names are words too
+        # The examples, whose names are words too.
+        "items.filter(function (e) { return e.hasAttribute('aria-haspopup'); })[0].click();"
         "var texts = Array.from(document.querySelectorAll('#q-menu [role=menuitem]'))"
         "  .map(function (e) { return e.textContent; });"
         "items[items.length - 1].click();"  # the help
@@ -299,6 +327,8 @@ def passes_an_accessibility_audit(browser):
     page.set_bars([80, 100, 60, 500])
     page.click("RUN")
     page.click("Wmean")
+    assert audit(browser) == []
+    page.choose("Population settings")
     assert audit(browser) == []
     page = Page(browser)
     page.click("RUN")  # every fitness 0: the message box
@@ -340,6 +370,7 @@ def picture_is_what_the_screen_shows(browser):
     page = Page(browser)
     page.set_bars([100, 80, 80, 100])
     page.click("RUN")
+    page.choose("Population settings")  # the legend then goes beside the panel
     page.click("Textw1")
     browser.keys(("Alt", "Shift", "c"))
     browser.evaluate("window.shot = new Image(); shot.src = 'data:image/png;base64,' + arguments[0];",
@@ -349,7 +380,8 @@ def picture_is_what_the_screen_shows(browser):
         assert time.time() < deadline, "no picture"
         time.sleep(0.05)
     for name, differing, pixels in browser.evaluate(PICTURE_AGAINST_SCREEN,
-                                                    BARS + ["RUN", "CLS", "Wmean"]):
+                                                    BARS + ["RUN", "CLS", "Wmean", "HScrollN",
+                                                            "Line3"]):
         assert differing <= pixels * 0.01, (name, differing, pixels)
 
 
@@ -397,7 +429,9 @@ def right_to_left_reads_from_the_right(browser):
         "return Number(Array.from(document.querySelectorAll('[data-name=Label1]')).filter("
         "function (e) { return /w\\(Aa\\)/.test(e.textContent); })[0].dataset.id)"))
     assert caption["dir"] == "rtl" and abs(caption["lines"][0][1] - 104) <= 1.5, caption
-    axis = browser.evaluate(LINES, "[data-name=Label3][style*='left:96px']")
+    axis = browser.evaluate(LINES, "[data-id='%d']" % browser.evaluate(
+        "return Number(Array.from(document.querySelectorAll('[data-name=Label3]')).filter("
+        "function (e) { return e.offsetLeft === 96; })[0].dataset.id)"))
     assert axis["dir"] == "ltr" and abs(min(line[0] for line in axis["lines"]) - 96) <= 1, axis
     page.click("RUN")  # every fitness 0: a message
     message = browser.evaluate(LINES, "dialog[open] p")
@@ -448,6 +482,46 @@ def chinese_help_breaks_within_its_box(browser):
     assert max(line[1] for line in help["lines"]) > right - 20, help  # broken at the edge
 
 
+# The panel's boxes and bars in Tab's order.
+PANEL = ["TextN", "HScrollN", "TextPops", "HScrollPops", "TextGen", "HScrollGen", "Textu",
+         "HScrollu", "Textv", "HScrollv", "Textm", "HScrollm", "TextFixed", "TextLost", "TextBoth"]
+
+
+def the_panel_shows_and_hides_from_the_menu(browser):
+    """The menu's entry widens the window by 212 pixels, its boxes and bars
+    after W Mean in Tab's order; a bar's keys set its box, value text and the
+    title; the entry, checked now, hides it all."""
+    page = Page(browser)
+    shown = ("return [Quorvel.root.getBoundingClientRect().width / Quorvel.fit.scale].concat("
+             "arguments[0].map(function (n) { return document.querySelector("
+             "'[data-name=' + n + ']').getClientRects().length > 0; }))")
+    assert browser.evaluate(shown, PANEL) == [628] + [False] * len(PANEL)
+    assert page.choose("Population settings") == ["menuitem", None]
+    assert browser.evaluate(shown, PANEL) == [628 + 212] + [True] * len(PANEL)
+    browser.evaluate("document.querySelector('[data-name=Wmean]').focus()")
+    for name in PANEL:
+        browser.keys("Tab")
+        assert page.focused() == name, (name, page.focused())
+    browser.evaluate("document.querySelector('[data-name=HScrollN]').focus()")
+    for keys, heard in ((["Home"] + ["ArrowRight"] * 5, ["50", "50", "5", "Quorvel, N = 50"]),
+                        (["End"], ["\u221e", "\u221e", "19", "Quorvel, deterministic"])):
+        browser.keys(*keys)
+        assert browser.evaluate(
+            "var bar = document.querySelector('[data-name=HScrollN]'), a = 'aria-value';"
+            "return [document.querySelector('[data-name=TextN]').value, bar.getAttribute(a + "
+            "'text'), bar.getAttribute(a + 'now'), document.title];") == heard, heard
+    assert page.choose("Population settings") == ["menuitemcheckbox", "true"]
+    assert browser.evaluate(shown, PANEL) == [628] + [False] * len(PANEL)
+    assert page.focused() == "Wmean"  # not left on a hidden bar
+
+
+def seeded_populations_draw_the_same_bits(browser):
+    """The shared seeded run, from its link: the Linux program's numbers."""
+    page = Page(browser, PAGE + CASES["seeded"]["link"])
+    boxes = CASES["seeded"]["boxes"]
+    assert all(page.shows(name, text) for name, text in boxes.items()), list(map(page.box, boxes))
+
+
 def german_writes_a_decimal_comma(browser):
     page = Page(browser)
     page.set_bars([57, -1, -1, -1])
@@ -455,14 +529,20 @@ def german_writes_a_decimal_comma(browser):
     page.set_bars([100, 100, 50, 500])
     page.click("RUN")
     assert page.box("Textp100") == "0,980", page.box("Textp100")
+    page = Page(browser, PAGE + "#n=1000000")  # and groups digits as German does
+    shown = [page.box("TextN"), browser.evaluate("return document.title")]
+    assert shown == ["1.000.000", "Quorvel, N = 1.000.000"], shown
 
 
 def main():
     suites = [("en-US", [runs_and_bars_show_the_shared_cases, keyboard_works_everything,
                          message_box_takes_and_gives_back_focus, each_box_copies_its_own_text,
                          axis_captions_stay_apart, picture_is_what_the_screen_shows,
+                         the_panel_shows_and_hides_from_the_menu,
+                         seeded_populations_draw_the_same_bits,
                          passes_an_accessibility_audit,
-                         every_language_fits, pseudo_language_leaves_no_word_behind,
+                         every_language_fits, a_caption_grows_left_when_its_right_is_taken,
+                         pseudo_language_leaves_no_word_behind,
                          right_to_left_reads_from_the_right, chinese_help_breaks_within_its_box]),
               ("de-DE", [german_writes_a_decimal_comma])]
     if ENGINE == "webkit":

@@ -49,8 +49,8 @@ class Page:
             driver.get("about:blank")
         driver.get(address)
         deadline = time.time() + 10
-        while not driver.execute_script("return !!(window.Quorvel && Quorvel.elements.length)"):
-            assert time.time() < deadline, "the window never appeared"
+        while not driver.execute_script("return !!(window.Quorvel && Quorvel.readyAt)"):
+            assert time.time() < deadline, "the program never started"
             time.sleep(0.02)
 
     def element(self, name):
@@ -288,7 +288,8 @@ def reading_tools(driver):
     items = driver.find_elements(By.CSS_SELECTOR, "#q-menu [role=menuitem]")
     assert [i.text.split("\n")[0] for i in items] == [
         "Read values", "Listen", "Copy values", "Copy picture", "Copy link", "Save picture\u2026",
-        "Save values\u2026", "Examples", "Language", "Help"], [i.text for i in items]
+        "Save values\u2026", "Population settings", "Examples", "Language", "Help"], \
+        [i.text for i in items]
     assert page.focused().startswith("Read values")
     for key, item in ((Keys.ARROW_UP, "Help"), (Keys.ARROW_DOWN, "Read values"),
                       (Keys.ARROW_DOWN, "Listen")):  # round and round
@@ -537,18 +538,21 @@ def window_fits_every_screen(driver):
     """Phones, a tablet and a laptop: the scale, the window centred where
     there is room, every control on screen (or reached by scrolling, on a
     phone held upright) and a sharp canvas. Left and top worked out by hand:
-    half the room the scaled 628 x 474 window leaves, whole pixels."""
-    for width, height, coarse, scale, hint, left, top in (
+    half the room the scaled 628 x 474 window leaves (840 wide with the
+    panel), whole pixels."""
+    for width, height, coarse, scale, hint, left, top, *link in (
             (844, 390, True, 390 / 474, False, 163, 0), (390, 844, True, 390 / 628, False, 0, 274),
             (768, 1024, True, 768 / 628, False, 0, 222), (1366, 768, False, 1, False, 369, 147),
-            (2560, 1600, True, 3, False, 338, 89), (320, 640, True, 0.6, True, 0, None)):
+            (2560, 1600, True, 3, False, 338, 89), (320, 640, True, 0.6, True, 0, None),
+            # A setting off its default shows the panel: the window is 840 wide.
+            (768, 1024, True, 768 / 840, False, 0, 295, "#n=50")):
         if coarse:
             with_touch(driver, width, height)
         else:
             driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                 "width": width, "height": height, "deviceScaleFactor": 2, "mobile": False})
         try:
-            Page(driver)
+            Page(driver, PAGE + "".join(link))
             shown = driver.execute_script(
                 "var t = document.getElementById('q-turn');"
                 "var at = Quorvel.root.getBoundingClientRect();"

@@ -24,6 +24,22 @@ EM_JS(void, JsSetCaption, (int id, const char16_t *text, int length), {
     Quorvel.caption(id, Quorvel.text(text, length));
 });
 
+EM_JS(void, JsTextWidths, (const int *ids, int count, double *widths), {
+    var measured = Quorvel.textWidths(Array.from(HEAP32.subarray(ids >> 2, (ids >> 2) + count)));
+    HEAPF64.set(measured, widths >> 3);
+});
+
+EM_JS(void, JsPlaceLabel, (int id, int from, int least, int most, bool rightToLeft, int width), {
+    Quorvel.place(id, from, least, most, rightToLeft, width);
+});
+
+EM_JS(void, JsShowElement, (int id, bool shown), { Quorvel.elements[id].hidden = !shown; });
+
+EM_JS(void, JsSizeWindow, (int width, int height), {
+    Quorvel.root.style.width = width + 'px';
+    Quorvel.root.style.height = height + 'px';
+});
+
 EM_JS(void, JsSetText, (int id, const char16_t *text, int length), {
     var element = Quorvel.elements[id];
     var value = Quorvel.text(text, length);
@@ -126,6 +142,25 @@ void ShowWords(const FormWords &words) {
 
 void SetCaption(int id, const Text &text) {
     JsSetCaption(id, text.c_str(), Length(text));
+}
+
+std::vector<double> TextWidths(const std::vector<int> &ids) {
+    std::vector<double> widths(ids.size());
+    if (!ids.empty())
+        JsTextWidths(ids.data(), static_cast<int>(ids.size()), widths.data());
+    return widths;
+}
+
+void PlaceLabel(int id, int from, int least, int most, bool rightToLeft, int windowWidth) {
+    JsPlaceLabel(id, from, least, most, rightToLeft, windowWidth);
+}
+
+void ShowElement(int id, bool shown) {
+    JsShowElement(id, shown);
+}
+
+void SizeWindow(int width, int height) {
+    JsSizeWindow(width, height);
 }
 
 void SetText(int id, const Text &text) {

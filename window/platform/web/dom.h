@@ -39,6 +39,15 @@ void ShowWords(const FormWords &words);
 void SetText(int id, const Text &text);
 // A button's or a label's caption, a label's parts where the page pins them.
 void SetCaption(int id, const Text &text);
+// How wide each label's text is as the page sets it, in layout pixels.
+std::vector<double> TextWidths(const std::vector<int> &ids);
+// A label from its left edge `from`, or read right to left from its right
+// edge, in a window this wide; least to most pixels wide, as its text needs.
+void PlaceLabel(int id, int from, int least, int most, bool rightToLeft, int windowWidth);
+// An element in sight, or out of it, of the focus order and of screen readers.
+void ShowElement(int id, bool shown);
+// The window's client area, in layout pixels.
+void SizeWindow(int width, int height);
 void Focus(int id);
 // The data-id of the element that has focus, or -1.
 int FocusedId();

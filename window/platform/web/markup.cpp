@@ -66,10 +66,15 @@ std::string Bar(const Row &row, const std::string &attributes, const std::string
         return Format("<div class=\"%s\" aria-hidden=\"true\" style=\"%s:%gpx;%s:%dpx\"></div>",
                       kind, along, at, size, extent);
     };
+    // A bar on a scale reads 0 to 1, as its box; a bar of listed numbers by
+    // its place in the list (scroll_bar.cpp).
+    const int low = row.steps ? std::min(row.startValue, row.endValue) : 0;
+    const int high = row.steps ? std::max(row.startValue, row.endValue) : 1;
     return "<div role=\"scrollbar\" tabindex=\"0\" class=\"q-bar " +
            std::string(horizontal ? "q-h" : "q-v") + "\" aria-orientation=\"" +
-           (horizontal ? "horizontal" : "vertical") + "\" aria-valuemin=\"0\" aria-valuemax=\"1\"" +
-           attributes + " style=\"" + style + "\">" + part("q-arrow q-start", 0, bar.arrow) +
+           (horizontal ? "horizontal" : "vertical") +
+           Format("\" aria-valuemin=\"%d\" aria-valuemax=\"%d\"", low, high) + attributes +
+           " style=\"" + style + "\">" + part("q-arrow q-start", 0, bar.arrow) +
            part("q-arrow q-end", bar.length - bar.arrow, bar.arrow) +
            part("q-thumb", bar.thumbAt(BarModel(row).fraction()), bar.thumb) + "</div>";
 }
@@ -80,8 +85,11 @@ std::string Element(const Row &row, std::size_t id, int layer, const Font &windo
                     const Text &caption, int room, int roomLeft, int visibleRight,
                     int clientWidth) {
     const Font *font = row.font.family ? &row.font : &windowFont;
+    // The panel's rows wait hidden, out of the focus order and of screen
+    // readers' sight, until the window shows the panel.
     const std::string attributes =
-        Format(" data-id=\"%zu\" data-name=\"%s\"", id, Escaped(FromUtf8(row.name)).c_str());
+        Format(" data-id=\"%zu\" data-name=\"%s\"%s", id, Escaped(FromUtf8(row.name)).c_str(),
+               row.panel ? " hidden" : "");
     const std::string text = Escaped(caption);
     const std::string style = Style(row.left, row.top, row.width, row.height, layer, font);
     switch (row.kind) {
@@ -164,7 +172,7 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows,
     };
     for (std::size_t i : order)
         html += Element(rows[i], i, layerOf(static_cast<int>(i)), design.font, words.captions.at(i),
-                        RoomToTheRight(rows, i, design.clientWidth), RoomToTheLeft(rows, i),
+                        RoomToTheRight(rows, i, RightEdge(design, rows[i])), RoomToTheLeft(rows, i),
                         VisibleRight(rows, i), design.clientWidth);
     html += "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"" + Escaped(words.drawing) +
             Format("\" data-id=\"%d\" style=\"%s\"></canvas>", CanvasId(rows),

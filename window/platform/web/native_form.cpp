@@ -8,6 +8,7 @@
 
 #include <emscripten.h>
 
+#include <cmath>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
@@ -21,7 +22,7 @@ Form *onPage = nullptr;
 } // namespace
 
 Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords &words)
-    : design_(design), words_(words) {
+    : design_(design), rows_(rows), words_(words) {
     dom::Start();
     controls_.resize(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -69,7 +70,8 @@ void Form::showError(const Text &message) {
 }
 
 // The page's title and language, its line for a phone, the dialogs' buttons,
-// the buttons' and labels' captions, and the help where it is open.
+// the buttons' and labels' captions, and the help where it is open; the
+// labels then take the places their new texts need.
 void Form::setWords(const FormWords &words) {
     words_ = words;
     dom::ShowWords(words_);
@@ -79,6 +81,51 @@ void Form::setWords(const FormWords &words) {
         else if (auto *label = dynamic_cast<Label *>(control.get()))
             label->setCaption(words_.captions.at(static_cast<std::size_t>(label->id())));
     }
+    placeLabels();
+}
+
+// The page measures each text in its own face, as it sets it, and the label
+// then lies where PlaceText puts that text: from its left edge or, read right
+// to left, from its right edge, no narrower than its control's visible part
+// and no wider than its room from there. Within that the page lets the box be
+// as wide as the text, as the page was built. Hidden labels are measured once
+// they show.
+void Form::placeLabels() {
+    std::vector<int> ids;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].kind == Kind::Label && inSight(rows_[i]))
+            ids.push_back(static_cast<int>(i));
+    const std::vector<double> widths = dom::TextWidths(ids);
+    for (std::size_t k = 0; k < ids.size(); ++k) {
+        const auto i = static_cast<std::size_t>(ids[k]);
+        const int edge = RightEdge(design_, rows_[i]);
+        const bool rightToLeft = words_.rightToLeft;
+        // A measure through the window's scale may be a hair over a whole pixel.
+        const int needed = static_cast<int>(std::ceil(widths[k] - 1e-3));
+        const TextPlace place = PlaceText(rows_, i, needed, edge, rightToLeft);
+        const TextPlace least = PlaceText(rows_, i, 0, edge, rightToLeft);
+        const TextPlace widest = PlaceText(rows_, i, edge, edge, rightToLeft);
+        const int from = place.rightToLeft ? place.left + place.width : place.left;
+        const int most = place.rightToLeft ? from - widest.left : widest.left + widest.width - from;
+        dom::PlaceLabel(ids[k], from, least.width, most, place.rightToLeft, clientWidth());
+    }
+}
+
+// The panel's elements show or hide, and the window widens or narrows to
+// them; nothing else moves, and the drawing stays as it is. The window is
+// fitted to the viewport again at its new width.
+void Form::showPanel(bool shown) {
+    if (shown == panelShown_)
+        return;
+    panelShown_ = shown;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].panel)
+            dom::ShowElement(static_cast<int>(i), shown);
+    dom::SizeWindow(clientWidth(), design_.clientHeight);
+    tools_.setClientWidth(clientWidth());
+    placeLabels();
+    if (across_ > 0)
+        fit(across_, down_, coarsePointer_);
 }
 
 std::optional<std::size_t> Form::focusedRow() const {
@@ -89,8 +136,11 @@ std::optional<std::size_t> Form::focusedRow() const {
 }
 
 void Form::fit(double across, double down, bool coarsePointer) {
+    across_ = across;
+    down_ = down;
+    coarsePointer_ = coarsePointer;
     const PageFit fit =
-        FitToViewport(across, down, design_.clientWidth, design_.clientHeight, coarsePointer);
+        FitToViewport(across, down, clientWidth(), design_.clientHeight, coarsePointer);
     dom::ShowFit(fit.scale, fit.left, fit.top, fit.turnHint);
     if (surface_)
         ratioChanged(); // the canvas keeps one pixel a device pixel at the new scale
@@ -100,7 +150,7 @@ look::Legend Form::placeLegend(const std::vector<Text> &legend, const std::strin
     std::vector<double> widths;
     for (const Text &line : legend)
         widths.push_back(dom::TextWidth(font, line));
-    return look::PlaceLegend(design_.clientWidth, design_.clientHeight, widths);
+    return look::PlaceLegend(clientWidth(), design_.clientHeight, widths);
 }
 
 void Form::copyPicture(const std::vector<Text> &legend) {
@@ -206,6 +256,11 @@ EMSCRIPTEN_KEEPALIVE void quorvel_flush() {
 
 EMSCRIPTEN_KEEPALIVE void quorvel_ratio_changed() {
     OnPage([](Form &form) { form.ratioChanged(); });
+}
+
+// A face finished loading: the captions set in it are measured again.
+EMSCRIPTEN_KEEPALIVE void quorvel_faces_loaded() {
+    OnPage([](Form &form) { form.placeLabels(); });
 }
 
 // The viewport's size in CSS pixels, and whether its pointer is coarse.

@@ -6,6 +6,7 @@
 #include "surface.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace quorvel::platform::web {
@@ -30,6 +31,7 @@ public:
     }
     const FormWords &words() const { return words_; }
     std::optional<std::size_t> focusedRow() const override;
+    void showPanel(bool shown) override;
 
     void onTools(ToolEvents events) override { tools_.setEvents(std::move(events)); }
     ToolKeys toolKeys() const override { return ToolKeys::Browser; }
@@ -62,15 +64,27 @@ public:
     // Scales the window to the viewport, across × down CSS pixels.
     void fit(double across, double down, bool coarsePointer);
     void pointerIsFinger(bool finger) { tools_.pointerIsFinger(finger); }
+    // Places each label in sight where PlaceText puts the text it shows, as
+    // the page measures it: after new words, with the panel, and once the
+    // page's faces have loaded.
+    void placeLabels();
 
 protected:
     platform::Control &control(std::size_t i) override { return *controls_.at(i); }
 
 private:
     look::Legend placeLegend(const std::vector<Text> &legend, const std::string &font) const;
+    // The client area's width: the window's, and the panel's while it shows.
+    int clientWidth() const { return design_.clientWidth + (panelShown_ ? design_.panelWidth : 0); }
+    bool inSight(const Row &row) const { return panelShown_ || !row.panel; }
 
     const FormDesign &design_;
+    std::span<const Row> rows_;
     FormWords words_;
+    bool panelShown_ = false;
+    // The viewport as the page last told it, to fit the window again when its width changes.
+    double across_ = 0, down_ = 0;
+    bool coarsePointer_ = false;
     std::vector<std::unique_ptr<platform::Control>> controls_; // one a row
     std::unique_ptr<CanvasSurface> surface_;
     ReadingTools tools_{design_};

@@ -1,7 +1,5 @@
 #include "scroll_bar.h"
 
-#include "number_text.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -94,10 +92,13 @@ void ScrollBar::moveTo(int value) {
         handler_();
 }
 
-// A screen reader hears the value as its box shows it, 0 to 1.
+// A screen reader hears the value as its box shows it: a bar on a scale
+// 0 to 1; a bar of listed numbers by its place in the list, which has no
+// number for an infinite population, with the number's text.
 void ScrollBar::show() const {
-    const double shown = ShownValue(row_, model_.value());
-    dom::ShowBar(id(), geometry_.thumbAt(model_.fraction()), shown, NumberToText(shown));
+    const int value = model_.value();
+    dom::ShowBar(id(), geometry_.thumbAt(model_.fraction()),
+                 row_.steps ? value : ShownValue(row_, value), ShownText(row_, value));
 }
 
 } // namespace quorvel::platform::web

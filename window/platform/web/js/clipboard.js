@@ -95,7 +95,7 @@ Quorvel.clipboard = {
     c.fillStyle = getComputedStyle(root).backgroundColor;
     c.fillRect(0, 0, root.clientWidth, root.clientHeight);
     var elements = Array.from(root.children).filter(function (e) {
-      return e.dataset.id !== undefined;
+      return e.dataset.id !== undefined && !e.hidden; // the panel's while it is hidden
     }).sort(function (a, b) { return Number(a.style.zIndex) - Number(b.style.zIndex); });
     elements.forEach(function (e) {
       var r = place(e.getBoundingClientRect()), x = r.x, y = r.y;

@@ -48,7 +48,10 @@ Quorvel.tools.menu = function (entries, x, y) {
       list.setAttribute('aria-label', name);
     entries.forEach(function (entry) {
       var item = document.createElement('button');
-      item.setAttribute('role', entry[5] ? 'menuitemradio' : 'menuitem');
+      // Checked in a submenu: the one chosen of it (a language); in the
+      // menu itself: an entry that is on (the panel shown).
+      var checkable = name ? 'menuitemradio' : 'menuitemcheckbox';
+      item.setAttribute('role', entry[5] ? checkable : 'menuitem');
       if (entry[5])
         item.setAttribute('aria-checked', 'true');
       item.tabIndex = -1;

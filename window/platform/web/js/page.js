@@ -47,6 +47,9 @@ var Quorvel = {
     });
     // A link edited in the address bar does not load the page again.
     addEventListener('hashchange', function () { Module._quorvel_link_changed(); });
+    // A caption is measured in the face it is set in: again once one loads.
+    if (document.fonts)
+      document.fonts.addEventListener('loadingdone', function () { Module._quorvel_faces_loaded(); });
   },
 };
 
@@ -75,7 +78,8 @@ Quorvel.showWords = function (title, tag, rtl, hint, ok, close, helpTitle, help)
 // The page, its menu and its dialogs read right to left where the language
 // does; the window keeps its direction, as its bars and plots do, and only
 // its captions read from their right edge, growing to the left, as the
-// markup gives their places. The marks on the plots stay as they are.
+// markup gives their places until the program places them (Quorvel.place).
+// The marks on the plots stay as they are.
 Quorvel.readDirection = function (rtl) {
   // Touched only when it changes: a browser builds its accessible tree
   // again for a new direction, and a screen reader then loses the focus.
@@ -93,6 +97,36 @@ Quorvel.readDirection = function (rtl) {
     label.style.maxWidth = (rtl ? d.maxRtl : d.max) + 'px';
   });
   root.querySelectorAll('dialog, .q-menu').forEach(function (e) { e.dir = Quorvel.dir; });
+};
+
+// How wide the labels' texts are, each as its face sets it, pinned parts and
+// all, in the window's own pixels whatever its fit. Read from the page as it
+// is, which a screen reader follows: nothing in it changes to be measured.
+Quorvel.textWidths = function (ids) {
+  var range = document.createRange();
+  return ids.map(function (id) {
+    range.selectNodeContents(Quorvel.elements[id]);
+    return range.getBoundingClientRect().width / Quorvel.fit.scale;
+  });
+};
+
+// A label where the program places it: from its left edge, or, read right to
+// left, from its right edge (`from`) in a window `width` wide; as wide as its
+// text between least and most, as the page was built. Only what changes is
+// touched, so that a label in its place stays as it is for a screen reader.
+Quorvel.place = function (id, from, least, most, rtl, width) {
+  var label = Quorvel.elements[id], style = label.style;
+  var set = function (name, value) {
+    if ((style[name] || 'auto') !== value)
+      style[name] = value;
+  };
+  set('left', rtl ? 'auto' : from + 'px');
+  set('right', rtl ? width - from + 'px' : 'auto');
+  set('width', 'auto');
+  set('minWidth', least + 'px');
+  set('maxWidth', most + 'px');
+  if ((label.dir || 'ltr') !== (rtl ? 'rtl' : 'ltr'))
+    label.dir = rtl ? 'rtl' : 'ltr';
 };
 
 // A button's or a label's caption. A caption that spaces its parts apart
