@@ -235,6 +235,15 @@ def page(path):
         step("read values", "F6")
         step("next point", "Right")
         step("reading ends", "Escape")
+        # The population settings from the menu, as in the program.
+        step("menu for the settings", "shift+F10")
+        step.until("to the settings", "Up", r"^Population settings")
+        step("settings shown", "Return")
+        step("a million", "Left")
+        step("RUN from the settings", *["shift+Tab"] * 8)
+        step("run of a population", "space")
+        step("infinite again", *["Tab"] * 8, "End")
+        step("RUN once more", *["shift+Tab"] * 8)
         step("help", "alt+shift+h")
         step("help closed", "Escape")
         step("help again", "alt+shift+h")
@@ -267,6 +276,11 @@ def page(path):
                       "0.990.")], []),
         ("run again", [once("Trajectory: w(AA) 1, w(Aa) 1, w(aa) 0.01, from p0 0.001 to p100 "
                             "0.990.")], []),
+        ("settings shown", [r"Population size N"], []),
+        ("a million", [r"1,000,000"], []),
+        ("run of a population", [once("Of 1 population of N = 1,000,000, after 100 generations:")],
+         []),
+        ("RUN once more", [r"RUN push button"], []),
         ("help", [once("Quorvel, deterministic: help"), r"Close push button"], ["Headings"]),
         ("help closed", [r"RUN push button"], [r"Trajectory", r"Browse mode"]),
         ("help again", [once("Quorvel, deterministic: help")], ["Headings"]),
