@@ -160,7 +160,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
     }
     stack();
     orderFocus(rows);
-    tools_ = new ReadingTools(this);
+    tools_ = new ReadingTools(this, design.clientWidth);
 }
 
 // Every control, font, frame and the drawing at a zoom, as at a screen of

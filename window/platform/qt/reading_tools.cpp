@@ -91,7 +91,8 @@ private:
     QStringList lines_;
 };
 
-ReadingTools::ReadingTools(QWidget *form) : QObject(form), form_(form) {
+ReadingTools::ReadingTools(QWidget *form, int clientWidth)
+    : QObject(form), form_(form), clientWidth_(clientWidth) {
     form->setContextMenuPolicy(Qt::DefaultContextMenu);
     watch(form);
     for (QObject *child : form->children())
@@ -142,8 +143,10 @@ void ReadingTools::showNote(QPointF at, const QString &text) {
     note_->setText(text);
     const double zoom = ZoomOf(form_);
     const look::Box box =
-        look::PlaceNote(at.x(), at.y(), note_->width() / zoom, note_->height() / zoom,
-                        form_->width() / zoom, form_->height() / zoom);
+        // Within the window's own width even while the panel shows, as on
+        // every backend: the note never lies over the panel's controls.
+        look::PlaceNote(at.x(), at.y(), note_->width() / zoom, note_->height() / zoom, clientWidth_,
+                        form_->height() / zoom);
     note_->move(QPointF(box.left * zoom, box.top * zoom).toPoint());
     note_->raise();
     note_->show();

@@ -17,7 +17,8 @@ namespace quorvel::platform::qt {
 // shown as it describes them.
 class ReadingTools : public QObject {
 public:
-    explicit ReadingTools(QWidget *form);
+    // clientWidth: the window's own, in the layout's pixels, without the panel.
+    ReadingTools(QWidget *form, int clientWidth);
 
     void setEvents(ToolEvents events) { events_ = std::move(events); }
     const ToolEvents &events() const { return events_; }
@@ -39,6 +40,7 @@ private:
     void watch(QWidget *widget);
 
     QWidget *form_;
+    int clientWidth_;
     class Note *note_ = nullptr;
     class Marker *marker_ = nullptr;
     QPointF markerAt_;

@@ -122,7 +122,6 @@ void Form::showPanel(bool shown) {
         if (rows_[i].panel)
             dom::ShowElement(static_cast<int>(i), shown);
     dom::SizeWindow(clientWidth(), design_.clientHeight);
-    tools_.setClientWidth(clientWidth());
     placeLabels();
     if (across_ > 0)
         fit(across_, down_, coarsePointer_);

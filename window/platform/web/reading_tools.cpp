@@ -55,7 +55,9 @@ void ReadingTools::showNote(double x, double y, const Text &value, const Text &s
         look::SizeNote({dom::TextWidth(font, value), dom::TextWidth(font, settings)});
     const Text text = value + u"\n" + settings;
     JsSetNote(text.c_str(), dom::Length(text), size.width, size.height);
-    const look::Box box = look::PlaceNote(x, y, size.width, size.height, clientWidth_,
+    // Within the window's own width even while the panel shows, as on
+    // every desktop: the note never lies over the panel's controls.
+    const look::Box box = look::PlaceNote(x, y, size.width, size.height, design_.clientWidth,
                                           design_.clientHeight, byFinger_);
     JsShowNoteAt(box.left, box.top);
 }

@@ -13,8 +13,7 @@ namespace quorvel::platform::web {
 // describes them.
 class ReadingTools {
 public:
-    explicit ReadingTools(const FormDesign &design)
-        : design_(design), clientWidth_(design.clientWidth) {}
+    explicit ReadingTools(const FormDesign &design) : design_(design) {}
 
     // The page's keys, pointer and menu requests go to the program from now on.
     void start();
@@ -28,12 +27,9 @@ public:
     void hideMarker();
     // Read by a finger, the note goes above it, clear of the fingertip.
     void pointerIsFinger(bool finger) { byFinger_ = finger; }
-    // The note stays within the client area, as wide as it is now.
-    void setClientWidth(int width) { clientWidth_ = width; }
 
 private:
     const FormDesign &design_;
-    int clientWidth_;
     ToolEvents events_;
     bool byFinger_ = false;
 };
