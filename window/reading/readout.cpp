@@ -141,16 +141,20 @@ void NearestOfRun(const DrawnCurves &drawn, std::size_t curve, double x, double 
         double bound;
         int from, to;
     };
+    // Nearest first, in order where as near: an insertion sort of a few
+    // hundred at most, which the page carries as less code than a library's.
     std::vector<Stretch> stretches;
     for (int s = 0; s < values.stretches() && s * RunValues::Stride <= last; ++s) {
         const int from = s * RunValues::Stride, to = std::min(from + RunValues::Stride, last);
         const RunValues::Range range = values.range(s);
         const double dx = apart(x, plot::GenerationX(from, axis), plot::GenerationX(to, axis));
         const double dy = apart(y, plot::FrequencyY(range.high), plot::FrequencyY(range.low));
-        stretches.push_back({dx * dx + dy * dy, from, to});
+        const Stretch stretch{dx * dx + dy * dy, from, to};
+        auto at = stretches.end();
+        while (at != stretches.begin() && (at - 1)->bound > stretch.bound)
+            --at;
+        stretches.insert(at, stretch);
     }
-    std::stable_sort(stretches.begin(), stretches.end(),
-                     [](const Stretch &a, const Stretch &b) { return a.bound < b.bound; });
     const std::vector<Series> lines = SeriesOf(drawn, curve);
     for (const Stretch &stretch : stretches) {
         if (stretch.bound > best)

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace quorvel::platform::web {
@@ -48,13 +49,25 @@ std::string Format(const char *format, ...) {
     return buffer;
 }
 
-// Position, stacking and font, as an element's style attribute.
-std::string Style(int left, int top, int width, int height, int layer, const Font *font) {
-    std::string style = Format("left:%dpx;top:%dpx;width:%dpx;height:%dpx;z-index:%d", left, top,
-                               width, height, layer);
-    if (font && font->family)
-        style += ";font:" + CssFont(*font);
-    return style;
+// Position and stacking, as an element's style attribute; no width for a
+// label, whose width follows its text.
+std::string Style(int left, int top, int width, int height, int layer) {
+    return width < 0 ? Format("left:%dpx;top:%dpx;height:%dpx;z-index:%d", left, top, height, layer)
+                     : Format("left:%dpx;top:%dpx;width:%dpx;height:%dpx;z-index:%d", left, top,
+                              width, height, layer);
+}
+
+// The layout's fonts, each a class of the page's own (q-f0, q-f1 ...) rather
+// than written out on every element that shows text: the page is one file,
+// and its size counts.
+std::vector<std::string> FontsOf(std::span<const Row> rows, const Font &windowFont) {
+    std::vector<std::string> fonts;
+    for (const Row &row : rows) {
+        const std::string font = CssFont(row.font.family ? row.font : windowFont);
+        if (std::find(fonts.begin(), fonts.end(), font) == fonts.end())
+            fonts.push_back(font);
+    }
+    return fonts;
 }
 
 // The classic bar: arrows at both ends, the square thumb on the track between.
@@ -81,23 +94,23 @@ std::string Bar(const Row &row, const std::string &attributes, const std::string
 
 // room: how far a label may grow to its right, and to its left from the
 // right edge where it can be seen.
-std::string Element(const Row &row, std::size_t id, int layer, const Font &windowFont,
+std::string Element(const Row &row, std::size_t id, int layer, const std::string &fontClass,
                     const Text &caption, int room, int roomLeft, int visibleRight,
                     int clientWidth) {
-    const Font *font = row.font.family ? &row.font : &windowFont;
     // The panel's rows wait hidden, out of the focus order and of screen
     // readers' sight, until the window shows the panel.
     const std::string attributes =
         Format(" data-id=\"%zu\" data-name=\"%s\"%s", id, Escaped(FromUtf8(row.name)).c_str(),
                row.panel ? " hidden" : "");
     const std::string text = Escaped(caption);
-    const std::string style = Style(row.left, row.top, row.width, row.height, layer, font);
+    const std::string style = Style(row.left, row.top, row.width, row.height, layer);
     switch (row.kind) {
     case Kind::Button:
-        return "<button" + attributes + " style=\"" + style + "\">" + text + "</button>";
+        return "<button class=\"" + fontClass + "\"" + attributes + " style=\"" + style + "\">" +
+               text + "</button>";
     case Kind::TextBox:
-        return "<input type=\"text\" readonly" + attributes + " value=\"" + text + "\" style=\"" +
-               style + "\">";
+        return "<input type=\"text\" readonly class=\"" + fontClass + "\"" + attributes +
+               " value=\"" + text + "\" style=\"" + style + "\">";
     case Kind::HorizontalBar:
     case Kind::VerticalBar:
         return Bar(row, attributes, style);
@@ -105,20 +118,19 @@ std::string Element(const Row &row, std::size_t id, int layer, const Font &windo
         // A caption in a language written right to left ends at its right
         // edge instead and grows to the left, as PlaceText places it: the
         // page switches to these when the words change.
-        return "<div class=\"q-label\"" + attributes +
+        return "<div class=\"q-label " + fontClass + "\"" + attributes +
                (row.mark ? std::string(" dir=\"ltr\"")
                          : Format(" data-left=\"%d\" data-min=\"%d\" data-max=\"%d\" "
                                   "data-right-rtl=\"%d\" data-min-rtl=\"%d\" "
                                   "data-max-rtl=\"%d\"",
                                   row.left, row.width, row.width + room, clientWidth - visibleRight,
                                   visibleRight - row.left, visibleRight - row.left + roomLeft)) +
-               " style=\"" + style +
-               Format(";width:auto;min-width:%dpx;max-width:%dpx", row.width, row.width + room) +
-               "\">" + text + "</div>";
+               " style=\"" + Style(row.left, row.top, -1, row.height, layer) +
+               Format(";min-width:%dpx;max-width:%dpx", row.width, row.width + room) + "\">" +
+               text + "</div>";
     case Kind::Line: // both end pixels included
         return "<div class=\"q-line\"" + attributes + " style=\"" +
-               Style(row.left, row.top, row.width + 1, row.height + 1, layer, nullptr) +
-               "\"></div>";
+               Style(row.left, row.top, row.width + 1, row.height + 1, layer) + "\"></div>";
     case Kind::Rectangle:
         return "<div class=\"q-frame\" role=\"img\"" + attributes + " style=\"" + style +
                ";background:" + CssColour(Colour::FromCode(row.fill).resolve()) + "\"></div>";
@@ -160,6 +172,15 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows,
         Format("width:%dpx;height:%dpx;background:%s", design.clientWidth, design.clientHeight,
                CssColour(Colour::FromCode(design.background).resolve()).c_str()) +
         "\">";
+    const std::vector<std::string> fonts = FontsOf(rows, design.font);
+    html += "<style>";
+    for (std::size_t f = 0; f < fonts.size(); ++f)
+        html += ".q-f" + std::to_string(f) + "{font:" + fonts[f] + "}";
+    html += "</style>";
+    const auto fontClass = [&](const Row &row) {
+        const std::string font = CssFont(row.font.family ? row.font : design.font);
+        return "q-f" + std::to_string(std::find(fonts.begin(), fonts.end(), font) - fonts.begin());
+    };
     std::vector<std::size_t> order = FocusOrder(rows);
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (!TakesFocus(rows[i].kind))
@@ -171,14 +192,14 @@ std::string WindowMarkup(const FormDesign &design, std::span<const Row> rows,
                                 stacking.begin());
     };
     for (std::size_t i : order)
-        html += Element(rows[i], i, layerOf(static_cast<int>(i)), design.font, words.captions.at(i),
-                        RoomToTheRight(rows, i, RightEdge(design, rows[i])), RoomToTheLeft(rows, i),
-                        VisibleRight(rows, i), design.clientWidth);
-    html += "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"" + Escaped(words.drawing) +
-            Format("\" data-id=\"%d\" style=\"%s\"></canvas>", CanvasId(rows),
-                   Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack),
-                         nullptr)
-                       .c_str());
+        html += Element(rows[i], i, layerOf(static_cast<int>(i)), fontClass(rows[i]),
+                        words.captions.at(i), RoomToTheRight(rows, i, RightEdge(design, rows[i])),
+                        RoomToTheLeft(rows, i), VisibleRight(rows, i), design.clientWidth);
+    html +=
+        "<canvas class=\"q-drawing\" role=\"img\" aria-label=\"" + Escaped(words.drawing) +
+        Format(
+            "\" data-id=\"%d\" style=\"%s\"></canvas>", CanvasId(rows),
+            Style(0, 0, design.clientWidth, design.clientHeight, layerOf(DrawingInStack)).c_str());
     // The live region for the sentences.
     html += "<div id=\"q-announce\" class=\"q-hidden\" aria-live=\"polite\"></div></div>";
     return html;
