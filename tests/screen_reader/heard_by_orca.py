@@ -112,6 +112,26 @@ def once(words):
     return r"^(?!.*%s.*%s).*%s" % ((re.escape(words),) * 3)
 
 
+def population_settings(step):
+    """From RUN, the population settings from the menu: the size's bar takes
+    the focus; a million individuals, back to RUN and a run of them, then the
+    size infinite again, its bar keeping the focus."""
+    step("menu for the settings", "shift+F10")
+    step.until("to the settings", "Up", r"^Population settings")
+    step("settings shown", "Return")
+    step("a million", "Left")
+    step("RUN from the settings", *["shift+Tab"] * 8)
+    step("run of a population", "space")
+    step("infinite again", *["Tab"] * 8, "End")
+
+
+# What both hear of the population settings, the bar in their own words.
+HEARD_SETTINGS = [
+    ("run of a population", [once("Of 1 population of N = 1,000,000, after 100 generations:")],
+     []),
+]
+
+
 def program(path):
     """The Linux program: boxes and bars as their boxes show them, a message
     box, RUN and W Mean's sentences, reading mode's steps."""
@@ -141,15 +161,7 @@ def program(path):
         step("next point", "Right")
         step("reading ends", "Escape")
         step("w(AA) box", "Tab")
-        # The population settings, from the menu: the size's bar takes the
-        # focus; a million individuals, then back to RUN and a run of them.
-        step("menu for the settings", "shift+F10")
-        step.until("to the settings", "Up", r"^Population settings")
-        step("settings shown", "Return")
-        step("a million", "Left")
-        step("RUN from the settings", *["shift+Tab"] * 8)
-        step("run of a population", "space")
-        step("infinite again", *["Tab"] * 8, "End")
+        population_settings(step)
         step("w(AA) box again", *["shift+Tab"] * 13)
         # In German, from the menu: up from its end to Language, into it,
         # down to Deutsch; then RUN again.
@@ -189,8 +201,7 @@ def program(path):
         ("settings shown", [r"Population size N scroll bar"], []),
         ("a million", [r"1000000"], []),
         ("RUN from the settings", [r"RUN push button"], []),
-        ("run of a population", [once("Of 1 population of N = 1,000,000, after 100 generations:")],
-         []),
+        *HEARD_SETTINGS,
         ("w(AA) box again", [r"Fitness w\(AA\) read only text"], []),
         ("RUN in German", [r"Start push button", r"Verfolgt die Frequenz von A"], []),
         ("run in German", [once("Verlauf: w(AA) 1; w(Aa) 1; w(aa) 0.01; von p0 0.001 bis p100 "
@@ -235,14 +246,7 @@ def page(path):
         step("read values", "F6")
         step("next point", "Right")
         step("reading ends", "Escape")
-        # The population settings from the menu, as in the program.
-        step("menu for the settings", "shift+F10")
-        step.until("to the settings", "Up", r"^Population settings")
-        step("settings shown", "Return")
-        step("a million", "Left")
-        step("RUN from the settings", *["shift+Tab"] * 8)
-        step("run of a population", "space")
-        step("infinite again", *["Tab"] * 8, "End")
+        population_settings(step)
         step("RUN once more", *["shift+Tab"] * 8)
         step("help", "alt+shift+h")
         step("help closed", "Escape")
@@ -278,8 +282,7 @@ def page(path):
                             "0.990.")], []),
         ("settings shown", [r"Population size N"], []),
         ("a million", [r"1,000,000"], []),
-        ("run of a population", [once("Of 1 population of N = 1,000,000, after 100 generations:")],
-         []),
+        *HEARD_SETTINGS,
         ("RUN once more", [r"RUN push button"], []),
         ("help", [once("Quorvel, deterministic: help"), r"Close push button"], ["Headings"]),
         ("help closed", [r"RUN push button"], [r"Trajectory", r"Browse mode"]),

@@ -42,7 +42,6 @@ public:
     // Whether every curve since the last clear is still kept, so that the
     // drawing can be made again from them.
     bool complete() const { return added_ == curves_.size(); }
-    std::size_t added() const { return added_; }
     const std::deque<Curve> &all() const { return curves_; }
     bool empty() const { return curves_.empty(); }
     // A W Mean's passes, as its sweep computed them; the last few are cached.

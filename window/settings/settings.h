@@ -60,8 +60,6 @@ struct Setting {
     words::Phrase shortForm;
     bool counted = false;
 
-    // Whether the setting is one of the panel's, beside the window.
-    constexpr bool listed() const { return divisor == 0; }
     constexpr int lastPosition() const {
         return divisor != 0 ? divisor : static_cast<int>(values.size()) - 1;
     }

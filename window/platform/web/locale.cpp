@@ -10,28 +10,20 @@ namespace quorvel::platform {
 
 namespace {
 
-// The browser's decimal separator for its first language ("de-DE" writes 0,5).
+// A separator of the browser's first language ("de-DE" writes 10.000,5):
+// the part of type `type` ('decimal', 'group') where the language writes
+// `number`; `otherwise` where it writes none, or more than one character;
+// `english` where there is no navigator (node, at build time).
 // clang-format off
-EM_JS(int, QuorvelDecimalSeparator, (), {
+EM_JS(int, QuorvelSeparator, (const char *type, double number, int otherwise, int english), {
     try {
         var language = (navigator.languages && navigator.languages[0]) || navigator.language;
-        var part = new Intl.NumberFormat(language).formatToParts(1.5)
-                       .find(function(p) { return p.type === 'decimal'; });
-        return part && part.value.length === 1 ? part.value.charCodeAt(0) : 46;
+        var kind = UTF8ToString(type);
+        var part = new Intl.NumberFormat(language).formatToParts(number)
+                       .find(function(p) { return p.type === kind; });
+        return part && part.value.length === 1 ? part.value.charCodeAt(0) : otherwise;
     } catch (e) {
-        return 46; // no navigator (node): the dot
-    }
-});
-
-// And its separator between groups of digits ("de-DE" writes 10.000).
-EM_JS(int, QuorvelGroupSeparator, (), {
-    try {
-        var language = (navigator.languages && navigator.languages[0]) || navigator.language;
-        var part = new Intl.NumberFormat(language).formatToParts(10000)
-                       .find(function(p) { return p.type === 'group'; });
-        return part && part.value.length === 1 ? part.value.charCodeAt(0) : 0;
-    } catch (e) {
-        return 44; // no navigator (node): the comma
+        return english;
     }
 });
 
@@ -40,7 +32,9 @@ EM_JS(int, QuorvelGroupSeparator, (), {
 EM_JS(double, QuorvelLocalTime, (), {
     var now = new Date();
     return (((now.getFullYear() * 100 + now.getMonth() + 1) * 100 + now.getDate()) * 100 +
-            now.getHours()) * 100 + now.getMinutes();
+            now.getHours()) *
+               100 +
+           now.getMinutes();
 });
 // The browser's languages, the most wanted first, a line each.
 EM_JS(int, QuorvelLanguagesLength, (), {
@@ -74,12 +68,14 @@ std::vector<Text> PreferredLanguages() {
 }
 
 char16_t DecimalSeparator() {
-    static const char16_t separator = static_cast<char16_t>(QuorvelDecimalSeparator());
+    static const char16_t separator =
+        static_cast<char16_t>(QuorvelSeparator("decimal", 1.5, '.', '.'));
     return separator;
 }
 
 char16_t GroupSeparator() {
-    static const char16_t separator = static_cast<char16_t>(QuorvelGroupSeparator());
+    static const char16_t separator =
+        static_cast<char16_t>(QuorvelSeparator("group", 10000, 0, ','));
     return separator;
 }
 

@@ -8,27 +8,28 @@
 
 namespace quorvel::platform {
 
+namespace {
+
+// One character of the user's regional setting, or `otherwise` where it has
+// none or several.
+char16_t LocaleCharacter(LCTYPE kind, char16_t otherwise) {
+    wchar_t text[8] = {};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, kind, text, 8) > 1 && text[1] == L'\0')
+        return static_cast<char16_t>(text[0]);
+    return otherwise;
+}
+
+} // namespace
+
 // The regional setting of the user who runs the program, read once: it does
 // not change while the program runs.
 char16_t DecimalSeparator() {
-    static const char16_t separator = [] {
-        wchar_t text[8] = {};
-        if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, text, 8) > 1 &&
-            text[1] == L'\0')
-            return static_cast<char16_t>(text[0]);
-        return u'.';
-    }();
+    static const char16_t separator = LocaleCharacter(LOCALE_SDECIMAL, u'.');
     return separator;
 }
 
 char16_t GroupSeparator() {
-    static const char16_t separator = [] {
-        wchar_t text[8] = {};
-        if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, text, 8) > 1 &&
-            text[1] == L'\0')
-            return static_cast<char16_t>(text[0]);
-        return u'\0';
-    }();
+    static const char16_t separator = LocaleCharacter(LOCALE_STHOUSAND, u'\0');
     return separator;
 }
 
