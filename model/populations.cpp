@@ -65,8 +65,9 @@ void PopulationRun::step() {
 
 Outcome OutcomeOf(std::span<const double> p) {
     Outcome outcome;
-    double sum = 0.0;
+    double sum = 0.0, heterozygosity = 0.0;
     for (const double value : p) {
+        heterozygosity += 2.0 * value * (1.0 - value);
         if (value == 1.0)
             ++outcome.fixed;
         else if (value == 0.0)
@@ -76,6 +77,7 @@ Outcome OutcomeOf(std::span<const double> p) {
         sum += value;
     }
     outcome.meanP = p.empty() ? 0.0 : sum / static_cast<double>(p.size());
+    outcome.meanHeterozygosity = p.empty() ? 0.0 : heterozygosity / static_cast<double>(p.size());
     return outcome;
 }
 

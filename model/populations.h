@@ -91,6 +91,7 @@ private:
 struct Outcome {
     int fixed = 0, lost = 0, both = 0;
     double meanP = 0.0;
+    double meanHeterozygosity = 0.0; // of 2p(1 - p)
 };
 Outcome OutcomeOf(std::span<const double> p);
 

@@ -1,4 +1,5 @@
 #include "fitness.h"
+#include "theory.h"
 
 #include <QTest>
 #include <cmath>
@@ -7,6 +8,10 @@
 using quorvel::MeanFitness;
 using quorvel::NextFrequency;
 using quorvel::ZeroMeanFitness;
+using namespace quorvel;
+
+Q_DECLARE_METATYPE(quorvel::Fitnesses)
+Q_DECLARE_METATYPE(std::vector<quorvel::Balance>)
 
 class TestModel : public QObject {
     Q_OBJECT
@@ -19,6 +24,11 @@ private slots:
     void zeroMeanFitnessIsAnError_data();
     void zeroMeanFitnessIsAnError();
     void heterozygoteShareIsHalf();
+    void balances_data();
+    void balances();
+    void coefficients_data();
+    void coefficients();
+    void heterozygosityExpected();
 };
 
 void TestModel::exactValues_data() {
@@ -108,6 +118,81 @@ void TestModel::heterozygoteShareIsHalf() {
     }
     // Only half of the heterozygotes' gametes carry A: p q w(Aa), not 2 p q w(Aa).
     QCOMPARE(NextFrequency(0.5, 1.0, 0.0, 1.0), 0.25);
+}
+
+// Balances worked out by hand, as fractions, and whether each is stable.
+void TestModel::balances_data() {
+    QTest::addColumn<Fitnesses>("w");
+    QTest::addColumn<double>("u");
+    QTest::addColumn<double>("v");
+    QTest::addColumn<std::vector<Balance>>("expected");
+    QTest::newRow("overdominance: 2/3, stable")
+        << Fitnesses{0.8, 1, 0.6} << 0.0 << 0.0
+        << std::vector<Balance>{{0, false}, {2.0 / 3, true}, {1, false}};
+    QTest::newRow("underdominance: 1/2, unstable")
+        << Fitnesses{1, 0.7, 1} << 0.0 << 0.0
+        << std::vector<Balance>{{0, true}, {0.5, false}, {1, true}};
+    QTest::newRow("recessive lethal: 0 and 1")
+        << Fitnesses{1, 1, 0} << 0.0 << 0.0 << std::vector<Balance>{{0, false}, {1, true}};
+    QTest::newRow("favoured recessive: 0 unstable, however slowly A leaves it")
+        << Fitnesses{1, 0.8, 0.8} << 0.0 << 0.0 << std::vector<Balance>{{0, false}, {1, true}};
+    QTest::newRow("neutral: no mark")
+        << Fitnesses{0.6, 0.6, 0.6} << 0.0 << 0.0 << std::vector<Balance>{};
+    // (1 - p)^2 = u: a recessive lethal kept by mutation at 1 - sqrt(u).
+    QTest::newRow("lethal and mutation: 0.99")
+        << Fitnesses{1, 1, 0} << 0.0001 << 0.0 << std::vector<Balance>{{0, false}, {0.99, true}};
+    // Without selection mutation alone balances at v / (u + v).
+    QTest::newRow("mutation alone: 1/4")
+        << Fitnesses{1, 1, 1} << 0.03 << 0.01 << std::vector<Balance>{{0.25, true}};
+}
+
+void TestModel::balances() {
+    QFETCH(Fitnesses, w);
+    QFETCH(double, u);
+    QFETCH(double, v);
+    QFETCH(std::vector<Balance>, expected);
+    const std::vector<Balance> got = Balances(w, u, v);
+    QCOMPARE(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        QVERIFY2(std::abs(got[i].p - expected[i].p) <= 2 * std::numeric_limits<double>::epsilon(),
+                 qPrintable(QString::number(got[i].p, 'g', 17)));
+        QCOMPARE(got[i].stable, expected[i].stable);
+    }
+}
+
+// s and h against the fitter homozygote, worked out by hand; NaN for no h.
+void TestModel::coefficients_data() {
+    QTest::addColumn<Fitnesses>("w");
+    QTest::addColumn<bool>("againstA");
+    QTest::addColumn<double>("s");
+    QTest::addColumn<double>("h");
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("additive") << Fitnesses{1, 0.9, 0.8} << false << 0.2 << 0.5;
+    QTest::newRow("overdominance: h = -1") << Fitnesses{0.8, 1, 0.6} << false << 0.25 << -1.0;
+    QTest::newRow("aa fitter") << Fitnesses{0.5, 0.5, 1} << true << 0.5 << 1.0;
+    QTest::newRow("recessive lethal") << Fitnesses{1, 1, 0} << false << 1.0 << 0.0;
+    QTest::newRow("underdominance, equal homozygotes")
+        << Fitnesses{1, 0.7, 1} << false << 0.0 << none;
+    QTest::newRow("all unfit") << Fitnesses{0, 0, 0} << false << 0.0 << none;
+}
+
+void TestModel::coefficients() {
+    QFETCH(Fitnesses, w);
+    QFETCH(bool, againstA);
+    QFETCH(double, s);
+    QFETCH(double, h);
+    const SelectionCoefficients got = CoefficientsOf(w);
+    QCOMPARE(got.against == SelectionCoefficients::Against::A, againstA);
+    QVERIFY(std::abs(got.s - s) < 1e-15);
+    QCOMPARE(got.h.has_value(), !std::isnan(h));
+    if (got.h)
+        QVERIFY2(std::abs(*got.h - h) < 1e-14, qPrintable(QString::number(*got.h, 'g', 17)));
+}
+
+// H0 (1 - 1/2N)^G by hand: 2 (0.5)(0.5) (1 - 1/20)^3 = 0.5 * 0.857375.
+void TestModel::heterozygosityExpected() {
+    QCOMPARE(ExpectedHeterozygosity(0.5, 10, 3), 0.5 * 0.857375);
+    QCOMPARE(ExpectedHeterozygosity(0.2, 10, 0), 0.32);
 }
 
 QTEST_APPLESS_MAIN(TestModel)

@@ -9,10 +9,14 @@
 //                                          the generation, the reference and each
 //                                          population's count of A, k = 2N p (its
 //                                          frequency instead where N is 0, infinite)
+//   model_draws balances WAA WAa Waa U V       each balance: p and 1 if stable, else 0
+//   model_draws fixation WAA WAa Waa N P0      the chance that A fixes ("none" where
+//                                          theory gives none)
 // Doubles go both ways in C's hexadecimal notation (%a), which keeps every bit.
 #include "binomial.h"
 #include "exact_math.h"
 #include "populations.h"
+#include "theory.h"
 
 #include <cmath>
 #include <cstdio>
@@ -73,8 +77,16 @@ int main(int argc, char **argv) {
             }
             std::putchar('\n');
         }
+    } else if (mode == "balances" && argc == 7) {
+        for (const Balance &balance : Balances({real(2), real(3), real(4)}, real(5), real(6)))
+            std::printf("%a %d\n", balance.p, balance.stable ? 1 : 0);
+    } else if (mode == "fixation" && argc == 7) {
+        const std::optional<double> chance = FixationChance(
+            {real(2), real(3), real(4)}, static_cast<std::uint32_t>(number(5)), real(6));
+        chance ? std::printf("%a\n", *chance) : std::printf("none\n");
     } else {
-        std::fputs("usage: model_draws generator|math|binomial|populations ...\n", stderr);
+        std::fputs("usage: model_draws generator|math|binomial|populations|balances|fixation ...\n",
+                   stderr);
         return 2;
     }
 }
