@@ -273,6 +273,16 @@ double ExpectedHeterozygosity(double p0, std::uint32_t size, int generations) {
     return 2.0 * p0 * (1.0 - p0) * kept;
 }
 
+RunExpectation ExpectationOf(const Fitnesses &w, double p0, const PopulationSettings &settings) {
+    if (settings.infinite() || settings.mutationToa != 0.0 || settings.mutationToA != 0.0 ||
+        settings.migration != 0.0)
+        return {};
+    RunExpectation expected{FixationChance(w, settings.size, p0), std::nullopt};
+    if (w.wAA == w.wAa && w.wAa == w.waa && w.wAA > 0.0)
+        expected.heterozygosity = ExpectedHeterozygosity(p0, settings.size, settings.generations);
+    return expected;
+}
+
 SelectionCoefficients CoefficientsOf(const Fitnesses &w) {
     SelectionCoefficients result;
     const bool aFitter = w.waa > w.wAA;

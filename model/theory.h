@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fitness.h"
+#include "populations.h"
 
 #include <cstdint>
 #include <optional>
@@ -40,6 +41,14 @@ std::optional<double> FixationChance(const Fitnesses &w, std::uint32_t size, dou
 // The expected heterozygosity 2p(1-p) after so many generations of drift
 // alone: H0 (1 - 1/2N)^G.
 double ExpectedHeterozygosity(double p0, std::uint32_t size, int generations);
+
+// What theory expects of a run of populations: the share that fixes A, where
+// selection and drift alone act (finite N, no mutation, no migration); and
+// where drift alone acts, the mean heterozygosity after it.
+struct RunExpectation {
+    std::optional<double> fixed, heterozygosity;
+};
+RunExpectation ExpectationOf(const Fitnesses &w, double p0, const PopulationSettings &settings);
 
 // The fitnesses as w = 1, 1 - hs, 1 - s, divided by the fitter homozygote's:
 // s is the selection coefficient against the other homozygote and h the

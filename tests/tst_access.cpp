@@ -177,7 +177,8 @@ void TestAccess::controlsComeFirstAndSayWhatTheyDrew() {
     // Each step of reading mode is said the same way.
     QTest::keyClick(Native(w.RUN), Qt::Key_F6);
     QCOMPARE(notification->text(QAccessible::Name),
-             QString("generation 0: p = 0.100; w = 0.8, 1, 0.6; p0 = 0.1"));
+             QString("generation 0: p = 0.100; w = 0.8, 1, 0.6 (s = 0.25, h = -1: overdominance); "
+                     "p0 = 0.1"));
 }
 
 void TestAccess::marksAndWindowHaveNames_data() {
@@ -211,17 +212,22 @@ void TestAccess::drawingIsDescribed_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("run");
     QTest::addColumn<QString>("curves");
-    QTest::newRow("dot") << QLocale(QLocale::English, QLocale::UnitedStates)
-                         << "Trajectory: w(AA) 0.8, w(Aa) 1, w(aa) 0.6, from p0 0.1 to p100 0.667."
-                         << "Mean fitness and change curves: w(AA) 0.8, w(Aa) 1, w(aa) 0.6; mean "
-                            "fitness highest, 0.867, at p 0.667; the change of p is positive "
-                            "below p 0.667 and negative above it.";
+    QTest::newRow("dot")
+        << QLocale(QLocale::English, QLocale::UnitedStates)
+        << "Trajectory: w(AA) 0.8, w(Aa) 1, w(aa) 0.6, from p0 0.1 to p100 0.667."
+        << "Mean fitness and change curves: w(AA) 0.8, w(Aa) 1, w(aa) 0.6; mean "
+           "fitness highest, 0.867, at p 0.667; the change of p is positive "
+           "below p 0.667 and negative above it. The change of p is 0 at an "
+           "unstable balance at p = 0.000, a stable balance at p = 0.667, and an "
+           "unstable balance at p = 1.000, marked filled where stable and open where unstable.";
     QTest::newRow("comma")
         << QLocale(QLocale::German, QLocale::Germany)
         << "Trajectory: w(AA) 0,8, w(Aa) 1, w(aa) 0,6, from p0 0,1 to p100 0,667."
         << "Mean fitness and change curves: w(AA) 0,8, w(Aa) 1, w(aa) 0,6; mean "
            "fitness highest, 0,867, at p 0,667; the change of p is positive "
-           "below p 0,667 and negative above it.";
+           "below p 0,667 and negative above it. The change of p is 0 at an "
+           "unstable balance at p = 0,000, a stable balance at p = 0,667, and an "
+           "unstable balance at p = 1,000, marked filled where stable and open where unstable.";
 }
 
 // Overdominance: p levels off at 2/3, where the mean fitness peaks at 13/15.
@@ -257,7 +263,9 @@ void TestAccess::undefinedChangeIsSaid() {
              QString("Mean fitness and change curves: w(AA) 0.5, w(Aa) 1, w(aa) 0; mean fitness "
                      "highest, 0.667, at p 0.667; the change of p is positive below p 0.667 and "
                      "negative above it; the change of p is undefined at p = 0, where the mean "
-                     "fitness is 0."));
+                     "fitness is 0. The change of p is 0 at an unstable balance at p = 0.000, a "
+                     "stable balance at p = 0.667, and an unstable balance at p = 1.000, marked "
+                     "filled where stable and open where unstable."));
     QVERIFY(t.reports.isEmpty());
 }
 
@@ -277,13 +285,18 @@ void TestAccess::sentencesSayWhatWasDrawn_data() {
     QTest::newRow("underdominance")
         << QList<int>{100, 50, 100, -1} << "W Mean"
         << "Mean fitness and change curves: w(AA) 1, w(Aa) 0.5, w(aa) 1; mean fitness lowest, "
-           "0.750, at p 0.500; the change of p is negative below p 0.501 and positive above it.";
+           "0.750, at p 0.500; the change of p is negative below p 0.501 and positive above it. "
+           "The change of p is 0 at a stable balance at p = 0.000, an unstable balance at p = "
+           "0.500, and a stable balance at p = 1.000, marked filled where stable and open where "
+           "unstable.";
     // Directional selection against A: the mean fitness 1 - p/2 falls, and
     // p falls everywhere.
     QTest::newRow("falling") << QList<int>{50, 75, 100, -1} << "W Mean"
                              << "Mean fitness and change curves: w(AA) 0.5, w(Aa) 0.75, w(aa) 1; "
                                 "mean fitness falling from 1.000 to 0.500; the change of p is "
-                                "never positive.";
+                                "never positive. The change of p is 0 at a stable balance at p "
+                                "= 0.000 and an unstable balance at p = 1.000, marked filled where "
+                                "stable and open where unstable.";
 }
 
 // What a screen reader hears for one action on a fresh window: the sentences

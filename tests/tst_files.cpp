@@ -157,9 +157,11 @@ void TestFiles::valuesAreSavedAsCopied() {
     QCOMPARE(seen->filter, QString("Tab-separated values (*.tsv)"));
 
     const QByteArray saved = Contents(path);
-    QVERIFY(saved.startsWith("\xEF\xBB\xBFgeneration\tp (w = 0.5, 0.5, 0.5; p0 = 0.5)\n"
+    QVERIFY(saved.startsWith("\xEF\xBB\xBFgeneration\tp (w = 0.5, 0.5, 0.5 (s = 0, no h: the "
+                             "homozygotes are equally fit); p0 = 0.5)\n"
                              "0\t0.5\n1\t0.5\n"));
-    QVERIFY(saved.contains("\tmean fitness (w = 1, 1, 0)\t\xCE\x94p (w = 1, 1, 0)\n"));
+    QVERIFY(saved.contains(
+        "\tmean fitness (w = 1, 1, 0 (s = 1, h = 0))\t\xCE\x94p (w = 1, 1, 0 (s = 1, h = 0))\n"));
     t.window.Menu_Click(Tool::CopyValues);
     QCOMPARE(saved, "\xEF\xBB\xBF" + QGuiApplication::clipboard()->text().toUtf8());
 }

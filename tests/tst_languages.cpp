@@ -204,13 +204,18 @@ void TestLanguages::menuChangesEverythingShown() {
              QString("Verlauf: w(AA) 0.8; w(Aa) 1; w(aa) 0.6; von p0 0 bis p100 0.000."));
     // A new language says nothing of its own: the focus says the rest.
     const auto *announcer = form.findChild<quorvel::platform::qt::Announcer *>();
-    QCOMPARE(announcer->sentence(), QString("generation 0: p = 0.000; w = 0.8, 1, 0.6; p0 = 0"));
+    QCOMPARE(
+        announcer->sentence(),
+        QString(
+            "generation 0: p = 0.000; w = 0.8, 1, 0.6 (s = 0.25, h = -1: overdominance); p0 = 0"));
     QVERIFY(Native(t.window.surface)->image() == drawing);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Close"), QString("Schließen"));
 
     // Reading goes on where it was, in German.
     t.window.Form_KeyDown({quorvel::platform::Key::Right});
-    QCOMPARE(announcer->sentence(), QString("Generation 1: p = 0.000; w = 0.8; 1; 0.6; p0 = 0"));
+    QCOMPARE(announcer->sentence(),
+             QString("Generation 1: p = 0.000; w = 0.8; 1; 0.6 (s = 0.25; h = -1: Überdominanz); "
+                     "p0 = 0"));
 
     Choose(t, Language::English());
     QCOMPARE(form.windowTitle(), QString("Quorvel, deterministic"));
@@ -505,8 +510,10 @@ void TestLanguages::rightToLeftMessagesAndNotes() {
     const QString lri(u'\u2066'), fsi(u'\u2068'), pdi(u'\u2069');
     QCOMPARE(t.announced(), fsi + "الجيل " + fsi + "0" + pdi + ": " + lri + "p = " + fsi + "0.100" +
                                 pdi + pdi + pdi + "؛ " + fsi + lri + "w = " + fsi + "0.8" + pdi +
-                                ", " + fsi + "1" + pdi + ", " + fsi + "0.6" + pdi +
-                                "; p0 = " + fsi + "0.1" + pdi + pdi + pdi);
+                                ", " + fsi + "1" + pdi + ", " + fsi + "0.6" + pdi + pdi + " (" +
+                                fsi + fsi + lri + "s = " + fsi + "0.25" + pdi + ", h = " + fsi +
+                                "-1" + pdi + pdi + pdi + ": سيادة فائقة" + pdi + ")؛ " + lri +
+                                "p0 = " + fsi + "0.1" + pdi + pdi + pdi);
 }
 
 // The help in Chinese, which has no spaces to break at, wraps within its

@@ -26,6 +26,8 @@ private slots:
     void barsTakeTheirSteps_data();
     void barsTakeTheirSteps();
     void panelShowsOnAskingAndWhileNeeded();
+    void theoryBesideTheRun_data();
+    void theoryBesideTheRun();
     void generationsSetTheAxis();
     void populationsAreCountedAndTold();
     void infinitePopulationStandsApart();
@@ -268,7 +270,8 @@ void TestPopulations::readingStepsThroughPopulations() {
     WindowUnderTest t;
     t.window.OpenLink(u"#n=10;populations=2;run=1,1,1,0.5,11");
     QVERIFY(t.window.Form_KeyDown({quorvel::platform::Key::F6}));
-    const QString settings = "w = 1, 1, 1; p0 = 0.5; N = 10; 2 populations; seed 11";
+    const QString settings = "w = 1, 1, 1 (s = 0, no h: the homozygotes are equally fit); p0 = "
+                             "0.5; N = 10; 2 populations; seed 11";
     const auto note = [&t] { return t.announced().section("; ", 1); };
     QCOMPARE(note(), "population 1 of 2: " + settings);
     t.window.Reading_KeyDown(quorvel::ReadingKey::Down);
@@ -355,8 +358,9 @@ void TestPopulations::copiesNameEveryPopulation() {
     QCOMPARE(rows.size(), 1 + 201 + 1); // header, generations 0 to 200, the last newline
     const QStringList header = rows[0].split('\t');
     QCOMPARE(header.size(), 1 + 20 + 1);
-    const QString settings = "w = 1, 0.95, 0.9; p0 = 0.3; N = 50; 20 populations; 200 "
-                             "generations; u = 0.001; v = 0.0005; m = 0.01; seed 12345";
+    const QString settings =
+        "w = 1, 0.95, 0.9 (s = 0.1, h = 0.5); p0 = 0.3; N = 50; 20 populations; 200 "
+        "generations; u = 0.001; v = 0.0005; m = 0.01; seed 12345";
     QCOMPARE(header[1], "p (population 1 of 20: " + settings + ")");
     QCOMPARE(header[21], "p (infinite population: " + settings + ")");
     QCOMPARE(rows[1].split('\t'), QString("0" + QString("\t0.3").repeated(21)).split('\t'));
@@ -376,7 +380,57 @@ void TestPopulations::meanFitnessCurvesTakeMutation() {
         QCOMPARE(passes[i].meanFitness, 1.0);
         QVERIFY(std::abs(passes[i].change - (0.002 - 0.012 * p)) < 1e-15);
     }
-    QVERIFY(t.announced().endsWith("The change of p includes mutation at u = 0.01; v = 0.002."));
+    // Mutation alone balances at v / (u + v) = 1/6.
+    QVERIFY(t.announced().endsWith("The change of p includes mutation at u = 0.01; v = 0.002. The "
+                                   "change of p is 0 at a stable balance at p = 0.167, marked "
+                                   "filled where stable and open where unstable."));
+}
+
+// Beside a run, the share theory expects to fix A, in the panel and the
+// sentence, and without selection the heterozygosity expected: by hand,
+// p0 = 0.3 without selection fixes 30 %; 2 (0.3)(0.7)(1 - 1/20)^100 =
+// 0.0024866; with mutation or migration theory gives no share.
+void TestPopulations::theoryBesideTheRun_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("neutral") << "#n=10;populations=50;run=1,1,1,0.3,7"
+                             << "30 %"
+                             << "(expected 30 %). Mean heterozygosity %1 (expected 0.002).";
+    // Additive, (1 - (1 + 2hp0/c)^(1-2N)) / (1 - (1 + 2h/c)^(1-2N)) with
+    // h = 0.05, c = 0.9, N = 100, p0 = 0.005: 0.10464.
+    QTest::newRow("additive") << "#n=100;populations=200;run=1,0.95,0.9,0.005,3"
+                              << "10.5 %"
+                              << "(expected 10.5 %).";
+    QTest::newRow("mutation") << "#n=10;populations=50;mutation=0.001,0;run=1,1,1,0.3,7"
+                              << ""
+                              << "";
+}
+
+void TestPopulations::theoryBesideTheRun() {
+    QFETCH(QString, link);
+    QFETCH(QString, box);
+    QFETCH(QString, said);
+    WindowUnderTest t;
+    t.window.OpenLink(link.toStdU16String());
+    QCOMPARE(Shown(t.window.TextExpected), box);
+    const auto &run = std::get<quorvel::TrajectoryCurve>(t.window.drawn.all().back());
+    double heterozygosity = 0;
+    int fixed = 0;
+    // The populations' lines; the infinite population's comes after them.
+    for (int i = 0; i < run.populations(); ++i) {
+        const double p = t.window.drawn.values(run).line(i).back();
+        heterozygosity += 2 * p * (1 - p) / run.populations();
+        fixed += p == 1.0;
+    }
+    const QString sentence = t.announced();
+    if (said.isEmpty()) {
+        QVERIFY(!sentence.contains("expected"));
+        return;
+    }
+    const QString expected = QString("Fixed A: %1 of %2 ").arg(fixed).arg(run.populations()) +
+                             (said.contains("%1") ? said.arg(heterozygosity, 0, 'f', 3) : said);
+    QCOMPARE(sentence.right(expected.size()), expected);
 }
 
 QUORVEL_TEST_MAIN(TestPopulations)

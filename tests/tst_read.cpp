@@ -109,6 +109,10 @@ void TestRead::keptPointsAreTheModelsValues() {
     QCOMPARE(passes[500].change, quorvel::NextFrequency(p500, w500, 1, 1) - p500);
     // And they are the dots W Mean drew: the mean fitness at every pass, the
     // change at every pass but the first.
+    // The balances' marks are lines after the dots.
+    std::erase_if(calls, [](const auto &call) {
+        return call.kind != quorvel::platform::DrawCall::Kind::Point;
+    });
     QCOMPARE(calls.size(), std::size_t(1999));
     for (std::size_t i = 1; i < passes.size(); ++i) {
         QCOMPARE(calls[2 * i - 1].y, static_cast<float>(420.0 - 100.0 * passes[i].meanFitness));
@@ -130,8 +134,10 @@ void TestRead::newest1000CurvesAreKept() {
     const QString table = QString::fromStdU16String(quorvel::ValuesTable(English, t.window.drawn));
     const QStringList header = table.section('\n', 0, 0).split('\t');
     QCOMPARE(header.size(), 1 + 1000);
-    QCOMPARE(header[1], QString("p (w = 1, 1, 1; p0 = 0.001)"));
-    QCOMPARE(header[1000], QString("p (w = 1, 1, 1; p0 = 1)"));
+    QCOMPARE(header[1],
+             QString("p (w = 1, 1, 1 (s = 0, no h: the homozygotes are equally fit); p0 = 0.001)"));
+    QCOMPARE(header[1000],
+             QString("p (w = 1, 1, 1 (s = 0, no h: the homozygotes are equally fit); p0 = 1)"));
 }
 
 void TestRead::nearestPoint_data() {
@@ -139,16 +145,25 @@ void TestRead::nearestPoint_data() {
     QTest::addColumn<double>("y");
     QTest::addColumn<QString>("words"); // empty: no point
     // Flat lines at p = 0.2 (y = 256.8) and p = 0.8 (y = 166.2).
-    QTest::newRow("nearer the lower line")
-        << 200.0 << 220.0 << "generation 21: p = 0.200 | w = 0.5, 0.5, 0.5; p0 = 0.2";
+    QTest::newRow("nearer the lower line") << 200.0 << 220.0
+                                           << "generation 21: p = 0.200 | w = 0.5, 0.5, 0.5 (s = "
+                                              "0, no h: the homozygotes are equally fit); p0 = 0.2";
     QTest::newRow("on the frame's top-left corner")
-        << 96.0 << 136.0 << "generation 0: p = 0.800 | w = 0.5, 0.5, 0.5; p0 = 0.8";
+        << 96.0 << 136.0
+        << "generation 0: p = 0.800 | w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally "
+           "fit); p0 = 0.8";
     QTest::newRow("half-way: the newer curve")
-        << 301.0 << 211.5 << "generation 41: p = 0.800 | w = 0.5, 0.5, 0.5; p0 = 0.8";
+        << 301.0 << 211.5
+        << "generation 41: p = 0.800 | w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally "
+           "fit); p0 = 0.8";
     QTest::newRow("on the frame's right edge")
-        << 596.0 << 166.2 << "generation 100: p = 0.800 | w = 0.5, 0.5, 0.5; p0 = 0.8";
+        << 596.0 << 166.2
+        << "generation 100: p = 0.800 | w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are "
+           "equally fit); p0 = 0.8";
     QTest::newRow("on the frame's bottom edge")
-        << 301.0 << 287.0 << "generation 41: p = 0.200 | w = 0.5, 0.5, 0.5; p0 = 0.2";
+        << 301.0 << 287.0
+        << "generation 41: p = 0.200 | w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally "
+           "fit); p0 = 0.2";
     QTest::newRow("just left of the frame") << 95.0 << 200.0 << "";
     QTest::newRow("the change frame, where nothing is drawn") << 300.0 << 365.0 << "";
 }
@@ -174,12 +189,21 @@ void TestRead::readoutsSayWhatTheyShow_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("pass");
     QTest::addColumn<QString>("words");
-    QTest::newRow("mean fitness") << int(quorvel::Series::MeanFitness) << 400
-                                  << "p = 0.400: mean fitness 0.824 | w = 0.8, 1, 0.6";
+    QTest::newRow("mean fitness")
+        << int(quorvel::Series::MeanFitness) << 400
+        << "p = 0.400: mean fitness 0.824 | w = 0.8, 1, 0.6 (s = 0.25, h = -1: overdominance)"
+           "; an unstable balance at p = 0.000, a stable balance at p = 0.667, and an unstable "
+           "balance at p = 1.000";
     QTest::newRow("positive change")
-        << int(quorvel::Series::Change) << 400 << "p = 0.400: Δp = +0.0466 | w = 0.8, 1, 0.6";
+        << int(quorvel::Series::Change) << 400
+        << "p = 0.400: Δp = +0.0466 | w = 0.8, 1, 0.6 (s = 0.25, h = -1: overdominance)"
+           "; an unstable balance at p = 0.000, a stable balance at p = 0.667, and an unstable "
+           "balance at p = 1.000";
     QTest::newRow("negative change")
-        << int(quorvel::Series::Change) << 800 << "p = 0.800: Δp = -0.0150 | w = 0.8, 1, 0.6";
+        << int(quorvel::Series::Change) << 800
+        << "p = 0.800: Δp = -0.0150 | w = 0.8, 1, 0.6 (s = 0.25, h = -1: overdominance)"
+           "; an unstable balance at p = 0.000, a stable balance at p = 0.667, and an unstable "
+           "balance at p = 1.000";
 }
 
 void TestRead::readoutsSayWhatTheyShow() {
@@ -199,14 +223,14 @@ void TestRead::copiedTable_data() {
     QTest::addColumn<QString>("generation1");
     // Generation 1 of w = 1, 1, 0.5 from 0.5 is 0.5/0.875 = 4/7, from 0.25 it
     // is 0.25/0.71875 = 8/23: the shortest texts that read back exactly.
-    QTest::newRow("en_US")
-        << QLocale(QLocale::English, QLocale::UnitedStates)
-        << "generation\tp (w = 1, 1, 0.5; p0 = 0.5)\tp (w = 1, 1, 0.5; p0 = 0.25)"
-        << "1\t0.5714285714285714\t0.34782608695652173";
-    QTest::newRow("de_DE")
-        << QLocale(QLocale::German, QLocale::Germany)
-        << "generation\tp (w = 1, 1, 0,5; p0 = 0,5)\tp (w = 1, 1, 0,5; p0 = 0,25)"
-        << "1\t0,5714285714285714\t0,34782608695652173";
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates)
+                           << "generation\tp (w = 1, 1, 0.5 (s = 0.5, h = 0); p0 = 0.5)\tp (w = 1, "
+                              "1, 0.5 (s = 0.5, h = 0); p0 = 0.25)"
+                           << "1\t0.5714285714285714\t0.34782608695652173";
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany)
+                           << "generation\tp (w = 1, 1, 0,5 (s = 0,5, h = 0); p0 = 0,5)\tp (w = 1, "
+                              "1, 0,5 (s = 0,5, h = 0); p0 = 0,25)"
+                           << "1\t0,5714285714285714\t0,34782608695652173";
 }
 
 void TestRead::copiedTable() {
@@ -236,7 +260,10 @@ void TestRead::copiedTableLeavesUndefinedChangesEmpty() {
     Click(t.window.Wmean);
     const QStringList lines =
         QString::fromStdU16String(quorvel::ValuesTable(English, t.window.drawn)).split('\n');
-    QCOMPARE(lines[0], QString("p\tmean fitness (w = 1, 1, 0)\t\u0394p (w = 1, 1, 0)"));
+    QCOMPARE(
+        lines[0],
+        QString(
+            "p\tmean fitness (w = 1, 1, 0 (s = 1, h = 0))\t\u0394p (w = 1, 1, 0 (s = 1, h = 0))"));
     QCOMPARE(lines[1], QString("0\t0\t"));
     QCOMPARE(lines[2].split('\t').size(), 3);
     QVERIFY(!lines[2].endsWith('\t'));
@@ -249,7 +276,7 @@ void TestRead::copiedPicture() {
     SetBars(t.window, 100, 100, 50, 500);
     Click(t.window.RUN);
     auto *form = static_cast<quorvel::platform::qt::Form *>(&t.widget());
-    const QImage picture = form->picture({u"RUN: w = 1, 1, 0.5; p0 = 0.5"});
+    const QImage picture = form->picture({u"RUN: w = 1, 1, 0.5 (s = 0.5, h = 0); p0 = 0.5"});
     const qreal ratio = t.widget().devicePixelRatioF();
     QVERIFY(picture.width() > int(std::ceil(628 * ratio)) + 100); // the legend beside it
     QCOMPARE(picture.height(), int(std::ceil(474 * ratio)));
@@ -258,8 +285,8 @@ void TestRead::copiedPicture() {
     Click(t.window.Wmean);
     const auto legend = quorvel::PictureLegend(English, t.window.drawn);
     QCOMPARE(legend.size(), std::size_t(2));
-    QCOMPARE(legend[0], QString("RUN: w = 1, 1, 0.5; p0 = 0.5"));
-    QCOMPARE(legend[1], QString("W Mean: w = 1, 1, 0.5"));
+    QCOMPARE(legend[0], QString("RUN: w = 1, 1, 0.5 (s = 0.5, h = 0); p0 = 0.5"));
+    QCOMPARE(legend[1], QString("W Mean: w = 1, 1, 0.5 (s = 0.5, h = 0)"));
 }
 
 // Two seconds of 22050 samples a second; a flat curve at height h of its
@@ -427,21 +454,51 @@ void TestRead::menuListsEveryToolWithItsKey() {
         }
         return entries;
     };
-    QCOMPARE(
-        words(quorvel::platform::ToolKeys::Desktop),
-        QStringList({"Read values F6", "Listen Space", "Copy values Ctrl+Shift+T",
-                     "Copy picture Ctrl+Shift+C", "Copy link Ctrl+Shift+L", "Save picture… Ctrl+S",
-                     "Save values… Ctrl+Shift+S", "Population settings ", "Examples ",
-                     "> A favoured dominant allele ", "> A favoured recessive allele ",
-                     "> Overdominance ", "> Underdominance ", "> A recessive lethal ", "Language ",
-                     "Help F1", "Zoom in Ctrl+Plus", "Zoom out Ctrl+Minus", "Actual size Ctrl+0"}));
+    QCOMPARE(words(quorvel::platform::ToolKeys::Desktop),
+             QStringList({"Read values F6",
+                          "Listen Space",
+                          "Copy values Ctrl+Shift+T",
+                          "Copy picture Ctrl+Shift+C",
+                          "Copy link Ctrl+Shift+L",
+                          "Save picture… Ctrl+S",
+                          "Save values… Ctrl+Shift+S",
+                          "Population settings ",
+                          "Examples ",
+                          "> A favoured dominant allele ",
+                          "> A favoured recessive allele ",
+                          "> Overdominance ",
+                          "> Underdominance ",
+                          "> A recessive lethal ",
+                          "> Drift in a small and a large population ",
+                          "> A new favoured allele, mostly lost ",
+                          "> Mutation against selection ",
+                          "> Migration against drift ",
+                          "Language ",
+                          "Help F1",
+                          "Zoom in Ctrl+Plus",
+                          "Zoom out Ctrl+Minus",
+                          "Actual size Ctrl+0"}));
     QCOMPARE(words(quorvel::platform::ToolKeys::Browser),
-             QStringList({"Read values F6", "Listen Space", "Copy values Alt+Shift+T",
-                          "Copy picture Alt+Shift+C", "Copy link Alt+Shift+L",
-                          "Save picture… Ctrl+S", "Save values… Alt+Shift+S",
-                          "Population settings ", "Examples ", "> A favoured dominant allele ",
-                          "> A favoured recessive allele ", "> Overdominance ", "> Underdominance ",
-                          "> A recessive lethal ", "Language ", "Help Alt+Shift+H"}));
+             QStringList({"Read values F6",
+                          "Listen Space",
+                          "Copy values Alt+Shift+T",
+                          "Copy picture Alt+Shift+C",
+                          "Copy link Alt+Shift+L",
+                          "Save picture… Ctrl+S",
+                          "Save values… Alt+Shift+S",
+                          "Population settings ",
+                          "Examples ",
+                          "> A favoured dominant allele ",
+                          "> A favoured recessive allele ",
+                          "> Overdominance ",
+                          "> Underdominance ",
+                          "> A recessive lethal ",
+                          "> Drift in a small and a large population ",
+                          "> A new favoured allele, mostly lost ",
+                          "> Mutation against selection ",
+                          "> Migration against drift ",
+                          "Language ",
+                          "Help Alt+Shift+H"}));
     QVERIFY(quorvel::OpensMenu(Press(Key::F10, 0, "s")));
     QVERIFY(quorvel::OpensMenu(Press(Key::Menu)));
     QVERIFY(!quorvel::OpensMenu(Press(Key::F10)));
@@ -470,7 +527,9 @@ void TestRead::noteShowsBesideThePointer() {
     QVERIFY(QTest::qWaitForWindowExposed(&t.widget()));
     SetBars(t.window, 50, 50, 50, 500);
     Click(t.window.RUN);
-    QTest::mouseMove(&t.widget(), QPoint(301, 212));
+    // Far enough left that the note's width, which the settings' words set,
+    // keeps it beside the pointer rather than within the window's edge.
+    QTest::mouseMove(&t.widget(), QPoint(146, 212));
     const auto note = [&t]() -> QWidget * {
         for (QWidget *child : t.widget().findChildren<QWidget *>())
             if (child->isVisible() && t.screen().pixelColor(child->geometry().topLeft() +
@@ -482,7 +541,7 @@ void TestRead::noteShowsBesideThePointer() {
     QVERIFY(shown);
     // 14 pixels right of and below the pointer, which a display scale may put
     // on the middle of a device pixel.
-    const QPoint offset = shown->geometry().topLeft() - QPoint(315, 226);
+    const QPoint offset = shown->geometry().topLeft() - QPoint(160, 226);
     QVERIFY2(offset.x() >= 0 && offset.x() <= 1 && offset.y() >= 0 && offset.y() <= 1,
              qPrintable(QString("%1, %2").arg(offset.x()).arg(offset.y())));
     QTest::mouseMove(&t.widget(), QPoint(50, 50));

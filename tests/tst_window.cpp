@@ -130,13 +130,13 @@ void TestWindow::windowItself() {
     QCOMPARE(Native(window.Label8[4])->text(), QString("_"));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, Native(window.Deltap[0]));
     // The children shown are the 31 controls, the drawing layer and the
-    // screen reader's announcer, nothing else; the panel's 25 wait hidden.
+    // screen reader's announcer, nothing else; the panel's 27 wait hidden.
     const auto children =
         Native(window.form())->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     const auto shown = std::count_if(children.begin(), children.end(),
                                      [](const QWidget *child) { return !child->isHidden(); });
     QCOMPARE(shown, 33);
-    QCOMPARE(children.size(), 33 + 25);
+    QCOMPARE(children.size(), 33 + 27);
 }
 
 void TestWindow::fonts_data() {

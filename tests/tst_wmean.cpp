@@ -24,6 +24,8 @@ private slots:
     void undefinedChangeIsLeftOut_data();
     void undefinedChangeIsLeftOut();
     void curvesPileUpUntilCls();
+    void balancesAreMarked_data();
+    void balancesAreMarked();
 };
 
 namespace {
@@ -48,9 +50,11 @@ Sweep RecordSweep(WindowUnderTest &t) {
     QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
     Native(t.window.surface)->setRecorder(nullptr);
     Sweep sweep;
+    // The dots; the balances' marks after them are lines.
     for (const DrawCall &call : calls)
-        (call.colour == Colour::FromRgb(2, 3, 4) ? sweep.changeDots : sweep.meanDots)
-            .push_back(call);
+        if (call.kind == DrawCall::Kind::Point)
+            (call.colour == Colour::FromRgb(2, 3, 4) ? sweep.changeDots : sweep.meanDots)
+                .push_back(call);
     return sweep;
 }
 
@@ -240,6 +244,55 @@ void TestWmean::curvesPileUpUntilCls() {
 
     QTest::mouseClick(Native(t.window.CLS), Qt::LeftButton);
     QCOMPARE(PaintedPixels(*Native(t.window.surface)), 0);
+}
+
+// Each balance marked twice: on the zero line at (96 + 160 + 150p, 365) and
+// on the trajectory frame's right edge at (596, 287 - 151p); a disc where
+// stable, a ring (its centre empty) where not. Worked out by hand: 2/3 for
+// 0.8, 1, 0.6 (x 356, y 186.3); 1/2 for 1, 0.7, 1 (x 331, y 211.5).
+void TestWmean::balancesAreMarked_data() {
+    QTest::addColumn<QList<int>>("bars");
+    QTest::addColumn<QList<int>>("marks"); // x, y, filled; for each mark
+    QTest::newRow("overdominance")
+        << QList<int>{80, 100, 60}
+        << QList<int>{356, 365, 1, 596, 186, 1, 256, 365, 0, 596, 287, 0, 406, 365, 0, 596, 136, 0};
+    QTest::newRow("underdominance")
+        << QList<int>{100, 70, 100}
+        << QList<int>{331, 365, 0, 596, 211, 0, 256, 365, 1, 596, 287, 1, 406, 365, 1, 596, 136, 1};
+    QTest::newRow("neutral: none") << QList<int>{60, 60, 60} << QList<int>{};
+}
+
+void TestWmean::balancesAreMarked() {
+    QFETCH(QList<int>, bars);
+    QFETCH(QList<int>, marks);
+    WindowUnderTest t;
+    SetFitnesses(t.window, bars[0], bars[1], bars[2]);
+    QTest::mouseClick(Native(t.window.Wmean), Qt::LeftButton);
+    const QImage drawing = Native(t.window.surface)->image();
+    const QColor mark(2, 3, 4);
+    // The marks' pixels are worked out at the layout's own scale; at another
+    // the same primitives draw them, scaled.
+    const double ratio = double(drawing.width()) / Native(t.window.surface)->width();
+    if (ratio != 1.0)
+        QSKIP("pixels are worked out at scale 1");
+    // Whether any device pixel of the logical one (x, y) is the mark's.
+    const auto marked = [&](int x, int y) {
+        for (int dy = int(y * ratio); dy < int((y + 1) * ratio); ++dy)
+            for (int dx = int(x * ratio); dx < int((x + 1) * ratio); ++dx)
+                if (drawing.pixelColor(dx, dy) == mark)
+                    return true;
+        return false;
+    };
+    // A ring's pixels three to the side; a disc's fill one below and left of
+    // its centre, where no dot of a curve falls.
+    for (qsizetype i = 0; i < marks.size(); i += 3) {
+        const int x = marks[i], y = marks[i + 1];
+        const QString where = QString("%1, %2").arg(x).arg(y);
+        QVERIFY2(marked(x - 3, y) && marked(x + 3, y), qPrintable(where));
+        QVERIFY2(marked(x - 1, y + 1) == bool(marks[i + 2]), qPrintable(where));
+    }
+    if (marks.isEmpty())
+        QVERIFY(!marked(596, 211) && !marked(593, 287));
 }
 
 QUORVEL_TEST_MAIN(TestWmean)

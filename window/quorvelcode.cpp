@@ -120,6 +120,8 @@ void Quorvelcode::buildFromLayout() {
             TextLost = &f.textBox(i);
         else if (name == "TextBoth")
             TextBoth = &f.textBox(i);
+        else if (name == "TextExpected")
+            TextExpected = &f.textBox(i);
         else if (!setting)
             throw std::logic_error("layout row " + std::string(name) + " has no control");
     }

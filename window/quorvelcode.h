@@ -81,6 +81,7 @@ public:
     platform::TextBox *TextFixed = nullptr;
     platform::TextBox *TextLost = nullptr;
     platform::TextBox *TextBoth = nullptr;
+    platform::TextBox *TextExpected = nullptr;
     platform::ScrollBar *Bar(settings::Id id) const { return bars_[Index(id)]; }
     platform::TextBox *Box(settings::Id id) const { return boxes_[Index(id)]; }
 
@@ -176,7 +177,7 @@ private:
     void ShowPanel();
     void GenerationsChanged();
     void RedrawOnAxis();
-    void ShowOutcome(const Outcome &outcome);
+    void ShowOutcome(const Outcome &outcome, std::optional<double> expected);
     platform::Text P100Placeholder() const;
     void RunPopulations(const Fitnesses &w, const PopulationSettings &model);
 
@@ -215,6 +216,7 @@ private:
     std::optional<std::uint64_t> nextSeed_;
     // How the last run's populations stood, for the panel's boxes.
     std::optional<Outcome> outcome_;
+    std::optional<double> expectedFixed_;
 };
 
 } // namespace quorvel

@@ -194,7 +194,8 @@ def program(path):
                             "0.990.")], []),
         ("sweep", [once("Mean fitness and change curves: w(AA) 1, w(Aa) 1, w(aa) 0.01; mean "
                         "fitness rising from 0.010 to 1.000")], []),
-        ("read values", [once("p = 0.000: mean fitness 0.010; w = 1, 1, 0.01")], []),
+        ("read values", [once("p = 0.000: mean fitness 0.010; w = 1, 1, 0.01 (s = 0.99, h = 0); an "
+                              "unstable balance at p = 0.000 and a stable balance at p = 1.000")], []),
         ("next point", [once("p = 0.001: mean fitness")], []),
         ("reading ends", [once("Reading values ended.")], []),
         ("w(AA) box", [r"Fitness w\(AA\) read only text", r"\| 1\b"], ["Trajectory", "Mean fitness"]),
@@ -207,7 +208,7 @@ def program(path):
         ("run in German", [once("Verlauf: w(AA) 1; w(Aa) 1; w(aa) 0.01; von p0 0.001 bis p100 "
                                 "0.990.")], ["Trajectory"]),
         ("read in Arabic", [once("\u0627\u0644\u062c\u064a\u0644 0: p = 0.001\u061b "
-                                 "w = 1, 1, 0.01; p0 = 0.001")], ["generation", "Generation"]),
+                                 "w = 1, 1, 0.01 (s = 0.99, h = 0); p0 = 0.001")], ["generation", "Generation"]),
     ])
 
 
@@ -287,7 +288,7 @@ def page(path):
         ("help", [once("Quorvel, deterministic: help"), r"Close push button"], ["Headings"]),
         ("help closed", [r"RUN push button"], [r"Trajectory", r"Browse mode"]),
         ("help again", [once("Quorvel, deterministic: help")], ["Headings"]),
-        ("read values", [once("generation 0: p = 0.001; w = 1, 1, 0.01; p0 = 0.001")], []),
+        ("read values", [once("generation 0: p = 0.001; w = 1, 1, 0.01 (s = 0.99, h = 0); p0 = 0.001")], []),
         ("next point", [once("generation 1: p = ")], []),
         ("reading ends", [once("Reading values ended.")], []),
         ("menu", [r"menu", r"Read values F6"], []),

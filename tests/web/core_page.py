@@ -484,7 +484,8 @@ def chinese_help_breaks_within_its_box(browser):
 
 # The panel's boxes and bars in Tab's order.
 PANEL = ["TextN", "HScrollN", "TextPops", "HScrollPops", "TextGen", "HScrollGen", "Textu",
-         "HScrollu", "Textv", "HScrollv", "Textm", "HScrollm", "TextFixed", "TextLost", "TextBoth"]
+         "HScrollu", "Textv", "HScrollv", "Textm", "HScrollm", "TextFixed", "TextLost", "TextBoth",
+         "TextExpected"]
 
 
 def the_panel_shows_and_hides_from_the_menu(browser):

@@ -187,7 +187,7 @@ def saves_files_as_downloads(driver):
     ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("t").key_up(
         Keys.SHIFT).key_up(Keys.ALT).perform()
     copied = driver.execute_script("return window.copied")
-    assert table.startswith(b"\xef\xbb\xbfgeneration\tp (w = 0.5, 0.5, 0.5; p0 = 0.5)\n0\t0.5\n")
+    assert table.startswith(b"\xef\xbb\xbfgeneration\tp (w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally fit); p0 = 0.5)\n0\t0.5\n")
     assert table == b"\xef\xbb\xbf" + copied.encode(), (table[:60], copied[:60])
 
 

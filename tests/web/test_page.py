@@ -252,7 +252,7 @@ def reading_tools(driver):
     ActionChains(driver).move_to_element_with_offset(root, 301 - 314, 212 - 237).perform()
     note = driver.find_element(By.ID, "q-note")
     assert note.get_attribute("textContent") == \
-        "generation 41: p = 0.500\nw = 0.5, 0.5, 0.5; p0 = 0.5", note.get_attribute("textContent")
+        "generation 41: p = 0.500\nw = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally fit); p0 = 0.5", note.get_attribute("textContent")
     marker = lambda: driver.execute_script(
         "var m = document.getElementById('q-marker');"
         "return m && m.style.display !== 'none' ? [m.style.left, m.style.top] : null")
@@ -264,7 +264,7 @@ def reading_tools(driver):
     run.send_keys(Keys.ARROW_RIGHT)
     assert marker() == ["95px", "206px"], marker()
     spoken = driver.find_element(By.ID, "q-announce").get_attribute("textContent")
-    assert spoken == "generation 1: p = 0.500; w = 0.5, 0.5, 0.5; p0 = 0.5", spoken
+    assert spoken == "generation 1: p = 0.500; w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally fit); p0 = 0.5", spoken
     run.send_keys(Keys.ESCAPE)
     assert marker() is None
     driver.execute_script("navigator.clipboard.writeText = function(text) {"
@@ -272,7 +272,7 @@ def reading_tools(driver):
     ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("t").key_up(
         Keys.SHIFT).key_up(Keys.ALT).perform()
     copied = driver.execute_script("return window.copied")
-    assert copied.split("\n")[:2] == ["generation\tp (w = 0.5, 0.5, 0.5; p0 = 0.5)", "0\t0.5"], copied[:80]
+    assert copied.split("\n")[:2] == ["generation\tp (w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally fit); p0 = 0.5)", "0\t0.5"], copied[:80]
     ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("c").key_up(
         Keys.SHIFT).key_up(Keys.ALT).perform()
     width, pixel = driver.execute_script(
@@ -512,7 +512,7 @@ def a_finger_reads_the_curves_and_holds_for_the_menu(driver):
             "var n = document.getElementById('q-note');"
             "return [n.textContent, n.style.visibility, parseFloat(n.style.left),"
             "        parseFloat(n.style.top) + n.offsetHeight, n.offsetWidth]")
-        assert note[:2] == ["generation 41: p = 0.500\nw = 0.5, 0.5, 0.5; p0 = 0.5",
+        assert note[:2] == ["generation 41: p = 0.500\nw = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally fit); p0 = 0.5",
                             "visible"], note
         # Centred above the point read, (301, 211.5), clear of the fingertip.
         assert abs(note[3] - (211.5 - 36)) <= 1 and abs(note[2] + note[4] / 2 - 301) <= 1, note

@@ -423,16 +423,16 @@ void ToolsReadTheCurves() {
     const double ratio = t.form().dpi() / 96.0;
     SendMessageW(t.form().hwnd(), WM_MOUSEMOVE, 0,
                  MAKELPARAM(static_cast<int>(301 * ratio), static_cast<int>(212 * ratio)));
-    CHECK_TEXT(t.form().noteText(),
-               Expected("generation 41: p = 0.500\nw = 0.5, 0.5, 0.5; p0 = 0.5"));
+    CHECK_TEXT(t.form().noteText(), Expected("generation 41: p = 0.500\nw = 0.5, 0.5, 0.5 (s = 0, "
+                                             "no h: the homozygotes are equally fit); p0 = 0.5"));
     t.form().render();
     CHECK(t.form().composedPixel(static_cast<int>(320 * ratio), static_cast<int>(232 * ratio)) ==
           0xFFFFE1u); // the note's yellow
     SetFocus(Native(t.window.HScrollw1));
     t.key(VK_F6);
     t.key(VK_RIGHT);
-    CHECK_TEXT(t.form().noteText(),
-               Expected("generation 1: p = 0.500\nw = 0.5, 0.5, 0.5; p0 = 0.5"));
+    CHECK_TEXT(t.form().noteText(), Expected("generation 1: p = 0.500\nw = 0.5, 0.5, 0.5 (s = 0, "
+                                             "no h: the homozygotes are equally fit); p0 = 0.5"));
     CHECK_TEXT(TextOf(Native(t.window.Textw1)), Expected("0.5")); // the bar did not move
     t.key(VK_ESCAPE);
     t.key(VK_RIGHT);
@@ -447,7 +447,9 @@ void ToolsReadTheCurves() {
     keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
     // The curve's own settings, not the bar's since.
-    CHECK(table.rfind(Expected("generation\tp (w = 0.5, 0.5, 0.5; p0 = 0.5)\n0\t0.5\n"), 0) == 0);
+    CHECK(table.rfind(Expected("generation\tp (w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are "
+                               "equally fit); p0 = 0.5)\n0\t0.5\n"),
+                      0) == 0);
     if (OpenClipboard(t.form().hwnd())) {
         HANDLE png = GetClipboardData(RegisterClipboardFormatW(L"PNG"));
         CHECK(png && std::memcmp(GlobalLock(png), "\x89PNG", 4) == 0);
@@ -545,10 +547,10 @@ void PanelOpensBesideTheWindowAtEveryScale() {
         UINT dpi;
         LONG narrow, wide, zoomed; // the client area's device pixels; zoomed at 125 %, or 0
     } scales[] = {{96, 628, 840, 1050}, {120, 785, 1050, 0}, {144, 942, 1260, 0}};
-    const char *afterWmean[] = {"TextN",     "HScrollN",   "TextPops", "HScrollPops",
-                                "TextGen",   "HScrollGen", "Textu",    "HScrollu",
-                                "Textv",     "HScrollv",   "Textm",    "HScrollm",
-                                "TextFixed", "TextLost",   "TextBoth", "Textw1"};
+    const char *afterWmean[] = {"TextN",        "HScrollN", "TextPops",  "HScrollPops", "TextGen",
+                                "HScrollGen",   "Textu",    "HScrollu",  "Textv",       "HScrollv",
+                                "Textm",        "HScrollm", "TextFixed", "TextLost",    "TextBoth",
+                                "TextExpected", "Textw1"};
     for (const auto &scale : scales) {
         Window t;
         RECT frame{0, 0, 0, 0};

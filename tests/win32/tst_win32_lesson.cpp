@@ -134,7 +134,9 @@ void ValuesAreSavedAsCopied() {
     CHECK(seen.offeredName.size() == std::wcslen(L"quorvel-2026-12-09-0705.tsv"));
     CHECK(t.reports.empty());
     const std::string saved = Contents(path);
-    CHECK(saved.rfind("\xEF\xBB\xBFgeneration\tp (w = 0.5, 0.5, 0.5; p0 = 0.5)\n0\t0.5\n", 0) == 0);
+    CHECK(saved.rfind("\xEF\xBB\xBFgeneration\tp (w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes "
+                      "are equally fit); p0 = 0.5)\n0\t0.5\n",
+                      0) == 0);
     t.window.Menu_Click(platform::Tool::CopyValues);
     std::string copied = ClipboardData(t.form().hwnd(), CF_UNICODETEXT);
     std::wstring wide(reinterpret_cast<const wchar_t *>(copied.data()),

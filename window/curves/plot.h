@@ -13,7 +13,8 @@
 
 namespace quorvel {
 struct SweepPass;
-}
+struct Balance;
+} // namespace quorvel
 
 namespace quorvel::plot {
 
@@ -93,5 +94,12 @@ void ReferenceLine(platform::DrawingSurface &surface, const std::vector<double> 
 // What W Mean draws for a pass: its mean fitness, and its change where that
 // is defined.
 void Pass(platform::DrawingSurface &surface, const SweepPass &pass);
+
+// The balances W Mean marks, each twice: on the change's zero line at its p,
+// and at its height on the right edge of the trajectory frame, where the
+// runs level off. A disc seven pixels across where it is stable, a ring
+// where it is not, so that they differ by more than a colour.
+inline constexpr platform::Colour BalanceColour = ChangeColour;
+void BalanceMarks(platform::DrawingSurface &surface, const std::vector<Balance> &balances);
 
 } // namespace quorvel::plot

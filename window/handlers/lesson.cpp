@@ -4,6 +4,8 @@
 #include "lesson/link_messages.h"
 #include "lesson/setup_link.h"
 #include "number_text.h"
+#include "theory.h"
+#include "words/theory_words.h"
 
 #include <cmath>
 #include <optional>
@@ -177,9 +179,26 @@ void Quorvelcode::CopyLink_Click() {
 void Quorvelcode::Example_Click(std::size_t index) {
     const Example &example = Examples()[index];
     ApplySetup(std::get<Setup>(ParseSetupLink(platform::FromUtf8(example.link))));
-    Describe([example](words::Language language) {
-        return words::Say(language, example.lookFor,
-                          {{"balance", platform::NumberToText(example.balance)}});
+    // What theory expects of its last drawing, where its sentence names it:
+    // the stable balance inside (0, 1) a W Mean marks, the share a run's
+    // populations are expected to fix.
+    platform::Text balance = platform::NumberToText(example.balance);
+    std::optional<double> expected;
+    if (!drawn.empty()) {
+        if (const auto *sweep = std::get_if<SweepCurves>(&drawn.all().back())) {
+            for (const Balance &each : Balances(sweep->w, sweep->mutationToa, sweep->mutationToA))
+                if (each.stable && each.p > 0.0 && each.p < 1.0)
+                    balance = platform::FormatThreeDecimals(each.p);
+        } else {
+            const auto &run = std::get<TrajectoryCurve>(drawn.all().back());
+            expected = ExpectationOf(run.w, run.p0, run.settings).fixed;
+        }
+    }
+    Describe([example, balance, expected](words::Language language) {
+        return words::Say(
+            language, example.lookFor,
+            {{"balance", balance},
+             {"expected", expected ? PercentText(language, *expected) : platform::Text()}});
     });
 }
 

@@ -2,6 +2,9 @@
 
 #include "curves/plot.h"
 #include "curves/run_drawing.h"
+#include "theory.h"
+
+#include <algorithm>
 
 namespace quorvel {
 
@@ -23,8 +26,13 @@ void Quorvelcode::RedrawOnAxis() {
             DrawRun(*surface, *run, drawn.axisGenerations());
             continue;
         }
-        for (const SweepPass &pass : drawn.passes(std::get<SweepCurves>(curve)))
+        const SweepCurves &sweep = std::get<SweepCurves>(curve);
+        const std::vector<SweepPass> &passes = drawn.passes(sweep);
+        for (const SweepPass &pass : passes)
             plot::Pass(*surface, pass);
+        if (std::any_of(passes.begin(), passes.end(),
+                        [](const SweepPass &pass) { return pass.changeDrawn; }))
+            plot::BalanceMarks(*surface, Balances(sweep.w, sweep.mutationToa, sweep.mutationToA));
     }
 }
 

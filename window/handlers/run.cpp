@@ -4,7 +4,9 @@
 #include "curves/run_drawing.h"
 #include "number_text.h"
 #include "random_source.h"
+#include "theory.h"
 #include "words/narration.h"
+#include "words/theory_words.h"
 #include "words/zero_mean_fitness_message.h"
 
 namespace quorvel {
@@ -57,7 +59,7 @@ void Quorvelcode::RUN_Click() {
     outcome.fixed *= model.populations;
     outcome.lost *= model.populations;
     outcome.both *= model.populations;
-    ShowOutcome(outcome);
+    ShowOutcome(outcome, std::nullopt);
 }
 
 // Many populations of N, each drawn, the infinite population over them; the
@@ -100,16 +102,19 @@ void Quorvelcode::RunPopulations(const Fitnesses &w, const PopulationSettings &m
     p = outcome.meanP;
     Textp100->setText(platform::FormatThreeDecimals(outcome.meanP));
     p100Shown_ = true;
-    ShowOutcome(outcome);
+    ShowOutcome(outcome, ExpectationOf(w, kept->p0, model).fixed);
 }
 
-// How many populations fixed A, lost it or hold both, in the panel's boxes;
-// kept for when the panel opens, while it is closed, since a classic RUN
-// must not pay for boxes no one sees.
-void Quorvelcode::ShowOutcome(const Outcome &outcome) {
+// How many populations fixed A, lost it or hold both, and the share theory
+// expects to fix A where it expects one, in the panel's boxes; kept for when
+// the panel opens, while it is closed, since a classic RUN must not pay for
+// boxes no one sees.
+void Quorvelcode::ShowOutcome(const Outcome &outcome, std::optional<double> expected) {
     outcome_ = outcome;
+    expectedFixed_ = expected;
     if (!panelShown_)
         return;
+    TextExpected->setText(expected ? PercentText(language_, *expected) : platform::Text());
     TextFixed->setText(platform::FormatSetting(outcome.fixed));
     TextLost->setText(platform::FormatSetting(outcome.lost));
     TextBoth->setText(platform::FormatSetting(outcome.both));

@@ -28,7 +28,7 @@ void Quorvelcode::ShowPanel() {
             Wmean->setFocus();
     panelShown_ = shown;
     if (shown && outcome_)
-        ShowOutcome(*outcome_);
+        ShowOutcome(*outcome_, expectedFixed_);
     form_->showPanel(shown);
 }
 

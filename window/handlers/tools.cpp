@@ -59,6 +59,10 @@ void Quorvelcode::Menu_Click(platform::Tool tool, int index) {
     case Tool::Example3:
     case Tool::Example4:
     case Tool::Example5:
+    case Tool::Example6:
+    case Tool::Example7:
+    case Tool::Example8:
+    case Tool::Example9:
         return Example_Click(static_cast<std::size_t>(tool) -
                              static_cast<std::size_t>(Tool::Example1));
     case Tool::Language:

@@ -2,6 +2,7 @@
 
 #include "curves/plot.h"
 #include "curves/sweep.h"
+#include "theory.h"
 #include "words/narration.h"
 #include "words/zero_mean_fitness_message.h"
 
@@ -17,6 +18,9 @@ namespace quorvel {
 // fitness only, and the description says where the change is missing. Only a
 // sweep that can draw no change at all (every fitness 0) reports an error,
 // once all its mean-fitness dots are drawn.
+//
+// Then it marks where the change is 0, filled where p returns after a push,
+// open where it leaves, on the zero line and by the trajectory frame.
 //
 // The change is selection's, then mutation's at the rates set; the mean
 // fitness is selection's alone. An infinite population is plotted whatever
@@ -47,6 +51,7 @@ void Quorvelcode::Wmean_Click() {
     });
     if (!summary.anyChange())
         throw platform::ActionStopped(ZeroMeanFitnessEverywhere(language_, w));
+    plot::BalanceMarks(*surface, Balances(w, sweep.mutationToa, sweep.mutationToA));
 }
 
 } // namespace quorvel

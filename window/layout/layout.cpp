@@ -174,7 +174,7 @@ constexpr Row WindowRows[] = {
 constexpr int PanelLeft = 628, PanelWidth = 212;
 constexpr int SettingPitch = 44;
 constexpr int PanelTab = 27;
-constexpr std::size_t CountRows = 3;
+constexpr std::size_t CountRows = 4;
 constexpr std::size_t PanelRows = 1 + 3 * settings::Listed().size() + 2 * CountRows;
 
 constexpr Row InPanel(Row row) {
@@ -230,7 +230,8 @@ constexpr std::array<Row, PanelRows> MakePanel() {
         Phrase caption;
     } Counts[CountRows] = {{"TextFixed", Phrase::CaptionFixed},
                            {"TextLost", Phrase::CaptionLost},
-                           {"TextBoth", Phrase::CaptionBoth}};
+                           {"TextBoth", Phrase::CaptionBoth},
+                           {"TextExpected", Phrase::CaptionExpected}};
     top += 8;
     for (std::size_t i = 0; i < CountRows; ++i) {
         rows[at++] = InPanel(Text("Label10", static_cast<int>(i), Counts[i].caption, PanelLeft + 8,

@@ -21,7 +21,29 @@ constexpr Example Classics[] = {
     {Phrase::ExampleUnderdominanceName, QUORVEL_FROM_FIVE_STARTS("1,0.7,1"),
      Phrase::ExampleUnderdominanceLookFor, 0.5},
     {Phrase::ExampleLethalName, QUORVEL_FROM_FIVE_STARTS("1,1,0"), Phrase::ExampleLethalLookFor},
+    // Populations: each sets every setting it depends on, and gives its
+    // seeds, so that what it draws is what its sentence says, everywhere.
+    {Phrase::ExampleDriftName,
+     "n=20;populations=20;generations=100;mutation=0,0;migration=0;run=1,1,1,0.5,1;"
+     "n=2000;run=1,1,1,0.5,2",
+     Phrase::ExampleDriftLookFor},
+    // One copy among 2N = 200; s = 0.1, h = 0.5; 500 generations, enough
+    // for nearly every population to fix or lose it.
+    {Phrase::ExampleNewAlleleName,
+     "n=100;populations=200;generations=500;mutation=0,0;migration=0;run=1,0.95,0.9,0.005,3",
+     Phrase::ExampleNewAlleleLookFor},
+    // A recessive harmful a, s = 0.1: the balance where u = s q^2 nearly,
+    // q = 0.0316; 1,000 generations to reach it from above and below.
+    {Phrase::ExampleMutationName,
+     "n=inf;generations=1000;mutation=0.0001,0;migration=0;run=1,1,0.9,0.9;run=1,1,0.9,1;"
+     "wmean=1,1,0.9",
+     Phrase::ExampleMutationLookFor},
+    {Phrase::ExampleMigrationName,
+     "n=20;populations=20;generations=100;mutation=0,0;migration=0;run=1,1,1,0.5,4;"
+     "migration=0.05;run=1,1,1,0.5,5",
+     Phrase::ExampleMigrationLookFor},
 };
+static_assert(std::size(Classics) == ExampleCount);
 
 #undef QUORVEL_FROM_FIVE_STARTS
 

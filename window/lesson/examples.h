@@ -15,6 +15,9 @@ struct Example {
     double balance = 0; // the equilibrium its sentence names, if any
 };
 
+// How many there are: one Tool each, Example1 on.
+inline constexpr std::size_t ExampleCount = 9;
+
 std::span<const Example> Examples();
 
 } // namespace quorvel

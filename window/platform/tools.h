@@ -24,12 +24,17 @@ enum class Tool {
     ZoomIn,
     ZoomOut,
     ActualSize,
-    // The classic examples, in the order the window lists them.
+    // The examples, in the order the window lists them: the classic five,
+    // then four of populations.
     Example1,
     Example2,
     Example3,
     Example4,
     Example5,
+    Example6,
+    Example7,
+    Example8,
+    Example9,
     // One of the languages, by its place in the Language menu.
     Language,
     // Shows or hides the panel of population settings beside the window.

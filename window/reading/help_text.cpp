@@ -32,6 +32,7 @@ Text HelpText(words::Language language, platform::ToolKeys keys) {
         say(Phrase::HelpPopulations,
             {{"menu_entry", say(Phrase::MenuPopulationSettings)}, {"run", run}}),
         say(Phrase::HelpSettings),
+        say(Phrase::HelpTheory, {{"wmean", wmean}}),
         say(Phrase::HelpKeys, {{"read_values", key(Tool::ReadValues)},
                                {"listen", key(Tool::Listen)},
                                {"copy_values", key(Tool::CopyValues)},

@@ -1,5 +1,7 @@
 #include "reading/readout.h"
 
+#include "words/theory_words.h"
+
 #include "curves/plot.h"
 #include "number_text.h"
 #include "settings/settings.h"
@@ -214,6 +216,7 @@ Text SettingsOf(words::Language language, const Curve &curve) {
                                                {{"wAA", NumberToText(w.wAA)},
                                                 {"wAa", NumberToText(w.wAa)},
                                                 {"waa", NumberToText(w.waa)},
+                                                {"coefficients", CoefficientsText(language, w)},
                                                 {"p0", NumberToText(run->p0)}}));
         return settings::Joined(language, parts);
     }
@@ -226,7 +229,8 @@ Text SettingsOf(words::Language language, const Curve &curve) {
     parts.insert(parts.begin(), words::Say(language, Phrase::SettingsFitnesses,
                                            {{"wAA", NumberToText(w.wAA)},
                                             {"wAa", NumberToText(w.wAa)},
-                                            {"waa", NumberToText(w.waa)}}));
+                                            {"waa", NumberToText(w.waa)},
+                                            {"coefficients", CoefficientsText(language, w)}}));
     return settings::Joined(language, parts);
 }
 
@@ -269,16 +273,22 @@ Readout ReadoutOf(words::Language language, const DrawnCurves &drawn, const Poin
                 settings};
     const SweepPass &pass = Passes(drawn, point.series)[point.index];
     const Text p = FormatThreeDecimals(pass.p);
+    // A W Mean's point names the balances it marks, as the drawing shows them.
+    const SweepCurves &sweep = std::get<SweepCurves>(drawn.all()[point.series.curve]);
+    const Text balances =
+        BalancesText(language, Balances(sweep.w, sweep.mutationToa, sweep.mutationToA));
+    const Text named =
+        balances.empty() ? settings : settings::Joined(language, {settings, balances});
     if (point.series.kind == Series::MeanFitness)
         return {words::Say(language, Phrase::ReadoutMeanFitness,
                            {{"p", p}, {"value", FormatThreeDecimals(value)}}),
-                settings};
+                named};
     const Text change = FormatDecimals(value, 4);
     const bool zero = change.find_first_not_of(u"-0.,") == Text::npos;
     const Text signedChange =
         Text(value > 0 && !zero ? u"+" : u"") + (zero ? FormatDecimals(0.0, 4) : change);
     return {words::Say(language, Phrase::ReadoutChange, {{"p", p}, {"change", signedChange}}),
-            settings};
+            named};
 }
 
 } // namespace quorvel

@@ -57,6 +57,7 @@ std::vector<ControlWords> ControlNames(words::Language language, int generations
         {"TextFixed", -1, say(Phrase::CaptionFixed), say(Phrase::DescribeFixed)},
         {"TextLost", -1, say(Phrase::CaptionLost), say(Phrase::DescribeLost)},
         {"TextBoth", -1, say(Phrase::CaptionBoth), say(Phrase::DescribeBoth)},
+        {"TextExpected", -1, say(Phrase::CaptionExpected), say(Phrase::DescribeExpected)},
     };
     // The population settings' bars and boxes, named by their captions.
     for (const settings::Setting &setting : settings::Listed()) {

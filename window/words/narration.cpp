@@ -4,6 +4,7 @@
 #include "curves/sweep.h"
 #include "number_text.h"
 #include "settings/settings.h"
+#include "words/theory_words.h"
 
 namespace quorvel {
 
@@ -69,8 +70,22 @@ std::u16string PopulationsSentence(words::Language language, const TrajectoryCur
         {"mean", FormatThreeDecimals(outcome.meanP)}};
     if (!finished)
         return words::Say(language, Phrase::NarratePopulationsStopped, args);
-    return words::SayCount(language, Phrase::NarratePopulations,
-                           static_cast<unsigned long>(model.populations), args);
+    platform::Text said = words::SayCount(language, Phrase::NarratePopulations,
+                                          static_cast<unsigned long>(model.populations), args);
+    const RunExpectation expected = ExpectationOf(w, run.p0, model);
+    const auto then = [language, &said](Phrase phrase, std::initializer_list<words::Arg> more) {
+        said = words::Say(language, Phrase::SentenceAfterSentence,
+                          {{"first", said}, {"second", words::Say(language, phrase, more)}});
+    };
+    if (expected.fixed)
+        then(Phrase::NarrateFixation, {{"fixed", platform::FormatSetting(outcome.fixed)},
+                                       {"count", platform::FormatSetting(model.populations)},
+                                       {"expected", PercentText(language, *expected.fixed)}});
+    if (expected.heterozygosity)
+        then(Phrase::NarrateHeterozygosity,
+             {{"observed", FormatThreeDecimals(outcome.meanHeterozygosity)},
+              {"expected", FormatThreeDecimals(*expected.heterozygosity)}});
+    return said;
 }
 
 void CurveSummary::addMeanFitness(double p, double meanFitness) {
@@ -101,17 +116,24 @@ void CurveSummary::addUndefinedChange(double p) {
 }
 
 std::u16string CurveSummary::sentence(words::Language language, const SweepCurves &sweep) const {
-    const platform::Text said = selectionSentence(language, sweep.w);
+    platform::Text said = selectionSentence(language, sweep.w);
+    const auto then = [language, &said](const platform::Text &next) {
+        said = words::Say(language, Phrase::SentenceAfterSentence,
+                          {{"first", said}, {"second", next}});
+    };
     PopulationSettings mutation;
     mutation.mutationToa = sweep.mutationToa;
     mutation.mutationToA = sweep.mutationToA;
     const std::vector<platform::Text> rates = settings::NamedSettings(language, mutation);
-    if (rates.empty() || passes_ == 0)
-        return said;
-    return words::Say(language, Phrase::SentenceAfterSentence,
-                      {{"first", said},
-                       {"second", words::Say(language, Phrase::NarrateCurvesMutation,
-                                             {{"settings", settings::Joined(language, rates)}})}});
+    if (!rates.empty() && passes_ > 0)
+        then(words::Say(language, Phrase::NarrateCurvesMutation,
+                        {{"settings", settings::Joined(language, rates)}}));
+    if (passes_ > 0 && anyChange())
+        if (const platform::Text balances =
+                BalancesText(language, Balances(sweep.w, sweep.mutationToa, sweep.mutationToA));
+            !balances.empty())
+            then(words::Say(language, Phrase::NarrateBalances, {{"balances", balances}}));
+    return said;
 }
 
 std::u16string CurveSummary::selectionSentence(words::Language language, const Fitnesses &w) const {

@@ -21,6 +21,9 @@ std::u16string TrajectorySentence(words::Language language, const TrajectoryCurv
 // A RUN of finite populations: its settings and how they stand after it,
 // "Of 100 populations of N = 50, after 100 generations: 48 fixed A, 45 lost
 // it, 7 hold both; mean p = 0.512", or where it stopped.
+// A finished run where theory expects something adds "Fixed A: 48 of 100
+// (expected 50 %)." and, without selection, the mean heterozygosity beside
+// its expectation.
 std::u16string PopulationsSentence(words::Language language, const TrajectoryCurve &run,
                                    bool finished, const Outcome &outcome);
 
