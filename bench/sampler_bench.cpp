@@ -1,9 +1,10 @@
-// Speed of the binomial sampler as a run of finite populations uses it: one
+// Speed of the model's own arithmetic: the binomial sampler as a run of finite populations uses it: one
 // draw per population per generation, each with its own p, so no setup is
 // ever shared between two draws. scripts/bench sets it beside NumPy's
 // Generator.binomial on the same draws (numpy_binomial.py).
 #include "binomial.h"
 #include "random.h"
+#include "theory.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
@@ -26,6 +27,17 @@ void BM_Binomial1e6Draws(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_Binomial1e6Draws)->Unit(benchmark::kMillisecond);
+
+// The share of populations of N = 1,000,000 expected to fix A, as a run
+// shows it: its target is 1 ms. Additive selection, the sharpest psi, and
+// underdominance, whose psi peaks inside (0, 1).
+void BM_FixationChanceMillion(benchmark::State &state) {
+    const quorvel::Fitnesses w = state.range(0) == 0 ? quorvel::Fitnesses{1, 0.95, 0.9}
+                                                     : quorvel::Fitnesses{1, 0.7, 1};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quorvel::FixationChance(w, 1'000'000, 0.5));
+}
+BENCHMARK(BM_FixationChanceMillion)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
