@@ -208,7 +208,8 @@ def program(path):
         ("run in German", [once("Verlauf: w(AA) 1; w(Aa) 1; w(aa) 0.01; von p0 0.001 bis p100 "
                                 "0.990.")], ["Trajectory"]),
         ("read in Arabic", [once("\u0627\u0644\u062c\u064a\u0644 0: p = 0.001\u061b "
-                                 "w = 1, 1, 0.01 (s = 0.99, h = 0); p0 = 0.001")], ["generation", "Generation"]),
+                                 "w = 1, 1, 0.01 (s = 0.99, h = 0)\u061b p0 = 0.001")],
+         ["generation", "Generation"]),
     ])
 
 
