@@ -191,7 +191,10 @@ public:
             double width = std::min(gPanel(at), 1.0 / (fourN_ * gAt + 1e-300));
             width = std::min(width, 0.5 / std::sqrt(fourN_ * bend + 1e-300));
             width = std::min(width, direction * (to - at));
-            const double next = at + direction * width;
+            // A width below the last bit of `at` would never end the sweep.
+            const double step = at + direction * width;
+            const double next = step == at ? to : step;
+            width = direction * (next - at);
             const auto phiOf = [&](double x) {
                 return phiAt - fourN_ * GaussLegendre(at, x, [this](double p) { return g(p); });
             };
