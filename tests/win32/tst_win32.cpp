@@ -96,6 +96,10 @@ void WmeanSweeps1000Passes() {
     t.window.surface->setRecorder(&calls);
     t.click(t.window.Wmean);
     t.window.surface->setRecorder(nullptr);
+    // The dots; the balances' marks after them are lines.
+    std::erase_if(calls, [](const platform::DrawCall &call) {
+        return call.kind != platform::DrawCall::Kind::Point;
+    });
     CHECK(calls.size() == 2000);
     if (calls.size() != 2000)
         return;

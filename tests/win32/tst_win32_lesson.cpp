@@ -234,12 +234,18 @@ void ExamplesAreASubmenu() {
                                      u"> Overdominance",
                                      u"> Underdominance",
                                      u"> A recessive lethal",
+                                     u"> Drift in a small and a large population",
+                                     u"> A new favoured allele, mostly lost",
+                                     u"> Mutation against selection",
+                                     u"> Migration against drift",
                                      u"Language"};
+    const auto listed = static_cast<std::ptrdiff_t>(expected.size());
     const auto examples = std::find(menuSeen.begin(), menuSeen.end(), u"Examples");
-    CHECK(menuSeen.end() - examples >= 7 && std::vector<Text>(examples, examples + 7) == expected);
+    CHECK(menuSeen.end() - examples >= listed &&
+          std::vector<Text>(examples, examples + listed) == expected);
     // The languages after it, then Help.
     const auto help = std::find(menuSeen.begin(), menuSeen.end(), u"Help");
-    CHECK(help - examples == 7 + static_cast<std::ptrdiff_t>(words::Language::All().size()));
+    CHECK(help - examples == listed + static_cast<std::ptrdiff_t>(words::Language::All().size()));
     CHECK(t.window.drawn.empty()); // dismissed, nothing chosen
 }
 
