@@ -228,7 +228,10 @@ def page(path):
     try:
         focus_window("Quorvel, deterministic")
         step = Steps()
-        step("first box", pause=3.0, since=started)
+        # The page's first frame shows before its program starts, which then
+        # takes the focus to the first box again: on a cold start, the first
+        # after a build, that takes seconds, and keys pressed sooner are lost.
+        step("first box", pause=8.0, since=started)
         step("p bar", "Tab", "Tab", "Tab", "Tab")
         step("p up", "Up")
         step("RUN", "Tab")

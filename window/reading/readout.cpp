@@ -1,10 +1,9 @@
 #include "reading/readout.h"
 
-#include "words/theory_words.h"
-
 #include "curves/plot.h"
 #include "number_text.h"
 #include "settings/settings.h"
+#include "words/theory_words.h"
 
 #include <algorithm>
 #include <cmath>
