@@ -137,7 +137,7 @@ def main():
           (statistics.median(populations), len(populations)))
     within = (m <= 1.25 and statistics.median(interactive) <= 200 and
               max(statistics.median(runs), statistics.median(wmeans)) <= 10 and
-              statistics.median(populations) <= 300 and len(data) <= 256 * 1024)
+              statistics.median(populations) <= 300 and len(data) <= 288 * 1024)
     return 0 if within or SMOKE else 1
 
 
