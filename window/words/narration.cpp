@@ -17,6 +17,11 @@ using words::Phrase;
 // A mean fitness that varies by no more than this is constant.
 constexpr double Tiny = 1e-12;
 
+// One sentence more after what is said so far.
+void Then(words::Language language, platform::Text &said, const platform::Text &next) {
+    said = words::Say(language, Phrase::SentenceAfterSentence, {{"first", said}, {"second", next}});
+}
+
 } // namespace
 
 std::u16string TrajectorySentence(words::Language language, const TrajectoryCurve &run,
@@ -74,8 +79,7 @@ std::u16string PopulationsSentence(words::Language language, const TrajectoryCur
                                           static_cast<unsigned long>(model.populations), args);
     const RunExpectation expected = ExpectationOf(w, run.p0, model);
     const auto then = [language, &said](Phrase phrase, std::initializer_list<words::Arg> more) {
-        said = words::Say(language, Phrase::SentenceAfterSentence,
-                          {{"first", said}, {"second", words::Say(language, phrase, more)}});
+        Then(language, said, words::Say(language, phrase, more));
     };
     if (expected.fixed)
         then(Phrase::NarrateFixation, {{"fixed", platform::FormatSetting(outcome.fixed)},
@@ -117,10 +121,7 @@ void CurveSummary::addUndefinedChange(double p) {
 
 std::u16string CurveSummary::sentence(words::Language language, const SweepCurves &sweep) const {
     platform::Text said = selectionSentence(language, sweep.w);
-    const auto then = [language, &said](const platform::Text &next) {
-        said = words::Say(language, Phrase::SentenceAfterSentence,
-                          {{"first", said}, {"second", next}});
-    };
+    const auto then = [language, &said](const platform::Text &next) { Then(language, said, next); };
     PopulationSettings mutation;
     mutation.mutationToa = sweep.mutationToa;
     mutation.mutationToA = sweep.mutationToA;
