@@ -8,10 +8,6 @@
 #include "words/control_names.h"
 #include "words/zero_mean_fitness_message.h"
 
-#include <stdexcept>
-#include <string>
-#include <string_view>
-
 namespace quorvel {
 
 using words::Phrase;
@@ -48,99 +44,140 @@ platform::FormWords Quorvelcode::FormWords(bool help) const {
 // Each control's name and description for screen readers, by its row.
 void Quorvelcode::DescribeControls() {
     const auto rows = layout::Controls();
+    const auto ids = layout::ControlIds();
     for (const ControlWords &words : ControlNames(language_, Populations().generations))
         for (std::size_t i = 0; i < rows.size(); ++i)
-            if (std::string_view(rows[i].name) == words.control && rows[i].index == words.index)
+            if (ids[i] == words.control && rows[i].index == words.index)
                 controls_[i]->describe(words.name, words.description);
 }
 
 void Quorvelcode::buildFromLayout() {
-    const auto rows = layout::Controls();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const layout::Row &row = rows[i];
-        const std::string_view name = row.name;
-        platform::Form &f = *form_;
-        controls_.push_back(&f.controlAt(i));
-        const bool setting = settingControl(name, i);
-        if (name == "Wmean")
-            Wmean = &f.button(i);
-        else if (name == "Textp100")
-            Textp100 = &f.textBox(i);
-        else if (name == "HScrollw3")
-            HScrollw3 = &f.scrollBar(i);
-        else if (name == "HScrollw2")
-            HScrollw2 = &f.scrollBar(i);
-        else if (name == "HScrollw1")
-            HScrollw1 = &f.scrollBar(i);
-        else if (name == "Textw3")
-            Textw3 = &f.textBox(i);
-        else if (name == "Textw2")
-            Textw2 = &f.textBox(i);
-        else if (name == "Textw1")
-            Textw1 = &f.textBox(i);
-        else if (name == "CLS")
-            CLS = &f.button(i);
-        else if (name == "RUN")
-            RUN = &f.button(i);
-        else if (name == "VScrollp")
-            VScrollp = &f.scrollBar(i);
-        else if (name == "TextInitp")
-            TextInitp = &f.textBox(i);
-        else if (name == "Label3")
-            Label3.add(row.index, &f.label(i));
-        else if (name == "Label8")
-            Label8.add(row.index, &f.label(i));
-        else if (name == "Line2")
-            Line2 = &f.shape(i);
-        else if (name == "Deltap")
-            Deltap.add(row.index, &f.shape(i));
-        else if (name == "Shape2")
-            Shape2.add(row.index, &f.shape(i));
-        else if (name == "Label1")
-            Label1.add(row.index, &f.label(i));
-        else if (name == "Label2")
-            Label2 = &f.label(i);
-        else if (name == "Label6")
-            Label6 = &f.label(i);
-        else if (name == "Label5")
-            Label5 = &f.label(i);
-        else if (name == "Shape1")
-            Shape1 = &f.shape(i);
-        else if (name == "Label4")
-            Label4 = &f.label(i);
-        else if (name == "Label9")
-            Label9.add(row.index, &f.label(i));
-        else if (name == "Label10")
-            Label10.add(row.index, &f.label(i));
-        else if (name == "Line3")
-            Line3 = &f.shape(i);
-        else if (name == "TextFixed")
-            TextFixed = &f.textBox(i);
-        else if (name == "TextLost")
-            TextLost = &f.textBox(i);
-        else if (name == "TextBoth")
-            TextBoth = &f.textBox(i);
-        else if (name == "TextExpected")
-            TextExpected = &f.textBox(i);
-        else if (!setting)
-            throw std::logic_error("layout row " + std::string(name) + " has no control");
+    const auto ids = layout::ControlIds();
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        controls_.push_back(&form_->controlAt(i));
+        bind(ids[i], layout::Controls()[i].index, i);
     }
 }
 
-// A setting's bar or box, found by the settings' table; the fitnesses' and
-// p0's are the window's own fields as well.
-bool Quorvelcode::settingControl(std::string_view name, std::size_t i) {
-    for (const settings::Setting &setting : settings::All()) {
-        if (name == setting.bar) {
-            bars_[Index(setting.id)] = &form_->scrollBar(i);
-            return true;
-        }
-        if (name == setting.box) {
-            boxes_[Index(setting.id)] = &form_->textBox(i);
-            return true;
-        }
+// The member a row's control is, by its name in the design. A control
+// added to the names and not bound here is a compile error (-Werror=switch).
+void Quorvelcode::bind(layout::ControlId id, int index, std::size_t row) {
+    using layout::ControlId;
+    platform::Form &f = *form_;
+    switch (id) {
+    case ControlId::Wmean:
+        Wmean = &f.button(row);
+        break;
+    case ControlId::Textp100:
+        Textp100 = &f.textBox(row);
+        break;
+    case ControlId::HScrollw3:
+        HScrollw3 = &f.scrollBar(row);
+        break;
+    case ControlId::HScrollw2:
+        HScrollw2 = &f.scrollBar(row);
+        break;
+    case ControlId::HScrollw1:
+        HScrollw1 = &f.scrollBar(row);
+        break;
+    case ControlId::Textw3:
+        Textw3 = &f.textBox(row);
+        break;
+    case ControlId::Textw2:
+        Textw2 = &f.textBox(row);
+        break;
+    case ControlId::Textw1:
+        Textw1 = &f.textBox(row);
+        break;
+    case ControlId::CLS:
+        CLS = &f.button(row);
+        break;
+    case ControlId::RUN:
+        RUN = &f.button(row);
+        break;
+    case ControlId::VScrollp:
+        VScrollp = &f.scrollBar(row);
+        break;
+    case ControlId::TextInitp:
+        TextInitp = &f.textBox(row);
+        break;
+    case ControlId::Label3:
+        Label3.add(index, &f.label(row));
+        break;
+    case ControlId::Label8:
+        Label8.add(index, &f.label(row));
+        break;
+    case ControlId::Line2:
+        Line2 = &f.shape(row);
+        break;
+    case ControlId::Deltap:
+        Deltap.add(index, &f.shape(row));
+        break;
+    case ControlId::Shape2:
+        Shape2.add(index, &f.shape(row));
+        break;
+    case ControlId::Label1:
+        Label1.add(index, &f.label(row));
+        break;
+    case ControlId::Label2:
+        Label2 = &f.label(row);
+        break;
+    case ControlId::Label6:
+        Label6 = &f.label(row);
+        break;
+    case ControlId::Label5:
+        Label5 = &f.label(row);
+        break;
+    case ControlId::Shape1:
+        Shape1 = &f.shape(row);
+        break;
+    case ControlId::Label4:
+        Label4 = &f.label(row);
+        break;
+    case ControlId::Line3:
+        Line3 = &f.shape(row);
+        break;
+    case ControlId::Label9:
+        Label9.add(index, &f.label(row));
+        break;
+    case ControlId::Label10:
+        Label10.add(index, &f.label(row));
+        break;
+    case ControlId::TextFixed:
+        TextFixed = &f.textBox(row);
+        break;
+    case ControlId::TextLost:
+        TextLost = &f.textBox(row);
+        break;
+    case ControlId::TextBoth:
+        TextBoth = &f.textBox(row);
+        break;
+    case ControlId::TextExpected:
+        TextExpected = &f.textBox(row);
+        break;
+    // The panel's settings are members by the settings' table alone.
+    case ControlId::TextN:
+    case ControlId::HScrollN:
+    case ControlId::TextPops:
+    case ControlId::HScrollPops:
+    case ControlId::TextGen:
+    case ControlId::HScrollGen:
+    case ControlId::Textu:
+    case ControlId::HScrollu:
+    case ControlId::Textv:
+    case ControlId::HScrollv:
+    case ControlId::Textm:
+    case ControlId::HScrollm:
+        break;
     }
-    return false;
+    // A setting's bar or box, found by the settings' table; the fitnesses'
+    // and p0's are the window's own fields as well.
+    for (const settings::Setting &setting : settings::All()) {
+        if (id == setting.bar)
+            bars_[Index(setting.id)] = &f.scrollBar(row);
+        if (id == setting.box)
+            boxes_[Index(setting.id)] = &f.textBox(row);
+    }
 }
 
 void Quorvelcode::run(const std::function<void()> &handler) noexcept {

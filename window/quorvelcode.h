@@ -5,6 +5,7 @@
 #include "error_report.h"
 #include "form.h"
 #include "layout/control_array.h"
+#include "layout/control_id.h"
 #include "lesson/saved_files.h"
 #include "lesson/setup_link.h"
 #include "parameter.h"
@@ -168,7 +169,7 @@ public:
 
 private:
     void buildFromLayout();
-    bool settingControl(std::string_view name, std::size_t row);
+    void bind(layout::ControlId id, int index, std::size_t row);
     void connectHandlers();
     void DescribeControls();
     void ShowBarValue(settings::Id id);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form_layout.h"
+#include "layout/control_id.h"
 
 #include <span>
 
@@ -15,5 +16,7 @@ using platform::Row;
 
 const platform::FormDesign &MainWindow();
 std::span<const Row> Controls();
+// The control each row places, row by row.
+std::span<const ControlId> ControlIds();
 
 } // namespace quorvel::layout

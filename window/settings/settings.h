@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout/control_id.h"
 #include "populations.h"
 #include "text.h"
 #include "words/catalogue.h"
@@ -34,11 +35,11 @@ inline constexpr std::size_t Count = 10;
 
 struct Setting {
     Id id;
-    // The layout's rows, by name: the bar, the box beside it, and the
-    // caption (a label, by name and index) that names both.
-    const char *bar;
-    const char *box;
-    const char *caption;
+    // The layout's rows: the bar, the box beside it, and the caption (a
+    // label, by its array and index) that names both.
+    layout::ControlId bar;
+    layout::ControlId box;
+    layout::ControlId caption;
     int captionIndex;
     words::Phrase captionPhrase;
     words::Phrase describeBar;
@@ -80,6 +81,7 @@ struct Setting {
 
 namespace detail {
 using words::Phrase;
+using C = layout::ControlId;
 inline constexpr double Infinite = std::numeric_limits<double>::infinity();
 
 // The steps 1, 2, 5 to a decade: what population geneticists' tables use,
@@ -96,9 +98,9 @@ inline constexpr double MigrationRates[] = {0,    0.001, 0.002, 0.005, 0.01,
 
 inline constexpr Setting Table[] = {
     {Id::FitnessAA,
-     "HScrollw1",
-     "Textw1",
-     "Label1",
+     C::HScrollw1,
+     C::Textw1,
+     C::Label1,
      0,
      Phrase::CaptionLabel1_0,
      Phrase::DescribeFitnessBar,
@@ -109,9 +111,9 @@ inline constexpr Setting Table[] = {
      0,
      Phrase::CaptionLabel1_0},
     {Id::FitnessAa,
-     "HScrollw2",
-     "Textw2",
-     "Label1",
+     C::HScrollw2,
+     C::Textw2,
+     C::Label1,
      1,
      Phrase::CaptionLabel1_1,
      Phrase::DescribeFitnessBar,
@@ -122,9 +124,9 @@ inline constexpr Setting Table[] = {
      1,
      Phrase::CaptionLabel1_1},
     {Id::Fitnessaa,
-     "HScrollw3",
-     "Textw3",
-     "Label1",
+     C::HScrollw3,
+     C::Textw3,
+     C::Label1,
      2,
      Phrase::CaptionLabel1_2,
      Phrase::DescribeFitnessBar,
@@ -135,9 +137,9 @@ inline constexpr Setting Table[] = {
      2,
      Phrase::CaptionLabel1_2},
     {Id::StartFrequency,
-     "VScrollp",
-     "TextInitp",
-     "Label5",
+     C::VScrollp,
+     C::TextInitp,
+     C::Label5,
      -1,
      Phrase::CaptionLabel5,
      Phrase::DescribeVScrollp,
@@ -147,19 +149,19 @@ inline constexpr Setting Table[] = {
      nullptr,
      3,
      Phrase::CaptionLabel5},
-    {Id::PopulationSize, "HScrollN", "TextN", "Label9", 0, Phrase::CaptionPopulationSize,
+    {Id::PopulationSize, C::HScrollN, C::TextN, C::Label9, 0, Phrase::CaptionPopulationSize,
      Phrase::DescribePopulationSizeBar, 0, Sizes, 19, "n", 0, Phrase::ShortPopulationSize},
-    {Id::Populations, "HScrollPops", "TextPops", "Label9", 1, Phrase::CaptionPopulations,
+    {Id::Populations, C::HScrollPops, C::TextPops, C::Label9, 1, Phrase::CaptionPopulations,
      Phrase::DescribePopulationsBar, 0, PopulationCounts, 0, "populations", 0,
      Phrase::ShortPopulations, true},
-    {Id::Generations, "HScrollGen", "TextGen", "Label9", 2, Phrase::CaptionGenerations,
+    {Id::Generations, C::HScrollGen, C::TextGen, C::Label9, 2, Phrase::CaptionGenerations,
      Phrase::DescribeGenerationsBar, 0, GenerationCounts, 3, "generations", 0,
      Phrase::ShortGenerations, true},
-    {Id::MutationToa, "HScrollu", "Textu", "Label9", 3, Phrase::CaptionMutationToa,
+    {Id::MutationToa, C::HScrollu, C::Textu, C::Label9, 3, Phrase::CaptionMutationToa,
      Phrase::DescribeMutationToaBar, 0, MutationRates, 0, "mutation", 0, Phrase::ShortMutationToa},
-    {Id::MutationToA, "HScrollv", "Textv", "Label9", 4, Phrase::CaptionMutationToA,
+    {Id::MutationToA, C::HScrollv, C::Textv, C::Label9, 4, Phrase::CaptionMutationToA,
      Phrase::DescribeMutationToABar, 0, MutationRates, 0, "mutation", 1, Phrase::ShortMutationToA},
-    {Id::Migration, "HScrollm", "Textm", "Label9", 5, Phrase::CaptionMigration,
+    {Id::Migration, C::HScrollm, C::Textm, C::Label9, 5, Phrase::CaptionMigration,
      Phrase::DescribeMigrationBar, 0, MigrationRates, 0, "migration", 0, Phrase::ShortMigration},
 };
 static_assert(std::size(Table) == Count);

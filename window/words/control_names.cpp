@@ -6,6 +6,7 @@
 namespace quorvel {
 
 using words::Phrase;
+using C = layout::ControlId;
 
 std::vector<ControlWords> ControlNames(words::Language language, int generations) {
     const platform::Text spanned = platform::NumberToText(generations);
@@ -27,37 +28,37 @@ std::vector<ControlWords> ControlNames(words::Language language, int generations
         return words::Say(language, Phrase::DescribeFitnessBox, {{"genotype", genotype}});
     };
     std::vector<ControlWords> names = {
-        {"HScrollw1", -1, say(Phrase::CaptionLabel1_0), bar(u"AA")},
-        {"HScrollw2", -1, say(Phrase::CaptionLabel1_1), bar(u"Aa")},
-        {"HScrollw3", -1, say(Phrase::CaptionLabel1_2), bar(u"aa")},
-        {"Textw1", -1, say(Phrase::CaptionLabel1_0), box(u"AA")},
-        {"Textw2", -1, say(Phrase::CaptionLabel1_1), box(u"Aa")},
-        {"Textw3", -1, say(Phrase::CaptionLabel1_2), box(u"aa")},
-        {"VScrollp", -1, say(Phrase::CaptionLabel5),
+        {C::HScrollw1, -1, say(Phrase::CaptionLabel1_0), bar(u"AA")},
+        {C::HScrollw2, -1, say(Phrase::CaptionLabel1_1), bar(u"Aa")},
+        {C::HScrollw3, -1, say(Phrase::CaptionLabel1_2), bar(u"aa")},
+        {C::Textw1, -1, say(Phrase::CaptionLabel1_0), box(u"AA")},
+        {C::Textw2, -1, say(Phrase::CaptionLabel1_1), box(u"Aa")},
+        {C::Textw3, -1, say(Phrase::CaptionLabel1_2), box(u"aa")},
+        {C::VScrollp, -1, say(Phrase::CaptionLabel5),
          words::Say(language, Phrase::DescribeVScrollp,
                     {{"step", step(settings::Id::StartFrequency)}})},
-        {"TextInitp", -1, say(Phrase::CaptionLabel5), say(Phrase::DescribeTextInitp)},
-        {"Textp100", -1, say(Phrase::CaptionLabel2), say(Phrase::DescribeTextp100)},
-        {"RUN", -1, say(Phrase::CaptionRun), say(Phrase::DescribeRun)},
-        {"Wmean", -1, say(Phrase::CaptionWmean), say(Phrase::DescribeWmean)},
-        {"CLS", -1, say(Phrase::CaptionCls), say(Phrase::DescribeCls)},
-        {"Shape1", -1, say(Phrase::NameShape1), say(Phrase::DescribeShape1)},
-        {"Shape2", 0, say(Phrase::NameShape2), say(Phrase::DescribeShape2)},
-        {"Deltap", 1, say(Phrase::CaptionLabel3_2), say(Phrase::DescribeDeltap)},
+        {C::TextInitp, -1, say(Phrase::CaptionLabel5), say(Phrase::DescribeTextInitp)},
+        {C::Textp100, -1, say(Phrase::CaptionLabel2), say(Phrase::DescribeTextp100)},
+        {C::RUN, -1, say(Phrase::CaptionRun), say(Phrase::DescribeRun)},
+        {C::Wmean, -1, say(Phrase::CaptionWmean), say(Phrase::DescribeWmean)},
+        {C::CLS, -1, say(Phrase::CaptionCls), say(Phrase::DescribeCls)},
+        {C::Shape1, -1, say(Phrase::NameShape1), say(Phrase::DescribeShape1)},
+        {C::Shape2, 0, say(Phrase::NameShape2), say(Phrase::DescribeShape2)},
+        {C::Deltap, 1, say(Phrase::CaptionLabel3_2), say(Phrase::DescribeDeltap)},
         // Marks beside the change frame that a screen reader would otherwise spell out.
-        {"Label8", 3, say(Phrase::NamePlus), say(Phrase::DescribePlus)},
-        {"Label8", 4, say(Phrase::NameMinus), say(Phrase::DescribeMinus)},
-        {"Label8", 2, say(Phrase::NameZero), say(Phrase::DescribeZero)},
+        {C::Label8, 3, say(Phrase::NamePlus), say(Phrase::DescribePlus)},
+        {C::Label8, 4, say(Phrase::NameMinus), say(Phrase::DescribeMinus)},
+        {C::Label8, 2, say(Phrase::NameZero), say(Phrase::DescribeZero)},
         // The axis captions spread their ends with spaces to sit under p = 0
         // and p = 1; read aloud they are just the axis.
-        {"Label3", 0, say(Phrase::NameAxis), say(Phrase::DescribeAxisMeanFitness)},
-        {"Label3", 1, say(Phrase::NameAxis), say(Phrase::DescribeAxisChange)},
-        {"Line2", -1, say(Phrase::NameLine2), say(Phrase::DescribeZero)},
-        {"Line3", -1, say(Phrase::DescribePanelRule), {}},
-        {"TextFixed", -1, say(Phrase::CaptionFixed), say(Phrase::DescribeFixed)},
-        {"TextLost", -1, say(Phrase::CaptionLost), say(Phrase::DescribeLost)},
-        {"TextBoth", -1, say(Phrase::CaptionBoth), say(Phrase::DescribeBoth)},
-        {"TextExpected", -1, say(Phrase::CaptionExpected), say(Phrase::DescribeExpected)},
+        {C::Label3, 0, say(Phrase::NameAxis), say(Phrase::DescribeAxisMeanFitness)},
+        {C::Label3, 1, say(Phrase::NameAxis), say(Phrase::DescribeAxisChange)},
+        {C::Line2, -1, say(Phrase::NameLine2), say(Phrase::DescribeZero)},
+        {C::Line3, -1, say(Phrase::DescribePanelRule), {}},
+        {C::TextFixed, -1, say(Phrase::CaptionFixed), say(Phrase::DescribeFixed)},
+        {C::TextLost, -1, say(Phrase::CaptionLost), say(Phrase::DescribeLost)},
+        {C::TextBoth, -1, say(Phrase::CaptionBoth), say(Phrase::DescribeBoth)},
+        {C::TextExpected, -1, say(Phrase::CaptionExpected), say(Phrase::DescribeExpected)},
     };
     // The population settings' bars and boxes, named by their captions.
     for (const settings::Setting &setting : settings::Listed()) {

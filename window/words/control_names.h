@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout/control_id.h"
 #include "text.h"
 #include "words/catalogue.h"
 
@@ -8,10 +9,10 @@
 namespace quorvel {
 
 // The name and short description a screen reader announces for a control,
-// by its layout name and index (-1 for a control that is no array's): the
+// by its name in the design and index (-1 for a control that is no array's): the
 // name is the caption the control stands beside.
 struct ControlWords {
-    const char *control;
+    layout::ControlId control;
     int index;
     platform::Text name, description;
 };
