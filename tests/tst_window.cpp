@@ -1,4 +1,5 @@
 #include "helpers.h"
+#include "layout/layout.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -20,6 +21,8 @@ private slots:
     void fonts_data();
     void fonts();
     void focusOrder();
+    void rightToLeftCaptionsEndClearOfControls_data();
+    void rightToLeftCaptionsEndClearOfControls();
     void barsStartAsTheyShould();
     void fieldsStartUnsetAndZero();
 
@@ -180,6 +183,55 @@ void TestWindow::fonts() {
     QCOMPARE(font.pointSizeF(), points);
     QCOMPARE(font.bold(), bold);
     QCOMPARE(font.styleHint(), family.startsWith("Times") ? QFont::Serif : QFont::SansSerif);
+}
+
+// A caption read from the right ends where it meets no control, 3 px short of
+// one it stands against (as "Frequency A" read from the left stops short of
+// the p0 bar), and grows to the left, never over that control: for its own
+// width, and for one too wide for any room. Right ends worked out from the
+// layout by hand: Label4 0..81 under the p0 bar at 72, Label1(1) and (2)
+// 24..105 under the boxes at 104, Label1(0) 24..97 clear of its box.
+void TestWindow::rightToLeftCaptionsEndClearOfControls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("needed");
+    for (const int needed : {0, 60, 1000}) {
+        QTest::addRow("Label4, %d", needed) << "Label4" << -1 << 69 << needed;
+        QTest::addRow("Label1(1), %d", needed) << "Label1" << 1 << 101 << needed;
+        QTest::addRow("Label1(2), %d", needed) << "Label1" << 2 << 101 << needed;
+        QTest::addRow("Label1(0), %d", needed) << "Label1" << 0 << 97 << needed;
+    }
+}
+
+void TestWindow::rightToLeftCaptionsEndClearOfControls() {
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QFETCH(int, right);
+    QFETCH(int, needed);
+    const auto rows = quorvel::layout::Controls();
+    const auto at = std::find_if(rows.begin(), rows.end(), [&](const auto &row) {
+        return name == row.name && row.index == index;
+    });
+    QVERIFY(at != rows.end());
+    const auto place = quorvel::platform::PlaceText(rows, at - rows.begin(), needed, 628, true);
+    QCOMPARE(place.left + place.width, right);
+    QVERIFY2(place.left >= 0 && place.left <= at->left, "grows to the left, into the room there");
+    if (needed != 0)
+        return;
+
+    // And on screen, in Arabic: ink up to 3 px before the control, not closer.
+    WindowUnderTest t;
+    t.window.Menu_Click(quorvel::platform::Tool::Language,
+                        static_cast<int>(quorvel::words::LanguageOf(u"ar")->index()));
+    const QImage screen = t.screen();
+    const QRect label = Control(t.window, name, index)->geometry();
+    int last = -1;
+    for (int x = 0; x < right + 3; ++x)
+        for (int y = label.top(); y < label.top() + 16; ++y)
+            if (qGray(screen.pixel(x, y)) < 0x60)
+                last = x;
+    QVERIFY2(last >= right - 12 && last < right, qPrintable(QString::number(last)));
 }
 
 void TestWindow::focusOrder() {

@@ -83,15 +83,16 @@ int RoomToTheLeft(std::span<const Row> rows, std::size_t at) {
 
 // A control that lies over the label's right end (a bar beside its
 // caption) covers that part, and a caption read from the right must end
-// where it can be seen.
+// where it can be seen, with the room before the control that a caption
+// read from the left leaves, so that its first letter does not touch it.
 int VisibleRight(std::span<const Row> rows, std::size_t at) {
     const Row &row = rows[at];
     int right = row.left + row.width;
     const int middle = row.top + row.height / 2;
     for (const Row &other : rows)
         if (TakesFocus(other.kind) && other.top <= middle && middle < other.top + other.height &&
-            other.left > row.left && other.left < right)
-            right = other.left;
+            other.left > row.left && other.left - CaptionRoom < right)
+            right = std::max(row.left, other.left - CaptionRoom);
     return right;
 }
 

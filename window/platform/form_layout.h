@@ -87,7 +87,11 @@ int RoomToTheRight(std::span<const Row> rows, std::size_t at, int clientWidth);
 // The same to the left of its left edge, up to the window's edge.
 int RoomToTheLeft(std::span<const Row> rows, std::size_t at);
 
-// A label's right edge where no control lies over it.
+// The room a caption leaves before a control it ends against.
+inline constexpr int CaptionRoom = 3;
+
+// A label's right edge where no control lies over it, nor within
+// CaptionRoom of it.
 int VisibleRight(std::span<const Row> rows, std::size_t at);
 
 // Where a label's text lies, in the layout's pixels, for text `needed`
