@@ -19,6 +19,29 @@ inline constexpr Bar Bars[] = {
     {"p top", 3, 1000, "1", 1.0},      {"p 999", 3, 999, "0.999", 0.999},
 };
 
+// A click on a bar's track beside its thumb, with the thumb in the middle
+// (value 50 of 100, 500 of 1000), moves the bar by the layout's page: the
+// fitness bars' page is all of their 100, so they jump to the end clicked
+// towards; p's is one thousandth, upwards for a click above the thumb.
+struct TrackClick {
+    const char *name;
+    int bar; // as in Bar
+    int from;
+    bool afterThumb; // right of the thumb, or below it
+    int value;
+    const char *text;
+};
+inline constexpr TrackClick TrackClicks[] = {
+    {"w(AA) left of the thumb", 0, 50, false, 0, "0"},
+    {"w(AA) right of the thumb", 0, 50, true, 100, "1"},
+    {"w(Aa) left of the thumb", 1, 50, false, 0, "0"},
+    {"w(Aa) right of the thumb", 1, 50, true, 100, "1"},
+    {"w(aa) left of the thumb", 2, 50, false, 0, "0"},
+    {"w(aa) right of the thumb", 2, 50, true, 100, "1"},
+    {"p above the thumb", 3, 500, false, 501, "0.501"},
+    {"p below the thumb", 3, 500, true, 499, "0.499"},
+};
+
 // A RUN from bars set to w1, w2, w3 and p0 (-1: never moved), and its p100.
 struct Run {
     const char *name;

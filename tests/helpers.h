@@ -2,6 +2,7 @@
 
 #include "native.h"
 #include "quorvelcode.h"
+#include "test_main.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,14 +12,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-
-// Texts from the window compare with the QStrings tests expect.
-namespace QTest {
-inline bool qCompare(const std::u16string &t1, const QString &t2, const char *actual,
-                     const char *expected, const char *file, int line) {
-    return qCompare(QString::fromStdU16String(t1), t2, actual, expected, file, line);
-}
-} // namespace QTest
 
 // The language every expected text is written in.
 inline const quorvel::words::Language English = quorvel::words::Language::English();
@@ -90,18 +83,6 @@ inline void SetBars(quorvel::Quorvelcode &w, int w1, int w2, int w3, int p0) {
             w.Bar(quorvel::settings::WindowBars()[i].id)->SetValue(values[i]);
 }
 
-// The user's locale for the length of one test.
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale &locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(saved_); }
-    LocaleScope(const LocaleScope &) = delete;
-    LocaleScope &operator=(const LocaleScope &) = delete;
-
-private:
-    QLocale saved_;
-};
-
 // Logical pixels of the drawing layer in area that are painted at all.
 inline int PaintedPixels(const quorvel::platform::qt::DrawingLayer &layer, const QRect &area) {
     int count = 0;
@@ -128,15 +109,5 @@ inline QColor DrawnAt(const quorvel::platform::qt::DrawingLayer &layer, double x
 
 } // namespace testing
 
-// A test's main, with the language and the dot-decimal locale its expected
-// texts are written in, whatever the machine's language and regional setting
-// are: the window, and any program the test starts, speak English.
-#define QUORVEL_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char **argv) {                                                              \
-        qputenv("LANGUAGE", "en");                                                                 \
-        QApplication application(argc, argv);                                                      \
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                     \
-        TestObject test;                                                                           \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }
+// The window's suites run in a widgets application.
+#define QUORVEL_TEST_MAIN(TestObject) QUORVEL_MAIN(TestObject, QApplication)

@@ -10,6 +10,14 @@ using testing::WindowUnderTest;
 
 Q_DECLARE_METATYPE(QLocale)
 
+namespace {
+
+// The bars and their boxes by their number in the shared cases.
+const char *const BarNames[] = {"HScrollw1", "HScrollw2", "HScrollw3", "VScrollp"};
+const char *const BoxNames[] = {"Textw1", "Textw2", "Textw3", "TextInitp"};
+
+} // namespace
+
 class TestBars : public QObject {
     Q_OBJECT
 
@@ -20,6 +28,8 @@ private slots:
     void stepAtTheEndCallsNoHandler();
     void unmovedBarsGiveZero();
     void boxesIgnoreTyping();
+    void trackClickMovesAPage_data();
+    void trackClickMovesAPage();
 };
 
 void TestBars::boxShowsTheBarsValue_data() {
@@ -30,10 +40,9 @@ void TestBars::boxShowsTheBarsValue_data() {
     QTest::addColumn<double>("number");
     const QLocale dot(QLocale::English, QLocale::UnitedStates);
     const QLocale comma(QLocale::German, QLocale::Germany);
-    const char *names[] = {"HScrollw1", "HScrollw2", "HScrollw3", "VScrollp"};
     for (const cases::Bar &row : cases::Bars) {
-        QTest::newRow(row.name) << names[row.bar] << row.value << dot << row.text << row.number;
-        QTest::addRow("comma %s", row.name) << names[row.bar] << row.value << comma
+        QTest::newRow(row.name) << BarNames[row.bar] << row.value << dot << row.text << row.number;
+        QTest::addRow("comma %s", row.name) << BarNames[row.bar] << row.value << comma
                                             << QString(row.text).replace('.', ',') << row.number;
     }
 }
@@ -133,6 +142,41 @@ void TestBars::boxesIgnoreTyping() {
     QTest::keyClick(Native(t.window.Textw2), Qt::Key_Backspace);
     QCOMPARE(Native(t.window.Textw2)->text(), QString("0.3"));
     QCOMPARE(ParameterValue(t.window.w2), 0.3);
+}
+
+void TestBars::trackClickMovesAPage_data() {
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<bool>("afterThumb");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+    for (const cases::TrackClick &row : cases::TrackClicks)
+        QTest::newRow(row.name) << row.bar << row.from << row.afterThumb << row.value << row.text;
+}
+
+// A quarter of the way along the bar is track before the middle thumb, three
+// quarters track after it, on either bar at any zoom. A middle click there
+// does nothing, as on Windows and in the page: no jump to where it fell.
+void TestBars::trackClickMovesAPage() {
+    QFETCH(int, bar);
+    QFETCH(int, from);
+    QFETCH(bool, afterThumb);
+    QFETCH(int, value);
+    QFETCH(QString, text);
+    WindowUnderTest t;
+    auto *scrollBar = t.widget().findChild<quorvel::platform::qt::ScrollBar *>(BarNames[bar]);
+    QVERIFY(scrollBar);
+    scrollBar->SetValue(from);
+    const double along = afterThumb ? 0.75 : 0.25;
+    const bool horizontal = scrollBar->orientation() == Qt::Horizontal;
+    const QPoint at = horizontal ? QPoint(int(scrollBar->width() * along), scrollBar->height() / 2)
+                                 : QPoint(scrollBar->width() / 2, int(scrollBar->height() * along));
+    QTest::mouseClick(scrollBar, Qt::MiddleButton, {}, at);
+    QCOMPARE(int(scrollBar->Value()), from);
+    QTest::mouseClick(scrollBar, Qt::LeftButton, {}, at);
+    QCOMPARE(int(scrollBar->Value()), value);
+    QCOMPARE(t.widget().findChild<QLineEdit *>(BoxNames[bar])->text(), text);
+    QVERIFY(t.reports.isEmpty());
 }
 
 QUORVEL_TEST_MAIN(TestBars)

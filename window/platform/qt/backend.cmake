@@ -20,9 +20,10 @@ target_sources(window PRIVATE
     platform/qt/reading_tools.cpp platform/qt/reading_tools.h
     platform/qt/random_source.cpp
     platform/qt/scroll_bar.cpp platform/qt/scroll_bar.h
-    platform/qt/sound.cpp platform/qt/sound.h
+    platform/qt/sound.cpp
     platform/qt/surface.cpp platform/qt/surface.h
     platform/qt/translations.cpp platform/qt/translations.h
+    platform/qt/words.cpp
     platform/qt/zoom.h
 )
 # Tests and measurements reach the Qt widgets through native.h.

@@ -138,6 +138,14 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption *optio
     }
 }
 
+int ClassicStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                            QStyleHintReturn *returnData) const {
+    if (hint == SH_ScrollBar_LeftClickAbsolutePosition ||
+        hint == SH_ScrollBar_MiddleClickAbsolutePosition)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void DrawFocusFrame(QPainter &painter, const QRect &rect, double zoom) {
     painter.save();
     const int width = Zoomed(FocusFrameWidth, zoom);

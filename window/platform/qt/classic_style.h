@@ -22,6 +22,11 @@ public:
                             QPainter *painter, const QWidget *widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
+    // A click on a bar's track moves it by the layout's page, as on every
+    // backend: neither the left nor the middle button jumps to where it fell.
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
+                  const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
 };
 
 // A focused bar's frame: black, which stands out on the window's lavender and

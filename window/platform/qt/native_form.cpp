@@ -9,15 +9,10 @@
 #include "qt_colour.h"
 #include "reading_tools.h"
 #include "scroll_bar.h"
-#include "sound.h"
-#include "translations.h"
 #include "zoom.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
-#include <QMessageBox>
 #include <QPalette>
-#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -54,22 +49,6 @@ void ApplyFont(QWidget *control, const Row &row) {
     control->setFont(MakeFont(row.font.family, row.font.pointSize, row.font.bold, glyphs));
 }
 
-// Text goes in after the font, so that no text is laid out twice. A box's
-// text is the window's to write once the form is made.
-void ApplyText(QWidget *control, const Text &caption, bool boxes) {
-    const QString text = ToQString(caption);
-    if (auto *button = qobject_cast<QPushButton *>(control)) {
-        button->setText(text);
-    } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
-        if (boxes) {
-            box->setText(text);
-            box->setCursorPosition(0);
-        }
-    } else if (auto *label = qobject_cast<QLabel *>(control)) {
-        label->setText(text);
-    }
-}
-
 // The stand-ins for the layout's fonts can be a few pixels wider than the
 // originals, which would cut off the end of a caption (the "1" of the axis
 // captions). A label then grows to its text, but only into free space.
@@ -84,16 +63,6 @@ TextPlace PlaceFor(const QWidget *control, std::span<const Row> rows, std::size_
     const double advance = QFontMetricsF(label->font()).horizontalAdvance(label->text()) / zoom;
     const int needed = static_cast<int>(std::ceil(advance)) + 1;
     return PlaceText(rows, i, needed, clientWidth, rightToLeft);
-}
-
-// Captions read in the language's direction, from their control's right
-// edge in a language written right to left; the bars, the frames, the boxes'
-// numbers and the marks on the plots keep theirs (a button's caption is
-// centred, and a catalogue isolates a caption that mixes directions). Menus,
-// messages and the help are windows of their own and take the application's.
-void UseDirection(QWidget *control, const Row &row, bool rightToLeft) {
-    const bool caption = row.kind == Kind::Label && !row.mark;
-    control->setLayoutDirection(caption && rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
 } // namespace
@@ -144,8 +113,7 @@ Form::Form(const FormDesign &design, std::span<const Row> rows, const FormWords 
         if (row.index >= 0)
             control->setProperty("index", row.index);
         ApplyFont(control, row);
-        ApplyText(control, words.captions.at(i), true);
-        UseDirection(control, row, rightToLeft_);
+        showWords(i, words.captions.at(i), true);
         if (row.kind == Kind::Line) { // a line includes both its end pixels
             control->setGeometry(row.left, row.top, row.width + 1, row.height + 1);
         } else {
@@ -218,27 +186,6 @@ void Form::setZoom(double zoom) {
         layOut(zoom);
 }
 
-// Qt's own words, the letters the fonts must find faces for, and the
-// direction the windows of their own (menus, messages, the help) open in.
-void Form::useLanguageOf(const FormWords &words) {
-    UseQtTranslations(words.language);
-    UseLettersOf(words);
-    QGuiApplication::setLayoutDirection(words.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    rightToLeft_ = words.rightToLeft;
-}
-
-// A box lays out its text in the application font when it is made: that
-// font is the boxes' own, so they load no other. Messages and the help show
-// it too, so it is made again for another language's letters.
-void Form::useBoxFont() {
-    for (const Row &row : rows_)
-        if (row.kind == Kind::TextBox && row.font.family) {
-            QApplication::setFont(
-                MakeFont(row.font.family, row.font.pointSize, row.font.bold, Glyphs::Any));
-            break;
-        }
-}
-
 void Form::stack() {
     for (int entry : StackingOrder(rows_))
         (entry == DrawingInStack ? static_cast<QWidget *>(surface_)
@@ -258,70 +205,12 @@ platform::Control &Form::control(std::size_t i) {
     return *dynamic_cast<platform::Control *>(controls_.at(i));
 }
 
-void Form::showError(const Text &message) {
-    QMessageBox::warning(this, windowTitle(), ToQString(message));
-}
-
 std::optional<std::size_t> Form::focusedRow() const {
     const QWidget *focused = focusWidget();
     for (std::size_t i = 0; focused && i < controls_.size(); ++i)
         if (controls_[i] == focused)
             return i;
     return std::nullopt;
-}
-
-void Form::onTools(ToolEvents events) {
-    tools_->setEvents(std::move(events));
-}
-
-void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
-    tools_->showMenu(entries, QPointF(x, y));
-}
-
-void Form::showNote(double x, double y, const Text &value, const Text &settings) {
-    tools_->showNote(QPointF(x, y), ToQString(value) + u'\n' + ToQString(settings));
-}
-
-void Form::hideNote() {
-    tools_->hideNote();
-}
-
-void Form::showMarker(double x, double y) {
-    tools_->showMarker(QPointF(x, y));
-}
-
-void Form::hideMarker() {
-    tools_->hideMarker();
-}
-
-void Form::play(const std::vector<std::uint8_t> &wav) {
-    PlayWav(wav);
-}
-
-void Form::showHelp(const Text &title, const Text &text) {
-    QMessageBox help(QMessageBox::Information, ToQString(title), ToQString(text),
-                     QMessageBox::Close, this);
-    help_ = &help;
-    help.exec();
-    help_ = nullptr;
-}
-
-// Qt's own words (its dialogs' buttons) first, so that a box shown anew
-// reads in the same language as everything else.
-void Form::setWords(const FormWords &words) {
-    useLanguageOf(words);
-    useBoxFont();
-    setWindowTitle(ToQString(words.title));
-    surface_->setAccessibleName(ToQString(words.drawing));
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        ApplyText(controls_[i], words.captions.at(i), false);
-        UseDirection(controls_[i], rows_[i], rightToLeft_);
-    }
-    layOut(ZoomOf(this), false); // labels grow to their new texts
-    if (help_) {
-        help_->setWindowTitle(ToQString(words.helpTitle));
-        help_->setText(ToQString(words.help));
-    }
 }
 
 } // namespace quorvel::platform::qt

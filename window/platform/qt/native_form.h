@@ -55,7 +55,8 @@ private:
     void useBoxFont();
     void stack();
     void layOut(double zoom, bool rescaled = true);
-    void applyCaptions(const FormWords &words);
+    // Row i's caption (a box's text only while boxes), read in the words' direction.
+    void showWords(std::size_t i, const Text &caption, bool boxes);
     void orderFocus(std::span<const Row> rows);
 
     const FormDesign &design_;

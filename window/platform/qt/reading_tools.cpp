@@ -1,7 +1,9 @@
 #include "reading_tools.h"
 
+#include "control.h"
 #include "fonts.h"
 #include "key_events.h"
+#include "native_form.h"
 #include "qt_colour.h"
 #include "tool_look.h"
 #include "zoom.h"
@@ -221,6 +223,31 @@ bool ReadingTools::eventFilter(QObject *watched, QEvent *event) {
     default:
         return false;
     }
+}
+
+// The window hands its tools' events and requests on to this object.
+void Form::onTools(ToolEvents events) {
+    tools_->setEvents(std::move(events));
+}
+
+void Form::showMenu(const std::vector<MenuEntry> &entries, double x, double y) {
+    tools_->showMenu(entries, QPointF(x, y));
+}
+
+void Form::showNote(double x, double y, const Text &value, const Text &settings) {
+    tools_->showNote(QPointF(x, y), ToQString(value) + u'\n' + ToQString(settings));
+}
+
+void Form::hideNote() {
+    tools_->hideNote();
+}
+
+void Form::showMarker(double x, double y) {
+    tools_->showMarker(QPointF(x, y));
+}
+
+void Form::hideMarker() {
+    tools_->hideMarker();
 }
 
 } // namespace quorvel::platform::qt

@@ -1,4 +1,4 @@
-#include "sound.h"
+#include "native_form.h"
 
 #include <pulse/simple.h>
 
@@ -49,7 +49,10 @@ std::atomic<unsigned> playing{0}; // which sound may go on; a newer one stops th
 
 } // namespace
 
-void PlayWav(const std::vector<std::uint8_t> &wav) {
+// A WAV file in memory (16-bit mono PCM, as the window makes them), in the
+// background, stopping the one before. Where no sound server or library is
+// there (a lab machine without audio, CI) nothing plays and nothing fails.
+void Form::play(const std::vector<std::uint8_t> &wav) {
     constexpr std::size_t Header = 44;
     if (wav.size() <= Header || std::memcmp(wav.data(), "RIFF", 4) != 0)
         return;
