@@ -6,7 +6,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages needed to build and run; extra ones come as arguments.
 quorvel_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libpulse-dev
-    zlib1g-dev fonts-liberation python3 qt6-translations-l10n)
+    zlib1g-dev fonts-liberation python3 qt6-translations-l10n gettext)
 
 missing_packages() {
     local wanted=("$@") missing=()

@@ -19,6 +19,8 @@ private slots:
     void windowHasTheAppIcon();
     void wholeSessionFromTheKeyboard();
     void launcherAndMetadataAgree();
+    void launcherSpeaksTheDesktopsLanguage_data();
+    void launcherSpeaksTheDesktopsLanguage();
 };
 
 void TestDesktop::screenReaderNames_data() {
@@ -172,6 +174,41 @@ void TestDesktop::launcherAndMetadataAgree() {
     listed.sort();
     QCOMPARE(listed, launcher);
     QVERIFY(launcher.contains("Education"));
+}
+
+// A desktop in German lists the program in German: the build writes the
+// catalogue's words into the launcher's entry and the software centre's
+// metadata.
+void TestDesktop::launcherSpeaksTheDesktopsLanguage_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("de")
+        << "de"
+        << "Quorvel"
+        << "Simulator der natürlichen Selektion"
+        << "Verfolgen, wie natürliche Selektion die Frequenz eines Allels verändert";
+    // A desktop names Chinese by its region, which the catalogue's script stands for.
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "Quorvel"
+                           << "自然选择模拟器"
+                           << "观察自然选择如何改变一个等位基因的频率";
+}
+
+void TestDesktop::launcherSpeaksTheDesktopsLanguage() {
+    QFETCH(QString, locale);
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, summary);
+    const QString entry = Read("org.quorvel.Quorvel.desktop");
+    const QString metainfo = Read("org.quorvel.Quorvel.metainfo.xml");
+    const QString in = "\\[" + locale + "\\]";
+    QCOMPARE(DesktopKey(entry, "Name" + in), name);
+    QCOMPARE(DesktopKey(entry, "GenericName" + in), kind);
+    QCOMPARE(DesktopKey(entry, "Comment" + in), summary);
+    QVERIFY2(metainfo.contains("<summary xml:lang=\"" + locale + "\">" + summary + "</summary>"),
+             qPrintable(metainfo));
 }
 
 QUORVEL_TEST_MAIN(TestDesktop)

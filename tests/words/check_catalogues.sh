@@ -25,6 +25,18 @@ warnings=$(/usr/bin/python3 "$po/make_catalogue.py" "$po/quorvel.pot" "$po/LINGU
     "$work/phrases.h" "$work/tables.cpp" 2>&1) || fail "the generator: $warnings"
 [ -z "$warnings" ] || fail "the generator warns: $warnings"
 
+# The launcher's and the metainfo's English, as xgettext finds it in their
+# templates, is the template's About... phrases, each of them: msgfmt looks a
+# translation up by that English.
+packaging="$po/../packaging"
+msgids() { sed -n 's/^msgid "\(..*\)"$/\1/p' | LC_ALL=C sort; }
+extracted=$(GETTEXTDATADIRS="$packaging" xgettext --from-code=UTF-8 --no-wrap -o - \
+    "$packaging"/org.quorvel.Quorvel.desktop.in "$packaging"/org.quorvel.Quorvel.metainfo.xml.in |
+    msgids)
+about=$(msggrep --no-wrap -J -e '^About' "$po/quorvel.pot" | msgids)
+[ -n "$extracted" ] && [ "$extracted" = "$about" ] ||
+    fail "the launcher's templates and the About... phrases differ: $(diff <(echo "$extracted") <(echo "$about"))"
+
 # The same checks against two broken copies of the first language.
 first=$(echo $languages | cut -d' ' -f1)
 mkdir -p "$work/lost" "$work/fuzzy"

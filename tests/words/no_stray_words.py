@@ -24,6 +24,10 @@ def english(template):
     names of its placeholders, which the code fills in by name."""
     words, phrases, names = set(), set(), set()
     for phrase in make_catalogue.read_template(template):
+        # What the launcher and a software centre say of the program
+        # ("About...", its name and "a class" among them) is no window's word.
+        if phrase.context.startswith("About"):
+            continue
         names |= phrase.names
         for text in (phrase.msgid, phrase.plural or ""):
             text = re.sub(r"\{\w+\}", " ", text)

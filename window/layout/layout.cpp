@@ -273,7 +273,7 @@ constexpr auto Rows = Parts<Row>([](const Placed &placed) { return placed.row; }
 constexpr auto Ids = Parts<ControlId>([](const Placed &placed) { return placed.id; });
 
 // Every control of the window is placed, so that no member of it is left
-// unbound.
+// unbound: a control with no row in the layout stops the build here.
 constexpr bool EveryControlPlaced() {
     for (int id = 0; id < ControlIdCount; ++id) {
         bool placed = false;
@@ -284,7 +284,7 @@ constexpr bool EveryControlPlaced() {
     }
     return true;
 }
-static_assert(EveryControlPlaced(), "a control of the window has no row in the layout");
+static_assert(EveryControlPlaced());
 
 constexpr platform::FormDesign Main{
     .clientWidth = PanelLeft,
