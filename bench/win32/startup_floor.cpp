@@ -4,7 +4,8 @@
 // theme load as in any current Windows program that shows text. Given
 // "controls", it has the program's twelve native controls instead, of the
 // same classes and sizes (three buttons, five read-only boxes, four scroll
-// bars), to tell what each native control costs under Wine.
+// bars), with the program's styles (sunken read-only boxes, every control a
+// Tab stop), to tell what Wine charges for them whatever the program does.
 #include <windows.h>
 
 #include <cwchar>
@@ -49,7 +50,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
             DWORD style;
             int left, top, width, height;
         };
-        constexpr DWORD Box = WS_BORDER | ES_READONLY, Horizontal = SBS_HORZ,
+        constexpr DWORD Box = ES_READONLY | ES_AUTOHSCROLL | ES_LEFT, Horizontal = SBS_HORZ,
                         Vertical = SBS_VERT, Button = BS_PUSHBUTTON;
         const Control controls[] = {
             {L"BUTTON", L"RUN", Button, 456, 16, 65, 33},
@@ -66,8 +67,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
             {L"SCROLLBAR", L"", Vertical, 72, 120, 17, 185},
         };
         for (const Control &c : controls)
-            CreateWindowExW(0, c.kind, c.text, WS_CHILD | WS_VISIBLE | c.style, c.left, c.top,
-                            c.width, c.height, window, nullptr, instance, nullptr);
+            CreateWindowExW(c.style == Box ? WS_EX_CLIENTEDGE : 0, c.kind, c.text,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | c.style, c.left, c.top, c.width,
+                            c.height, window, nullptr, instance, nullptr);
     }
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);

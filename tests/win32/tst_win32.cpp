@@ -4,9 +4,11 @@
 // the screen. Expected values come from the cases the Linux suite uses.
 #include "cases.h"
 #include "check.h"
+#include "fonts.h"
 #include "layout/layout.h"
 #include "number_text.h"
 #include "random_source.h"
+#include "tool_look.h"
 #include "window_under_test.h"
 
 #include <oleacc.h>
@@ -418,6 +420,59 @@ std::size_t ZlibLevel6Size(const std::uint32_t *pixels, int width, int height) {
     return size;
 }
 
+// The note on a flat curve at p = 0.5, where the pointer is at generation 41.
+const char *const FlatNote[] = {
+    "generation 41: p = 0.500",
+    "w = 0.5, 0.5, 0.5 (s = 0, no h: the homozygotes are equally fit); p0 = 0.5"};
+
+// At every DPI the note is as wide, in the layout's pixels, as its widest
+// line at 96 DPI in the note's font (the face the window's words take),
+// padded and outlined: 4 + 1 a side.
+void NoteIsAsWideAsItsWordsAtEveryScale() {
+    for (const UINT dpi : {96u, 192u}) {
+        Window t(false);
+        const platform::win32::FontHandle font = platform::win32::CreateLayoutFont(
+            platform::look::NoteFont, 96, platform::win32::SystemFaceFor(t.form().words()));
+        HDC screen = GetDC(nullptr);
+        const HGDIOBJ old = SelectObject(screen, font.get());
+        LONG widest = 0;
+        for (const char *line : FlatNote) {
+            const Text text = Expected(line);
+            const std::wstring wide(text.begin(), text.end());
+            SIZE extent{};
+            GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
+            widest = std::max(widest, extent.cx);
+        }
+        SelectObject(screen, old);
+        ReleaseDC(nullptr, screen);
+        RECT frame{};
+        GetWindowRect(t.form().hwnd(), &frame);
+        SendMessageW(t.form().hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&frame));
+        t.setBars(50, 50, 50, 500);
+        t.window.RUN_Click();
+        const double ratio = dpi / 96.0;
+        SendMessageW(t.form().hwnd(), WM_MOUSEMOVE, 0,
+                     MAKELPARAM(std::lround(301 * ratio), std::lround(212 * ratio)));
+        CHECK_TEXT(t.form().noteText(), Expected(FlatNote[0]) + u"\n" + Expected(FlatNote[1]));
+        t.form().render();
+        RECT client{};
+        GetClientRect(t.form().hwnd(), &client);
+        int first = client.right, last = -1; // the note's yellow, inside its outline
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x)
+                if (t.form().composedPixel(x, y) == 0xFFFFE1u) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        const double width = (last - first + 1 + 2) / ratio, wanted = widest + 10.0;
+        check::Check(std::abs(width - wanted) <= 2 + 0.02 * wanted, "as wide as its words",
+                     __FILE__, __LINE__,
+                     std::to_string(dpi) + " DPI: " + std::to_string(width) + " against " +
+                         std::to_string(wanted));
+    }
+}
+
 // On a flat curve at p = 0.5: the note by the pointer, reading mode's keys
 // (which leave the focused bar alone), the copied table and picture.
 void ToolsReadTheCurves() {
@@ -669,6 +724,7 @@ int main(int argc, char **argv) {
         {"controls are named for screen readers", ControlsAreNamedForScreenReaders},
         {"RUN says what it drew", RunSaysWhatItDrew},
         {"tools read the curves", ToolsReadTheCurves},
+        {"the note is as wide as its words at every scale", NoteIsAsWideAsItsWordsAtEveryScale},
         {"zoom scales the window and its drawing", ZoomScalesTheWindowAndItsDrawing},
         {"the panel opens beside the window at every scale", PanelOpensBesideTheWindowAtEveryScale},
         {"the panel's bars show their values", PanelBarsShowTheirValues},

@@ -267,9 +267,17 @@ void MenuChangesEveryWordShown() {
 // Every text the window shows or says comes from the catalogue: in the
 // pseudo-language, each is in brackets.
 std::vector<Text> menuSeen;
+// Of every entry, the main menu's and its submenus': its depth, and whether
+// it reads right to left.
+std::vector<std::pair<int, bool>> menuOrder;
 
-void AddItems(HMENU menu) {
+void AddItems(HMENU menu, int depth = 0) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+        menuOrder.push_back({depth, (item.fType & MFT_RIGHTORDER) != 0});
         wchar_t text[256] = {};
         GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
         const Text entry(text, std::find(text, text + std::wcslen(text), L'\t'));
@@ -280,7 +288,7 @@ void AddItems(HMENU menu) {
             }))
             menuSeen.push_back(entry);
         if (HMENU submenu = GetSubMenu(menu, i))
-            AddItems(submenu);
+            AddItems(submenu, depth + 1);
     }
 }
 
@@ -293,6 +301,33 @@ void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     EndMenu();
 }
 
+// The menu as the window shows it, read while it is open.
+void ReadContextMenu(Window &t) {
+    menuSeen.clear();
+    menuOrder.clear();
+    SetTimer(nullptr, 0, 50, ReadMenu);
+    t.window.Form_ContextMenu(platform::Point{300, 200});
+}
+
+// Every entry of the menu and of its submenus (the examples, the
+// languages) reads in its language's direction: right to left in Arabic.
+void SubmenusReadLikeTheMenu() {
+    for (const char16_t *tag : {u"en", u"ar"}) {
+        const Language language = *words::LanguageOf(tag);
+        Window t;
+        Choose(t, language);
+        ReadContextMenu(t);
+        int submenus = 0;
+        for (const auto &[depth, rightToLeft] : menuOrder) {
+            submenus += depth > 0;
+            check::Check(rightToLeft == language.rightToLeft(), "read in the language's direction",
+                         __FILE__, __LINE__,
+                         Narrow(language.tag()) + ", an entry at depth " + std::to_string(depth));
+        }
+        CHECK(submenus > 7); // the examples' and the languages' entries
+    }
+}
+
 void PseudoLanguageLeavesNoWordBehind() {
     Window t;
     Choose(t, Pseudo());
@@ -300,9 +335,7 @@ void PseudoLanguageLeavesNoWordBehind() {
     t.click(t.window.RUN);
     t.click(t.window.Wmean);
     t.window.Menu_Click(platform::Tool::ReadValues);
-    menuSeen.clear();
-    SetTimer(nullptr, 0, 50, ReadMenu);
-    t.window.Form_ContextMenu(platform::Point{300, 200});
+    ReadContextMenu(t);
     std::vector<Text> texts = menuSeen;
     texts.push_back(TextOf(t.form().hwnd()));
     texts.push_back(t.form().accessibleName(nullptr));
@@ -364,6 +397,8 @@ void CaptionsStartWhereTheirLanguageReads() {
 struct MessageShown {
     std::vector<std::pair<int, int>> lines;
     int boxWidth = 0, textWidth = 0, textHeight = 0;
+    int clientWidth = 0;
+    std::vector<RECT> parts; // its child windows, in its client area
 } seen;
 
 void CALLBACK ReadMessage(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -383,6 +418,15 @@ void CALLBACK ReadMessage(HWND, UINT, UINT_PTR timer, DWORD) {
     seen.boxWidth = frame.right - frame.left;
     seen.textWidth = inside.right - inside.left;
     seen.textHeight = inside.bottom - inside.top;
+    RECT client{};
+    GetClientRect(box, &client);
+    seen.clientWidth = client.right;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT part{};
+        GetWindowRect(child, &part);
+        MapWindowPoints(nullptr, box, reinterpret_cast<POINT *>(&part), 2);
+        seen.parts.push_back(part);
+    }
     UpdateWindow(box);
     // Rows with ink a few apart at most are one line of text (Arabic's dots
     // lie above and below their letters).
@@ -440,6 +484,35 @@ void MessagesReadFromTheirLanguagesSide() {
     }
 }
 
+// A box in Arabic is the box in English mirrored: its icon and button as far
+// from its right edge as they are from the left in English, with the same
+// words, not only its text set from the right.
+void MessagesAreMirrored() {
+    const Text text = u"قصير.\n\nسطر أطول من الأول.";
+    std::vector<MessageShown> shown;
+    for (const char16_t *tag : {u"en", u"ar"}) {
+        Window t;
+        Choose(t, *words::LanguageOf(tag));
+        shown.push_back(Message(t, text));
+    }
+    const MessageShown &english = shown[0], &arabic = shown[1];
+    std::string where;
+    for (const MessageShown *box : {&english, &arabic})
+        for (const RECT &part : box->parts)
+            where += " " + std::to_string(part.left) + ".." + std::to_string(part.right);
+    if (!check::Check(english.parts.size() >= 3 && english.parts.size() == arabic.parts.size() &&
+                          english.clientWidth == arabic.clientWidth,
+                      "the same parts", __FILE__, __LINE__, where))
+        return;
+    for (std::size_t i = 0; i < english.parts.size(); ++i) {
+        const RECT &left = english.parts[i], &right = arabic.parts[i];
+        check::Check(std::abs((arabic.clientWidth - right.right) - left.left) <= 1 &&
+                         right.right - right.left == left.right - left.left &&
+                         right.top == left.top,
+                     "mirrored", __FILE__, __LINE__, "part " + std::to_string(i) + ":" + where);
+    }
+}
+
 // The help in Chinese, which has no spaces, is broken into lines inside a
 // box no wider than a help box is in English: a text that could not be
 // broken would make its box as wide as its longest paragraph.
@@ -469,10 +542,12 @@ int main(int argc, char **argv) {
         {"every caption fits", EveryCaptionFits},
         {"the axis captions stay apart", AxisCaptionsStayApart},
         {"the menu changes every word shown", MenuChangesEveryWordShown},
+        {"submenus read like the menu", SubmenusReadLikeTheMenu},
         {"the pseudo-language leaves no word behind", PseudoLanguageLeavesNoWordBehind},
         {"the window starts in Windows' language", StartsInWindowsLanguage},
         {"captions start where their language reads", CaptionsStartWhereTheirLanguageReads},
         {"messages read from their language's side", MessagesReadFromTheirLanguagesSide},
+        {"messages are mirrored", MessagesAreMirrored},
         {"the Chinese help breaks within its box", ChineseHelpBreaksWithinItsBox},
     });
 }

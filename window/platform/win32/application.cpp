@@ -3,8 +3,6 @@
 #include "dispatch.h"
 #include "native_form.h"
 
-#include <commctrl.h>
-
 namespace quorvel::platform {
 
 // COM, which only the accessibility property service needs, starts with it,
@@ -50,8 +48,6 @@ Application::Application(int &, char **) : toolkit_(std::make_unique<Toolkit>())
     arguments_ = CommandLineArguments();
     // The manifest says the same; this covers a build run without it.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
 }
 
 Application::~Application() = default;

@@ -11,8 +11,12 @@ namespace quorvel::platform::win32 {
 inline Form *Native(platform::Form &form) {
     return &dynamic_cast<Form &>(form);
 }
+// A control of the panel gets its window when asked for it, as when the
+// panel first shows.
 inline HWND Native(platform::Control *control) {
     auto *child = dynamic_cast<ChildControl *>(control);
+    if (child && !child->hwnd())
+        child->form().makePanel();
     return child ? child->hwnd() : nullptr;
 }
 

@@ -16,11 +16,20 @@ Text WindowText(HWND window) {
 } // namespace
 
 void ChildControl::describe(const Text &name, const Text &description) {
-    form_.describe(window_, name, description);
+    name_ = name;
+    description_ = description;
+    if (window_)
+        form_.describe(window_, name, description);
 }
 
 void ChildControl::setFocus() {
-    form_.focus(window_);
+    if (window_) // one without a window is out of sight
+        form_.focus(window_);
+}
+
+void ChildControl::attach(HWND window) {
+    window_ = window;
+    form_.describe(window_, name_, description_);
 }
 
 Text Button::text() const {
@@ -28,12 +37,20 @@ Text Button::text() const {
 }
 
 Text TextBox::text() const {
-    return WindowText(window_);
+    return window_ ? WindowText(window_) : text_;
 }
 
 void TextBox::setText(const Text &text) {
+    text_ = text;
+    if (!window_)
+        return;
     SetWindowTextW(window_, std::wstring(text.begin(), text.end()).c_str());
     SendMessageW(window_, EM_SETSEL, 0, 0); // shown from its start
+}
+
+void TextBox::attach(HWND window) {
+    ChildControl::attach(window);
+    setText(text_);
 }
 
 } // namespace quorvel::platform::win32

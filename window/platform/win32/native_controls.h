@@ -12,16 +12,24 @@ namespace quorvel::platform::win32 {
 
 class Form;
 
+// A native control; the panel's get their windows only when it first shows
+// (window null until then), and keep what is set on them meanwhile.
 class ChildControl : public virtual platform::Control {
 public:
     ChildControl(Form &form, HWND window) : form_(form), window_(window) {}
     HWND hwnd() const { return window_; }
+    Form &form() const { return form_; }
     void describe(const Text &name, const Text &description) override;
     void setFocus() override;
+    // Its window, made now: what was set on the control goes to it.
+    virtual void attach(HWND window);
 
 protected:
     Form &form_;
     HWND window_;
+
+private:
+    Text name_, description_;
 };
 
 class Button final : public ChildControl, public platform::Button {
@@ -40,9 +48,14 @@ private:
 
 class TextBox final : public ChildControl, public platform::TextBox {
 public:
-    using ChildControl::ChildControl;
+    TextBox(Form &form, HWND window, Text text)
+        : ChildControl(form, window), text_(std::move(text)) {}
     Text text() const override;
     void setText(const Text &text) override;
+    void attach(HWND window) override;
+
+private:
+    Text text_; // until it has its window
 };
 
 // Labels, frames and the zero line have no window: the form paints them.

@@ -15,8 +15,8 @@
 #include <string>
 #include <tuple>
 
-// The window itself: its class, its controls made from the layout's rows,
-// and their places at the monitor's DPI and the window's zoom.
+// The window itself: its class, and its controls made from the layout's rows
+// at the monitor's DPI; the control behind a child window, and focus.
 namespace quorvel::platform::win32 {
 
 namespace {
@@ -88,44 +88,28 @@ Form::~Form() {
 
 // Native controls are made in focus order, which is the order Tab follows;
 // labels grow into free room where the stand-in font is wider than the
-// layout's, so that no caption is cut off. The panel's are made hidden, which
-// keeps them out of Tab's way and of screen readers' sight until it shows.
+// layout's, so that no caption is cut off. The panel's controls get their
+// windows only when it first shows (panel.cpp): a dozen more native controls
+// would cost Wine a tenth of the window's start-up, for a panel the window
+// opens without.
 void Form::createControls() {
     controls_.resize(rows_.size());
     places_.resize(rows_.size());
     characterEnds_.resize(rows_.size());
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (std::size_t i : FocusOrder(rows_)) {
         const Row &row = rows_[i];
-        const std::wstring text = Wide(words_.captions.at(i));
-        const RECT place = scaled(row.left, row.top, row.width, row.height);
-        const auto make = [&](DWORD extendedStyle, const wchar_t *windowClass, const wchar_t *words,
-                              DWORD style) {
-            return CreateWindowExW(extendedStyle, windowClass, words,
-                                   WS_CHILD | (row.panel ? 0 : WS_VISIBLE) | WS_TABSTOP | style,
-                                   place.left, place.top, place.right - place.left,
-                                   place.bottom - place.top, window_, nullptr, instance, nullptr);
-        };
-        HWND child = nullptr;
+        const HWND child = row.panel ? nullptr : makeWindow(i);
         switch (row.kind) {
         case Kind::Button:
-            child = make(0, L"BUTTON", text.c_str(), BS_PUSHBUTTON);
             controls_[i] = std::make_unique<Button>(*this, child);
             break;
         case Kind::TextBox:
-            child = make(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
-                         ES_READONLY | ES_AUTOHSCROLL | ES_LEFT);
-            controls_[i] = std::make_unique<TextBox>(*this, child);
+            controls_[i] = std::make_unique<TextBox>(*this, child, words_.captions.at(i));
             break;
         default:
-            child = make(0, L"SCROLLBAR", nullptr,
-                         row.kind == Kind::HorizontalBar ? SBS_HORZ : SBS_VERT);
             controls_[i] = std::make_unique<ScrollBar>(*this, child, row);
             break;
         }
-        if (!child)
-            throw std::runtime_error("a control could not be created");
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(i)), FALSE);
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
@@ -136,6 +120,41 @@ void Form::createControls() {
         }
     }
     measureLabels();
+}
+
+// The native window of row i's control, at its place for the DPI, in its
+// font; a row of the panel hidden, which keeps it out of Tab's way and of
+// screen readers' sight until the panel shows.
+HWND Form::makeWindow(std::size_t i) {
+    const Row &row = rows_[i];
+    const std::wstring text = Wide(words_.captions.at(i));
+    const RECT place = scaled(row.left, row.top, row.width, row.height);
+    const auto make = [&](DWORD extendedStyle, const wchar_t *windowClass, const wchar_t *words,
+                          DWORD style) {
+        return CreateWindowExW(extendedStyle, windowClass, words,
+                               WS_CHILD | (row.panel ? 0 : WS_VISIBLE) | WS_TABSTOP | style,
+                               place.left, place.top, place.right - place.left,
+                               place.bottom - place.top, window_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    };
+    HWND child = nullptr;
+    switch (row.kind) {
+    case Kind::Button:
+        child = make(0, L"BUTTON", text.c_str(), BS_PUSHBUTTON);
+        break;
+    case Kind::TextBox:
+        child =
+            make(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(), ES_READONLY | ES_AUTOHSCROLL | ES_LEFT);
+        break;
+    default:
+        child =
+            make(0, L"SCROLLBAR", nullptr, row.kind == Kind::HorizontalBar ? SBS_HORZ : SBS_VERT);
+        break;
+    }
+    if (!child)
+        throw std::runtime_error("a control could not be created");
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(i)), FALSE);
+    return child;
 }
 
 void Form::measureLabels() {
@@ -173,7 +192,7 @@ void Form::setWords(const FormWords &words) {
     words_ = words;
     fonts_.useFace(SystemFaceFor(words_));
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (auto *child = dynamic_cast<ChildControl *>(controls_[i].get()))
+        if (auto *child = dynamic_cast<ChildControl *>(controls_[i].get()); child && child->hwnd())
             SendMessageW(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(i)), FALSE);
     SetWindowTextW(window_, Wide(words_.title).c_str());
     for (std::size_t i = 0; i < rows_.size(); ++i) {
@@ -195,94 +214,8 @@ HFONT Form::font(std::size_t row) {
     return font(rows_[row].font, InLatinFaces(words_.captions.at(row)));
 }
 
-RECT Form::scaled(int left, int top, int width, int height) const {
-    const double ratio = dpi_ / static_cast<double>(USER_DEFAULT_SCREEN_DPI);
-    return {Edge(left, ratio), Edge(top, ratio), Edge(left + width, ratio),
-            Edge(top + height, ratio)};
-}
-
-// Places the window and its controls at the current DPI, in its fonts.
-void Form::layOut() {
-    const RECT frame = windowFrame();
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        auto *child = dynamic_cast<ChildControl *>(controls_[i].get());
-        if (!child)
-            continue;
-        const Row &row = rows_[i];
-        const RECT place = scaled(row.left, row.top, row.width, row.height);
-        SetWindowPos(child->hwnd(), nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(child->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(i)), TRUE);
-    }
-    surface_->refit();
-    canvas_.reset();
-    InvalidateRect(window_, nullptr, FALSE);
-}
-
-// The panel's controls show or hide, and the window widens or narrows to
-// them at the DPI and zoom it has; nothing else moves, and the drawing stays
-// as it is. The canvas is made again at the new width.
-void Form::showPanel(bool shown) {
-    if (shown == panelShown_)
-        return;
-    if (!shown)
-        keepFocusInSight();
-    panelShown_ = shown;
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const Row &row = rows_[i];
-        auto *child = dynamic_cast<ChildControl *>(controls_[i].get());
-        if (!child || !row.panel)
-            continue;
-        ShowWindow(child->hwnd(), shown ? SW_SHOWNA : SW_HIDE);
-        if (shown && row.steps)
-            accessibility_.readValueOf(child->hwnd(), row);
-    }
-    const RECT frame = windowFrame();
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    canvas_.reset();
-    InvalidateRect(window_, nullptr, FALSE);
-}
-
-// The window hands focus to a control in sight before it hides the panel;
-// should a panel's control still have it, or be the one to get it back, the
-// last of the window's own takes its place, as Tab would reach it backwards.
-void Form::keepFocusInSight() {
-    HWND last = nullptr;
-    for (std::size_t i : FocusOrder(rows_))
-        if (!rows_[i].panel)
-            last = dynamic_cast<const ChildControl &>(*controls_[i]).hwnd();
-    const auto inPanel = [this](HWND window) {
-        const std::optional<std::size_t> row = rowOf(window);
-        return row && rows_[*row].panel;
-    };
-    if (inPanel(GetFocus()))
-        SetFocus(last);
-    if (inPanel(focusWhenInactive_))
-        focusWhenInactive_ = last;
-    if (inPanel(initialFocus_))
-        initialFocus_ = last;
-}
-
 DrawingSurface &Form::surface() {
     return *surface_;
-}
-
-void Form::show() {
-    ShowWindow(window_, SW_SHOWNORMAL);
-    UpdateWindow(window_);
-    // A timer's message comes only once the queue is empty: after the first
-    // frame is out.
-    SetTimer(window_, FirstFrameShown, USER_TIMER_MINIMUM, nullptr);
-    if (initialFocus_)
-        SetFocus(initialFocus_);
-}
-
-void Form::afterFirstFrame() {
-    SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPCHILDREN);
-    accessibility_.connect();
 }
 
 // A dozen controls: looked up here, not stored on each child window, which
@@ -315,72 +248,6 @@ void Form::focus(HWND control) {
         SetFocus(control);
     else
         initialFocus_ = control;
-}
-
-void Form::showError(const Text &message) {
-    ShowMessage(Wide(message), Wide(words_.title), MB_ICONWARNING);
-}
-
-void Form::showHelp(const Text &title, const Text &text) {
-    ShowMessage(Wide(text), Wide(title), MB_ICONINFORMATION);
-}
-
-namespace {
-
-// When a box for words read right to left opens: its parts are set mirrored,
-// as Arabic programs' boxes are, its icon and buttons on the right and its
-// text set from the right, which MB_RTLREADING and MB_RIGHT alone do not do
-// everywhere.
-LRESULT CALLBACK MirrorTheBox(int code, WPARAM wParam, LPARAM lParam) {
-    const auto box = reinterpret_cast<HWND>(wParam);
-    wchar_t kind[16] = {};
-    if (code == HCBT_ACTIVATE && GetClassNameW(box, kind, 16) &&
-        std::wcscmp(kind, L"#32770") == 0 && !GetPropW(box, L"QuorvelMirrored")) {
-        SetPropW(box, L"QuorvelMirrored", box);
-        RECT client{};
-        GetClientRect(box, &client);
-        for (HWND part = GetWindow(box, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
-            RECT place{};
-            GetWindowRect(part, &place);
-            MapWindowPoints(nullptr, box, reinterpret_cast<POINT *>(&place), 2);
-            SetWindowPos(part, nullptr, client.right - place.right, place.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            GetClassNameW(part, kind, 16);
-            const LONG style = GetWindowLongW(part, GWL_STYLE);
-            if (_wcsicmp(kind, L"Static") == 0 && (style & SS_TYPEMASK) != SS_ICON) {
-                SetWindowLongW(part, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_RIGHT);
-                SetWindowLongW(part, GWL_EXSTYLE,
-                               GetWindowLongW(part, GWL_EXSTYLE) | WS_EX_RTLREADING);
-            }
-        }
-        InvalidateRect(box, nullptr, TRUE);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-} // namespace
-
-void Form::ShowMessage(const std::wstring &text, const std::wstring &title, UINT icon) {
-    HHOOK mirror = rightToLeft()
-                       ? SetWindowsHookExW(WH_CBT, MirrorTheBox, nullptr, GetCurrentThreadId())
-                       : nullptr;
-    const UINT reading = rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0;
-    MessageBoxW(window_, text.c_str(), title.c_str(), MB_OK | icon | reading);
-    if (mirror)
-        UnhookWindowsHookEx(mirror);
-}
-
-// The whole window larger or smaller, laid out as at a monitor of that scale,
-// and the drawing made again at it.
-void Form::setZoom(double zoom) {
-    if (zoom == zoom_)
-        return;
-    zoom_ = zoom;
-    dpi_ = static_cast<UINT>(std::lround(monitorDpi_ * zoom_));
-    tools_.hideNote();
-    layOut();
-    if (tools_.events().rescaled)
-        tools_.events().rescaled();
 }
 
 } // namespace quorvel::platform::win32

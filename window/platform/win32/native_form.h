@@ -37,6 +37,8 @@ public:
     void showHelp(const Text &title, const Text &text) override;
     std::optional<std::size_t> focusedRow() const override;
     void showPanel(bool shown) override;
+    // The panel's native controls, made when it first shows (or a test asks).
+    void makePanel();
     bool panelShown() const { return panelShown_; }
 
     void onTools(ToolEvents events) override { tools_.setEvents(std::move(events)); }
@@ -110,6 +112,7 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    HWND makeWindow(std::size_t row);
     // Where each label's characters end at 96 DPI, and how wide it grows.
     void measureLabels();
     void layOut();

@@ -5,7 +5,18 @@
 namespace quorvel::platform::win32 {
 
 ScrollBar::ScrollBar(Form &form, HWND window, const Row &row)
-    : ChildControl(form, window), model_(row) {
+    : ChildControl(form, window), model_(row), row_(row) {
+    if (window_)
+        fit();
+}
+
+void ScrollBar::attach(HWND window) {
+    ChildControl::attach(window);
+    fit();
+}
+
+void ScrollBar::fit() {
+    const Row &row = row_;
     SCROLLINFO info{sizeof info,
                     SIF_RANGE | SIF_POS | SIF_PAGE,
                     0,
@@ -19,7 +30,8 @@ ScrollBar::ScrollBar(Form &form, HWND window, const Row &row)
 void ScrollBar::moveTo(int value) {
     if (!model_.set(value))
         return; // the value stays: no change, no handler
-    SetScrollPos(window_, SB_CTL, model_.distance(), TRUE);
+    if (window_)
+        SetScrollPos(window_, SB_CTL, model_.distance(), TRUE);
     if (handler_)
         handler_();
 }

@@ -22,11 +22,15 @@ public:
     void scrolled(int request, int thumbPosition);
     // A key while the bar has focus; true when it is one of the bar's keys.
     bool key(const KeyPress &press);
+    void attach(HWND window) override;
 
 private:
     void moveTo(int value);
+    // The control's range and position, from the model.
+    void fit();
 
     BarModel model_;
+    const Row &row_;
     Handler handler_;
 };
 
