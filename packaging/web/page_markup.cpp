@@ -14,6 +14,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -88,32 +90,92 @@ std::string Texts() {
             out += (out.empty() ? "" : ", ") + Json(text);
         return "[" + out + "]";
     };
-    return "{\"sans\": " + list(sans) + ", \"serif\": " + list(serif) +
+    // The page's description for search engines, in the language it is built in.
+    return "{\"description\": " +
+           Json(words::Say(words::Language::English(), words::Phrase::AboutSummary)) +
+           ", \"sans\": " + list(sans) + ", \"serif\": " + list(serif) +
            ", \"serifBold\": " + list(serifBold) + ", \"pins\": [" + pins + "]}";
+}
+
+// A tag in lower case, as the program compares tags.
+Text Lower(Text tag) {
+    for (char16_t &c : tag)
+        c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    return tag;
+}
+
+// The language the program's own LanguageOf takes for a tag: its index, or
+// -1 where it speaks none.
+int Chosen(const Text &tag) {
+    const std::optional<words::Language> language = words::LanguageOf(tag);
+    return language ? static_cast<int>(language->index()) : -1;
+}
+
+// What the page finds for a tag in the table: the tag, else the tag without
+// its last part, and so on ("zh-hant-tw", "zh-hant", "zh"); -1 for none.
+int Found(const std::map<Text, int> &table, Text tag) {
+    for (;;) {
+        if (const auto found = table.find(tag); found != table.end())
+            return found->second;
+        const std::size_t cut = tag.rfind(u'-');
+        if (cut == Text::npos)
+            return -1;
+        tag.resize(cut);
+    }
+}
+
+// The table the page chooses its first frame's language by, so that it
+// chooses as the program does without a rule of its own: each language's
+// own tag, and every tag for which the program's LanguageOf takes another
+// language than the page would find without it, of each language's first
+// part and up to two of the parts the languages' tags and scripts name
+// ("zh-tw": none, "zh-hans-tw": Simplified), the shorter first.
+std::map<Text, int> Choices() {
+    std::map<Text, int> table;
+    std::set<Text> firsts, others;
+    const words::LanguageScripts &scripts = words::Scripts();
+    others.insert(Text(scripts.usual));
+    others.insert(Text(scripts.other));
+    for (const std::u16string_view region : scripts.otherRegions)
+        others.insert(Text(region));
+    for (const words::Language language : words::Language::All()) {
+        const Text tag = Lower(language.tag());
+        table[tag] = static_cast<int>(language.index());
+        firsts.insert(tag.substr(0, tag.find(u'-')));
+        for (std::size_t at = tag.find(u'-'); at != Text::npos;) {
+            const std::size_t end = tag.find(u'-', at + 1);
+            others.insert(tag.substr(at + 1, end == Text::npos ? end : end - at - 1));
+            at = end;
+        }
+    }
+    std::vector<Text> tags(firsts.begin(), firsts.end());
+    for (const std::size_t from : {std::size_t{0}, firsts.size()}) {
+        const std::size_t to = tags.size();
+        for (std::size_t i = from; i < to; ++i)
+            for (const Text &other : others)
+                tags.push_back(tags[i] + u'-' + other);
+    }
+    for (const Text &tag : tags)
+        if (const int chosen = Chosen(tag); Found(table, tag) != chosen)
+            table[tag] = chosen;
+    return table;
 }
 
 // What the page shows before the program has started, in the browser's own
 // language rather than the one it was built in: the program's words for its
 // title, its line for a phone and its captions, by row, in every language
-// but the built one, and where to find a tag, whole or by its language
-// alone, as the program's LanguageOf does, which chooses again once it runs.
+// but the built one, and the table of Choices to look a tag up in; the
+// program chooses again once it runs, as that table does.
 std::string FirstWords() {
     const auto rows = quorvel::layout::Controls();
-    std::string whole, part, words;
-    std::set<std::string> parts;
+    std::string whole, words, descriptions;
+    for (const auto &[tag, chosen] : Choices())
+        whole += (whole.empty() ? "" : ", ") + Json(tag) + ": " + std::to_string(chosen);
     for (const words::Language language : words::Language::All()) {
-        Text tag = language.tag();
-        for (char16_t &c : tag)
-            c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
         const std::string index = std::to_string(language.index());
-        whole += (whole.empty() ? "" : ", ") + Json(tag) + ": " + index;
-        // By its language alone, or with its script where its language has
-        // more than one ("zh-hans"), as the page reads a tag's script.
-        Text alone = tag.substr(0, tag.find(u'-'));
-        if (alone == words::Scripts().language)
-            alone = tag;
-        if (parts.insert(std::string(alone.begin(), alone.end())).second)
-            part += (part.empty() ? "" : ", ") + Json(alone) + ": " + index;
+        // The page's description, which follows the language it shows.
+        descriptions += (descriptions.empty() ? "" : ", ") + index + ": " +
+                        Json(words::Say(language, words::Phrase::AboutSummary));
         if (language == words::Language::English())
             continue;
         const quorvel::platform::FormWords shown =
@@ -128,15 +190,8 @@ std::string FirstWords() {
                  ", rtl: " + (shown.rightToLeft ? "true" : "false") +
                  ", hint: " + Json(shown.turnHint) + ", captions: {" + captions + "}}";
     }
-    const words::LanguageScripts &scripts = words::Scripts();
-    std::string regions;
-    for (const std::u16string_view region : scripts.otherRegions)
-        regions += (regions.empty() ? "" : ", ") + Json(Text(region));
-    return "var QuorvelFirstWords = {\n  whole: {" + whole + "},\n  part: {" + part +
-           "},\n  scripts: {language: " + Json(Text(scripts.language)) +
-           ", usual: " + Json(Text(scripts.usual)) + ", other: " + Json(Text(scripts.other)) +
-           ", otherRegions: [" + regions + "]},\n  words: {" + words.substr(words.empty() ? 0 : 1) +
-           "}\n};\n";
+    return "var QuorvelFirstWords = {\n  whole: {" + whole + "},\n  descriptions: {" +
+           descriptions + "},\n  words: {" + words.substr(words.empty() ? 0 : 1) + "}\n};\n";
 }
 
 } // namespace

@@ -9,6 +9,7 @@ all of Latin-1 and Latin Extended-A besides. Captions that space their parts
 apart are pinned, in the window as built and in a table for every language.
 Usage: page_shell.py TEMPLATE WINDOW_HTML TOOLS_CSS TEXTS_JSON OUTPUT"""
 import base64
+import html
 import io
 import json
 import logging
@@ -152,6 +153,10 @@ def main():
     # The tab's title is the window's, as the window was built.
     page = page.replace("<!-- @QUORVEL_TITLE@ -->",
                         re.search(r'<h1 class="q-hidden">(.*?)</h1>', window_html).group(1))
+    # What the page is, for search engines, in the language it is built in;
+    # the page's script puts it in the language it shows.
+    page = page.replace("</title>", '</title>\n<meta name="description" content="%s">'
+                        % html.escape(texts["description"]), 1)
     page = page.replace("<!-- @QUORVEL_WINDOW@ -->", pinned_runs(sans, window_html))
     page = page.replace("<!-- @QUORVEL_PINS@ -->", pin_table(sans, texts))
     open(output, "w", encoding="utf-8").write(page)

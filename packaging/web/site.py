@@ -4,8 +4,10 @@ a web app manifest and a service worker, so that a browser can install it and
 it works offline after the first visit. The single page itself stays as it is
 (it opens from disk, where no service worker runs). Usage: site.py PAGE ICONS OUT"""
 import hashlib
+import html as markup
 import json
 import os
+import re
 import shutil
 import sys
 
@@ -27,7 +29,9 @@ def main():
     manifest = {
         "name": "Quorvel",
         "short_name": "Quorvel",
-        "description": "Watch natural selection move an allele's frequency",
+        # The page's own, from the catalogue, in the language it is built in.
+        "description": markup.unescape(
+            re.search(r'<meta name="description" content="([^"]*)">', html).group(1)),
         "start_url": "./",
         "scope": "./",
         "display": "standalone",

@@ -88,14 +88,18 @@ class Selenium(Browser):
                 self.cleanup()
 
 
-def chromium(language):
+def chromium(language, scale=None):
+    """Chromium, at a device scale of its own where one is given."""
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
     options = webdriver.ChromeOptions()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                     "--disable-background-networking", "--disable-component-update",
-                     "--disable-sync", "--window-size=1024,768", "--lang=" + language):
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                     "--no-first-run", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync", "--window-size=1024,768",
+                     "--lang=" + language):
         options.add_argument(argument)
+    if scale:
+        options.add_argument("--force-device-scale-factor=%s" % scale)
     options.add_experimental_option("prefs", {"intl.accept_languages": language})
     return Selenium(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options),
                     "chromium")
@@ -250,7 +254,13 @@ def run_suites(suites):
     a suite is a label, what opens its browser, and its tests. The exit
     status: 1 when any failed."""
     passed = failed = 0
+    # QUORVEL_ONLY=name,...: only those tests, while one is being worked on.
+    only = [name for name in os.environ.get("QUORVEL_ONLY", "").split(",") if name]
     for label, start_browser, tests in suites:
+        tests = [test for test in tests if not only or
+                 getattr(test, "func", test).__name__ in only]
+        if not tests:
+            continue
         browser = start_browser()
         try:
             for test in tests:

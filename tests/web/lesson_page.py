@@ -3,22 +3,25 @@
 submenu by keyboard, and the files a student saves, as the downloads they
 become. Usage: lesson_page.py PAGE CASES_JS"""
 import base64
-import datetime
+import functools
 import os
 import sys
 import tempfile
 import time
 
-from browsers import run_suites
+from browsers import chromium, run_suites
+from page_driver import BLUE, Page, languages
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
-from test_page import Page, open_browser
+
+Page.address = "file://" + sys.argv[1]
 
 
-def examples_open_from_their_submenu(driver):
+def examples_open_from_their_submenu(browser):
     """Examples opens by Right, Left closes it, Up goes round, Return draws
     the example on top and gives focus back."""
-    page = Page(driver)
+    driver = browser.driver
+    page = Page(browser)
     run = page.element("RUN")
     run.send_keys(Keys.SHIFT + Keys.F10)
     keys = lambda *presses: ActionChains(driver).send_keys(*presses).perform()
@@ -52,19 +55,20 @@ def examples_open_from_their_submenu(driver):
     assert spoken.startswith("Overdominance: from every start"), spoken
 
 
-def a_changed_link_redraws_the_page(driver):
+def a_changed_link_redraws_the_page(browser):
     """A "#" part edited in the address bar loads nothing, yet the page draws
     what the new link holds in place of what it showed; a bad one is told
     and changes nothing."""
-    page = Page(driver, "file://" + sys.argv[1] + "#run=0.5,0.5,0.5,0.5")
-    assert page.drawn(301, 211.5) == [0, 0, 204, 255]  # the flat trajectory at p = 0.5
+    driver = browser.driver
+    page = Page(browser, "#run=0.5,0.5,0.5,0.5")
+    assert page.drawn(301, 211.5) == BLUE  # the flat trajectory at p = 0.5
     driver.execute_script("location.hash = '#run=0.8,1,0.6,0.1'")
     deadline = time.time() + 5
     while page.box("Textw1") != "0.8":
         assert time.time() < deadline, page.box("Textw1")
         time.sleep(0.02)
     assert page.box("TextInitp") == "0.1" and page.box("Textp100") == "0.667"
-    assert page.drawn(301, 211.5) != [0, 0, 204, 255]  # cleared first
+    assert page.drawn(301, 211.5) != BLUE  # cleared first
     driver.execute_script("location.hash = '#run=0.8,1,0.6'")
     message = driver.find_element("css selector", "dialog[open]")
     assert "run=0.8,1,0.6" in message.text, message.text
@@ -72,12 +76,13 @@ def a_changed_link_redraws_the_page(driver):
     assert page.box("Textw1") == "0.8" and page.box("TextInitp") == "0.1"
 
 
-def the_menu_chooses_a_language(driver):
+def the_menu_chooses_a_language(browser):
     """The Language submenu lists each language in its own name, the one
     shown checked; choosing one changes every word at once, the page's lang
     and an open help too, keeps the drawing and the numbers, and a copied
     link carries it. A language Quorvel does not speak changes nothing."""
-    page = Page(driver)
+    driver = browser.driver
+    page = Page(browser)
     page.set_bars([80, 100, 60, 500])
     page.element("RUN").click()
     drawn = page.drawn(301, 190)
@@ -89,6 +94,10 @@ def the_menu_chooses_a_language(driver):
         "  return [e.textContent, e.getAttribute('aria-checked')]; });")
     assert ["Deutsch", None] in entries and ["English", "true"] in entries, entries
     assert ["Fran\u00e7ais", None] in entries, entries
+    # Every language it ships, by its own name, and (in this build) the
+    # pseudo-language.
+    shipped = [[name, "true" if tag == "en" else None] for tag, name in languages()]
+    assert sorted(e for e in entries if "[" not in e[0]) == sorted(shipped), (entries, shipped)
     while not page.focused().startswith("Deutsch"):
         keys(Keys.ARROW_DOWN)
     keys(Keys.ENTER)
@@ -115,9 +124,10 @@ def the_menu_chooses_a_language(driver):
         time.sleep(0.02)
     assert help_box.find_element("css selector", "button").text == "Fermer"
     ActionChains(driver).send_keys(Keys.ESCAPE).perform()
-    driver.execute_script("location.hash = '#lang=it'")
+    # qaa: a private-use tag, which no language Quorvel ships can take.
+    driver.execute_script("location.hash = '#lang=qaa'")
     message = driver.find_element("css selector", "dialog[open]").get_attribute("textContent")
-    assert "\u00ab\u00a0lang=it\u00a0\u00bb" in message, message  # in French, which stays
+    assert "\u00ab\u00a0lang=qaa\u00a0\u00bb" in message, message  # in French, which stays
     assert driver.execute_script("return document.documentElement.lang") == "fr"
 
 
@@ -140,14 +150,15 @@ def stamps(driver):
         "       two(d.getHours()) + two(d.getMinutes());")
 
 
-def saves_files_as_downloads(driver):
+def saves_files_as_downloads(browser):
     """Ctrl+S downloads the picture Copy picture copies, Alt+Shift+S the table
     Copy values copies, in UTF-8 after a byte-order mark; each is named by
     the minute on the page's clock."""
+    driver = browser.driver
     folder = tempfile.mkdtemp()
     driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                            {"behavior": "allow", "downloadPath": folder})
-    page = Page(driver)
+    page = Page(browser)
     page.set_bars([50, 50, 50, 500])
     page.element("RUN").click()
     driver.execute_script("navigator.clipboard.writeText = function (text) {"
@@ -180,7 +191,7 @@ def saves_files_as_downloads(driver):
         "        Array.from(g.getImageData(301, 212, 1, 1).data)]); };"
         "image.src = 'data:image/png;base64,' + arguments[0];",
         base64.b64encode(png).decode())
-    assert pixels == [[192, 192, 255, 255], [0, 0, 204, 255]], pixels
+    assert pixels == [[192, 192, 255, 255], BLUE], pixels
 
     with open(os.path.join(folder, values), "rb") as f:
         table = f.read()
@@ -192,7 +203,7 @@ def saves_files_as_downloads(driver):
 
 
 def main():
-    return run_suites([("en-US", open_browser,
+    return run_suites([("en-US", functools.partial(chromium, "en-US"),
                         [examples_open_from_their_submenu, a_changed_link_redraws_the_page,
                          saves_files_as_downloads, the_menu_chooses_a_language])])
 

@@ -15,124 +15,19 @@ import tempfile
 import threading
 import time
 
-from browsers import run_suites
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+from browsers import chromium, run_suites
+from page_driver import BLUE, Page, captions_fit
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-PAGE = "file://" + sys.argv[1]
+PAGE = Page.address = "file://" + sys.argv[1]
 CASES = json.loads(subprocess.check_output(["node", sys.argv[2]], text=True))
-BLUE = [0, 0, 204, 255]  # the window's drawing colour
 
 
-def open_browser(language="en-US", scale=None):
-    options = webdriver.ChromeOptions()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--window-size=1024,768",
-                     "--lang=" + language):
-        options.add_argument(argument)
-    if scale:
-        options.add_argument("--force-device-scale-factor=%s" % scale)
-    options.add_experimental_option("prefs", {"intl.accept_languages": language})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
-class Page:
-    """The window in a freshly loaded page."""
-
-    def __init__(self, driver, address=PAGE):
-        self.driver = driver
-        if "#" in address:  # from the same page, a "#" alone would not load it again
-            driver.get("about:blank")
-        driver.get(address)
-        deadline = time.time() + 10
-        while not driver.execute_script("return !!(window.Quorvel && Quorvel.readyAt)"):
-            assert time.time() < deadline, "the program never started"
-            time.sleep(0.02)
-
-    def element(self, name):
-        return self.driver.find_element(By.CSS_SELECTOR, '[data-name="%s"]' % name)
-
-    def box(self, name):
-        return self.element(name).get_attribute("value")
-
-    def bar(self, i):
-        return self.element(["HScrollw1", "HScrollw2", "HScrollw3", "VScrollp"][i])
-
-    def set_bar(self, i, value):
-        """Ends a thumb drag at value, as the page reports one."""
-        along = value / 100 if i < 3 else (1000 - value) / 1000  # VScrollp: 1 at the top
-        self.driver.execute_script(
-            "Quorvel.send(Quorvel.elements.indexOf(arguments[0]), QuorvelConstants.event.DragEnded, "
-            "arguments[1])", self.bar(i), round(along * 1e6))
-
-    def set_bars(self, values):
-        for i, value in enumerate(values):
-            if value >= 0:
-                self.set_bar(i, value)
-
-    def focused(self):
-        return self.driver.execute_script(
-            "var e = document.activeElement; return e.dataset.name || e.textContent")
-
-    def drawn(self, x, y):
-        """The canvas pixel under the centre of a dot at (x, y), logical pixels."""
-        return self.driver.execute_script(
-            "var c = document.querySelector('canvas'), r = c.width / 628;"
-            "return Array.from(c.getContext('2d').getImageData("
-            "Math.floor((arguments[0] + 0.5) * r), Math.floor((arguments[1] + 0.5) * r), 1, 1)"
-            ".data);", x, y)
-
-
-def runs_show_p100(driver):
-    for case in CASES["runs"]:
-        page = Page(driver)
-        page.set_bars(case["bars"])
-        page.element("RUN").click()
-        assert page.box("Textp100") == case["p100"], (case["name"], page.box("Textp100"))
-        if case["name"] == "A dominant":
-            x, y = CASES["first"]
-            assert page.drawn(x, y) == BLUE, page.drawn(x, y)
-            assert page.drawn(x, y - 20)[3] == 0  # nothing drawn above it
-
-
-def bars_show_their_values(driver):
-    for case in CASES["bars"]:
-        page = Page(driver)
-        page.set_bar(case["bar"], case["value"])
-        box = ["Textw1", "Textw2", "Textw3", "TextInitp"][case["bar"]]
-        assert page.box(box) == case["text"], (case, page.box(box))
-        assert page.bar(case["bar"]).get_attribute("aria-valuetext") == case["text"]
-
-
-def keyboard_works_everything(driver):
-    page = Page(driver)
-    order = ["Textw1", "Textw2", "Textw3", "TextInitp", "VScrollp", "RUN", "HScrollw1",
-             "HScrollw2", "HScrollw3", "CLS", "Textp100", "Wmean"]
-    assert page.focused() == order[0]
-    for name in order[1:]:
-        ActionChains(driver).send_keys(Keys.TAB).perform()
-        assert page.focused() == name, (name, page.focused())
-    p = page.bar(3)
-    for key, shown in ((Keys.ARROW_UP, "0.001"), (Keys.HOME, "1"), (Keys.ARROW_DOWN, "0.999"),
-                       (Keys.PAGE_DOWN, "0.998"), (Keys.END, "0")):
-        p.send_keys(key)
-        assert page.box("TextInitp") == shown, (key, page.box("TextInitp"))
-    w = page.bar(0)
-    for key, shown in ((Keys.ARROW_RIGHT, "0.01"), (Keys.PAGE_DOWN, "1"), (Keys.ARROW_LEFT, "0.99"),
-                       (Keys.PAGE_UP, "0")):
-        w.send_keys(key)
-        assert page.box("Textw1") == shown, (key, page.box("Textw1"))
-    page.set_bars([100, 100, 50, 500])
-    page.element("RUN").send_keys(Keys.SPACE)
-    assert page.box("Textp100") == "0.980"
-
-
-def arrows_step_towards_their_end_and_repeat_while_held(driver):
-    page = Page(driver)
+def arrows_step_towards_their_end_and_repeat_while_held(browser):
+    driver = browser.driver
+    page = Page(browser)
     page.set_bars([50, -1, -1, 500])
     w, p = page.bar(0), page.bar(3)
     for arrow, box, shown in (("q-start", "Textw1", "0.49"), ("q-end", "Textw1", "0.5"),
@@ -150,8 +45,9 @@ def arrows_step_towards_their_end_and_repeat_while_held(driver):
     assert 0.55 <= float(held) <= 0.6, held
 
 
-def thumb_drag_changes_the_value_when_it_ends(driver):
-    page = Page(driver)
+def thumb_drag_changes_the_value_when_it_ends(browser):
+    driver = browser.driver
+    page = Page(browser)
     bar = page.bar(0)
     thumb = bar.find_element(By.CLASS_NAME, "q-thumb")
     # The thumb runs 22 pixels, between the arrows: half-way is 0.5.
@@ -162,24 +58,9 @@ def thumb_drag_changes_the_value_when_it_ends(driver):
     assert page.box("Textw1") == "0.5", page.box("Textw1")
 
 
-def message_box_takes_and_gives_back_focus(driver):
-    page = Page(driver)
-    run = page.element("RUN")
-    run.send_keys(Keys.SPACE)  # nothing set: every fitness is 0
-    box = driver.find_element(By.CSS_SELECTOR, "dialog[open]")
-    assert box.get_attribute("role") == "dialog"
-    assert box.text.startswith("Quorvel, deterministic\nEvery fitness is 0"), box.text
-    assert page.focused() == "OK"
-    ActionChains(driver).send_keys(Keys.RETURN).perform()
-    assert not driver.find_elements(By.CSS_SELECTOR, "dialog[open]")
-    assert page.focused() == "RUN"
-    ActionChains(driver).send_keys(Keys.TAB).perform()
-    assert page.focused() == "HScrollw1"
-    assert page.box("Textp100") == "p100"
-
-
-def screen_readers_get_names_and_values(driver):
-    page = Page(driver)
+def screen_readers_get_names_and_values(browser):
+    driver = browser.driver
+    page = Page(browser)
     page.set_bars([80, 100, 60, 100])
     page.element("RUN").click()
     nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
@@ -201,15 +82,24 @@ def screen_readers_get_names_and_values(driver):
     find("image", "Drawing: Trajectory: w(AA) 0.8, w(Aa) 1, w(aa) 0.6, from p0 0.1 to p100 0.667.")
     live = driver.find_element(By.ID, "q-announce")
     assert live.get_attribute("aria-live") == "polite"
-    assert live.get_attribute("textContent").startswith("Trajectory:")
+    said = [live.get_attribute("textContent")]
+    assert said[0].startswith("Trajectory:")
+    # RUN again and again, the same sentence: each saying differs from the
+    # one before, which a screen reader would not speak again.
+    for _ in range(2):
+        page.element("RUN").click()
+        said.append(live.get_attribute("textContent"))
+    assert all(a != b for a, b in zip(said, said[1:])), said
+    assert [s.rstrip("\u00a0") for s in said] == [said[0]] * 3, said
 
 
-def works_with_the_network_off(driver):
+def works_with_the_network_off(browser):
+    driver = browser.driver
     driver.execute_cdp_cmd("Network.enable", {})
     driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
         "offline": True, "latency": 0, "downloadThroughput": 0, "uploadThroughput": 0})
     try:
-        page = Page(driver)
+        page = Page(browser)
         page.set_bars([80, 100, 60, 500])
         page.element("RUN").click()
         assert page.box("Textp100") == "0.667"
@@ -218,9 +108,10 @@ def works_with_the_network_off(driver):
             "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
 
 
-def site_works_offline_after_a_first_visit(driver):
+def site_works_offline_after_a_first_visit(browser):
     """site/ from a server on 127.0.0.1: the first visit installs the service
     worker; with the server gone, the page still opens and computes."""
+    driver = browser.driver
     site = os.path.join(os.path.dirname(sys.argv[1]), "site")
     handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=site)
     handler.log_message = lambda *arguments: None
@@ -228,7 +119,7 @@ def site_works_offline_after_a_first_visit(driver):
     threading.Thread(target=server.serve_forever, daemon=True).start()
     address = "http://127.0.0.1:%d/" % server.server_port
     try:
-        Page(driver, address)
+        Page(browser, address)
         assert driver.execute_script("return !!document.querySelector('link[rel=manifest]')")
         driver.set_script_timeout(10)  # installed: the page and its files are cached
         driver.execute_async_script(
@@ -236,16 +127,17 @@ def site_works_offline_after_a_first_visit(driver):
     finally:
         server.shutdown()
         server.server_close()
-    page = Page(driver, address)  # nobody serves it now
+    page = Page(browser, address)  # nobody serves it now
     page.set_bars([80, 100, 60, 500])
     page.element("RUN").click()
     assert page.box("Textp100") == "0.667"
 
 
-def reading_tools(driver):
+def reading_tools(browser):
     """Hover, reading mode, the copies, help and the menu on a flat curve at
     p = 0.5 (y = 211.5), with the keys a browser leaves to the page."""
-    page = Page(driver)
+    driver = browser.driver
+    page = Page(browser)
     page.set_bars([50, 50, 50, 500])
     page.element("RUN").click()
     root = driver.find_element(By.ID, "quorvel")
@@ -300,12 +192,13 @@ def reading_tools(driver):
     assert page.focused() == "RUN"
 
 
-def opens_a_link_and_copies_its_own(driver):
+def opens_a_link_and_copies_its_own(browser):
     """A page opened with a drawing after "#" draws it as by hand, and copies
     its own address with what is on screen; a bad link is told and changes
     nothing."""
+    driver = browser.driver
     link = "#run=0.8,1,0.6,0.1;wmean=0.8,1,0.6;set=1,1,0.5,0.5"
-    page = Page(driver, PAGE + link)
+    page = Page(browser, link)
     assert [page.box(name) for name in ("Textw1", "Textw2", "Textw3", "TextInitp", "Textp100")] \
         == ["1", "1", "0.5", "0.5", "0.667"]
     label = driver.find_element(By.CSS_SELECTOR, "canvas").get_attribute("aria-label")
@@ -316,16 +209,17 @@ def opens_a_link_and_copies_its_own(driver):
     ActionChains(driver).key_down(Keys.ALT).key_down(Keys.SHIFT).send_keys("l").key_up(
         Keys.SHIFT).key_up(Keys.ALT).perform()
     assert driver.execute_script("return window.copied") == PAGE + link
-    page = Page(driver, PAGE + "#run=0.8,1,0.6,0.1;run=0.8,1,0.6")
+    page = Page(browser, "#run=0.8,1,0.6,0.1;run=0.8,1,0.6")
     message = driver.find_element(By.CSS_SELECTOR, "dialog[open]").text
     assert "The link was not used: \u201crun=0.8,1,0.6\u201d needs four values" in message
     assert page.box("Textw1") == "w(AA)" and page.box("Textp100") == "p100"
 
 
-def canvas_follows_every_change_of_pixel_ratio(driver):
+def canvas_follows_every_change_of_pixel_ratio(browser):
     """Browser zoom, again and again: the canvas keeps one pixel a device
     pixel, and the drawing stays."""
-    page = Page(driver)
+    driver = browser.driver
+    page = Page(browser)
     page.set_bars([100, 100, 50, 500])
     page.element("RUN").click()
     x, y = CASES["first"]
@@ -358,8 +252,9 @@ def canvas_follows_every_change_of_pixel_ratio(driver):
         driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
-def page_carries_its_faces_and_its_zero_line(driver):
-    page = Page(driver)
+def page_carries_its_faces_and_its_zero_line(browser):
+    driver = browser.driver
+    page = Page(browser)
     faces = driver.execute_script(
         "return Array.from(document.fonts).map(function (f) {"
         "  return [f.family.replace(/\"/g, ''), {normal: '400', bold: '700'}[f.weight] || f.weight];"
@@ -378,23 +273,39 @@ def page_carries_its_faces_and_its_zero_line(driver):
         (256, 365, 151, 1), (line, window)
 
 
-def speaks_the_browsers_language_before_it_starts(driver):
-    """The page's first frame is in the browser's language: a copy of it
-    whose program never starts still shows its words in German; and its face
-    carries the letters of every Latin language, set as the face itself sets
-    them, not by a stand-in."""
+# What the page shows in a browser that speaks a language first, before the
+# program starts and once it has: its title, lang, RUN's caption, p0's box and
+# its description.
+FIRST_WORDS = {"de-DE": ["Quorvel, deterministisch", "de", "Start", "Start-p",
+                         "Verfolgen, wie natürliche Selektion die Frequenz eines Allels verändert"],
+               # Traditional Chinese, which Quorvel does not speak.
+               "zh-TW": ["Quorvel, deterministic", "en", "RUN", "start p",
+                         "Watch natural selection move an allele's frequency"]}
+
+
+def speaks_the_browsers_language_before_it_starts(browser, language):
+    """The page's first frame is in the browser's language, chosen as the
+    program chooses it once it starts: a copy of the page whose program never
+    starts shows the words the page then keeps; and its face carries the
+    letters of every Latin language, set as the face itself sets them, not
+    by a stand-in."""
+    driver = browser.driver
     html = open(sys.argv[1], encoding="utf-8").read()
     stopped = re.sub(r'Quorvel\.deflatedWasm="[^"]*"', 'Quorvel.deflatedWasm=""', html)
     folder = tempfile.mkdtemp()
     with open(os.path.join(folder, "stopped.html"), "w", encoding="utf-8") as f:
         f.write(stopped)
+    shown = ("return [document.title, document.documentElement.lang,"
+             "        document.querySelector('[data-name=RUN]').textContent,"
+             "        document.querySelector('[data-name=TextInitp]').value,"
+             "        document.querySelector('meta[name=description]').content,"
+             "        Quorvel.readyAt ? 'started' : 'not started'];")
     driver.get("file://" + os.path.join(folder, "stopped.html"))
-    shown = driver.execute_script(
-        "return [document.title, document.documentElement.lang,"
-        "        document.querySelector('[data-name=RUN]').textContent,"
-        "        document.querySelector('[data-name=TextInitp]').value,"
-        "        Quorvel.readyAt ? 'started' : 'not started'];")
-    assert shown == ["Quorvel, deterministisch", "de", "Start", "Start-p", "not started"], shown
+    first = driver.execute_script(shown)
+    assert first == FIRST_WORDS[language] + ["not started"], first
+    Page(browser)
+    started = driver.execute_script(shown)
+    assert started == FIRST_WORDS[language] + ["started"], started
     letters = "äöüßÄÖÜéèêëàâçîïôûùœÉÈÀÇñáíóúÑãõÃÕłŁšŠžŽčČőűĆęą"
     widths = driver.execute_script(
         "var c = document.createElement('canvas').getContext('2d');"
@@ -405,17 +316,9 @@ def speaks_the_browsers_language_before_it_starts(driver):
     assert widths == [], widths
 
 
-def german_writes_a_decimal_comma(driver):
-    page = Page(driver)
-    page.set_bar(0, 57)
-    assert page.box("Textw1") == "0,57"
-    page.set_bars([100, 100, 50, 500])
-    page.element("RUN").click()
-    assert page.box("Textp100") == "0,980"
-
-
-def drawn_at_the_screens_resolution(driver, scale):
-    page = Page(driver)
+def drawn_at_the_screens_resolution(browser, scale):
+    driver = browser.driver
+    page = Page(browser)
     width = driver.execute_script("return document.querySelector('canvas').width")
     assert width == math.ceil(628 * scale), width
     page.set_bars([100, 100, 50, 500])
@@ -455,12 +358,13 @@ def without_touch(driver):
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
 
 
-def fingers_work_the_bars(driver):
+def fingers_work_the_bars(browser):
     """On a phone on its side: a tap steps once, with no second step from a
     late click; a hold repeats; a thumb drag sets the value only when it ends."""
+    driver = browser.driver
     with_touch(driver, 844, 390)
     try:
-        page = Page(driver)
+        page = Page(browser)
         page.set_bars([50, -1, -1, -1])
         end = '[data-name="HScrollw1"] .q-end'
         x, y = on_screen(driver, end)
@@ -499,10 +403,11 @@ def fingers_work_the_bars(driver):
         without_touch(driver)
 
 
-def a_finger_reads_the_curves_and_holds_for_the_menu(driver):
+def a_finger_reads_the_curves_and_holds_for_the_menu(browser):
+    driver = browser.driver
     with_touch(driver, 768, 1024)  # a tablet held upright
     try:
-        page = Page(driver)
+        page = Page(browser)
         page.set_bars([50, 50, 50, 500])
         page.element("RUN").click()
         x, y = on_screen(driver, "#quorvel", 301, 212)
@@ -534,12 +439,13 @@ def a_finger_reads_the_curves_and_holds_for_the_menu(driver):
         without_touch(driver)
 
 
-def window_fits_every_screen(driver):
+def window_fits_every_screen(browser):
     """Phones, a tablet and a laptop: the scale, the window centred where
     there is room, every control on screen (or reached by scrolling, on a
     phone held upright) and a sharp canvas. Left and top worked out by hand:
     half the room the scaled 628 x 474 window leaves (840 wide with the
     panel), whole pixels."""
+    driver = browser.driver
     for width, height, coarse, scale, hint, left, top, *link in (
             (844, 390, True, 390 / 474, False, 163, 0), (390, 844, True, 390 / 628, False, 0, 274),
             (768, 1024, True, 768 / 628, False, 0, 222), (1366, 768, False, 1, False, 369, 147),
@@ -552,7 +458,7 @@ def window_fits_every_screen(driver):
             driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                 "width": width, "height": height, "deviceScaleFactor": 2, "mobile": False})
         try:
-            Page(driver, PAGE + "".join(link))
+            Page(browser, "".join(link))
             shown = driver.execute_script(
                 "var t = document.getElementById('q-turn');"
                 "var at = Quorvel.root.getBoundingClientRect();"
@@ -576,12 +482,17 @@ def window_fits_every_screen(driver):
             without_touch(driver)
 
 
+def arabic_captions_keep_their_room(browser):
+    """At this scale too, in Arabic, each caption ends 3 px short of the
+    control it ends against."""
+    Page(browser)
+    captions_fit(browser, ["ar"])
+
+
 def main():
     suites = [
-        ("en-US", None, [runs_show_p100, bars_show_their_values, keyboard_works_everything,
-                         arrows_step_towards_their_end_and_repeat_while_held,
+        ("en-US", None, [arrows_step_towards_their_end_and_repeat_while_held,
                          thumb_drag_changes_the_value_when_it_ends,
-                         message_box_takes_and_gives_back_focus,
                          screen_readers_get_names_and_values, works_with_the_network_off,
                          site_works_offline_after_a_first_visit, reading_tools,
                          opens_a_link_and_copies_its_own,
@@ -590,14 +501,16 @@ def main():
                          a_finger_reads_the_curves_and_holds_for_the_menu,
                          window_fits_every_screen,
                          functools.partial(drawn_at_the_screens_resolution, scale=1)]),
-        ("de-DE", None, [german_writes_a_decimal_comma,
-                         speaks_the_browsers_language_before_it_starts]),
-        ("en-US", 1.5, [functools.partial(drawn_at_the_screens_resolution, scale=1.5)]),
-        ("en-US", 2, [functools.partial(drawn_at_the_screens_resolution, scale=2)]),
-    ]
+        ("de-DE", None, [functools.partial(speaks_the_browsers_language_before_it_starts,
+                                           language="de-DE")]),
+        ("zh-TW", None, [functools.partial(speaks_the_browsers_language_before_it_starts,
+                                           language="zh-TW")]),
+    ] + [("en-US", scale, [functools.partial(drawn_at_the_screens_resolution, scale=scale),
+                           arabic_captions_keep_their_room]) for scale in (1.5, 2)]
     return run_suites([(language + (", scale %s" % scale if scale else ""),
-                        functools.partial(open_browser, language, scale), tests)
+                        functools.partial(chromium, language, scale), tests)
                        for language, scale, tests in suites])
+
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -6,17 +6,20 @@ target_sources(window PRIVATE
     platform/web/clipboard.cpp
     platform/web/dom.cpp platform/web/dom.h
     platform/web/files.cpp
+    platform/web/key_events.cpp platform/web/key_events.h
     platform/web/locale.cpp
     platform/web/markup.cpp platform/web/markup.h
     platform/web/native_controls.cpp platform/web/native_controls.h
     platform/web/native_form.cpp platform/web/native_form.h
     platform/web/page_constants.cpp platform/web/page_constants.h
     platform/web/page_fit.cpp platform/web/page_fit.h
+    platform/web/panel.cpp
     platform/web/reading_tools.cpp
     platform/web/random_source.cpp
     platform/web/scroll_bar.cpp platform/web/scroll_bar.h
     platform/web/sound.cpp
     platform/web/surface.cpp platform/web/surface.h
+    platform/web/window_procedure.cpp
 )
 # The page's scripts, in the order they join into the page, after the
 # constants the build writes from the program.

@@ -54,7 +54,7 @@ public:
     const ToolEvents &tools() const { return tools_.events(); }
 
     // The page's events reach the form that is on it.
-    static Form *OnPage();
+    static Form *OnPage() { return onPage_; }
     void event(int id, int kind, int argument);
     // The bar made from row id, if that row is one.
     ScrollBar *scrollBarAt(int id);
@@ -78,6 +78,9 @@ private:
     int clientWidth() const { return design_.clientWidth + (panelShown_ ? design_.panelWidth : 0); }
     bool inSight(const Row &row) const { return panelShown_ || !row.panel; }
 
+    // Defined with the page's events (window_procedure.cpp), which the
+    // program takes in with the form.
+    static Form *onPage_;
     const FormDesign &design_;
     std::span<const Row> rows_;
     FormWords words_;

@@ -115,30 +115,32 @@ Quorvel.clipboard = {
         c.font = style.font;
         c.direction = style.direction; // a caption read right to left keeps its order
         c.fillStyle = style.color;
-        c.textBaseline = 'top';
-        c.textAlign = e.tagName === 'BUTTON' ? 'center' : 'left';
-        var tx = e.tagName === 'BUTTON' ? x + r.width / 2 : x + (e.tagName === 'INPUT' ? 4 : 0);
-        var ty = y + (e.tagName === 'INPUT' ? 3 : 0);
-        if (e.tagName === 'BUTTON') {
-          // Where the button set its line: the text's box starts the face's
-          // ascent above the baseline.
-          var range = document.createRange();
-          range.selectNodeContents(e);
-          var line = range.getBoundingClientRect();
-          c.textBaseline = 'alphabetic'; // which the metrics are measured from
-          c.textAlign = 'left';
-          tx = (line.left - box.left) / scale;
-          ty = snap((line.top - box.top) / scale) + Math.round(c.measureText(text).fontBoundingBoxAscent);
-        }
-        if (e.classList.contains('q-label'))
-          // Each part where the page set it: a caption pins its parts apart.
-          e.childNodes.forEach(function (part) {
+        // On the baseline, the face's ascent below the top of the text's box.
+        c.textBaseline = 'alphabetic';
+        c.textAlign = 'left';
+        var ascent = c.measureText(text).fontBoundingBoxAscent;
+        var descent = c.measureText(text).fontBoundingBoxDescent;
+        var baseline = function (top) { return snap(top) + Math.round(ascent); };
+        if (e.tagName === 'INPUT') {
+          // A box sets its one line in the middle of its content, from its
+          // padding's left.
+          var from = function (name) {
+            return parseFloat(style['border' + name + 'Width']) + parseFloat(style['padding' + name]);
+          };
+          var room = r.height - from('Top') - from('Bottom');
+          c.fillText(text, x + from('Left'), baseline(y + from('Top') + (room - ascent - descent) / 2));
+        } else {
+          // Each part where the page set it: a button centres its line, a
+          // caption pins its parts apart.
+          var parts = e.tagName === 'BUTTON' ? [e] : Array.from(e.childNodes);
+          parts.forEach(function (part) {
             var range = document.createRange();
             range.selectNodeContents(part);
-            c.fillText(part.textContent, place(range.getBoundingClientRect()).x, ty);
+            var line = range.getBoundingClientRect();
+            c.fillText(part.textContent, (line.left - box.left) / scale,
+                       baseline((line.top - box.top) / scale));
           });
-        else
-          c.fillText(text, tx, ty);
+        }
         c.textAlign = 'left';
         c.direction = 'ltr';
       }

@@ -60,6 +60,8 @@ var Quorvel = {
 Quorvel.showWords = function (title, tag, rtl, hint, ok, close, helpTitle, help) {
   document.title = title;
   document.documentElement.lang = tag;
+  document.querySelector('meta[name=description]').content =
+    QuorvelFirstWords.descriptions[QuorvelFirstWords.whole[tag.toLowerCase()]];
   Quorvel.readDirection(rtl);
   document.querySelector('h1').textContent = title;
   Quorvel.root.setAttribute('aria-label', title);
@@ -181,26 +183,26 @@ Quorvel.quiet = function () {
 Module.postRun = [function () { Quorvel.readyAt = performance.now(); }];
 
 // The window as built speaks one language; before the program has started,
-// it shows the words of the browser's own, from the program's table, so that
-// the first frame is already in it. The program chooses again as it starts.
+// it shows the words of the browser's own, so that the first frame is
+// already in it. Which language a tag takes is the program's own answer,
+// which the build wrote into a table (whole): the tag as the program
+// compares it ("pt_BR.UTF-8" is "pt-br"), else the tag without its last
+// part, and so on; -1 where the program speaks none of it.
 (function () {
   var first = QuorvelFirstWords, chosen;
   (navigator.languages || [navigator.language]).some(function (tag) {
     var t = String(tag).toLowerCase().replace(/_/g, '-').split(/[.@]/)[0];
-    var parts = t.split('-'), alone = parts[0], s = first.scripts;
-    if (alone === s.language) { // its own script, or its region's
-      var script = parts.slice(1).filter(function (p) { return p.length === 4; })[0];
-      alone += '-' + (script || (parts.some(function (p) {
-        return s.otherRegions.indexOf(p) >= 0; }) ? s.other : s.usual));
-    }
-    chosen = t in first.whole ? first.whole[t] : first.part[alone];
-    return chosen !== undefined;
+    while (t && !(t in first.whole))
+      t = t.slice(0, Math.max(0, t.lastIndexOf('-')));
+    chosen = t ? first.whole[t] : -1;
+    return chosen >= 0;
   });
   var words = first.words[chosen];
   if (!words)
     return;
   document.title = words.title;
   document.documentElement.lang = words.lang;
+  document.querySelector('meta[name=description]').content = first.descriptions[chosen];
   Quorvel.readDirection(words.rtl);
   document.getElementById('q-turn').textContent = words.hint;
   document.querySelector('h1').textContent = words.title;
