@@ -268,7 +268,9 @@ def page(path):
         # down to Deutsch; then RUN again.
         step("languages", "shift+F10", "Up", "Up", "Right")
         step.until("to German", "Down", r"^Deutsch")
-        step("in German", "Return")
+        # The page writes every word and its description again: give it
+        # and Orca the time to settle before the focus moves.
+        step("in German", "Return", pause=2 * PAUSE)
         step("RUN in German", "Tab", "shift+Tab")
         step("run in German", "space")
     finally:
