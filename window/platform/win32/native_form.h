@@ -146,6 +146,7 @@ private:
     double zoom_ = 1.0; // for a projector
     bool quitOnClose_ = false;
     bool repaintPending_ = false;
+    bool firstFramePainted_ = false;
     bool panelShown_ = false;
     HWND initialFocus_ = nullptr;
     HWND focusWhenInactive_ = nullptr; // the control to give focus back to

@@ -15,6 +15,8 @@ void Form::showPanel(bool shown) {
     if (!shown)
         keepFocusInSight();
     panelShown_ = shown;
+    if (shown)
+        measureLabels();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row &row = rows_[i];
         auto *child = dynamic_cast<ChildControl *>(controls_[i].get());
