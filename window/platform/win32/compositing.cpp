@@ -27,13 +27,13 @@ void Form::scheduleRepaint() {
 // hands out one by one as they are first filled, a fiftieth of the start-up
 // under Wine.
 void Form::paint(HDC target, const RECT &area) {
-    if (!firstFramePainted_ && surface_->raster().isEmpty()) {
-        firstFramePainted_ = true;
+    const bool first = !firstFramePainted_;
+    firstFramePainted_ = true;
+    if (first && surface_->raster().isEmpty()) {
         paintDecorations(target);
         tools_.paint(target);
         return;
     }
-    firstFramePainted_ = true;
     if (!compose(area)) {
         FillRect(target, &area, background_.get());
         return;

@@ -157,9 +157,9 @@ HWND Form::makeWindow(std::size_t i) {
     return child;
 }
 
-// Only labels in sight: the panel's wait until it first shows, as their
-// arrows are in none of the layout's faces, and Windows would map a linked
-// face of several megabytes for them before the first frame.
+// Only labels in sight: the panel's wait until it shows (in the language it
+// shows in), as their arrows are in none of the layout's faces, and Windows
+// would map a linked face of several megabytes for them before the first frame.
 void Form::measureLabels() {
     WindowDc screen(nullptr);
     // Labels are measured at 96 DPI in the layout's own pixels, in the window's
