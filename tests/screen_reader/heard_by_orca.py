@@ -80,15 +80,20 @@ class Steps:
         self.done.append((name, start, now()))
 
     def again(self, name, keys, words, most=3):
-        """Presses keys, and again, most times at most, until Orca has said
-        words in this step: where it said nothing of a focus that moved (it
-        does so now and then just after the page has written every word
-        anew), a student presses again. A focus the program names wrongly
-        is never heard, and fails the step."""
+        """Presses keys, a little apart, and again, most times at most, until
+        Orca has said words in this step. Keys pressed at once let Orca
+        take only the last focus, and say nothing where that is the one it
+        had (as after a language change, which hands the focus back to
+        RUN); now and then it says nothing of a focus that moved, just
+        after the page has written every word anew, where a student presses
+        again. A focus the program names wrongly is never heard, and fails
+        the step."""
         start = now()
         for _ in range(most):
-            key(*keys)
-            time.sleep(PAUSE)
+            for each in keys:
+                key(each)
+                time.sleep(PAUSE / 2)
+            time.sleep(PAUSE / 2)
             if any(re.search(words, text) for at, text in spoken() if at >= start):
                 break
         self.done.append((name, start, now()))
